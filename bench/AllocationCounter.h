@@ -1,0 +1,10 @@
+#pragma once
+// Counts calls of the global operator new, so a benchmark can report (and
+// check) that the measured work allocates nothing.
+
+#include <atomic>
+#include <cstddef>
+
+namespace AllocationCounter {
+std::size_t Count();
+} // namespace AllocationCounter

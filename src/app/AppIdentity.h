@@ -1,0 +1,28 @@
+#pragma once
+// Names the program derives from its executable's path: the application
+// title, the settings key, the help page and the version.
+
+#include <QString>
+
+namespace AppIdentity {
+
+inline constexpr const char *Version = "0.9.0.19";
+inline constexpr const char *DesignCaption = "0.9";
+inline constexpr const char *Organisation = "Velmarin";
+inline constexpr const char *MakerUrl = "https://www.velmarin.example/";
+inline constexpr const char *MakerAddress = "www.velmarin.example";
+
+// The file name without folder, cut at its first '.', every character after
+// the first in lower case ("MY.GAME.EXE" gives "My").
+QString ApplicationTitle(const QString &executablePath);
+// The file name without folder and without its last extension ("MY.GAME.EXE" gives "MY.GAME").
+QString SettingsApplicationName(const QString &executablePath);
+// The window caption: the title, one blank, the design caption.
+QString MainCaption(const QString &executablePath);
+// Candidates for the help page, in the order they are tried: beside the
+// executable as <executable>.html, then in the installed data folder.
+QStringList HelpPageCandidates(const QString &executablePath);
+// The first existing candidate, or an empty string.
+QString FindHelpPage(const QString &executablePath);
+
+} // namespace AppIdentity

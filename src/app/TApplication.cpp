@@ -1,0 +1,58 @@
+#include "TApplication.h"
+
+#include <QMessageBox>
+
+#include "AppIdentity.h"
+
+namespace {
+
+TApplication::Reporter &CurrentReporter()
+{
+    static TApplication::Reporter reporter;
+    return reporter;
+}
+
+QString CurrentTitle()
+{
+    if (auto *app = qobject_cast<TApplication *>(QCoreApplication::instance()))
+        return app->Title();
+    return AppIdentity::ApplicationTitle(QCoreApplication::applicationFilePath());
+}
+
+} // namespace
+
+TApplication::TApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+    , m_title(AppIdentity::ApplicationTitle(QString::fromLocal8Bit(argv[0])))
+{
+    setApplicationName(AppIdentity::SettingsApplicationName(QString::fromLocal8Bit(argv[0])));
+    setOrganizationName(QLatin1String(AppIdentity::Organisation));
+    setApplicationVersion(QLatin1String(AppIdentity::Version));
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        ShowException(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowException(QStringLiteral("Unbekannter Fehler"));
+    }
+    return false;
+}
+
+void TApplication::ShowException(const QString &message)
+{
+    const QString title = CurrentTitle();
+    if (CurrentReporter()) {
+        CurrentReporter()(title, message);
+        return;
+    }
+    QMessageBox::critical(nullptr, title, message);
+}
+
+void TApplication::SetReporter(Reporter reporter)
+{
+    CurrentReporter() = std::move(reporter);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The application object.  An exception that escapes an event handler is
+// reported in a critical message box captioned with the application title,
+// and the program goes on.
+
+#include <QApplication>
+#include <functional>
+#include <stdexcept>
+
+class TApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    TApplication(int &argc, char **argv);
+
+    // The application title: the executable's file name up to its first dot.
+    QString Title() const { return m_title; }
+    void SetTitle(const QString &title) { m_title = title; }
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+    // Shows the exception report for `message`.  Tests replace the reporter
+    // to record messages instead of opening a box.
+    static void ShowException(const QString &message);
+    using Reporter = std::function<void(const QString &title, const QString &message)>;
+    static void SetReporter(Reporter reporter);
+
+private:
+    QString m_title;
+};

@@ -1,0 +1,288 @@
+#include "TFormMain.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QUrl>
+
+#include "AnchorKeeper.h"
+#include "AppIdentity.h"
+#include "Canvas.h"
+#include "TLabel.h"
+#include "TPanel.h"
+#include "TSpeedButton.h"
+
+namespace {
+
+constexpr int TopPanelHeight = 111;
+constexpr int BottomPanelHeight = 41;
+constexpr int StatusBarHeight = 19;
+const QSize TopPanelDesignSize(800, TopPanelHeight);
+const QSize BottomPanelDesignSize(800, BottomPanelHeight);
+
+QImage LoadGlyph(const QString &name)
+{
+    return QImage(QStringLiteral(":/glyphs/") + name);
+}
+
+} // namespace
+
+TFormMain::TFormMain(const QString &executablePath, TickSource tick, QWidget *parent)
+    : QWidget(parent)
+    , m_executablePath(executablePath)
+    , m_tick(std::move(tick))
+    , m_ledger(m_tick)
+    , m_geometryStore(AppIdentity::SettingsApplicationName(executablePath))
+{
+    setObjectName(QStringLiteral("FormMain"));
+    BuildLayout();
+    FormCreate();
+}
+
+TFormMain::~TFormMain()
+{
+    FormDestroy();
+}
+
+void TFormMain::BuildLayout()
+{
+    resize(DesignClientSize);
+    setFont(MakeFont("MS Sans Serif", -21));
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, ToQColor(clBtnShadow));
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
+
+    Panel1 = new TPanel(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->SetColor(clSkyBlue);
+    m_panel1Anchors = new AnchorKeeper(Panel1, TopPanelDesignSize);
+
+    sbHelp = new TSpeedButton(Panel1);
+    sbHelp->setObjectName(QStringLiteral("sbHelp"));
+    sbHelp->SetGlyph(LoadGlyph(QStringLiteral("help.png")), 2);
+    sbHelp->setCursor(Qt::PointingHandCursor);
+    sbHelp->setToolTip(QStringLiteral("Hilfe (F1)"));
+    m_panel1Anchors->Place(sbHelp, QRect(6, 25, 40, 39), akLeft | akTop);
+    connect(sbHelp, &QToolButton::clicked, this, [this] { sbHelpClick(sbHelp); });
+
+    sbInfo = new TSpeedButton(Panel1);
+    sbInfo->setObjectName(QStringLiteral("sbInfo"));
+    sbInfo->SetGlyph(LoadGlyph(QStringLiteral("info.png")), 4);
+    sbInfo->setCursor(Qt::PointingHandCursor);
+    sbInfo->setToolTip(QStringLiteral("Info (F3)"));
+    m_panel1Anchors->Place(sbInfo, QRect(6, 68, 40, 39), akLeft | akTop);
+    connect(sbInfo, &QToolButton::clicked, this, [this] { sbInfoClick(sbInfo); });
+
+    // The game clock sits in a lowered panel; only its top is anchored, so
+    // its centre keeps its proportional place when the width changes.
+    PanelClock = new TPanel(Panel1);
+    PanelClock->setObjectName(QStringLiteral("PanelClock"));
+    PanelClock->SetBevelOuter(TPanel::Bevel::Lowered, 2);
+    PanelClock->SetColor(clBtnFace);
+    m_panel1Anchors->Place(PanelClock, QRect(240, 4, 318, 104), akTop);
+
+    Panel4 = new TPanel(Panel1);
+    Panel4->setObjectName(QStringLiteral("Panel4"));
+    Panel4->SetColor(clSkyBlue);
+    m_panel1Anchors->Place(Panel4, QRect(612, 62, 185, 45), akTop | akRight);
+    BuildLogo();
+
+    Panel3 = new TPanel(this);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->SetColor(clBtnFace);
+
+    Panel2 = new TPanel(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->SetColor(clBtnShadow);
+    m_panel2Anchors = new AnchorKeeper(Panel2, BottomPanelDesignSize);
+    sbExcel = new TSpeedButton(Panel2);
+    sbExcel->setObjectName(QStringLiteral("sbExcel"));
+    sbExcel->SetGlyph(LoadGlyph(QStringLiteral("excel.png")), 2);
+    sbExcel->setToolTip(QStringLiteral("Datei in MS Excel"));
+    sbExcel->setEnabled(false);
+    m_panel2Anchors->Place(sbExcel, QRect(384, 2, 36, 39), 0);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+
+    AlignPanels();
+}
+
+void TFormMain::BuildLogo()
+{
+    // The maker's name in three parts; each coloured part stands over a
+    // black copy of itself two pixels further right and lower: its shadow.
+    const QFont partFont = MakeFont("Arial", -27, true);
+    auto makeLabel = [this, &partFont](const QString &text, TColor color, QRect rect, bool clickable) {
+        auto *label = new TLabel(text, Panel4);
+        label->setFont(partFont);
+        label->SetFontColor(color);
+        label->setGeometry(rect);
+        if (clickable) {
+            label->setCursor(Qt::PointingHandCursor);
+            connect(label, &TLabel::Clicked, this, &TFormMain::Label8Click);
+        } else {
+            label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
+        return label;
+    };
+    LogoShadow1 = makeLabel(QStringLiteral("Vel"), clBlack, QRect(0, 0, 61, 32), false);
+    Label8 = makeLabel(QStringLiteral("Vel"), clRed, QRect(-2, -2, 61, 32), true);
+    LogoShadow2 = makeLabel(QStringLiteral("marin"), clBlack, QRect(62, 0, 81, 32), false);
+    Label9 = makeLabel(QStringLiteral("marin"), clGreen, QRect(60, -2, 81, 32), true);
+    Label10 = makeLabel(QStringLiteral("SW"), clBlack, QRect(143, 8, 28, 22), true);
+    Label10->setFont(MakeFont("Arial", -19, true));
+    Label8->setObjectName(QStringLiteral("Label8"));
+    Label9->setObjectName(QStringLiteral("Label9"));
+    Label10->setObjectName(QStringLiteral("Label10"));
+}
+
+void TFormMain::AlignPanels()
+{
+    const int w = width();
+    const int h = height();
+    Panel1->setGeometry(0, 0, w, TopPanelHeight);
+    StatusBar1->setGeometry(0, h - StatusBarHeight, w, StatusBarHeight);
+    Panel2->setGeometry(0, h - StatusBarHeight - BottomPanelHeight, w, BottomPanelHeight);
+    Panel3->setGeometry(0, TopPanelHeight, w, std::max(0, h - TopPanelHeight - BottomPanelHeight - StatusBarHeight));
+    // A hidden window gets no resize events; place the anchored children now.
+    m_panel1Anchors->ArrangeAll();
+    m_panel2Anchors->ArrangeAll();
+}
+
+void TFormMain::FormCreate()
+{
+    const QFileInfo executable(m_executablePath);
+    m_openDialogInitialDir = executable.absolutePath() + QLatin1Char('/');
+    m_helpFile = AppIdentity::FindHelpPage(m_executablePath);
+    setWindowTitle(AppIdentity::MainCaption(m_executablePath));
+    sbHelp->setEnabled(!m_helpFile.isEmpty());
+    RestoreGeometry();
+}
+
+void TFormMain::RestoreGeometry()
+{
+    const WindowGeometryStore::Restored stored = m_geometryStore.Read();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!stored.keyExists) {
+        // First run: centred at the design size.
+        m_centreOnShow = true;
+        if (screen) {
+            const QRect area = screen->availableGeometry();
+            move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+        }
+        m_pendingFrameSize = DesignFrameSize;
+        return;
+    }
+    // Stored position: start from the design position and size; each value
+    // read replaces one of them, and the first bad value ends the reading.
+    QRect frame(DesignPosition, DesignFrameSize);
+    if (stored.hasLeft)
+        frame.moveLeft(stored.left);
+    if (stored.hasTop)
+        frame.moveTop(stored.top);
+    if (stored.hasWidth)
+        frame.setWidth(stored.width);
+    if (stored.hasHeight)
+        frame.setHeight(stored.height);
+
+    // A window bigger than all screens together cannot have been left so by a
+    // user: such a value would only ask for an enormous backing store.
+    QRect desktop;
+    QList<QRect> screens;
+    for (const QScreen *each : QGuiApplication::screens()) {
+        desktop = desktop.united(each->geometry());
+        screens.append(each->availableGeometry());
+    }
+    if (!desktop.isEmpty())
+        frame.setSize(frame.size().boundedTo(desktop.size()).expandedTo(QSize(1, 1)));
+    else
+        frame.setSize(frame.size().expandedTo(QSize(1, 1)));
+    frame = WindowGeometryStore::KeepOnScreens(frame, screens);
+
+    move(frame.topLeft());
+    resize(frame.size());
+    m_pendingFrameSize = frame.size();
+}
+
+void TFormMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_adjustedAfterShow) {
+        m_adjustedAfterShow = true;
+        // The window manager's frame is known only once the window is mapped.
+        QTimer::singleShot(0, this, &TFormMain::AdjustForFrameAfterShow);
+    }
+}
+
+void TFormMain::AdjustForFrameAfterShow()
+{
+    if (!m_pendingFrameSize)
+        return;
+    const QSize margins = frameGeometry().size() - geometry().size();
+    QSize client = *m_pendingFrameSize - margins;
+    if (margins.isNull() && m_centreOnShow)
+        client = DesignClientSize; // no frame: the client area is the frame
+    if (client.isValid() && client != size())
+        resize(client);
+    if (m_centreOnShow) {
+        if (const QScreen *screen = this->screen()) {
+            const QRect area = screen->availableGeometry();
+            const QSize outer = frameGeometry().size();
+            move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
+        }
+    }
+    m_pendingFrameSize.reset();
+}
+
+void TFormMain::closeEvent(QCloseEvent *event)
+{
+    m_frameAtClose = frameGeometry();
+    QWidget::closeEvent(event);
+}
+
+void TFormMain::FormDestroy()
+{
+    if (m_geometrySaved)
+        return;
+    m_geometrySaved = true;
+    m_geometryStore.Write(m_frameAtClose.value_or(frameGeometry()));
+}
+
+void TFormMain::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    AlignPanels();
+    FormResize();
+}
+
+void TFormMain::FormResize()
+{
+    // The rosters share the width; they arrive with the roster subsystem.
+}
+
+void TFormMain::sbHelpClick(QObject *)
+{
+    if (!m_helpFile.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(m_helpFile));
+}
+
+void TFormMain::sbInfoClick(QObject *)
+{
+    if (m_aboutBox)
+        m_aboutBox->exec();
+}
+
+void TFormMain::Label8Click(QObject *)
+{
+    // The shell's answer is not checked: a failure to open the page shows nothing.
+    QDesktopServices::openUrl(QUrl(QLatin1String(AppIdentity::MakerUrl)));
+}

@@ -1,0 +1,34 @@
+// Quintora: a game clock for basketball that keeps every player's playing time.
+
+#include <QCoreApplication>
+#include <cstring>
+#include <iostream>
+
+#include "AppIdentity.h"
+#include "Fonts.h"
+#include "TApplication.h"
+#include "QuitOnSignal.h"
+#include "TFormMain.h"
+
+int main(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
+            std::cout << "Quintora " << AppIdentity::Version << '\n';
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::cout << "Usage: Quintora [--version]\n"
+                         "A game clock for basketball that keeps every player's playing time.\n";
+            return 0;
+        }
+    }
+
+    TApplication application(argc, argv);
+    RegisterFontSubstitutions();
+
+    TFormMain formMain(QCoreApplication::applicationFilePath());
+    QuitOnSignal quitOnSignal(&formMain);
+    formMain.show();
+    return application.exec();
+}

@@ -1,0 +1,139 @@
+#include "Canvas.h"
+
+#include <QPen>
+#include <cstdlib>
+
+Canvas::Canvas(QPainter &painter)
+    : m_painter(painter)
+{
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    ApplyPen();
+    ApplyBrush();
+}
+
+void Canvas::SetPenColor(TColor color)
+{
+    m_penColor = color;
+    ApplyPen();
+}
+
+void Canvas::SetPenClear(bool clear)
+{
+    m_penClear = clear;
+    ApplyPen();
+}
+
+void Canvas::SetBrushColor(TColor color)
+{
+    m_brushColor = color;
+    ApplyBrush();
+}
+
+void Canvas::SetBrushClear(bool clear)
+{
+    m_brushClear = clear;
+    ApplyBrush();
+}
+
+void Canvas::ApplyPen()
+{
+    if (m_penClear) {
+        m_painter.setPen(Qt::NoPen);
+        return;
+    }
+    QPen pen(ToQColor(m_penColor));
+    pen.setWidth(0); // cosmetic, one pixel
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    m_painter.setPen(pen);
+}
+
+void Canvas::ApplyBrush()
+{
+    if (m_brushClear)
+        m_painter.setBrush(Qt::NoBrush);
+    else
+        m_painter.setBrush(ToQColor(m_brushColor));
+}
+
+void Canvas::FillRect(int left, int top, int right, int bottom)
+{
+    if (right <= left || bottom <= top || m_brushClear)
+        return;
+    m_painter.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(m_brushColor));
+}
+
+void Canvas::Rectangle(int left, int top, int right, int bottom)
+{
+    if (right <= left || bottom <= top)
+        return;
+    if (!m_penClear) {
+        FillRect(left + 1, top + 1, right - 1, bottom - 1);
+        const QColor pen = ToQColor(m_penColor);
+        m_painter.fillRect(QRect(left, top, right - left, 1), pen);
+        m_painter.fillRect(QRect(left, bottom - 1, right - left, 1), pen);
+        m_painter.fillRect(QRect(left, top, 1, bottom - top), pen);
+        m_painter.fillRect(QRect(right - 1, top, 1, bottom - top), pen);
+    } else {
+        FillRect(left, top, right, bottom);
+    }
+}
+
+void Canvas::RoundRect(int left, int top, int right, int bottom, int ellipseW, int ellipseH)
+{
+    if (right <= left || bottom <= top)
+        return;
+    const QRectF rect(left, top, right - left - 1, bottom - top - 1);
+    m_painter.drawRoundedRect(rect, ellipseW / 2.0, ellipseH / 2.0, Qt::AbsoluteSize);
+}
+
+void Canvas::Polygon(const QPoint *points, int count)
+{
+    if (count < 2)
+        return;
+    m_painter.drawPolygon(points, count, Qt::OddEvenFill);
+}
+
+void Canvas::LineTo(int x, int y)
+{
+    const QPoint from = m_penPos;
+    m_penPos = QPoint(x, y);
+    if (m_penClear || from == m_penPos)
+        return;
+    const QColor pen = ToQColor(m_penColor);
+    if (from.y() == y) {
+        // Horizontal: start point included, end point excluded.
+        const int step = x > from.x() ? 1 : -1;
+        const int first = from.x();
+        const int last = x - step;
+        m_painter.fillRect(QRect(std::min(first, last), y, std::abs(last - first) + 1, 1), pen);
+    } else if (from.x() == x) {
+        const int step = y > from.y() ? 1 : -1;
+        const int first = from.y();
+        const int last = y - step;
+        m_painter.fillRect(QRect(x, std::min(first, last), 1, std::abs(last - first) + 1), pen);
+    } else {
+        // Diagonal: Bresenham over the major axis, end point left out.
+        const int dx = std::abs(x - from.x()), dy = -std::abs(y - from.y());
+        const int sx = from.x() < x ? 1 : -1, sy = from.y() < y ? 1 : -1;
+        int err = dx + dy;
+        int cx = from.x(), cy = from.y();
+        while (!(cx == x && cy == y)) {
+            m_painter.fillRect(QRect(cx, cy, 1, 1), pen);
+            const int e2 = 2 * err;
+            if (e2 >= dy) { err += dy; cx += sx; }
+            if (e2 <= dx) { err += dx; cy += sy; }
+        }
+    }
+}
+
+QFont MakeFont(const char *family, int height, bool bold)
+{
+    QFont font(QString::fromLatin1(family));
+    // A negative height is the character height in pixels; a positive one the cell height.
+    font.setPixelSize(std::abs(height));
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferDefault);
+    return font;
+}

@@ -1,0 +1,59 @@
+#pragma once
+// Drawing with the pixel rules the program's controls are written against:
+// rectangles exclude their right and bottom edges, LineTo paints its start
+// point but not its end point, and nothing is antialiased.  Every control
+// draws through this class so that the rules live in one place.
+
+#include "TColor.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPoint>
+#include <QRect>
+
+class Canvas
+{
+public:
+    explicit Canvas(QPainter &painter);
+
+    QPainter &Painter() { return m_painter; }
+
+    void SetPenColor(TColor color);
+    void SetPenClear(bool clear);   // pen style clear: outlines are not drawn
+    void SetBrushColor(TColor color);
+    void SetBrushClear(bool clear); // brush style clear: interiors are not filled
+    TColor PenColor() const { return m_penColor; }
+    TColor BrushColor() const { return m_brushColor; }
+    bool BrushClear() const { return m_brushClear; }
+    bool PenClear() const { return m_penClear; }
+
+    // Fills columns left..right-1 and rows top..bottom-1 with the brush.
+    void FillRect(int left, int top, int right, int bottom);
+    void FillRect(const QRect &rect) { FillRect(rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()); }
+    // Outline on columns left and right-1, rows top and bottom-1 (pen), interior filled with the brush.
+    void Rectangle(int left, int top, int right, int bottom);
+    // Rectangle with corner ellipses of ellipseW x ellipseH; same edge rule as Rectangle.
+    void RoundRect(int left, int top, int right, int bottom, int ellipseW, int ellipseH);
+    // Filled polygon (brush, odd-even rule) outlined by the pen through every point.
+    void Polygon(const QPoint *points, int count);
+
+    void MoveTo(int x, int y) { m_penPos = QPoint(x, y); }
+    // Draws from the pen position up to, not including, (x, y); the pen position becomes (x, y).
+    void LineTo(int x, int y);
+    QPoint PenPos() const { return m_penPos; }
+
+private:
+    void ApplyPen();
+    void ApplyBrush();
+
+    QPainter &m_painter;
+    TColor m_penColor = clBlack;
+    TColor m_brushColor = clWhite;
+    bool m_penClear = false;
+    bool m_brushClear = false;
+    QPoint m_penPos;
+};
+
+// A font given the way the program's layout tables give it: a face name,
+// a pixel height (negative = character height), bold and colour.
+QFont MakeFont(const char *family, int height, bool bold = false);

@@ -1,0 +1,21 @@
+#pragma once
+// A label that can be transparent over its parent and reports clicks.
+
+#include "TColor.h"
+
+#include <QLabel>
+
+class TLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit TLabel(const QString &caption, QWidget *parent = nullptr);
+
+    void SetFontColor(TColor color);
+
+signals:
+    void Clicked(QObject *sender);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "Canvas.h"
+
+namespace {
+
+constexpr QRgb White = 0xFFFFFFFF;
+constexpr QRgb Black = 0xFF000000;
+constexpr QRgb Red = 0xFFFF0000;
+
+class CanvasPixels : public ::testing::Test
+{
+protected:
+    QImage image{12, 10, QImage::Format_RGB32};
+    void SetUp() override { image.fill(White); }
+    // Every pixel of `image` whose colour is `colour`, as a set of points.
+    std::vector<QPoint> PixelsOf(QRgb colour) const
+    {
+        std::vector<QPoint> points;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) == colour)
+                    points.emplace_back(x, y);
+        return points;
+    }
+};
+
+TEST_F(CanvasPixels, FillRectExcludesRightAndBottom)
+{
+    {
+        QPainter p(&image);
+        Canvas canvas(p);
+        canvas.SetBrushColor(clBlack);
+        canvas.FillRect(2, 3, 5, 6);
+    }
+    EXPECT_EQ(PixelsOf(Black).size(), 9u);
+    EXPECT_EQ(image.pixel(2, 3), Black);
+    EXPECT_EQ(image.pixel(4, 5), Black);
+    EXPECT_EQ(image.pixel(5, 5), White);
+    EXPECT_EQ(image.pixel(4, 6), White);
+}
+
+TEST_F(CanvasPixels, RectangleOutlinesOnTheLastIncludedColumnAndRow)
+{
+    {
+        QPainter p(&image);
+        Canvas canvas(p);
+        canvas.SetPenColor(clBlack);
+        canvas.SetBrushColor(clRed);
+        canvas.Rectangle(1, 1, 6, 5);
+    }
+    EXPECT_EQ(image.pixel(1, 1), Black);
+    EXPECT_EQ(image.pixel(5, 4), Black);
+    EXPECT_EQ(image.pixel(6, 4), White);
+    EXPECT_EQ(image.pixel(5, 5), White);
+    EXPECT_EQ(image.pixel(2, 2), Red);
+    EXPECT_EQ(PixelsOf(Red).size(), 3u * 2u);
+}
+
+TEST_F(CanvasPixels, LineToPaintsTheStartButNotTheEnd)
+{
+    {
+        QPainter p(&image);
+        Canvas canvas(p);
+        canvas.SetPenColor(clBlack);
+        canvas.MoveTo(1, 8);
+        canvas.LineTo(1, 1);  // up: (1,8)..(1,2)
+        canvas.LineTo(9, 1);  // right: (1,1)..(8,1)
+        canvas.LineTo(9, 4);  // down: (9,1)..(9,3)
+        canvas.LineTo(-1, 4); // left to beyond the edge
+    }
+    EXPECT_EQ(image.pixel(1, 8), Black);
+    EXPECT_EQ(image.pixel(1, 1), Black);
+    EXPECT_EQ(image.pixel(8, 1), Black);
+    EXPECT_EQ(image.pixel(9, 1), Black);
+    EXPECT_EQ(image.pixel(9, 3), Black);
+    EXPECT_EQ(image.pixel(9, 4), Black);
+    EXPECT_EQ(image.pixel(0, 4), Black);
+    EXPECT_EQ(image.pixel(10, 1), White);
+    EXPECT_EQ(image.pixel(1, 9), White);
+    // Diagonal: the end point is left out too.
+    image.fill(White);
+    {
+        QPainter p(&image);
+        Canvas canvas(p);
+        canvas.MoveTo(0, 0);
+        canvas.LineTo(4, 4);
+    }
+    EXPECT_EQ(PixelsOf(Black).size(), 4u);
+    EXPECT_EQ(image.pixel(4, 4), White);
+}
+
+TEST_F(CanvasPixels, RoundRectLeavesTheCornersUntouched)
+{
+    image = QImage(20, 12, QImage::Format_RGB32);
+    image.fill(White);
+    {
+        QPainter p(&image);
+        Canvas canvas(p);
+        canvas.SetBrushClear(true);
+        canvas.SetPenColor(clBlack);
+        canvas.RoundRect(0, 0, 20, 12, 6, 6);
+    }
+    EXPECT_EQ(image.pixel(0, 0), White);
+    EXPECT_EQ(image.pixel(19, 0), White);
+    EXPECT_EQ(image.pixel(0, 11), White);
+    EXPECT_EQ(image.pixel(19, 11), White);
+    EXPECT_EQ(image.pixel(10, 0), Black);
+    EXPECT_EQ(image.pixel(10, 11), Black);
+    EXPECT_EQ(image.pixel(0, 6), Black);
+    EXPECT_EQ(image.pixel(19, 6), Black);
+    EXPECT_EQ(image.pixel(10, 6), White) << "clear brush";
+}
+
+TEST_F(CanvasPixels, SystemColoursResolveThroughThePalette)
+{
+    EXPECT_FALSE(IsSystemColor(clRed));
+    EXPECT_TRUE(IsSystemColor(clBtnFace));
+    EXPECT_EQ(ColorToRGB(clSkyBlue), clSkyBlue);
+    EXPECT_EQ(ToQColor(clSkyBlue), QColor(0xA6, 0xCA, 0xF0));
+    EXPECT_EQ(ColorToRGB(clBtnFace) & 0xFF000000u, 0u);
+}
+
+} // namespace

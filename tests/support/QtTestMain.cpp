@@ -1,0 +1,18 @@
+// Shared main of the test suites: a QApplication on the offscreen platform
+// (unless the environment names another), the program's font names mapped,
+// and GoogleTest/GoogleMock.
+
+#include <QApplication>
+#include <gmock/gmock.h>
+
+#include "Fonts.h"
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleMock(&argc, argv);
+    QApplication application(argc, argv);
+    RegisterFontSubstitutions();
+    return RUN_ALL_TESTS();
+}
