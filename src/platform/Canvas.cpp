@@ -3,8 +3,61 @@
 #include <QPen>
 #include <cstdlib>
 
+namespace {
+
+// The one pen every outline and line is drawn with: one pixel, no cap past the end point.
+QPen CosmeticPen(const QColor &color)
+{
+    QPen pen(color);
+    pen.setWidth(0);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+} // namespace
+
+const QPen &CanvasToolCache::Pen(const QColor &color)
+{
+    const QRgb rgb = color.rgb();
+    for (const PenSlot &slot : m_pens)
+        if (slot.used && slot.rgb == rgb)
+            return slot.pen;
+    PenSlot &slot = m_pens[m_nextPen];
+    m_nextPen = (m_nextPen + 1) % Slots;
+    slot = {rgb, true, CosmeticPen(color)};
+    return slot.pen;
+}
+
+const QPen &CanvasToolCache::ClearPen()
+{
+    return m_clearPen;
+}
+
+const QBrush &CanvasToolCache::Brush(const QColor &color)
+{
+    const QRgb rgb = color.rgb();
+    for (const BrushSlot &slot : m_brushes)
+        if (slot.used && slot.rgb == rgb)
+            return slot.brush;
+    BrushSlot &slot = m_brushes[m_nextBrush];
+    m_nextBrush = (m_nextBrush + 1) % Slots;
+    slot = {rgb, true, QBrush(color)};
+    return slot.brush;
+}
+
 Canvas::Canvas(QPainter &painter)
     : m_painter(painter)
+{
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    ApplyPen();
+    ApplyBrush();
+}
+
+Canvas::Canvas(QPainter &painter, CanvasToolCache &tools)
+    : m_painter(painter)
+    , m_tools(&tools)
 {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -38,21 +91,23 @@ void Canvas::SetBrushClear(bool clear)
 
 void Canvas::ApplyPen()
 {
+    if (m_tools) {
+        m_painter.setPen(m_penClear ? m_tools->ClearPen() : m_tools->Pen(ToQColor(m_penColor)));
+        return;
+    }
     if (m_penClear) {
         m_painter.setPen(Qt::NoPen);
         return;
     }
-    QPen pen(ToQColor(m_penColor));
-    pen.setWidth(0); // cosmetic, one pixel
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    m_painter.setPen(pen);
+    m_painter.setPen(CosmeticPen(ToQColor(m_penColor)));
 }
 
 void Canvas::ApplyBrush()
 {
     if (m_brushClear)
         m_painter.setBrush(Qt::NoBrush);
+    else if (m_tools)
+        m_painter.setBrush(m_tools->Brush(ToQColor(m_brushColor)));
     else
         m_painter.setBrush(ToQColor(m_brushColor));
 }

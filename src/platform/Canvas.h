@@ -6,15 +6,43 @@
 
 #include "TColor.h"
 
+#include <QBrush>
 #include <QFont>
 #include <QPainter>
+#include <QPen>
 #include <QPoint>
 #include <QRect>
+
+#include <array>
+
+// Pens and brushes kept from one paint to the next.  A Canvas built with one
+// switches colours by sharing the kept objects instead of building new ones,
+// so a paint that repeats its colours allocates nothing.  Holds a few
+// colours each; the oldest is replaced when a new one is needed.
+class CanvasToolCache
+{
+public:
+    const QPen &Pen(const QColor &color);
+    const QPen &ClearPen();
+    const QBrush &Brush(const QColor &color);
+
+private:
+    static constexpr int Slots = 8;
+    struct PenSlot { QRgb rgb = 0; bool used = false; QPen pen; };
+    struct BrushSlot { QRgb rgb = 0; bool used = false; QBrush brush; };
+    std::array<PenSlot, Slots> m_pens;
+    std::array<BrushSlot, Slots> m_brushes;
+    int m_nextPen = 0;
+    int m_nextBrush = 0;
+    QPen m_clearPen{Qt::NoPen};
+};
 
 class Canvas
 {
 public:
     explicit Canvas(QPainter &painter);
+    // Draws with pens and brushes from `tools`, which must outlive the canvas.
+    Canvas(QPainter &painter, CanvasToolCache &tools);
 
     QPainter &Painter() { return m_painter; }
 
@@ -47,6 +75,7 @@ private:
     void ApplyBrush();
 
     QPainter &m_painter;
+    CanvasToolCache *m_tools = nullptr;
     TColor m_penColor = clBlack;
     TColor m_brushColor = clWhite;
     bool m_penClear = false;

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <optional>
 
 #include "Canvas.h"
 
@@ -122,6 +123,43 @@ TEST_F(CanvasPixels, SystemColoursResolveThroughThePalette)
     EXPECT_EQ(ColorToRGB(clSkyBlue), clSkyBlue);
     EXPECT_EQ(ToQColor(clSkyBlue), QColor(0xA6, 0xCA, 0xF0));
     EXPECT_EQ(ColorToRGB(clBtnFace) & 0xFF000000u, 0u);
+}
+
+// A canvas drawing with kept pens and brushes must leave exactly the pixels
+// a plain canvas leaves, also after its few kept colours have been replaced.
+TEST_F(CanvasPixels, KeptToolsDrawTheSamePixelsAsFreshOnes)
+{
+    const QPoint hexagon[] = {{1, 4}, {3, 2}, {8, 2}, {10, 4}, {8, 6}, {3, 6}};
+    auto draw = [&hexagon](QImage &target, CanvasToolCache *tools) {
+        target.fill(White);
+        QPainter p(&target);
+        std::optional<Canvas> canvas;
+        if (tools)
+            canvas.emplace(p, *tools);
+        else
+            canvas.emplace(p);
+        // More colours than the cache keeps, so slots are reused on the way.
+        for (int shade = 0; shade < 20; ++shade) {
+            canvas->SetBrushColor(RGBColor(shade * 10, 0, 0));
+            canvas->SetPenColor(RGBColor(0, shade * 10, 0));
+            canvas->FillRect(shade % 12, 0, shade % 12 + 1, 1);
+        }
+        canvas->SetPenColor(clBlack);
+        canvas->SetBrushColor(clRed);
+        canvas->Polygon(hexagon, 6);
+        canvas->SetPenClear(true);
+        canvas->SetBrushColor(clWhite);
+        canvas->Rectangle(4, 8, 7, 10);
+    };
+    QImage plain(12, 10, QImage::Format_RGB32);
+    CanvasToolCache tools;
+    draw(plain, nullptr);
+    draw(image, &tools);
+    EXPECT_EQ(image, plain);
+    EXPECT_EQ(image.pixel(5, 4), Red);
+    EXPECT_EQ(image.pixel(3, 2), Black);
+    draw(image, &tools); // a second paint with the same kept tools
+    EXPECT_EQ(image, plain);
 }
 
 } // namespace
