@@ -1,6 +1,7 @@
 #include "Canvas.h"
 
 #include <QPen>
+#include <QFontMetrics>
 #include <cstdlib>
 
 namespace {
@@ -48,6 +49,7 @@ const QBrush &CanvasToolCache::Brush(const QColor &color)
 
 Canvas::Canvas(QPainter &painter)
     : m_painter(painter)
+    , m_font(painter.font())
 {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -58,6 +60,7 @@ Canvas::Canvas(QPainter &painter)
 Canvas::Canvas(QPainter &painter, CanvasToolCache &tools)
     : m_painter(painter)
     , m_tools(&tools)
+    , m_font(painter.font())
 {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -181,6 +184,28 @@ void Canvas::LineTo(int x, int y)
             if (e2 <= dx) { err += dx; cy += sy; }
         }
     }
+}
+
+void Canvas::TextOut(int x, int y, const QString &text)
+{
+    m_painter.setFont(m_font);
+    const QFontMetrics metrics = m_painter.fontMetrics();
+    if (!m_brushClear)
+        m_painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()), ToQColor(m_brushColor));
+    m_painter.setPen(ToQColor(m_fontColor));
+    m_painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    ApplyPen();
+}
+
+int Canvas::TextWidth(const QString &text) const
+{
+    return QFontMetrics(m_font, m_painter.device()).horizontalAdvance(text);
+}
+
+int Canvas::TextHeight() const
+{
+    const QFontMetrics metrics(m_font, m_painter.device());
+    return metrics.ascent() + metrics.descent();
 }
 
 QFont MakeFont(const char *family, int height, bool bold)

@@ -70,6 +70,18 @@ public:
     void LineTo(int x, int y);
     QPoint PenPos() const { return m_penPos; }
 
+    // Text in the canvas font and font colour.  TextOut puts the top of the
+    // character cell at y; unless the brush is clear, the cell behind the
+    // text (advance width by ascent + descent) is filled with the brush
+    // first: an opaque background.
+    void SetFont(const QFont &font) { m_font = font; }
+    const QFont &Font() const { return m_font; }
+    void SetFontColor(TColor color) { m_fontColor = color; }
+    TColor FontColor() const { return m_fontColor; }
+    void TextOut(int x, int y, const QString &text);
+    int TextWidth(const QString &text) const;
+    int TextHeight() const;
+
 private:
     void ApplyPen();
     void ApplyBrush();
@@ -81,6 +93,8 @@ private:
     bool m_penClear = false;
     bool m_brushClear = false;
     QPoint m_penPos;
+    QFont m_font;
+    TColor m_fontColor = clBlack;
 };
 
 // A font given the way the program's layout tables give it: a face name,

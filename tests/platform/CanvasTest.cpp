@@ -162,4 +162,63 @@ TEST_F(CanvasPixels, KeptToolsDrawTheSamePixelsAsFreshOnes)
     EXPECT_EQ(image, plain);
 }
 
+// TextOut: the top of the character cell at y, and with a brush the whole
+// cell (advance x ascent+descent) behind the text is filled: nothing of it
+// shows through, and nothing outside it is touched.
+TEST(CanvasText, OpaqueTextFillsExactlyItsCell)
+{
+    QImage image(120, 40, QImage::Format_RGB32);
+    image.fill(White);
+    const QFont font = MakeFont("Courier New", -21, true);
+    const QFontMetrics metrics(font, &image);
+    const QString text = QStringLiteral(" 0:00 ");
+    const int width = metrics.horizontalAdvance(text);
+    const int height = metrics.ascent() + metrics.descent();
+    {
+        QPainter p(&image);
+        Canvas canvas(p);
+        canvas.SetFont(font);
+        canvas.SetFontColor(clBlack);
+        canvas.SetBrushColor(clRed);
+        EXPECT_EQ(canvas.TextWidth(text), width);
+        EXPECT_EQ(canvas.TextHeight(), height);
+        canvas.TextOut(5, 3, text);
+    }
+    int black = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool inside = x >= 5 && x < 5 + width && y >= 3 && y < 3 + height;
+            const QRgb pixel = image.pixel(x, y);
+            if (!inside)
+                ASSERT_EQ(pixel, White) << x << "," << y;
+            else
+                ASSERT_NE(pixel, White) << x << "," << y;
+            black += pixel == Black;
+        }
+    }
+    EXPECT_GT(black, 20) << "bold glyphs have solid pixels in the font colour";
+    // The leading blank covers its cell with the brush only.
+    EXPECT_EQ(image.pixel(6, 3), Red);
+}
+
+TEST(CanvasText, ClearBrushLeavesTheBackground)
+{
+    QImage image(60, 30, QImage::Format_RGB32);
+    image.fill(White);
+    {
+        QPainter p(&image);
+        Canvas canvas(p);
+        canvas.SetFont(MakeFont("Courier New", -21, true));
+        canvas.SetFontColor(clBlue);
+        canvas.SetBrushClear(true);
+        canvas.TextOut(2, 2, QStringLiteral(" 8 "));
+    }
+    int blue = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            blue += image.pixel(x, y) == qRgb(0, 0, 255);
+    EXPECT_GT(blue, 10);
+    EXPECT_EQ(image.pixel(3, 3), White) << "the blank's cell stays as it was";
+}
+
 } // namespace
