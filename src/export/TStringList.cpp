@@ -1,0 +1,6 @@
+#include "TStringList.h"
+
+void TStringList::SetDelimitedText(QStringView text)
+{
+    m_strings = DelimitedText::Split(text, Delimiter, QuoteChar);
+}
