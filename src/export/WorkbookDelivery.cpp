@@ -1,0 +1,128 @@
+#include "WorkbookDelivery.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include "Worksheet.h"
+#include "XlsxFile.h"
+
+namespace {
+
+constexpr int MaxNameAttempts = 1000;
+
+} // namespace
+
+WorkbookDelivery::WorkbookDelivery(DeliveryActions actions)
+    : m_actions(std::move(actions))
+{
+}
+
+QString WorkbookDelivery::FileName(const QDateTime &time, int attempt)
+{
+    QString name = QStringLiteral("Quintora ") + time.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+    if (attempt > 1)
+        name += QStringLiteral(" (%1)").arg(attempt);
+    return name + QStringLiteral(".xlsx");
+}
+
+QString WorkbookDelivery::SavedMessage(const QString &path)
+{
+    return QStringLiteral("Die Arbeitsmappe wurde gespeichert unter:\n%1\n"
+                          "Es ist kein Programm zum Öffnen von Tabellen eingerichtet.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString WorkbookDelivery::FailureMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Die Arbeitsmappe konnte nicht gespeichert werden unter:\n%1\n%2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString WorkbookDelivery::Deliver(const Worksheet &sheet) noexcept
+{
+    try {
+        QString failurePath;
+        QString reason;
+        const QString path = Save(sheet, failurePath, reason);
+        if (path.isEmpty()) {
+            if (m_actions.reportFailure)
+                m_actions.reportFailure(FailureMessage(failurePath, reason));
+            return QString();
+        }
+        Show(path);
+        return path;
+    } catch (const std::exception &error) {
+        if (m_actions.reportFailure) {
+            try {
+                m_actions.reportFailure(QString::fromUtf8(error.what()));
+            } catch (...) {
+            }
+        }
+    } catch (...) {
+    }
+    return QString();
+}
+
+QString WorkbookDelivery::Save(const Worksheet &sheet, QString &failurePath, QString &reason)
+{
+    const QString folder = m_actions.documentsFolder ? m_actions.documentsFolder() : QString();
+    const QDateTime time = m_actions.now ? m_actions.now() : QDateTime::currentDateTime();
+    failurePath = QDir(folder).filePath(FileName(time, 1));
+    if (folder.isEmpty()) {
+        reason = QStringLiteral("Es ist kein Ordner für Dokumente bekannt.");
+        return QString();
+    }
+    if (!QDir().mkpath(folder)) {
+        reason = QStringLiteral("Der Ordner %1 lässt sich nicht anlegen.").arg(QDir::toNativeSeparators(folder));
+        return QString();
+    }
+
+    // Written under a name of its own first, so that no half-written
+    // workbook ever carries the final name, then renamed: the rename fails
+    // rather than replace a file that has come to exist meanwhile.
+    QTemporaryFile part(QDir(folder).filePath(QStringLiteral(".Quintora-XXXXXX.xlsx.part")));
+    if (!part.open()) {
+        reason = part.errorString();
+        return QString();
+    }
+    part.close();
+    const XlsxFile::Result written = XlsxFile::Write(sheet, part.fileName());
+    if (!written.ok()) {
+        reason = written.error;
+        return QString();
+    }
+
+    for (int attempt = 1; attempt <= MaxNameAttempts; ++attempt) {
+        const QString path = QDir(folder).filePath(FileName(time, attempt));
+        if (QFileInfo::exists(path))
+            continue;
+        QFile file(part.fileName());
+        if (file.rename(path)) {
+            part.setAutoRemove(false); // it is the workbook now
+            if (written.shortenedTexts > 0 && m_actions.inform) {
+                m_actions.inform(QStringLiteral("%1 Zelltexte waren länger als %2 Zeichen und wurden in\n%3\ngekürzt.")
+                                     .arg(written.shortenedTexts)
+                                     .arg(XlsxFile::MaxTextLength)
+                                     .arg(QDir::toNativeSeparators(path)));
+            }
+            return path;
+        }
+        if (!QFileInfo::exists(path)) {
+            failurePath = path;
+            reason = file.errorString();
+            return QString();
+        }
+    }
+    reason = QStringLiteral("Es gibt schon %1 Arbeitsmappen dieses Namens.").arg(MaxNameAttempts);
+    return QString();
+}
+
+void WorkbookDelivery::Show(const QString &path)
+{
+    const bool hasProgram = !m_actions.hasSpreadsheetProgram || m_actions.hasSpreadsheetProgram();
+    const bool opened = hasProgram && m_actions.open && m_actions.open(QUrl::fromLocalFile(path));
+    if (!opened && m_actions.inform)
+        m_actions.inform(SavedMessage(path));
+}
