@@ -1,0 +1,138 @@
+#include "TFrameClock.h"
+
+#include <QPainter>
+
+#include "Canvas.h"
+#include "TDigit.h"
+#include "TLabel.h"
+#include "TTimer.h"
+
+std::uint32_t ClockPauseTick = 0xFFFFFFFFu;
+
+namespace {
+
+constexpr int DigitTop = 7;
+constexpr QSize DigitSize(60, 85);
+constexpr int DigitThickness = 7;
+constexpr int RefreshInterval = 200;
+constexpr std::int32_t RoundingOffset = 450; // seconds turn at 550 ms, as the players' times do
+
+} // namespace
+
+TFrameClock::TFrameClock(TickSource tick, QWidget *parent)
+    : QWidget(parent)
+    , m_tick(std::move(tick))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(DesignSize);
+
+    auto makeDigit = [this](const char *name, int left, TColor colorOn) {
+        auto *digit = new TDigit(this);
+        digit->setObjectName(QLatin1String(name));
+        digit->setGeometry(QRect(QPoint(left, DigitTop), DigitSize));
+        digit->SetColor(clBlack);
+        digit->SetColorOff(clBlack);
+        digit->SetColorOn(colorOn);
+        digit->SetValueBinary(TDigit::DigitPatterns[0]);
+        digit->SetThickness(DigitThickness);
+        digit->SetSeparation(0);
+        digit->setEnabled(false); // display only: no mouse input
+        return digit;
+    };
+    DigitM10 = makeDigit("DigitM10", 7, MinuteTensColors[0]);
+    DigitM1 = makeDigit("DigitM1", 79, clYellow);
+
+    LabSec = new TLabel(QStringLiteral(":"), this);
+    LabSec->setObjectName(QStringLiteral("LabSec"));
+    LabSec->setGeometry(146, 0, 25, 81);
+    LabSec->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    LabSec->setFont(MakeFont("Times New Roman", -75, true));
+    LabSec->SetFontColor(clYellow);
+    LabSec->setCursor(Qt::PointingHandCursor); // only a cursor: no click is bound
+
+    DigitS10 = makeDigit("DigitS10", 174, clYellow);
+    DigitS1 = makeDigit("DigitS1", 246, clYellow);
+
+    Timer1 = new TTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->SetEnabled(false);
+    Timer1->SetInterval(RefreshInterval);
+    Timer1->SetTag(NotStartedTag);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+}
+
+void TFrameClock::SetColor(TColor color)
+{
+    if (color == m_color)
+        return;
+    m_color = color;
+    update();
+}
+
+std::uint32_t TFrameClock::StartReference() const
+{
+    return static_cast<std::uint32_t>(Timer1->Tag());
+}
+
+void TFrameClock::SetStartReference(std::uint32_t tick)
+{
+    Timer1->SetTag(static_cast<std::int32_t>(tick));
+}
+
+void TFrameClock::ShowTime(int Minutes, int Seconds)
+{
+    // Each digit repaints at once, and only if its value or colour changed.
+    DigitM10->SetValue(Minutes / 10);
+    DigitM10->SetColorOn(MinuteTensColors[Minutes >= 10 ? 1 : 0]);
+    DigitM1->SetValue(Minutes % 10);
+    DigitS10->SetValue(Seconds / 10);
+    DigitS1->SetValue(Seconds % 10);
+}
+
+void TFrameClock::ShowElapsed(std::int32_t Milliseconds)
+{
+    // Wraps like the 32-bit tick arithmetic instead of overflowing.
+    const auto m = static_cast<std::int32_t>(static_cast<std::uint32_t>(Milliseconds) + RoundingOffset);
+    ShowTime((m / 60000) % 60, (m / 1000) % 60);
+}
+
+void TFrameClock::ResetClock()
+{
+    SetStartReference(static_cast<std::uint32_t>(NotStartedTag));
+    m_started = false;
+    DigitM10->SetValue(0);
+    DigitM1->SetValue(0);
+    DigitS10->SetValue(0);
+    DigitS1->SetValue(0);
+}
+
+void TFrameClock::StartStop(bool Stop)
+{
+    if (!m_started) {
+        const std::uint32_t now = m_tick();
+        SetStartReference(now);
+        ClockPauseTick = now;
+        m_started = true;
+    }
+    if (Stop) {
+        ClockPauseTick = m_tick();
+    } else {
+        // Move the start on by the pause just ended, so game time resumes where it stood.
+        const std::uint32_t now = m_tick();
+        SetStartReference(StartReference() + (now - ClockPauseTick));
+    }
+    Timer1->SetEnabled(!Stop);
+}
+
+void TFrameClock::Timer1Timer(QObject *)
+{
+    ShowElapsed(static_cast<std::int32_t>(m_tick() - StartReference()));
+}
+
+void TFrameClock::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    Canvas canvas(painter);
+    canvas.SetBrushColor(m_color);
+    canvas.FillRect(rect());
+}
