@@ -14,6 +14,7 @@
 #include "AnchorKeeper.h"
 #include "AppIdentity.h"
 #include "Canvas.h"
+#include "TFrameClock.h"
 #include "TLabel.h"
 #include "TPanel.h"
 #include "TSpeedButton.h"
@@ -87,6 +88,13 @@ void TFormMain::BuildLayout()
     PanelClock->SetBevelOuter(TPanel::Bevel::Lowered, 2);
     PanelClock->SetColor(clBtnFace);
     m_panel1Anchors->Place(PanelClock, QRect(240, 4, 318, 104), akTop);
+
+    // The clock fills the panel inside its bevel and keeps doing so if the panel is resized.
+    FrameClock1 = new TFrameClock(m_tick, PanelClock);
+    FrameClock1->setObjectName(QStringLiteral("FrameClock1"));
+    FrameClock1->SetColor(clBlack);
+    auto *clockAlign = new AnchorKeeper(PanelClock, PanelClock->size());
+    clockAlign->Place(FrameClock1, PanelClock->ClientRect(), akLeft | akTop | akRight | akBottom);
 
     Panel4 = new TPanel(Panel1);
     Panel4->setObjectName(QStringLiteral("Panel4"));

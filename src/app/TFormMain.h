@@ -15,6 +15,7 @@
 
 class AnchorKeeper;
 class QStatusBar;
+class TFrameClock;
 class TLabel;
 class TPanel;
 class TSpeedButton;
@@ -46,6 +47,7 @@ public:
     TPanel *Panel3 = nullptr;
     TPanel *Panel4 = nullptr;
     TPanel *PanelClock = nullptr;
+    TFrameClock *FrameClock1 = nullptr; // the game clock, filling PanelClock inside its bevel
     TSpeedButton *sbHelp = nullptr;
     TSpeedButton *sbInfo = nullptr;
     TSpeedButton *sbExcel = nullptr;

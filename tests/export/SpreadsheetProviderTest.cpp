@@ -1,0 +1,333 @@
+// The program's own "Excel.Application": members by name, the running
+// instance, and the workbooks it saves as .xlsx files when an export lets go.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QObject>
+#include <QTemporaryDir>
+
+#include "AutomationError.h"
+#include "AutomationObject.h"
+#include "AutomationRegistry.h"
+#include "ExportTestSupport.h"
+#include "RosterExport.h"
+#include "SheetTime.h"
+#include "SpreadsheetApplication.h"
+#include "TExcel.h"
+#include "XlsxReadBack.h"
+
+namespace {
+
+const QString ProgId = QStringLiteral("Excel.Application");
+
+// The desktop as the tests see it: a temporary documents folder, a fixed
+// clock, and a record of what was opened and said.
+struct FakeDesk
+{
+    QTemporaryDir home;
+    QString folder = home.filePath(QStringLiteral("Dokumente"));
+    QDateTime now{QDate(2026, 12, 7), QTime(19, 30, 5)};
+    bool hasProgram = true;
+    bool openWorks = true;
+    QStringList opened;
+    QStringList informed;
+    QStringList failures;
+
+    DeliveryActions Actions()
+    {
+        DeliveryActions actions;
+        actions.documentsFolder = [this] { return folder; };
+        actions.now = [this] { return now; };
+        actions.hasSpreadsheetProgram = [this] { return hasProgram; };
+        actions.open = [this](const QUrl &url) {
+            opened.append(url.toLocalFile());
+            return openWorks;
+        };
+        actions.inform = [this](const QString &message) { informed.append(message); };
+        actions.reportFailure = [this](const QString &message) { failures.append(message); };
+        return actions;
+    }
+
+    QString PathOf(const char *name) const { return QDir(folder).filePath(QString::fromUtf8(name)); }
+    QStringList Files() const { return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+};
+
+struct Provider
+{
+    FakeDesk desk;
+    AutomationRegistry registry;
+    Provider() { RegisterSpreadsheetProvider(registry, desk.Actions()); }
+};
+
+std::string Message(const std::function<void()> &call)
+{
+    try {
+        call();
+    } catch (const AutomationError &error) {
+        return error.what();
+    }
+    return "(no failure)";
+}
+
+TEST(SpreadsheetProvider, MembersAreFoundWithoutRegardToCase)
+{
+    Provider provider;
+    const OleVariant app(provider.registry.Create(ProgId));
+    app.Put(QStringLiteral("VISIBLE"), {OleVariant(true)});
+    EXPECT_TRUE(app.Get(QStringLiteral("visible")).ToBool());
+    const OleVariant workbooks = app.Get(QStringLiteral("wOrKbOoKs"));
+    workbooks.Call(QStringLiteral("ADD"));
+    EXPECT_EQ(workbooks.Get(QStringLiteral("count")).ToInt(), 1);
+    std::int32_t row = 2;
+    app.Put(QStringLiteral("cElLs"), {OleVariant::ByRef(row), OleVariant(1), OleVariant(QStringLiteral("x"))});
+    app.Get(QStringLiteral("CELLS")).Call(QStringLiteral("SeLeCt"));
+    app.Get(QStringLiteral("selection")).Get(QStringLiteral("COLUMNS")).Call(QStringLiteral("autofit"));
+}
+
+TEST(SpreadsheetProvider, FailuresCarryTheMessagesTheUserSees)
+{
+    Provider provider;
+    const OleVariant app(provider.registry.Create(ProgId));
+    EXPECT_EQ(Message([&] { app.Call(QStringLiteral("Quit")); }), "Method 'Quit' not supported by automation object");
+    std::int32_t row = 1;
+    EXPECT_EQ(Message([&] { app.Put(QStringLiteral("Cells"), {OleVariant::ByRef(row), OleVariant(1), OleVariant(QStringLiteral("x"))}); }),
+              "Es ist keine Arbeitsmappe geöffnet");
+    app.Get(QStringLiteral("Workbooks")).Call(QStringLiteral("add"));
+    EXPECT_EQ(Message([&] { app.Put(QStringLiteral("Cells"), {OleVariant(0), OleVariant(1), OleVariant(QStringLiteral("x"))}); }),
+              "Die Zelle in Zeile 0, Spalte 1 liegt außerhalb des Tabellenblatts");
+    EXPECT_EQ(Message([&] { app.Put(QStringLiteral("Cells"), {OleVariant(1), OleVariant(1)}); }), "OLE error 8002000e");
+    EXPECT_EQ(Message([&] { app.Put(QStringLiteral("Workbooks"), {OleVariant(1)}); }), "OLE error 80020003");
+    EXPECT_EQ(Message([&] { app.Put(QStringLiteral("Cells"), {OleVariant(QStringLiteral("a")), OleVariant(1), OleVariant(1)}); }),
+              "OLE error 80020005");
+    EXPECT_EQ(Message([&] { OleVariant().Call(QStringLiteral("add")); }), "Variant does not reference an automation object");
+}
+
+TEST(SpreadsheetProvider, TheFirstInstanceRunsOnAndLaterExportsAttachToIt)
+{
+    Provider provider;
+    EXPECT_THROW(provider.registry.Attach(ProgId), AutomationError);
+    {
+        const OleVariant first(provider.registry.Create(ProgId));
+        first.Get(QStringLiteral("Workbooks")).Call(QStringLiteral("add"));
+        const OleVariant attached(provider.registry.Attach(ProgId));
+        EXPECT_EQ(attached.Get(QStringLiteral("Workbooks")).Get(QStringLiteral("Count")).ToInt(), 1);
+        // ExcelNew: a new instance, the running one stays.
+        const OleVariant fresh(provider.registry.Create(ProgId));
+        EXPECT_EQ(fresh.Get(QStringLiteral("Workbooks")).Get(QStringLiteral("Count")).ToInt(), 0);
+    }
+    EXPECT_NO_THROW(provider.registry.Attach(ProgId));
+}
+
+TEST(SpreadsheetProvider, AnExportSavesItsWorkbookAndOpensItWhenItLetsGo)
+{
+    Provider provider;
+    const QStringList team1 = {QStringLiteral(" 4 M\u00fcller, Jan"), QStringLiteral("5 Hans \"Hansi\" Meier"), QString()};
+    const QStringList team2 = {QStringLiteral("12 Schulze"), QStringLiteral("=1+1")};
+    TimedLedger times(3, 2, {{{1, 0}, 306550}, {{1, 1}, 754000}, {{2, 0}, 306549}});
+
+    QObject owner;
+    ASSERT_TRUE(RosterExport::Run(&owner, team1, team2, times.ledger, &provider.registry));
+
+    const QString path = provider.desk.PathOf("Quintora 2026-12-07 19-30-05.xlsx");
+    EXPECT_EQ(provider.desk.opened, QStringList{path});
+    EXPECT_TRUE(provider.desk.informed.isEmpty());
+    EXPECT_TRUE(provider.desk.failures.isEmpty());
+    EXPECT_EQ(provider.desk.Files(), QStringList{QFileInfo(path).fileName()}); // no temporary file left
+
+    const std::optional<ReadSheet> sheet = XlsxReadBack::Read(path);
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->sheetName, QStringLiteral("Tabelle1"));
+    const QStringList lines = team1 + team2;
+    const double times5 = (5 * 60 + 7) / 86400.0, times12 = (12 * 60 + 34) / 86400.0, times6 = (5 * 60 + 6) / 86400.0;
+    const double expectedTimes[] = {times5, times12, 0, times6, 0};
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString a = QStringLiteral("A%1").arg(i + 1);
+        const QString b = QStringLiteral("B%1").arg(i + 1);
+        if (lines[i].isEmpty()) {
+            EXPECT_FALSE(sheet->cells.contains(a));
+        } else {
+            ASSERT_TRUE(sheet->cells.contains(a)) << a.toStdString();
+            EXPECT_EQ(sheet->cells[a].type, ReadCell::Type::String);
+            EXPECT_EQ(sheet->cells[a].text, lines[i]);
+        }
+        ASSERT_TRUE(sheet->cells.contains(b)) << b.toStdString();
+        EXPECT_EQ(sheet->cells[b].type, ReadCell::Type::Number);
+        EXPECT_DOUBLE_EQ(sheet->cells[b].number, expectedTimes[i]) << b.toStdString();
+        EXPECT_EQ(sheet->cells[b].numberFormat, QStringLiteral("h:mm:ss"));
+    }
+    EXPECT_EQ(sheet->cells.size(), 9);
+    // Auto-fit: the longest text of each column plus one character (the
+    // file adds the cell padding as a fraction of a character).
+    EXPECT_GE(sheet->columnWidths.value(1), 21.0); // "5 Hans "Hansi" Meier"
+    EXPECT_LT(sheet->columnWidths.value(1), 22.0);
+    EXPECT_GE(sheet->columnWidths.value(2), 8.0); // "0:05:07"
+    EXPECT_LT(sheet->columnWidths.value(2), 9.0);
+    EXPECT_EQ(sheet->selection, QStringLiteral("A1:XFD1048576"));
+}
+
+TEST(SpreadsheetProvider, ANewWorkbookNeverReplacesAFile)
+{
+    Provider provider;
+    QDir().mkpath(provider.desk.folder);
+    const QString taken = provider.desk.PathOf("Quintora 2026-12-07 19-30-05.xlsx");
+    {
+        QFile file(taken);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("keep me");
+    }
+    TimedLedger times(1, 0);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(RosterExport::Run(nullptr, Roster(1, 1), {}, times.ledger, &provider.registry));
+
+    EXPECT_EQ(provider.desk.opened, QStringList({provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (2).xlsx"),
+                                                 provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (3).xlsx"),
+                                                 provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (4).xlsx")}));
+    QFile file(taken);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("keep me"));
+    EXPECT_EQ(provider.desk.Files().size(), 4);
+}
+
+TEST(SpreadsheetProvider, WithoutAProgramForWorkbooksTheUserIsToldWhereItIs)
+{
+    Provider provider;
+    provider.desk.hasProgram = false;
+    TimedLedger times(1, 0);
+    ASSERT_TRUE(RosterExport::Run(nullptr, Roster(1, 1), {}, times.ledger, &provider.registry));
+    const QString path = provider.desk.PathOf("Quintora 2026-12-07 19-30-05.xlsx");
+    EXPECT_TRUE(provider.desk.opened.isEmpty());
+    EXPECT_EQ(provider.desk.informed,
+              QStringList{QStringLiteral("Die Arbeitsmappe wurde gespeichert unter:\n%1\n"
+                                         "Es ist kein Programm zum Öffnen von Tabellen eingerichtet.")
+                              .arg(path)});
+    EXPECT_TRUE(QFileInfo::exists(path));
+
+    // Opening that fails says the same.
+    provider.desk.hasProgram = true;
+    provider.desk.openWorks = false;
+    provider.desk.informed.clear();
+    ASSERT_TRUE(RosterExport::Run(nullptr, Roster(1, 1), {}, times.ledger, &provider.registry));
+    EXPECT_EQ(provider.desk.opened.size(), 1);
+    ASSERT_EQ(provider.desk.informed.size(), 1);
+    EXPECT_TRUE(provider.desk.informed[0].contains(QStringLiteral("(2).xlsx")));
+}
+
+TEST(SpreadsheetProvider, AFolderThatCannotBeWrittenIsReportedWithPathAndReason)
+{
+    Provider provider;
+    // A file where the documents folder should be: even root cannot write there.
+    const QString blocker = provider.desk.home.filePath(QStringLiteral("blocker"));
+    {
+        QFile file(blocker);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    provider.desk.folder = blocker + QStringLiteral("/Dokumente");
+    TimedLedger times(1, 0);
+    QObject owner;
+    EXPECT_TRUE(RosterExport::Run(&owner, Roster(1, 1), {}, times.ledger, &provider.registry));
+    ASSERT_EQ(provider.desk.failures.size(), 1);
+    const QString message = provider.desk.failures[0];
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Die Arbeitsmappe konnte nicht gespeichert werden unter:\n")));
+    EXPECT_TRUE(message.contains(provider.desk.folder + QStringLiteral("/Quintora 2026-12-07 19-30-05.xlsx")));
+    EXPECT_TRUE(message.contains(QStringLiteral("lässt sich nicht anlegen")));
+    EXPECT_TRUE(provider.desk.opened.isEmpty());
+
+    // The program goes on: the next export into a good folder works.
+    provider.desk.folder = provider.desk.home.filePath(QStringLiteral("Dokumente"));
+    EXPECT_TRUE(RosterExport::Run(&owner, Roster(1, 1), {}, times.ledger, &provider.registry));
+    EXPECT_EQ(provider.desk.opened.size(), 1);
+}
+
+// Passes every call on to the application, but fails the Cells put of one row.
+class FailingAtRow : public AutomationObject
+{
+public:
+    FailingAtRow(AutomationRef inner, int row) : m_inner(std::move(inner)), m_row(row) {}
+    OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
+    {
+        if (name == QLatin1String("Cells") && kind == InvokeKind::Put && args.at(0).ToInt() == m_row)
+            throw AutomationError::Exception(QStringLiteral("Excel has stopped."), 0x800706BA);
+        return m_inner->Invoke(name, kind, args);
+    }
+
+private:
+    AutomationRef m_inner;
+    int m_row;
+};
+
+TEST(SpreadsheetProvider, AFailedExportKeepsItsRowsAndSavesThemWhenItsOwnerGoes)
+{
+    Provider provider;
+    AutomationRegistry failing;
+    failing.RegisterClass(ProgId, [&provider](AutomationRegistry &, const QString &) -> AutomationRef {
+        return std::make_shared<FailingAtRow>(provider.registry.Create(ProgId), 3);
+    });
+    const QStringList team1 = Roster(5, 1);
+    TimedLedger times(5, 0);
+    auto owner = std::make_unique<QObject>();
+    try {
+        RosterExport::Run(owner.get(), team1, {}, times.ledger, &failing);
+        FAIL() << "the export went on";
+    } catch (const AutomationError &error) {
+        EXPECT_STREQ(error.what(), "Excel has stopped");
+    }
+    EXPECT_TRUE(provider.desk.opened.isEmpty()); // still held by the kept TExcel
+
+    owner.reset();
+    ASSERT_EQ(provider.desk.opened.size(), 1);
+    const std::optional<ReadSheet> sheet = XlsxReadBack::Read(provider.desk.opened[0]);
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->cells.size(), 4); // rows 1 and 2
+    EXPECT_EQ(sheet->cells.value(QStringLiteral("A2")).text, team1[1]);
+    EXPECT_TRUE(sheet->columnWidths.isEmpty()); // no auto-fit
+}
+
+TEST(SpreadsheetProvider, OnlyTextsThatReadAsTimesBecomeTimes)
+{
+    EXPECT_EQ(SheetTime::Seconds(u"0:00:00"), 0);
+    EXPECT_EQ(SheetTime::Seconds(u"0:05:07"), 307);
+    EXPECT_EQ(SheetTime::Seconds(u"23:59:59"), 86399);
+    EXPECT_EQ(SheetTime::Seconds(u"12:30:00"), 45000);
+    for (const char16_t *text : {u"--:--", u"24:00:00", u"05:07:00", u"0:5:07", u"0:60:00", u"0:00:60", u"0:05:07 ",
+                                 u" 0:05:07", u"05:07", u"a:bc:de", u"", u"0:05:0x"})
+        EXPECT_FALSE(SheetTime::Seconds(text)) << QString::fromUtf16(text).toStdString();
+}
+
+TEST(SpreadsheetProvider, UntimedLinesNumbersAndOddTextsAreWrittenAsTheyArePut)
+{
+    Provider provider;
+    {
+        const OleVariant app(provider.registry.Create(ProgId));
+        app.Get(QStringLiteral("Workbooks")).Call(QStringLiteral("add"));
+        auto put = [&](int row, int column, const OleVariant &value) {
+            app.Put(QStringLiteral("Cells"), {OleVariant(row), OleVariant(column), value});
+        };
+        put(1, 1, OleVariant(QStringLiteral("--:--")));
+        put(2, 1, OleVariant(42));
+        put(3, 1, OleVariant(true));
+        put(4, 1, OleVariant(QStringLiteral("ctl\x01\x1f<&>\u00e4")));
+        put(5, 1, OleVariant(QString(40000, QLatin1Char('x'))));
+        put(6, 1, OleVariant(QStringLiteral("12:30:00")));
+        put(1, 1, OleVariant(QStringLiteral("--:--"))); // put twice: the last value counts
+    }
+    ASSERT_EQ(provider.desk.opened.size(), 1);
+    const std::optional<ReadSheet> sheet = XlsxReadBack::Read(provider.desk.opened[0]);
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->cells[QStringLiteral("A1")].type, ReadCell::Type::String);
+    EXPECT_EQ(sheet->cells[QStringLiteral("A1")].text, QStringLiteral("--:--"));
+    EXPECT_EQ(sheet->cells[QStringLiteral("A2")].type, ReadCell::Type::Number);
+    EXPECT_EQ(sheet->cells[QStringLiteral("A2")].number, 42);
+    EXPECT_EQ(sheet->cells[QStringLiteral("A3")].type, ReadCell::Type::Boolean);
+    EXPECT_EQ(sheet->cells[QStringLiteral("A4")].type, ReadCell::Type::String);
+    EXPECT_EQ(sheet->cells[QStringLiteral("A5")].text.size(), 32767);
+    EXPECT_DOUBLE_EQ(sheet->cells[QStringLiteral("A6")].number, 45000 / 86400.0);
+    // The shortened text is not kept quiet.
+    ASSERT_EQ(provider.desk.informed.size(), 1);
+    EXPECT_TRUE(provider.desk.informed[0].contains(QStringLiteral("gekürzt")));
+    EXPECT_TRUE(provider.desk.failures.isEmpty());
+}
+
+} // namespace

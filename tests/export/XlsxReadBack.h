@@ -1,0 +1,35 @@
+#pragma once
+// Reads a written .xlsx back for the tests: the first sheet's cells with
+// their type, text or number and number format, the column widths and the
+// selection.  Just enough of ZIP (stored and deflated entries) and of the
+// spreadsheet XML for that.
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <optional>
+
+struct ReadCell
+{
+    enum class Type { String, Number, Boolean };
+    Type type = Type::String;
+    QString text;          // strings
+    double number = 0;     // numbers and Booleans
+    QString numberFormat;  // format code of a number, empty for "General"
+};
+
+struct ReadSheet
+{
+    QMap<QString, ReadCell> cells;     // by reference: "A1", "B12"
+    QMap<int, double> columnWidths;     // by column, from 1
+    QString selection;                  // sqref of the selection, empty when none
+    QString sheetName;
+};
+
+namespace XlsxReadBack {
+
+// The entries of a ZIP file by name; nothing when it is no readable ZIP.
+std::optional<QMap<QString, QByteArray>> Unzip(const QString &path);
+std::optional<ReadSheet> Read(const QString &path);
+
+} // namespace XlsxReadBack
