@@ -2,7 +2,10 @@
 
 #include <QPen>
 #include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -140,10 +143,65 @@ void Canvas::Rectangle(int left, int top, int right, int bottom)
 
 void Canvas::RoundRect(int left, int top, int right, int bottom, int ellipseW, int ellipseH)
 {
+    // Rasterised here, pixel by pixel: Qt's aliased rounded rectangle is
+    // lopsided (its right and bottom corners differ from the left and top).
+    if (m_penClear) {
+        // Without a pen the figure is one pixel smaller in each direction.
+        --right;
+        --bottom;
+    }
     if (right <= left || bottom <= top)
         return;
-    const QRectF rect(left, top, right - left - 1, bottom - top - 1);
-    m_painter.drawRoundedRect(rect, ellipseW / 2.0, ellipseH / 2.0, Qt::AbsoluteSize);
+    const int width = right - left, height = bottom - top;
+    const int ew = std::clamp(ellipseW, 0, width), eh = std::clamp(ellipseH, 0, height);
+    // Each corner is a quarter of an ew x eh ellipse through the pixel
+    // centres of its box; a pixel belongs to the figure when its centre lies
+    // within that ellipse widened by a quarter pixel.  6 x 6 gives the
+    // outline ..##.. / .#..#. / #....# at the top.
+    const double rx = (ew - 1) / 2.0 + 0.25, ry = (eh - 1) / 2.0 + 0.25;
+    const double cy = (eh - 1) / 2.0;
+    const double cx = (ew - 1) / 2.0;
+    // Columns cut off at the left (and, mirrored, at the right) of row y.
+    const auto inset = [&](int y) {
+        const int fromEdge = std::min(y - top, bottom - 1 - y);
+        const double dy = cy - fromEdge;
+        if (dy <= 0 || ew <= 1)
+            return 0;
+        const double dx = rx * std::sqrt(std::max(0.0, 1.0 - (dy / ry) * (dy / ry)));
+        // Every row keeps its middle, however small the figure.
+        return std::clamp(int(std::ceil(cx - dx - 1e-9)), 0, (width - 1) / 2);
+    };
+    constexpr int None = std::numeric_limits<int>::max();
+    const auto firstColumn = [&](int y) { return y < top || y >= bottom ? None : left + inset(y); };
+    const QColor pen = ToQColor(m_penColor);
+    const QColor brush = ToQColor(m_brushColor);
+    for (int y = top; y < bottom; ++y) {
+        const int x0 = firstColumn(y);
+        if (x0 == None)
+            continue;
+        const int x1 = left + right - 1 - x0; // mirrored
+        if (m_penClear) {
+            if (!m_brushClear)
+                m_painter.fillRect(QRect(x0, y, x1 - x0 + 1, 1), brush);
+            continue;
+        }
+        // Outline: every pixel of the figure that has a neighbour outside it.
+        const int above = firstColumn(y - 1), below = firstColumn(y + 1);
+        if (above == None || below == None) {
+            m_painter.fillRect(QRect(x0, y, x1 - x0 + 1, 1), pen);
+            continue;
+        }
+        const int leftEnd = std::max(x0, std::max(above, below) - 1);
+        const int rightStart = left + right - 1 - leftEnd;
+        if (leftEnd >= rightStart - 1) {
+            m_painter.fillRect(QRect(x0, y, x1 - x0 + 1, 1), pen);
+            continue;
+        }
+        m_painter.fillRect(QRect(x0, y, leftEnd - x0 + 1, 1), pen);
+        m_painter.fillRect(QRect(rightStart, y, x1 - rightStart + 1, 1), pen);
+        if (!m_brushClear)
+            m_painter.fillRect(QRect(leftEnd + 1, y, rightStart - leftEnd - 1, 1), brush);
+    }
 }
 
 void Canvas::Polygon(const QPoint *points, int count)

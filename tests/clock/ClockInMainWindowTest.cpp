@@ -9,6 +9,7 @@
 #include "TFrameClock.h"
 #include "TLabel.h"
 #include "TPanel.h"
+#include "TTimer.h"
 #include "TempSettings.h"
 
 namespace {

@@ -221,4 +221,65 @@ TEST(CanvasText, ClearBrushLeavesTheBackground)
     EXPECT_EQ(image.pixel(3, 3), White) << "the blank's cell stays as it was";
 }
 
+// Rows of `image` as text: '#' for black, 'r' for red, '.' for anything else.
+std::vector<std::string> Rows(const QImage &image, int x0, int y0, int w, int h)
+{
+    std::vector<std::string> rows;
+    for (int y = y0; y < y0 + h; ++y) {
+        std::string row;
+        for (int x = x0; x < x0 + w; ++x)
+            row += image.pixel(x, y) == Black ? '#' : image.pixel(x, y) == Red ? 'r' : '.';
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST_F(CanvasPixels, RoundRectCornersAreExactAndSymmetric)
+{
+    image = QImage(14, 9, QImage::Format_RGB32);
+    image.fill(White);
+    {
+        QPainter p(&image);
+        Canvas canvas(p);
+        canvas.SetPenColor(clBlack);
+        canvas.SetBrushColor(clRed);
+        canvas.RoundRect(1, 1, 13, 9, 6, 6);
+    }
+    const std::vector<std::string> expected = {
+        "..............",
+        "...########...",
+        "..#rrrrrrrr#..",
+        ".#rrrrrrrrrr#.",
+        ".#rrrrrrrrrr#.",
+        ".#rrrrrrrrrr#.",
+        ".#rrrrrrrrrr#.",
+        "..#rrrrrrrr#..",
+        "...########...",
+    };
+    EXPECT_EQ(Rows(image, 0, 0, 14, 9), expected);
+}
+
+TEST_F(CanvasPixels, RoundRectWithoutPenFillsOnePixelLess)
+{
+    image = QImage(10, 7, QImage::Format_RGB32);
+    image.fill(White);
+    {
+        QPainter p(&image);
+        Canvas canvas(p);
+        canvas.SetPenClear(true);
+        canvas.SetBrushColor(clRed);
+        canvas.RoundRect(0, 1, 10, 7, 4, 4);
+    }
+    const std::vector<std::string> expected = {
+        "..........",
+        ".rrrrrrr..",
+        "rrrrrrrrr.",
+        "rrrrrrrrr.",
+        "rrrrrrrrr.",
+        ".rrrrrrr..",
+        "..........",
+    };
+    EXPECT_EQ(Rows(image, 0, 0, 10, 7), expected);
+}
+
 } // namespace
