@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -18,6 +19,7 @@
 #include "TLabel.h"
 #include "TPanel.h"
 #include "TSpeedButton.h"
+#include "TeamRoster.h"
 
 namespace {
 
@@ -105,6 +107,7 @@ void TFormMain::BuildLayout()
     Panel3 = new TPanel(this);
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->SetColor(clBtnFace);
+    BuildRosters();
 
     Panel2 = new TPanel(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -164,16 +167,26 @@ void TFormMain::AlignPanels()
     // A hidden window gets no resize events; place the anchored children now.
     m_panel1Anchors->ArrangeAll();
     m_panel2Anchors->ArrangeAll();
+    AlignRosters();
 }
 
 void TFormMain::FormCreate()
 {
     const QFileInfo executable(m_executablePath);
     m_openDialogInitialDir = executable.absolutePath() + QLatin1Char('/');
+    OpenDialog->setDirectory(m_openDialogInitialDir);
     m_helpFile = AppIdentity::FindHelpPage(m_executablePath);
     setWindowTitle(AppIdentity::MainCaption(m_executablePath));
     sbHelp->setEnabled(!m_helpFile.isEmpty());
     RestoreGeometry();
+    // The ledger times as many lines as the rosters hold, and the first
+    // five of each team start on court.
+    m_ledger.SetCount(1, Command1->Count());
+    m_ledger.SetCount(2, Command2->Count());
+    for (int row = 0; row < 5; ++row) {
+        Command1->SetChecked(row, true);
+        Command2->SetChecked(row, true);
+    }
 }
 
 void TFormMain::RestoreGeometry()
@@ -274,7 +287,11 @@ void TFormMain::resizeEvent(QResizeEvent *event)
 
 void TFormMain::FormResize()
 {
-    // The rosters share the width; they arrive with the roster subsystem.
+    // The rosters share the width; on an odd width the left one is a pixel narrower.
+    m_command1Width = width() / 2;
+    AlignRosters();
+    Command1->Refresh();
+    Command2->Refresh();
 }
 
 void TFormMain::sbHelpClick(QObject *)
@@ -293,4 +310,104 @@ void TFormMain::Label8Click(QObject *)
 {
     // The shell's answer is not checked: a failure to open the page shows nothing.
     QDesktopServices::openUrl(QUrl(QLatin1String(AppIdentity::MakerUrl)));
+}
+
+void TFormMain::BuildRosters()
+{
+    const auto makeRoster = [this](TeamIndex team, const char *name, const QStringList &lines) {
+        auto *list = new TCheckListBox(Panel3);
+        list->setObjectName(QLatin1String(name));
+        TeamRoster::ApplyDesign(*list, team);
+        list->SetLines(lines);
+        list->SetOnDrawItem([this](QWidget *control, int index, const QRect &rect, TOwnerDrawState state) {
+            Command1DrawItem(control, index, rect, state);
+        });
+        return list;
+    };
+    // Each line: the shirt number right-aligned in two characters, a blank, the name.
+    Command1 = makeRoster(1, "Command1",
+                          {QStringLiteral(" 4 Tom Wagner"), QStringLiteral(" 5 Jens Richter"), QStringLiteral(" 6 Kai Neumann"),
+                           QStringLiteral(" 7 Ben Schulz"), QStringLiteral(" 8 Lars Becker"), QStringLiteral(" 9 Sven Koch"),
+                           QStringLiteral("10 Marco Wolf"), QStringLiteral("11 Uwe Zimmermann"), QStringLiteral("12 Jörg Krämer"),
+                           QStringLiteral("18 Till Schneider")});
+    Command2 = makeRoster(2, "Command2",
+                          {QStringLiteral(" 4 Peter Krause"), QStringLiteral(" 5 Dirk Lehmann"), QStringLiteral(" 6 Rolf Hartmann"),
+                           QStringLiteral(" 7 Frank Braun"), QStringLiteral(" 8 Ralf Schmitt"), QStringLiteral(" 9 Olaf Lange"),
+                           QStringLiteral("10 Heiko Vogel"), QStringLiteral("11 Timo Berger"), QStringLiteral("12 Nils Franke"),
+                           QStringLiteral("13 Sascha Roth")});
+    // The right roster comes first in the tab order.
+    QWidget::setTabOrder(Command2, Command1);
+
+    const auto makeLoader = [this](TeamIndex team, const char *name, QRect rect, Anchors anchors) {
+        auto *button = new TSpeedButton(Panel1);
+        button->setObjectName(QLatin1String(name));
+        button->SetTag(team);
+        button->SetFlat(true);
+        button->SetGlyph(LoadGlyph(QStringLiteral("load.png")), 2);
+        m_panel1Anchors->Place(button, rect, anchors);
+        connect(button, &QToolButton::clicked, this, [this, button] { sbLoadClick(button); });
+        return button;
+    };
+    sbLoad1 = makeLoader(1, "sbLoad1", QRect(197, 67, 36, 39), akLeft | akBottom);
+    sbLoad2 = makeLoader(2, "sbLoad2", QRect(565, 68, 36, 39), akRight | akBottom);
+
+    // Qt's own dialog, so that it looks and behaves the same everywhere.
+    OpenDialog = new QFileDialog(this);
+    OpenDialog->setObjectName(QStringLiteral("OpenDialog"));
+    OpenDialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog->setNameFilter(QStringLiteral("Text files(*.txt)"));
+    OpenDialog->setDefaultSuffix(QStringLiteral("txt"));
+}
+
+void TFormMain::AlignRosters()
+{
+    if (!Command1 || !Command2)
+        return;
+    const int height = Panel3->height();
+    const int left = std::clamp(m_command1Width, 0, Panel3->width());
+    Command1->setGeometry(0, 0, left, height);
+    Command2->setGeometry(left, 0, Panel3->width() - left, height);
+}
+
+TCheckListBox *TFormMain::Roster(TeamIndex team) const
+{
+    switch (team) {
+    case 1: return Command1;
+    case 2: return Command2;
+    default: return nullptr;
+    }
+}
+
+bool TFormMain::IsOnCourt(TeamIndex team, int row) const
+{
+    const TCheckListBox *roster = Roster(team);
+    return roster && roster->Checked(row);
+}
+
+void TFormMain::Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState)
+{
+    TeamRoster::DrawLine(m_ledger, Control, Index, Rect);
+}
+
+QString TFormMain::ChooseTeamFile()
+{
+    if (OpenDialog->exec() != QDialog::Accepted)
+        return {};
+    return OpenDialog->selectedFiles().value(0);
+}
+
+void TFormMain::sbLoadClick(QObject *sender)
+{
+    const auto *button = qobject_cast<const TSpeedButton *>(sender);
+    TCheckListBox *roster = button ? Roster(button->Tag()) : nullptr;
+    if (!roster)
+        return;
+    const QString path = m_chooseTeamFile ? m_chooseTeamFile() : ChooseTeamFile();
+    if (path.isEmpty())
+        return; // cancelled: nothing changes
+    // A file that cannot be read throws before anything changes; the
+    // application's exception report shows the message.
+    TeamRoster::Load(*roster, m_ledger, path);
 }

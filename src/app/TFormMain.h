@@ -7,13 +7,16 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "PlayingTimeLedger.h"
+#include "TCheckListBox.h"
 #include "TickSource.h"
 #include "WindowGeometryStore.h"
 
 class AnchorKeeper;
+class QFileDialog;
 class QStatusBar;
 class TFrameClock;
 class TLabel;
@@ -58,10 +61,29 @@ public:
     TLabel *Label9 = nullptr; // second part
     TLabel *Label10 = nullptr; // suffix
 
+    // The rosters (team 1 left, team 2 right), their loaders and the open dialog they share.
+    TCheckListBox *Command1 = nullptr;
+    TCheckListBox *Command2 = nullptr;
+    TSpeedButton *sbLoad1 = nullptr;
+    TSpeedButton *sbLoad2 = nullptr;
+    QFileDialog *OpenDialog = nullptr;
+
+    // The roster of team 1 or 2; nullptr for any other team.
+    TCheckListBox *Roster(TeamIndex team) const;
+    // The ledger's on-court query: whether line `row` of the team's roster is checked.
+    bool IsOnCourt(TeamIndex team, int row) const;
+
+    // Asks which team file to load: its path, or an empty string for cancel.
+    // The window shows OpenDialog; tests put their own answer here.
+    using TeamFileChooser = std::function<QString()>;
+    void SetTeamFileChooser(TeamFileChooser chooser) { m_chooseTeamFile = std::move(chooser); }
+
 public slots:
     void sbHelpClick(QObject *sender);
     void sbInfoClick(QObject *sender);
     void Label8Click(QObject *sender);
+    void sbLoadClick(QObject *sender);
+    void Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState State);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -71,7 +93,10 @@ protected:
 private:
     void BuildLayout();
     void BuildLogo();
+    void BuildRosters();
     void AlignPanels();
+    void AlignRosters();
+    QString ChooseTeamFile();
     void FormCreate();
     void FormDestroy();
     void FormResize();
@@ -87,6 +112,8 @@ private:
     QPointer<QDialog> m_aboutBox;
     AnchorKeeper *m_panel1Anchors = nullptr;
     AnchorKeeper *m_panel2Anchors = nullptr;
+    int m_command1Width = 400; // the left roster's width; the right one takes the rest
+    TeamFileChooser m_chooseTeamFile;
 
     // Outer size to apply once the window manager's frame is known.
     std::optional<QSize> m_pendingFrameSize;

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "ScriptedTicks.h"
 #include "TDigit.h"
@@ -34,6 +35,8 @@ TEST_F(ClockInMainWindow, FillsTheClockPanelInsideItsBevel)
     EXPECT_EQ(clock->parentWidget(), form.PanelClock);
     EXPECT_EQ(clock->geometry(), QRect(2, 2, 314, 100));
     EXPECT_EQ(clock->Color(), clBlack);
+    form.show(); // a hidden widget gets its resize events only when shown
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.PanelClock->resize(400, 120);
     EXPECT_EQ(clock->geometry(), QRect(2, 2, 396, 116));
     EXPECT_EQ(clock->DigitS1->geometry(), QRect(246, 7, 60, 85)) << "digits keep their places";

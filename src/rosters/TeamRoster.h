@@ -1,0 +1,38 @@
+#pragma once
+// What makes a check list a team roster: its look, the drawing of a line
+// with the player's playing time beside it, and loading a team file.
+
+#include "PlayingTimeLedger.h"
+
+#include <QRect>
+#include <QString>
+
+class QWidget;
+class TCheckListBox;
+
+class TeamRoster
+{
+public:
+    // The time text starts this many pixels left of a line's right edge.
+    static constexpr int TimeTextOffset = 78;
+
+    // Tag = team, fixed lines of 23 pixels, flat check boxes, Courier New
+    // bold -21 in the window text colour.
+    static void ApplyDesign(TCheckListBox &list, TeamIndex team);
+
+    // The time shown beside a line: the ledger's time text, or "--:--" for
+    // a line the ledger keeps no time for.
+    static QString TimeText(const PlayingTimeLedger &ledger, TeamIndex team, int row);
+
+    // Draws one line of a roster (`control`, a TCheckListBox whose Tag is its
+    // team) on its canvas: the rectangle filled with the brush, the line
+    // text at left + 2, and " time " at right - 78 on an opaque background
+    // that covers any line text reaching into it.
+    static void DrawLine(const PlayingTimeLedger &ledger, QWidget *control, int index, const QRect &rect);
+
+    // Replaces the roster's lines with the team file at `path`, tells the
+    // ledger the new count and leaves every line unchecked.  The ledger's
+    // rows stay: times belong to positions.  Throws TeamFileError, with the
+    // roster untouched, when the file cannot be read.
+    static void Load(TCheckListBox &list, PlayingTimeLedger &ledger, const QString &path);
+};
