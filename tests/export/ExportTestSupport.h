@@ -3,6 +3,7 @@
 
 #include <QStringList>
 #include <map>
+#include <ostream>
 #include <utility>
 
 #include "PlayingTimeLedger.h"
@@ -40,3 +41,9 @@ public:
     ScriptedTicks ticks;
     PlayingTimeLedger ledger;
 };
+
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
