@@ -257,11 +257,14 @@ void TCheckListBox::mousePressEvent(QMouseEvent *event)
 
 void TCheckListBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // The second click of a double click on a check box toggles it again,
-    // as every single click does.
-    if (event->button() == Qt::LeftButton && ToggleAt(event->position().toPoint())) {
-        event->accept();
-        return;
+    // The second click of a double click arrives as a press of its own and
+    // has toggled already; the double click itself must not toggle again.
+    if (event->button() == Qt::LeftButton) {
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid() && event->position().toPoint().x() - ItemRect(index.row()).left() < CheckColumnWidth) {
+            event->accept();
+            return;
+        }
     }
     QListView::mouseDoubleClickEvent(event);
 }
