@@ -236,23 +236,6 @@ TEST_F(Clock, PausesThatShiftTheReferenceToAllBitsSetKeepTheGame)
     EXPECT_EQ(ShownAt(0xFFFFFF00u + 9000 + 550), "00:06");
 }
 
-TEST_F(Clock, StartReadsTheTicksInTheirOrder)
-{
-    // A first start reads twice (reference, then the resume step); the
-    // second read wins, so the game counts from it.
-    ticks.queued = {1000, 1300};
-    frame.StartStop(false);
-    EXPECT_EQ(ticks.reads, 2);
-    EXPECT_EQ(frame.Timer1->Tag(), 1300);
-    EXPECT_EQ(ClockPauseTick, 1000u);
-    frame.ResetClock();
-    // A first pause: the reference and the pause tick, then the pause tick again.
-    ticks.queued = {2000, 2400};
-    frame.StartStop(true);
-    EXPECT_EQ(frame.Timer1->Tag(), 2000);
-    EXPECT_EQ(ClockPauseTick, 2400u);
-}
-
 TEST_F(Clock, ATimerThatCannotStartIsReportedAfterTheReferenceIsSet)
 {
     frame.Timer1->SimulateNoTimersAvailable(true);
