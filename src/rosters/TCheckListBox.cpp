@@ -257,14 +257,11 @@ void TCheckListBox::mousePressEvent(QMouseEvent *event)
 
 void TCheckListBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // The second click of a double click arrives as a press of its own and
-    // has toggled already; the double click itself must not toggle again.
-    if (event->button() == Qt::LeftButton) {
-        const QModelIndex index = indexAt(event->position().toPoint());
-        if (index.isValid() && event->position().toPoint().x() - ItemRect(index.row()).left() < CheckColumnWidth) {
-            event->accept();
-            return;
-        }
+    // A double click arrives as a press and then, in place of the second
+    // press, this event: it toggles again, as every click on a box does.
+    if (event->button() == Qt::LeftButton && ToggleAt(event->position().toPoint())) {
+        event->accept();
+        return;
     }
     QListView::mouseDoubleClickEvent(event);
 }

@@ -62,8 +62,12 @@ TEST_F(CheckListBox, ClickOnTheCheckBoxTogglesClickOnTheTextSelects)
 
 TEST_F(CheckListBox, EachClickOfADoubleClickToggles)
 {
-    // Qt delivers press, release, press, double click, release.
-    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, CheckBoxOf(1));
+    // A window system delivers a double click as press, release, double
+    // click (in place of the second press), release.
+    QTest::mousePress(list.viewport(), Qt::LeftButton, {}, CheckBoxOf(1));
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, CheckBoxOf(1));
+    EXPECT_TRUE(list.Checked(1));
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, CheckBoxOf(1)); // sends the double click alone
     EXPECT_FALSE(list.Checked(1)) << "two toggles";
     Click(CheckBoxOf(1));
     EXPECT_TRUE(list.Checked(1));
