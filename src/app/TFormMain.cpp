@@ -14,7 +14,13 @@
 
 #include "AnchorKeeper.h"
 #include "AppIdentity.h"
+#include "AutomationRegistry.h"
 #include "Canvas.h"
+#include "DesktopDelivery.h"
+#include "RosterExport.h"
+#include "SpreadsheetApplication.h"
+#include "TApplication.h"
+#include "TExcel.h"
 #include "TFrameClock.h"
 #include "TLabel.h"
 #include "TPanel.h"
@@ -119,6 +125,11 @@ void TFormMain::BuildLayout()
     sbExcel->setToolTip(QStringLiteral("Datei in MS Excel"));
     sbExcel->setEnabled(false);
     m_panel2Anchors->Place(sbExcel, QRect(384, 2, 36, 39), 0);
+    connect(sbExcel, &QToolButton::clicked, this, [this] { sbExcelClick(sbExcel); });
+    // The program's own spreadsheet application answers to "Excel.Application";
+    // it saves each export's workbook and opens it with the desktop's program.
+    if (!AutomationRegistry::Process().IsRegistered(QLatin1String(TExcel::ProgId)))
+        RegisterSpreadsheetProvider(AutomationRegistry::Process(), DesktopDelivery::Actions(&TApplication::ShowException));
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -410,4 +421,17 @@ void TFormMain::sbLoadClick(QObject *sender)
     // A file that cannot be read throws before anything changes; the
     // application's exception report shows the message.
     TeamRoster::Load(*roster, m_ledger, path);
+}
+
+void TFormMain::sbExcelClick(QObject *)
+{
+    // A call that fails ends the export there; its TExcel then stays with
+    // this window until exit.  The report is shown here, not left to the
+    // event loop: the click comes through Qt's button code, which does not
+    // let exceptions pass.
+    try {
+        RosterExport::Run(this, Command1->Lines(), Command2->Lines(), m_ledger);
+    } catch (const std::exception &error) {
+        TApplication::ShowException(QString::fromUtf8(error.what()));
+    }
 }

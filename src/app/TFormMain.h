@@ -83,6 +83,8 @@ public slots:
     void sbInfoClick(QObject *sender);
     void Label8Click(QObject *sender);
     void sbLoadClick(QObject *sender);
+    // Writes both rosters with their playing times into a new workbook.
+    void sbExcelClick(QObject *sender);
     void Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState State);
 
 protected:
