@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
 #include "Worksheet.h"
 #include "XlsxFile.h"
@@ -11,6 +11,44 @@
 namespace {
 
 constexpr int MaxNameAttempts = 1000;
+
+// Creates an empty file of a new name in `folder`, exclusively and with the
+// permissions any new file of the user gets.
+QString CreatePartFile(const QString &folder, QString &reason)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString path = QDir(folder).filePath(
+            QStringLiteral(".Quintora-%1.xlsx.part").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        if (!QFileInfo::exists(path)) {
+            reason = file.errorString();
+            return QString();
+        }
+    }
+    reason = QStringLiteral("Es lässt sich keine Datei zum Schreiben anlegen.");
+    return QString();
+}
+
+// Removes the file when it goes out of scope, unless told to keep it.
+class RemoveUnlessKept
+{
+public:
+    explicit RemoveUnlessKept(QString path) : m_path(std::move(path)) {}
+    ~RemoveUnlessKept()
+    {
+        if (!m_kept)
+            QFile::remove(m_path);
+    }
+    RemoveUnlessKept(const RemoveUnlessKept &) = delete;
+    RemoveUnlessKept &operator=(const RemoveUnlessKept &) = delete;
+    void Keep() const { m_kept = true; }
+
+private:
+    QString m_path;
+    mutable bool m_kept = false;
+};
 
 } // namespace
 
@@ -82,13 +120,11 @@ QString WorkbookDelivery::Save(const Worksheet &sheet, QString &failurePath, QSt
     // Written under a name of its own first, so that no half-written
     // workbook ever carries the final name, then renamed: the rename fails
     // rather than replace a file that has come to exist meanwhile.
-    QTemporaryFile part(QDir(folder).filePath(QStringLiteral(".Quintora-XXXXXX.xlsx.part")));
-    if (!part.open()) {
-        reason = part.errorString();
+    const QString partPath = CreatePartFile(folder, reason);
+    if (partPath.isEmpty())
         return QString();
-    }
-    part.close();
-    const XlsxFile::Result written = XlsxFile::Write(sheet, part.fileName());
+    const RemoveUnlessKept part(partPath);
+    const XlsxFile::Result written = XlsxFile::Write(sheet, partPath);
     if (!written.ok()) {
         reason = written.error;
         return QString();
@@ -98,9 +134,9 @@ QString WorkbookDelivery::Save(const Worksheet &sheet, QString &failurePath, QSt
         const QString path = QDir(folder).filePath(FileName(time, attempt));
         if (QFileInfo::exists(path))
             continue;
-        QFile file(part.fileName());
+        QFile file(partPath);
         if (file.rename(path)) {
-            part.setAutoRemove(false); // it is the workbook now
+            part.Keep(); // it is the workbook now
             if (written.shortenedTexts > 0 && m_actions.inform) {
                 m_actions.inform(QStringLiteral("%1 Zelltexte waren länger als %2 Zeichen und wurden in\n%3\ngekürzt.")
                                      .arg(written.shortenedTexts)

@@ -109,3 +109,21 @@ public:
 private:
     std::shared_ptr<CallLog> m_log;
 };
+
+// Passes every call on to the application, but fails the Cells put of one row.
+class FailingAtRow : public AutomationObject
+{
+public:
+    FailingAtRow(AutomationRef inner, int row) : m_inner(std::move(inner)), m_row(row) {}
+    OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
+    {
+        if (name == QLatin1String("Cells") && kind == InvokeKind::Put && args.at(0).ToInt() == m_row)
+            throw AutomationError::Exception(QStringLiteral("Excel has stopped."), 0x800706BA);
+        return m_inner->Invoke(name, kind, args);
+    }
+
+private:
+    AutomationRef m_inner;
+    int m_row;
+};
+

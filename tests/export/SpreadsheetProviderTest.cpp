@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,42 +20,12 @@
 #include "SpreadsheetApplication.h"
 #include "TExcel.h"
 #include "XlsxReadBack.h"
+#include "FakeDesk.h"
+#include "RecordingAutomation.h"
 
 namespace {
 
 const QString ProgId = QStringLiteral("Excel.Application");
-
-// The desktop as the tests see it: a temporary documents folder, a fixed
-// clock, and a record of what was opened and said.
-struct FakeDesk
-{
-    QTemporaryDir home;
-    QString folder = home.filePath(QStringLiteral("Dokumente"));
-    QDateTime now{QDate(2026, 12, 7), QTime(19, 30, 5)};
-    bool hasProgram = true;
-    bool openWorks = true;
-    QStringList opened;
-    QStringList informed;
-    QStringList failures;
-
-    DeliveryActions Actions()
-    {
-        DeliveryActions actions;
-        actions.documentsFolder = [this] { return folder; };
-        actions.now = [this] { return now; };
-        actions.hasSpreadsheetProgram = [this] { return hasProgram; };
-        actions.open = [this](const QUrl &url) {
-            opened.append(url.toLocalFile());
-            return openWorks;
-        };
-        actions.inform = [this](const QString &message) { informed.append(message); };
-        actions.reportFailure = [this](const QString &message) { failures.append(message); };
-        return actions;
-    }
-
-    QString PathOf(const char *name) const { return QDir(folder).filePath(QString::fromUtf8(name)); }
-    QStringList Files() const { return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
-};
 
 struct Provider
 {
@@ -129,9 +101,14 @@ TEST(SpreadsheetProvider, AnExportSavesItsWorkbookAndOpensItWhenItLetsGo)
     TimedLedger times(3, 2, {{{1, 0}, 306550}, {{1, 1}, 754000}, {{2, 0}, 306549}});
 
     QObject owner;
+    const mode_t umaskBefore = ::umask(022);
     ASSERT_TRUE(RosterExport::Run(&owner, team1, team2, times.ledger, &provider.registry));
+    ::umask(umaskBefore);
 
     const QString path = provider.desk.PathOf("Quintora 2026-12-07 19-30-05.xlsx");
+    // A document like any other the user makes: readable by others as the umask allows.
+    EXPECT_TRUE(QFileInfo(path).permissions().testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                        | QFileDevice::ReadGroup | QFileDevice::ReadOther));
     EXPECT_EQ(provider.desk.opened, QStringList{path});
     EXPECT_TRUE(provider.desk.informed.isEmpty());
     EXPECT_TRUE(provider.desk.failures.isEmpty());
@@ -240,23 +217,6 @@ TEST(SpreadsheetProvider, AFolderThatCannotBeWrittenIsReportedWithPathAndReason)
     EXPECT_TRUE(RosterExport::Run(&owner, Roster(1, 1), {}, times.ledger, &provider.registry));
     EXPECT_EQ(provider.desk.opened.size(), 1);
 }
-
-// Passes every call on to the application, but fails the Cells put of one row.
-class FailingAtRow : public AutomationObject
-{
-public:
-    FailingAtRow(AutomationRef inner, int row) : m_inner(std::move(inner)), m_row(row) {}
-    OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
-    {
-        if (name == QLatin1String("Cells") && kind == InvokeKind::Put && args.at(0).ToInt() == m_row)
-            throw AutomationError::Exception(QStringLiteral("Excel has stopped."), 0x800706BA);
-        return m_inner->Invoke(name, kind, args);
-    }
-
-private:
-    AutomationRef m_inner;
-    int m_row;
-};
 
 TEST(SpreadsheetProvider, AFailedExportKeepsItsRowsAndSavesThemWhenItsOwnerGoes)
 {
