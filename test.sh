@@ -23,3 +23,15 @@ if [ "${QUINTORA_SKIP_SANITIZERS:-0}" != 1 ]; then
   ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --preset asan -j "$jobs"
 fi
+
+if [ "${QUINTORA_SKIP_FUZZ:-0}" != 1 ]; then
+  echo "== Fuzzing the team-file reader (20 s; scripts/fuzz runs longer)"
+  fuzz_log=$(mktemp)
+  if ! scripts/fuzz 20 >"$fuzz_log" 2>&1; then
+    cat "$fuzz_log"
+    rm -f "$fuzz_log"
+    exit 1
+  fi
+  tail -n 6 "$fuzz_log"
+  rm -f "$fuzz_log"
+fi
