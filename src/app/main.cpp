@@ -5,9 +5,11 @@
 #include <iostream>
 
 #include "AppIdentity.h"
+#include "ApplicationIcon.h"
 #include "Fonts.h"
 #include "TApplication.h"
 #include "QuitOnSignal.h"
+#include "TFormInfo.h"
 #include "TFormMain.h"
 
 int main(int argc, char *argv[])
@@ -26,8 +28,12 @@ int main(int argc, char *argv[])
 
     TApplication application(argc, argv);
     RegisterFontSubstitutions();
+    application.setWindowIcon(ApplicationIcon());
 
     TFormMain formMain(QCoreApplication::applicationFilePath());
+    // The About box lives, hidden, from here to the end of the run.
+    TFormInfo formInfo(&formMain);
+    formMain.SetAboutBox(&formInfo);
     QuitOnSignal quitOnSignal(&formMain);
     formMain.show();
     return application.exec();

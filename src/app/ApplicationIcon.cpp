@@ -1,0 +1,11 @@
+#include "ApplicationIcon.h"
+
+#include <QString>
+
+QIcon ApplicationIcon()
+{
+    QIcon icon;
+    for (int size : ApplicationIconSizes)
+        icon.addFile(QStringLiteral(":/icons/quintora-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
