@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -404,7 +406,14 @@ void TFormMain::Command1DrawItem(QWidget *Control, int Index, const QRect &Rect,
 
 QString TFormMain::ChooseTeamFile()
 {
-    if (OpenDialog->exec() != QDialog::Accepted)
+    const int result = OpenDialog->exec();
+    // A completion list that opened while the name was typed can outlive
+    // the dialog as an empty box over the window; it goes with the dialog.
+    for (QCompleter *completer : OpenDialog->findChildren<QCompleter *>()) {
+        if (completer->popup())
+            completer->popup()->hide();
+    }
+    if (result != QDialog::Accepted)
         return {};
     return OpenDialog->selectedFiles().value(0);
 }
