@@ -23,7 +23,10 @@
 #include "SpreadsheetApplication.h"
 #include "TApplication.h"
 #include "TExcel.h"
+#include "GameControls.h"
 #include "TFrameClock.h"
+#include "TLbSpeedButton.h"
+#include "TTimer.h"
 #include "TLabel.h"
 #include "TPanel.h"
 #include "TSpeedButton.h"
@@ -133,6 +136,8 @@ void TFormMain::BuildLayout()
     if (!AutomationRegistry::Process().IsRegistered(QLatin1String(TExcel::ProgId)))
         RegisterSpreadsheetProvider(AutomationRegistry::Process(), DesktopDelivery::Actions(&TApplication::ShowException));
 
+    BuildGameControls();
+
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
@@ -160,6 +165,9 @@ void TFormMain::BuildLogo()
     };
     LogoShadow1 = makeLabel(QStringLiteral("Vel"), clBlack, QRect(0, 0, 61, 32), false);
     Label8 = makeLabel(QStringLiteral("Vel"), clRed, QRect(-2, -2, 61, 32), true);
+    // The first part ends where the second begins, so the name reads as one word.
+    LogoShadow1->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label8->setAlignment(Qt::AlignRight | Qt::AlignTop);
     LogoShadow2 = makeLabel(QStringLiteral("marin"), clBlack, QRect(62, 0, 81, 32), false);
     Label9 = makeLabel(QStringLiteral("marin"), clGreen, QRect(60, -2, 81, 32), true);
     Label10 = makeLabel(QStringLiteral("SW"), clBlack, QRect(143, 8, 28, 22), true);
@@ -191,6 +199,10 @@ void TFormMain::FormCreate()
     m_helpFile = AppIdentity::FindHelpPage(m_executablePath);
     setWindowTitle(AppIdentity::MainCaption(m_executablePath));
     sbHelp->setEnabled(!m_helpFile.isEmpty());
+    // PAUSE stands exactly where START stands; a fresh game starts from zero.
+    bPause->setGeometry(bSTART->geometry());
+    m_panel1Anchors->SetDesignRect(bPause, TGameControls::StartBounds);
+    bResetClick(bReset);
     RestoreGeometry();
     // The ledger times as many lines as the rosters hold, and the first
     // five of each team start on court.
@@ -200,6 +212,41 @@ void TFormMain::FormCreate()
         Command1->SetChecked(row, true);
         Command2->SetChecked(row, true);
     }
+}
+
+void TFormMain::BuildGameControls()
+{
+    TGameControls::Wiring wiring;
+    wiring.Ledger = &m_ledger;
+    wiring.FrameClock1 = FrameClock1;
+    wiring.Command1 = Command1;
+    wiring.Command2 = Command2;
+    wiring.sbLoad1 = sbLoad1;
+    wiring.sbLoad2 = sbLoad2;
+    wiring.sbExcel = sbExcel;
+    GameControls = new TGameControls(Panel1, wiring, this);
+    bSTART = GameControls->bSTART;
+    bPause = GameControls->bPause;
+    bReset = GameControls->bReset;
+    TimerList = GameControls->TimerList;
+    m_panel1Anchors->Place(bSTART, TGameControls::StartBounds, akLeft | akTop);
+    m_panel1Anchors->Place(bPause, TGameControls::PauseBounds, akLeft | akTop);
+    m_panel1Anchors->Place(bReset, TGameControls::ResetBounds, akTop | akRight);
+}
+
+void TFormMain::bSTART_STOPClick(QObject *sender)
+{
+    GameControls->bSTART_STOPClick(sender);
+}
+
+void TFormMain::bResetClick(QObject *sender)
+{
+    GameControls->bResetClick(sender);
+}
+
+void TFormMain::TimerListTimer(QObject *sender)
+{
+    GameControls->TimerListTimer(sender);
 }
 
 void TFormMain::RestoreGeometry()

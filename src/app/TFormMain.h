@@ -19,6 +19,9 @@ class AnchorKeeper;
 class QFileDialog;
 class QStatusBar;
 class TFrameClock;
+class TGameControls;
+class TLbSpeedButton;
+class TTimer;
 class TLabel;
 class TPanel;
 class TSpeedButton;
@@ -68,6 +71,13 @@ public:
     TSpeedButton *sbLoad2 = nullptr;
     QFileDialog *OpenDialog = nullptr;
 
+    // START, PAUSE, RESET and the refresh of the playing times.
+    TGameControls *GameControls = nullptr;
+    TLbSpeedButton *bSTART = nullptr;
+    TLbSpeedButton *bPause = nullptr;
+    TLbSpeedButton *bReset = nullptr;
+    TTimer *TimerList = nullptr;
+
     // The roster of team 1 or 2; nullptr for any other team.
     TCheckListBox *Roster(TeamIndex team) const;
     // The ledger's on-court query: whether line `row` of the team's roster is checked.
@@ -83,6 +93,9 @@ public slots:
     void sbInfoClick(QObject *sender);
     void Label8Click(QObject *sender);
     void sbLoadClick(QObject *sender);
+    void bSTART_STOPClick(QObject *sender);
+    void bResetClick(QObject *sender);
+    void TimerListTimer(QObject *sender);
     // Writes both rosters with their playing times into a new workbook.
     void sbExcelClick(QObject *sender);
     void Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState State);
@@ -96,6 +109,7 @@ private:
     void BuildLayout();
     void BuildLogo();
     void BuildRosters();
+    void BuildGameControls();
     void AlignPanels();
     void AlignRosters();
     QString ChooseTeamFile();

@@ -1,0 +1,134 @@
+#include "GameControls.h"
+
+#include "Canvas.h"
+#include "TCheckListBox.h"
+#include "TFrameClock.h"
+#include "TLbSpeedButton.h"
+#include "TTimer.h"
+
+namespace {
+
+// Colours of one button, as the main window's form data gives them.
+struct ButtonColours
+{
+    TColor Color;
+    TColor ColorWhenDown;
+    TColor HotTrackColor;
+    TColor LightColor;
+    TColor ShadowColor;
+};
+
+void ApplyDesign(TLbSpeedButton *button, const QString &caption, const ButtonColours &colours, const QString &hint)
+{
+    button->SetCaption(caption);
+    button->SetColor(colours.Color);
+    button->SetColorWhenDown(colours.ColorWhenDown);
+    button->SetHotTrackColor(colours.HotTrackColor);
+    button->SetLightColor(colours.LightColor);
+    button->SetShadowColor(colours.ShadowColor);
+    button->SetFont(TLbFont{MakeFont("Arial", -19, true), clWhite});
+    button->SetHotTrackFont(TLbFont{MakeFont("Arial", -21, true), clYellow});
+    button->SetUseHotTrackFont(true);
+    button->SetStyle(bsModern);
+    button->SetAlignment(taCenter);
+    button->setCursor(Qt::PointingHandCursor);
+    button->SetHint(hint);
+    button->SetShowHint(true);
+}
+
+} // namespace
+
+TGameControls::TGameControls(QWidget *buttonParent, const Wiring &wiring, QObject *parent)
+    : QObject(parent)
+    , m_wiring(wiring)
+{
+    m_isOnCourt = [this](TeamIndex team, int row) { return IsOnCourt(team, row); };
+    m_repaintRoster = [this](TeamIndex team) { RepaintRoster(team); };
+
+    bSTART = MakeButton(buttonParent, "bSTART", 0);
+    ApplyDesign(bSTART, QStringLiteral("START"), {clGreen, 0x0080FF80, 0x0000C000, 0x00C0FFC0, 0x0000C000},
+                QStringLiteral("F5"));
+    connect(bSTART, &TLbSpeedButton::OnClick, this, &TGameControls::bSTART_STOPClick);
+
+    bPause = MakeButton(buttonParent, "bPause", 1);
+    ApplyDesign(bPause, QStringLiteral("PAUSE"), {clRed, 0x008080FF, 0x00B0B0FF, 0x009090FF, 0x000000C0},
+                QStringLiteral("F9"));
+    bPause->setEnabled(false);
+    bPause->setVisible(false);
+    connect(bPause, &TLbSpeedButton::OnClick, this, &TGameControls::bSTART_STOPClick);
+
+    bReset = MakeButton(buttonParent, "bReset", 0);
+    // RESET keeps the control's default shadow colour.
+    ApplyDesign(bReset, QStringLiteral("RESET"), {clBlack, clGray, clBlack, clSilver, bReset->ShadowColor()},
+                QStringLiteral("F5"));
+    bReset->setEnabled(false);
+    connect(bReset, &TLbSpeedButton::OnClick, this, &TGameControls::bResetClick);
+
+    TimerList = new TTimer(this);
+    TimerList->setObjectName(QStringLiteral("TimerList"));
+    TimerList->SetInterval(200);
+    connect(TimerList, &QTimer::timeout, this, [this] { TimerListTimer(TimerList); });
+}
+
+TLbSpeedButton *TGameControls::MakeButton(QWidget *parent, const char *name, int tag)
+{
+    auto *button = new TLbSpeedButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->SetTag(tag);
+    return button;
+}
+
+bool TGameControls::Running() const
+{
+    return TimerList->Enabled();
+}
+
+bool TGameControls::IsOnCourt(TeamIndex team, int row) const
+{
+    const TCheckListBox *roster = team == 1 ? m_wiring.Command1 : team == 2 ? m_wiring.Command2 : nullptr;
+    return roster && row >= 0 && row < roster->Count() && roster->Checked(row);
+}
+
+void TGameControls::RepaintRoster(TeamIndex team) const
+{
+    if (TCheckListBox *roster = team == 1 ? m_wiring.Command1 : team == 2 ? m_wiring.Command2 : nullptr)
+        roster->Refresh();
+}
+
+void TGameControls::bSTART_STOPClick(QObject *sender)
+{
+    const auto *button = qobject_cast<const TLbSpeedButton *>(sender);
+    const int tag = button ? button->Tag() : 0;
+    const bool pause = tag == 1;
+
+    if (tag == 0)
+        m_wiring.Ledger->Start();
+    else
+        m_wiring.Ledger->Pause(m_isOnCourt);
+    TimerList->SetEnabled(!pause);
+    m_wiring.FrameClock1->StartStop(pause);
+
+    bSTART->setEnabled(pause);
+    bPause->setEnabled(!bSTART->isEnabled());
+    bSTART->setVisible(pause);
+    bPause->setVisible(bSTART->isHidden());
+    bReset->setEnabled(pause);
+    m_wiring.Command1->setEnabled(bSTART->isEnabled());
+    m_wiring.Command2->setEnabled(m_wiring.Command1->isEnabled());
+    m_wiring.sbExcel->setEnabled(bSTART->isEnabled());
+    m_wiring.sbLoad1->setEnabled(bSTART->isEnabled());
+    m_wiring.sbLoad2->setEnabled(bSTART->isEnabled());
+}
+
+void TGameControls::bResetClick(QObject *)
+{
+    m_wiring.FrameClock1->ResetClock();
+    m_wiring.Ledger->Reset();
+    m_wiring.Command1->Refresh();
+    m_wiring.Command2->Refresh();
+}
+
+void TGameControls::TimerListTimer(QObject *)
+{
+    m_wiring.Ledger->RefreshOnCourt(m_isOnCourt, m_repaintRoster);
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The game controls: START, PAUSE and RESET and the 200 ms refresh of the
+// playing times.  START and PAUSE share one place and one handler (the
+// clicked button's Tag says which); while the clock runs the rosters, their
+// loaders, RESET and the export button are disabled, so check marks and
+// teams change only while the clock stands still.
+
+#include <QObject>
+#include <QRect>
+
+#include "PlayingTimeLedger.h"
+
+class QWidget;
+class TCheckListBox;
+class TFrameClock;
+class TLbSpeedButton;
+class TTimer;
+
+class TGameControls : public QObject
+{
+    Q_OBJECT
+public:
+    // What the controls switch and drive; all owned by the main window.
+    struct Wiring
+    {
+        PlayingTimeLedger *Ledger = nullptr;
+        TFrameClock *FrameClock1 = nullptr;
+        TCheckListBox *Command1 = nullptr;
+        TCheckListBox *Command2 = nullptr;
+        QWidget *sbLoad1 = nullptr;
+        QWidget *sbLoad2 = nullptr;
+        QWidget *sbExcel = nullptr;
+    };
+
+    // Design bounds of the three buttons in the top panel.
+    static constexpr QRect StartBounds{118, 5, 114, 45};
+    static constexpr QRect PauseBounds{150, 31, 110, 40};
+    static constexpr QRect ResetBounds{566, 5, 114, 45};
+
+    // Creates the three buttons (children of `buttonParent`, not yet placed)
+    // and the refresh timer.
+    TGameControls(QWidget *buttonParent, const Wiring &wiring, QObject *parent = nullptr);
+
+    TLbSpeedButton *bSTART = nullptr;
+    TLbSpeedButton *bPause = nullptr;
+    TLbSpeedButton *bReset = nullptr;
+    TTimer *TimerList = nullptr;
+
+    // Whether the clock runs: the refresh runs exactly then.
+    bool Running() const;
+
+public slots:
+    // START (Tag 0) or PAUSE (Tag 1).
+    void bSTART_STOPClick(QObject *sender);
+    // A new game: clock and every playing time back to zero.
+    void bResetClick(QObject *sender);
+    // One refresh of the playing times of everyone on court.
+    void TimerListTimer(QObject *sender);
+
+private:
+    TLbSpeedButton *MakeButton(QWidget *parent, const char *name, int tag);
+    bool IsOnCourt(TeamIndex team, int row) const;
+    void RepaintRoster(TeamIndex team) const;
+
+    Wiring m_wiring;
+    // Built once: the refresh runs every 200 ms and must not allocate.
+    PlayingTimeLedger::OnCourtQuery m_isOnCourt;
+    PlayingTimeLedger::RepaintRoster m_repaintRoster;
+};
