@@ -38,7 +38,7 @@ cleanup() {
   if [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; then kill -9 "$APP_PID" 2>/dev/null || true; fi
   if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
   rm -rf "$E2E_HOME"
-  if [ $rc -eq 0 ]; then rm -rf "$ARTIFACTS"; else echo "Screenshots and logs kept in $ARTIFACTS"; fi
+  if [ $rc -eq 0 ] && [ -z "${KEEP_ARTIFACTS:-}" ]; then rm -rf "$ARTIFACTS"; else echo "Screenshots and logs kept in $ARTIFACTS"; fi
 }
 trap cleanup EXIT
 
