@@ -147,6 +147,18 @@ TEST(ButtonFaceFrames, QuickenFillsARoundedFaceWithTwoLines)
 
     f.Transparent = true;
     EXPECT_EQ(Paint(f), image) << "a transparent Quicken button still fills its face";
+
+    f.Down = true;
+    f.ColorWhenDown = clGreen;
+    const TColor orange = RGBColor(255, 128, 0);
+    f.Glyph = Strip({clYellow, clYellow, orange});
+    f.NumGlyphs = 3;
+    const QImage down = Paint(f);
+    EXPECT_EQ(At(down, 1, 1), clGreen) << "pressed colour";
+    EXPECT_EQ(At(down, 4, 0), clBlue) << "same lines";
+    EXPECT_EQ(At(down, 5, 5), orange) << "pressed cell, one pixel right and down";
+    EXPECT_EQ(At(down, 4, 5), clGreen);
+    EXPECT_EQ(At(down, 5, 4), clGreen);
 }
 
 TEST(ButtonFaceFrames, ShapeIsAllKeyWithoutFrame)
