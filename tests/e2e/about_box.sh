@@ -5,16 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-# Screenshots read each window's own contents: with no window manager, a
-# second window over the first may read back black from the root window.
-screenshot() {
-  if command -v import >/dev/null 2>&1; then
-    import -window root "$ARTIFACTS/$1.png"
-  else
-    xwd -root -silent | /usr/bin/convert xwd:- "$ARTIFACTS/$1.png"
-  fi
-}
-
 open_about() {
   xdotool mousemove --window "$main" 26 88 click 1
   wait_window "Information" 100

@@ -43,20 +43,25 @@ cleanup() {
 trap cleanup EXIT
 
 start_xvfb() {
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] && continue
+  # Each test holds an flock on its display number for as long as it runs,
+  # so tests started side by side never pick, share or kill one server.
+  local n i
+  for n in $(seq 100 199); do
+    exec {XVFB_LOCK_FD}>"/tmp/quintora-e2e-display-$n.lock"
+    if ! flock -n "$XVFB_LOCK_FD"; then exec {XVFB_LOCK_FD}>&-; continue; fi
+    if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then exec {XVFB_LOCK_FD}>&-; continue; fi
     Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$ARTIFACTS/xvfb.log" 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
-    local i
     for i in $(seq 1 100); do
-      if xdpyinfo >/dev/null 2>&1; then return 0; fi
       kill -0 "$XVFB_PID" 2>/dev/null || break
+      if xdpyinfo >/dev/null 2>&1; then return 0; fi
       sleep 0.05
     done
     kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
     XVFB_PID=""
+    exec {XVFB_LOCK_FD}>&-
   done
   echo "FAIL: could not start Xvfb"
   return 1
@@ -68,8 +73,10 @@ fail() {
   exit 1
 }
 
+# ImageMagick's import reads every window as drawn; xwd -root shows a second
+# top-level window (a dialog) as a black box under Xvfb.
 screenshot() {
-  xwd -root -silent | /usr/bin/convert xwd:- "$ARTIFACTS/$1.png"
+  /usr/bin/import -silent -window root "$ARTIFACTS/$1.png"
 }
 
 start_app() {
@@ -112,7 +119,7 @@ close_app() {
 
 # Prints the colour of one screen pixel as "r,g,b".
 pixel_at() {
-  xwd -root -silent | /usr/bin/convert xwd:- -crop "1x1+$1+$2" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
+  /usr/bin/import -silent -window root -crop "1x1+$1+$2" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
 }
 
 settings_file() {
