@@ -9,11 +9,13 @@
 #include "Fonts.h"
 #include "TApplication.h"
 #include "QuitOnSignal.h"
+#include "StartupProbe.h"
 #include "TFormInfo.h"
 #include "TFormMain.h"
 
 int main(int argc, char *argv[])
 {
+    StartupProbe::MarkMainEntered();
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
             std::cout << "Quintora " << AppIdentity::Version << '\n';
@@ -35,6 +37,7 @@ int main(int argc, char *argv[])
     TFormInfo formInfo(&formMain);
     formMain.SetAboutBox(&formInfo);
     QuitOnSignal quitOnSignal(&formMain);
+    StartupProbe::WatchFirstPaint(&formMain);
     formMain.show();
     return application.exec();
 }
