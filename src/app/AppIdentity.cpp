@@ -32,12 +32,25 @@ QString MainCaption(const QString &executablePath)
     return ApplicationTitle(executablePath) + QLatin1Char(' ') + QLatin1String(DesignCaption);
 }
 
+QStringList DataFolders(const QString &executablePath)
+{
+    // The relative folder first: a build configured for another prefix than
+    // the one it is installed to still finds its files.
+    const QString relative = QDir::cleanPath(QFileInfo(executablePath).absolutePath() + QStringLiteral("/../share/quintora"));
+    const QString compiledIn = QDir::cleanPath(QStringLiteral(QUINTORA_DATA_DIR));
+    if (relative == compiledIn)
+        return {compiledIn};
+    return {relative, compiledIn};
+}
+
 QStringList HelpPageCandidates(const QString &executablePath)
 {
     const QFileInfo info(executablePath);
-    const QString beside = info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".html");
-    const QString installed = QStringLiteral(QUINTORA_DATA_DIR "/") + info.completeBaseName() + QStringLiteral(".html");
-    return {beside, installed};
+    const QString page = info.completeBaseName() + QStringLiteral(".html");
+    QStringList candidates{info.absolutePath() + QLatin1Char('/') + page};
+    for (const QString &folder : DataFolders(executablePath))
+        candidates.append(folder + QLatin1Char('/') + page);
+    return candidates;
 }
 
 QString FindHelpPage(const QString &executablePath)
@@ -45,6 +58,16 @@ QString FindHelpPage(const QString &executablePath)
     for (const QString &candidate : HelpPageCandidates(executablePath)) {
         if (QFileInfo(candidate).isFile())
             return candidate;
+    }
+    return {};
+}
+
+QString FindSampleTeamsFolder(const QString &executablePath)
+{
+    for (const QString &folder : DataFolders(executablePath)) {
+        const QString teams = folder + QStringLiteral("/teams");
+        if (QFileInfo(teams).isDir())
+            return teams;
     }
     return {};
 }

@@ -19,10 +19,17 @@ QString ApplicationTitle(const QString &executablePath);
 QString SettingsApplicationName(const QString &executablePath);
 // The window caption: the title, one blank, the design caption.
 QString MainCaption(const QString &executablePath);
+// Where an installed program keeps its data, in the order they are tried:
+// share/quintora beside the executable's bin folder (wherever the package
+// or `cmake --install` put the program), then the folder compiled in.
+QStringList DataFolders(const QString &executablePath);
 // Candidates for the help page, in the order they are tried: beside the
-// executable as <executable>.html, then in the installed data folder.
+// executable as <executable>.html, then in each installed data folder.
 QStringList HelpPageCandidates(const QString &executablePath);
 // The first existing candidate, or an empty string.
 QString FindHelpPage(const QString &executablePath);
+// The installed folder of sample team files ("teams" in a data folder), or
+// an empty string when there is none.
+QString FindSampleTeamsFolder(const QString &executablePath);
 
 } // namespace AppIdentity

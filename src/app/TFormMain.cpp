@@ -196,6 +196,16 @@ void TFormMain::FormCreate()
     const QFileInfo executable(m_executablePath);
     m_openDialogInitialDir = executable.absolutePath() + QLatin1Char('/');
     OpenDialog->setDirectory(m_openDialogInitialDir);
+    // An installed program's folder holds no team files; the sample teams
+    // are one click away in the dialog's sidebar.
+    const QString sampleTeams = AppIdentity::FindSampleTeamsFolder(m_executablePath);
+    if (!sampleTeams.isEmpty()) {
+        QList<QUrl> places = OpenDialog->sidebarUrls();
+        const QUrl teamsPlace = QUrl::fromLocalFile(sampleTeams);
+        if (!places.contains(teamsPlace))
+            places.append(teamsPlace);
+        OpenDialog->setSidebarUrls(places);
+    }
     m_helpFile = AppIdentity::FindHelpPage(m_executablePath);
     setWindowTitle(AppIdentity::MainCaption(m_executablePath));
     sbHelp->setEnabled(!m_helpFile.isEmpty());
