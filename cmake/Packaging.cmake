@@ -7,6 +7,12 @@ set(CPACK_PACKAGE_DESCRIPTION "Quintora shows a large seven-segment game clock w
 set(CPACK_PACKAGE_CONTACT "Velmarin Software <quintora@velmarin.example>")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "quintora")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+# The program finds its help page and sample teams in ../share/quintora
+# beside its bin folder, so any build tree can be packaged for /usr,
+# whatever CMAKE_INSTALL_PREFIX it was configured with.
+# The debug information stays in the build tree; the package gets the
+# stripped program.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR "DEB")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
