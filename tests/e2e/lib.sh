@@ -50,7 +50,9 @@ start_xvfb() {
     exec {XVFB_LOCK_FD}>"/tmp/quintora-e2e-display-$n.lock"
     if ! flock -n "$XVFB_LOCK_FD"; then exec {XVFB_LOCK_FD}>&-; continue; fi
     if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then exec {XVFB_LOCK_FD}>&-; continue; fi
-    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$ARTIFACTS/xvfb.log" 2>&1 &
+    # -noreset: a server that resets when its last client leaves turns away
+    # a program started right after the previous one closed.
+    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >"$ARTIFACTS/xvfb.log" 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for i in $(seq 1 100); do
