@@ -275,16 +275,23 @@ void TFormMain::RestoreGeometry()
     }
     // Stored position: start from the design position and size; each value
     // read replaces one of them, and the first bad value ends the reading.
-    QRect frame(DesignPosition, DesignFrameSize);
+    QPoint position = DesignPosition;
+    QSize size = DesignFrameSize;
     if (stored.hasLeft)
-        frame.moveLeft(stored.left);
+        position.setX(stored.left);
     if (stored.hasTop)
-        frame.moveTop(stored.top);
+        position.setY(stored.top);
     if (stored.hasWidth)
-        frame.setWidth(stored.width);
+        size.setWidth(stored.width);
     if (stored.hasHeight)
-        frame.setHeight(stored.height);
+        size.setHeight(stored.height);
 
+    // No window is ever left with a width or height below one pixel; such a
+    // value would leave an invisible window (and be saved again at exit).
+    if (size.width() < 1)
+        size.setWidth(DesignFrameSize.width());
+    if (size.height() < 1)
+        size.setHeight(DesignFrameSize.height());
     // A window bigger than all screens together cannot have been left so by a
     // user: such a value would only ask for an enormous backing store.
     QRect desktop;
@@ -293,11 +300,14 @@ void TFormMain::RestoreGeometry()
         desktop = desktop.united(each->geometry());
         screens.append(each->availableGeometry());
     }
+    size = size.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     if (!desktop.isEmpty())
-        frame.setSize(frame.size().boundedTo(desktop.size()).expandedTo(QSize(1, 1)));
-    else
-        frame.setSize(frame.size().expandedTo(QSize(1, 1)));
-    frame = WindowGeometryStore::KeepOnScreens(frame, screens);
+        size = size.boundedTo(desktop.size());
+    // Coordinates near the ends of the integer range lie beyond every screen
+    // anyway; bounded, the rectangle's right and bottom cannot overflow.
+    position.setX(std::clamp(position.x(), -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    position.setY(std::clamp(position.y(), -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    const QRect frame = WindowGeometryStore::KeepOnScreens(QRect(position, size), screens);
 
     move(frame.topLeft());
     resize(frame.size());
