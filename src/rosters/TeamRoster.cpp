@@ -4,6 +4,7 @@
 #include "TCheckListBox.h"
 #include "TeamFile.h"
 
+#include <algorithm>
 #include <climits>
 
 void TeamRoster::ApplyDesign(TCheckListBox &list, TeamIndex team)
@@ -33,6 +34,19 @@ void TeamRoster::DrawLine(const PlayingTimeLedger &ledger, QWidget *control, int
     canvas.TextOut(rect.left() + 2, rect.top(), list->Item(index));
     canvas.TextOut(right - TimeTextOffset, rect.top(),
                    QLatin1Char(' ') + TimeText(ledger, list->Tag(), index) + QLatin1Char(' '));
+}
+
+QRect TeamRoster::TimeColumnRect(const TCheckListBox &list, int firstRow, int lastRow)
+{
+    const QRect viewport = list.viewport()->rect();
+    const QRect first = list.ItemRect(firstRow);
+    const QRect last = list.ItemRect(lastRow);
+    if (!first.isValid() || !last.isValid())
+        return viewport;
+    // DrawLine writes the time from right - TimeTextOffset to the line's right
+    // edge, which is the viewport's.
+    const int left = std::max(0, first.right() + 1 - TimeTextOffset);
+    return QRect(QPoint(left, first.top()), QPoint(last.right(), last.bottom())).intersected(viewport);
 }
 
 void TeamRoster::Load(TCheckListBox &list, PlayingTimeLedger &ledger, const QString &path)

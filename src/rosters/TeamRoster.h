@@ -30,6 +30,12 @@ public:
     // that covers any line text reaching into it.
     static void DrawLine(const PlayingTimeLedger &ledger, QWidget *control, int index, const QRect &rect);
 
+    // The part of the roster's viewport that holds the time texts of lines
+    // `firstRow` to `lastRow`: repainting it redraws those times with the
+    // same pixels as repainting the whole lines.  The whole viewport when
+    // the lines have no place yet.
+    static QRect TimeColumnRect(const TCheckListBox &list, int firstRow, int lastRow);
+
     // Replaces the roster's lines with the team file at `path`, tells the
     // ledger the new count and leaves every line unchecked.  The ledger's
     // rows stay: times belong to positions.  Throws TeamFileError, with the

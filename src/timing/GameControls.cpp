@@ -89,10 +89,11 @@ bool TGameControls::IsOnCourt(TeamIndex team, int row) const
     return roster && row >= 0 && row < roster->Count() && roster->Checked(row);
 }
 
-void TGameControls::RepaintRoster(TeamIndex team) const
+void TGameControls::RepaintRoster(TeamIndex team)
 {
+    // Repaints now, as a Refresh would, but only the time texts that changed.
     if (TCheckListBox *roster = team == 1 ? m_wiring.Command1 : team == 2 ? m_wiring.Command2 : nullptr)
-        roster->Refresh();
+        m_timeRefresh[std::size_t(team - 1)].Repaint(*roster, *m_wiring.Ledger, team);
 }
 
 void TGameControls::bSTART_STOPClick(QObject *sender)
@@ -101,10 +102,13 @@ void TGameControls::bSTART_STOPClick(QObject *sender)
     const int tag = button ? button->Tag() : 0;
     const bool pause = tag == 1;
 
-    if (tag == 0)
+    if (tag == 0) {
         m_wiring.Ledger->Start();
-    else
+        for (RosterTimeRefresh &refresh : m_timeRefresh)
+            refresh.Forget();
+    } else {
         m_wiring.Ledger->Pause(m_isOnCourt);
+    }
     TimerList->SetEnabled(!pause);
     m_wiring.FrameClock1->StartStop(pause);
 

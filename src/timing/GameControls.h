@@ -9,6 +9,9 @@
 #include <QRect>
 
 #include "PlayingTimeLedger.h"
+#include "RosterTimeRefresh.h"
+
+#include <array>
 
 class QWidget;
 class TCheckListBox;
@@ -60,10 +63,12 @@ public slots:
 private:
     TLbSpeedButton *MakeButton(QWidget *parent, const char *name, int tag);
     bool IsOnCourt(TeamIndex team, int row) const;
-    void RepaintRoster(TeamIndex team) const;
+    void RepaintRoster(TeamIndex team);
 
     Wiring m_wiring;
     // Built once: the refresh runs every 200 ms and must not allocate.
     PlayingTimeLedger::OnCourtQuery m_isOnCourt;
     PlayingTimeLedger::RepaintRoster m_repaintRoster;
+    // What each roster's time texts show, so a refresh repaints only changes.
+    std::array<RosterTimeRefresh, 2> m_timeRefresh;
 };

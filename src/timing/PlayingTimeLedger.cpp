@@ -116,10 +116,9 @@ const PlayerTime &PlayingTimeLedger::Row(TeamIndex team, int row) const
 
 std::string FormatPlayTime(std::int32_t milliseconds)
 {
-    // Wrapping addition: the value is a 32-bit signed number.
-    const auto v = static_cast<std::int32_t>(static_cast<std::uint32_t>(milliseconds) + 450u);
-    const int minutes = (v / 60000) % 60;
-    const int seconds = (v / 1000) % 60;
+    const std::int32_t shown = ShownSecond(milliseconds);
+    const int minutes = (shown / 60) % 60;
+    const int seconds = shown % 60;
     char text[16];
     std::snprintf(text, sizeof text, "%2d:%2d", minutes, seconds);
     std::string result(text);
