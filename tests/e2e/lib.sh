@@ -57,7 +57,10 @@ start_xvfb() {
     export DISPLAY=":$n"
     for i in $(seq 1 100); do
       kill -0 "$XVFB_PID" 2>/dev/null || break
-      if xdpyinfo >/dev/null 2>&1; then return 0; fi
+      # Our own server: it writes its process id into the display's lock file.
+      if [ "$(tr -dc 0-9 <"/tmp/.X$n-lock" 2>/dev/null)" = "$XVFB_PID" ] && xdpyinfo >/dev/null 2>&1; then
+        return 0
+      fi
       sleep 0.05
     done
     kill "$XVFB_PID" 2>/dev/null || true
@@ -81,9 +84,23 @@ screenshot() {
   /usr/bin/import -silent -window root "$ARTIFACTS/$1.png"
 }
 
+APP_RUN=0
 start_app() {
-  "$QUINTORA" "$@" >>"$ARTIFACTS/app.log" 2>&1 &
-  APP_PID=$!
+  local attempt log
+  for attempt in 1 2 3; do
+    APP_RUN=$((APP_RUN + 1))
+    log="$ARTIFACTS/app-$APP_RUN.log"
+    "$QUINTORA" "$@" >"$log" 2>&1 &
+    APP_PID=$!
+    # Under heavy load the X server now and then refuses a fresh client;
+    # that is the test machine, not the program: try the start again.
+    sleep 0.3
+    if kill -0 "$APP_PID" 2>/dev/null || ! grep -q "could not connect to display" "$log"; then
+      break
+    fi
+    wait "$APP_PID" 2>/dev/null || true
+    sleep 0.5
+  done
 }
 
 # Waits until a visible window with this exact name exists and prints its id.
