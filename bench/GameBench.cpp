@@ -109,4 +109,26 @@ void BM_GameTimerListTimer2x50EverySecond(benchmark::State &state)
 }
 BENCHMARK(BM_GameTimerListTimer2x50EverySecond)->Unit(benchmark::kMicrosecond);
 
+// A refresh in which no second changes, four refreshes in five: the ledger
+// and the comparison with what the rosters show.  Must not allocate.
+void BM_GameTimerListTimer2x50Unchanged(benchmark::State &state)
+{
+    RunningGame game;
+    if (!game.Complete()) {
+        state.SkipWithError("the window did not get two 50-line rosters and a running clock");
+        return;
+    }
+    TFormMain &form = *game.form;
+    g_gameNow += 1000;
+    form.TimerListTimer(form.TimerList); // shows the new second
+    const std::size_t before = AllocationCounter::Count();
+    for (auto _ : state)
+        form.TimerListTimer(form.TimerList); // same tick: same times shown
+    const std::size_t allocations = AllocationCounter::Count() - before;
+    state.counters["allocations"] = double(allocations);
+    if (allocations != 0)
+        state.SkipWithError("a refresh without a new second allocated memory");
+}
+BENCHMARK(BM_GameTimerListTimer2x50Unchanged);
+
 } // namespace
