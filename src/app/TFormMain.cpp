@@ -239,6 +239,9 @@ void TFormMain::BuildGameControls()
     bPause = GameControls->bPause;
     bReset = GameControls->bReset;
     TimerList = GameControls->TimerList;
+    connect(bSTART, &TLbSpeedButton::OnClick, this, [this](QObject *sender) { Reported([&] { bSTART_STOPClick(sender); }); });
+    connect(bPause, &TLbSpeedButton::OnClick, this, [this](QObject *sender) { Reported([&] { bSTART_STOPClick(sender); }); });
+    connect(bReset, &TLbSpeedButton::OnClick, this, [this](QObject *sender) { Reported([&] { bResetClick(sender); }); });
     m_panel1Anchors->Place(bSTART, TGameControls::StartBounds, akLeft | akTop);
     m_panel1Anchors->Place(bPause, TGameControls::PauseBounds, akLeft | akTop);
     m_panel1Anchors->Place(bReset, TGameControls::ResetBounds, akTop | akRight);
@@ -425,7 +428,7 @@ void TFormMain::BuildRosters()
         button->SetFlat(true);
         button->SetGlyph(LoadGlyph(QStringLiteral("load.png")), 2);
         m_panel1Anchors->Place(button, rect, anchors);
-        connect(button, &QToolButton::clicked, this, [this, button] { sbLoadClick(button); });
+        connect(button, &QToolButton::clicked, this, [this, button] { Reported([&] { sbLoadClick(button); }); });
         return button;
     };
     sbLoad1 = makeLoader(1, "sbLoad1", QRect(197, 67, 36, 39), akLeft | akBottom);
@@ -510,4 +513,9 @@ void TFormMain::sbExcelClick(QObject *)
     } catch (const std::exception &error) {
         TApplication::ShowException(QString::fromUtf8(error.what()));
     }
+}
+
+void TFormMain::ReportException(const std::exception &error)
+{
+    TApplication::ShowException(QString::fromUtf8(error.what()));
 }

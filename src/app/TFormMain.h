@@ -117,6 +117,18 @@ private:
     void FormDestroy();
     void FormResize();
     void RestoreGeometry();
+    // Runs a click handler and shows what it throws in the exception report
+    // right here, instead of unwinding through the toolkit's event code.
+    template <class Handler>
+    static void Reported(Handler &&handler)
+    {
+        try {
+            handler();
+        } catch (const std::exception &error) {
+            ReportException(error);
+        }
+    }
+    static void ReportException(const std::exception &error);
     void AdjustForFrameAfterShow();
 
     QString m_executablePath;

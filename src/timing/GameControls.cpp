@@ -48,21 +48,18 @@ TGameControls::TGameControls(QWidget *buttonParent, const Wiring &wiring, QObjec
     bSTART = MakeButton(buttonParent, "bSTART", 0);
     ApplyDesign(bSTART, QStringLiteral("START"), {clGreen, 0x0080FF80, 0x0000C000, 0x00C0FFC0, 0x0000C000},
                 QStringLiteral("F5"));
-    connect(bSTART, &TLbSpeedButton::OnClick, this, &TGameControls::bSTART_STOPClick);
 
     bPause = MakeButton(buttonParent, "bPause", 1);
     ApplyDesign(bPause, QStringLiteral("PAUSE"), {clRed, 0x008080FF, 0x00B0B0FF, 0x009090FF, 0x000000C0},
                 QStringLiteral("F9"));
     bPause->setEnabled(false);
     bPause->setVisible(false);
-    connect(bPause, &TLbSpeedButton::OnClick, this, &TGameControls::bSTART_STOPClick);
 
     bReset = MakeButton(buttonParent, "bReset", 0);
     // RESET keeps the control's default shadow colour.
     ApplyDesign(bReset, QStringLiteral("RESET"), {clBlack, clGray, clBlack, clSilver, bReset->ShadowColor()},
                 QStringLiteral("F5"));
     bReset->setEnabled(false);
-    connect(bReset, &TLbSpeedButton::OnClick, this, &TGameControls::bResetClick);
 
     TimerList = new TTimer(this);
     TimerList->setObjectName(QStringLiteral("TimerList"));

@@ -40,8 +40,8 @@ public:
     static constexpr QRect PauseBounds{150, 31, 110, 40};
     static constexpr QRect ResetBounds{566, 5, 114, 45};
 
-    // Creates the three buttons (children of `buttonParent`, not yet placed)
-    // and the refresh timer.
+    // Creates the three buttons (children of `buttonParent`, not yet placed,
+    // their clicks bound by the window that owns them) and the refresh timer.
     TGameControls(QWidget *buttonParent, const Wiring &wiring, QObject *parent = nullptr);
 
     TLbSpeedButton *bSTART = nullptr;
