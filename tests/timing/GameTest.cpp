@@ -18,41 +18,13 @@
 #include "TTimer.h"
 #include "TeamRoster.h"
 #include "TApplication.h"
-#include "TempSettings.h"
+#include "WindowGame.h"
 
 namespace {
 
-class Game : public ::testing::Test
+class Game : public WindowGame
 {
 protected:
-    TempSettings settings;
-    QTemporaryDir dir;
-    ScriptedTicks ticks;
-    std::unique_ptr<TFormMain> form;
-
-    void SetUp() override
-    {
-        ticks.now = 1000;
-        form = std::make_unique<TFormMain>(dir.path() + QStringLiteral("/Quintora"), ticks.Source());
-    }
-
-    void Start(std::uint32_t at)
-    {
-        ticks.now = at;
-        form->bSTART_STOPClick(form->bSTART);
-    }
-    void Pause(std::uint32_t at)
-    {
-        ticks.now = at;
-        form->bSTART_STOPClick(form->bPause);
-    }
-    // One tick of each 200 ms timer at `at`: the clock's display and the roster refresh.
-    void Refresh(std::uint32_t at)
-    {
-        ticks.now = at;
-        form->FrameClock1->Timer1Timer(form->FrameClock1->Timer1);
-        form->TimerListTimer(form->TimerList);
-    }
     QString ClockText() const
     {
         const TFrameClock &clock = *form->FrameClock1;

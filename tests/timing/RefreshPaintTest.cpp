@@ -19,45 +19,28 @@
 #include "TLbSpeedButton.h"
 #include "TSpeedButton.h"
 #include "TTimer.h"
-#include "TempSettings.h"
+#include "WindowGame.h"
 
 namespace {
 
-class RefreshPaint : public ::testing::Test
+class RefreshPaint : public WindowGame
 {
 protected:
-    TempSettings settings;
-    QTemporaryDir dir;
-    ScriptedTicks ticks;
-    std::unique_ptr<TFormMain> form;
-
-    void SetUp() override
-    {
-        ticks.now = 1000;
-        form = std::make_unique<TFormMain>(dir.path() + QStringLiteral("/Quintora"), ticks.Source());
-    }
     void Show()
     {
         form->show();
         QApplication::processEvents();
     }
+    // START and PAUSE, then the deferred repaints of the controls they switch.
     void Start(std::uint32_t at)
     {
-        ticks.now = at;
-        form->bSTART_STOPClick(form->bSTART);
-        QApplication::processEvents(); // the deferred repaints of the disabled controls
+        WindowGame::Start(at);
+        QApplication::processEvents();
     }
     void Pause(std::uint32_t at)
     {
-        ticks.now = at;
-        form->bSTART_STOPClick(form->bPause);
+        WindowGame::Pause(at);
         QApplication::processEvents();
-    }
-    void Refresh(std::uint32_t at)
-    {
-        ticks.now = at;
-        form->FrameClock1->Timer1Timer(form->FrameClock1->Timer1);
-        form->TimerListTimer(form->TimerList);
     }
     void LoadTeam2(int lines)
     {
