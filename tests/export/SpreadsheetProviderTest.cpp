@@ -16,7 +16,6 @@
 #include "AutomationRegistry.h"
 #include "ExportTestSupport.h"
 #include "RosterExport.h"
-#include "SheetTime.h"
 #include "SpreadsheetApplication.h"
 #include "TExcel.h"
 #include "XlsxReadBack.h"
@@ -243,17 +242,6 @@ TEST(SpreadsheetProvider, AFailedExportKeepsItsRowsAndSavesThemWhenItsOwnerGoes)
     EXPECT_EQ(sheet->cells.size(), 4); // rows 1 and 2
     EXPECT_EQ(sheet->cells.value(QStringLiteral("A2")).text, team1[1]);
     EXPECT_TRUE(sheet->columnWidths.isEmpty()); // no auto-fit
-}
-
-TEST(SpreadsheetProvider, OnlyTextsThatReadAsTimesBecomeTimes)
-{
-    EXPECT_EQ(SheetTime::Seconds(u"0:00:00"), 0);
-    EXPECT_EQ(SheetTime::Seconds(u"0:05:07"), 307);
-    EXPECT_EQ(SheetTime::Seconds(u"23:59:59"), 86399);
-    EXPECT_EQ(SheetTime::Seconds(u"12:30:00"), 45000);
-    for (const char16_t *text : {u"--:--", u"24:00:00", u"05:07:00", u"0:5:07", u"0:60:00", u"0:00:60", u"0:05:07 ",
-                                 u" 0:05:07", u"05:07", u"a:bc:de", u"", u"0:05:0x"})
-        EXPECT_FALSE(SheetTime::Seconds(text)) << QString::fromUtf16(text).toStdString();
 }
 
 TEST(SpreadsheetProvider, UntimedLinesNumbersAndOddTextsAreWrittenAsTheyArePut)
