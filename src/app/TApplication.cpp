@@ -1,6 +1,7 @@
 #include "TApplication.h"
 
 #include <QMessageBox>
+#include <utility>
 
 #include "AppIdentity.h"
 
@@ -52,7 +53,7 @@ void TApplication::ShowException(const QString &message)
     QMessageBox::critical(nullptr, title, message);
 }
 
-void TApplication::SetReporter(Reporter reporter)
+TApplication::Reporter TApplication::SetReporter(Reporter reporter)
 {
-    CurrentReporter() = std::move(reporter);
+    return std::exchange(CurrentReporter(), std::move(reporter));
 }

@@ -20,10 +20,11 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 
     // Shows the exception report for `message`.  Tests replace the reporter
-    // to record messages instead of opening a box.
+    // to record messages instead of opening a box, and put the one they
+    // replaced back when they are done.
     static void ShowException(const QString &message);
     using Reporter = std::function<void(const QString &title, const QString &message)>;
-    static void SetReporter(Reporter reporter);
+    static Reporter SetReporter(Reporter reporter);
 
 private:
     QString m_title;

@@ -5,10 +5,8 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTemporaryDir>
 
-#include "TFormMain.h"
-#include "TempSettings.h"
+#include "MainWindowFixture.h"
 
 namespace {
 
@@ -17,22 +15,18 @@ QRect ScreenArea()
     return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
-QSize DesignSizeOnThisScreen()
-{
-    return TFormMain::DesignFrameSize.boundedTo(QGuiApplication::primaryScreen()->geometry().size());
-}
-
-class CorruptSettings : public ::testing::Test
+class CorruptSettings : public MainWindowFixture
 {
 protected:
-    TempSettings settings;
-    QTemporaryDir dir;
+    void SetUp() override {}
 
+    // The frame of a window opened with these settings, closed again.
     QRect OpenWith(const char *contents)
     {
         settings.Write(QStringLiteral("Quintora"), QString::fromLatin1(contents));
-        TFormMain form(dir.path() + QStringLiteral("/Quintora"));
-        return form.geometry();
+        const QRect frame = OpenWindow().geometry();
+        CloseWindow();
+        return frame;
     }
 };
 

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "GameControls.h"
@@ -17,12 +15,12 @@
 #include "TSpeedButton.h"
 #include "TTimer.h"
 #include "TeamRoster.h"
-#include "TApplication.h"
-#include "WindowGame.h"
+#include "MainWindowFixture.h"
+#include "RecordedReports.h"
 
 namespace {
 
-class Game : public WindowGame
+class Game : public MainWindowFixture
 {
 protected:
     QString ClockText() const
@@ -187,14 +185,7 @@ TEST_F(Game, TeamLoadedDuringAPauseKeepsTheTimesOfItsPositions)
     Start(0);
     Refresh(30000);
     Pause(30000);
-    QTemporaryDir files;
-    const QString path = files.path() + QStringLiteral("/team.txt");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("1 A\n2 B\n3 C\n4 D\n5 E\n6 F\n7 G\n8 H\n9 I\n10 J\n11 K\n12 L\n");
-    file.close();
-    form->SetTeamFileChooser([path] { return path; });
-    form->sbLoadClick(form->sbLoad1);
+    LoadTeam(1, WriteTeam(QStringLiteral("team.txt"), "1 A\n2 B\n3 C\n4 D\n5 E\n6 F\n7 G\n8 H\n9 I\n10 J\n11 K\n12 L\n"));
     ASSERT_EQ(form->Command1->Count(), 12);
     EXPECT_EQ(Shown(1, 0), QStringLiteral(" 0:30")) << "line 0 of the new team shows what line 0 had";
     for (int row = 0; row < 12; ++row)
@@ -236,11 +227,9 @@ TEST_F(Game, ATimerThatCannotStartIsReported)
 {
     form->FrameClock1->Timer1->SimulateNoTimersAvailable(true);
     form->show();
-    QStringList reported;
-    TApplication::SetReporter([&](const QString &, const QString &message) { reported << message; });
+    RecordedReports reports;
     QTest::mouseClick(form->bSTART, Qt::LeftButton, {}, QPoint(50, 20));
-    TApplication::SetReporter({});
-    ASSERT_EQ(reported, QStringList{QStringLiteral("Not enough timers available")});
+    ASSERT_EQ(reports.messages, QStringList{QStringLiteral("Not enough timers available")});
     EXPECT_FALSE(form->bSTART->Down()) << "the button saw its release";
 }
 

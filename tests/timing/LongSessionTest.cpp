@@ -26,7 +26,7 @@
 #include <random>
 #include <string>
 
-#include "ScriptedTicks.h"
+#include "MainWindowFixture.h"
 #include "TCheckListBox.h"
 #include "TDigit.h"
 #include "TFormMain.h"
@@ -34,7 +34,6 @@
 #include "TLbSpeedButton.h"
 #include "TSpeedButton.h"
 #include "TTimer.h"
-#include "TempSettings.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define QUINTORA_SANITIZED 1
@@ -151,14 +150,10 @@ long ResidentKilobytes()
     return -1;
 }
 
-class LongSession : public ::testing::Test
+class LongSession : public MainWindowFixture
 {
 protected:
-    TempSettings settings;
-    QTemporaryDir exeDir;
     QTemporaryDir teamDir;
-    ScriptedTicks ticks;
-    std::unique_ptr<TFormMain> form;
     SessionModel model;
     std::mt19937 random{20240607};
 
@@ -171,7 +166,7 @@ protected:
     void SetUp() override
     {
         ticks.now = FirstTick;
-        form = std::make_unique<TFormMain>(exeDir.path() + QStringLiteral("/Quintora"), ticks.Source());
+        OpenWindow();
         form->SetTeamFileChooser([this] { return nextTeamFile; });
         for (int t = 1; t <= 2; ++t) {
             for (int r = 0; r < 5; ++r)

@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
 #include "PaintCounter.h"
 #include "ScriptedTicks.h"
@@ -19,11 +17,11 @@
 #include "TLbSpeedButton.h"
 #include "TSpeedButton.h"
 #include "TTimer.h"
-#include "WindowGame.h"
+#include "MainWindowFixture.h"
 
 namespace {
 
-class RefreshPaint : public WindowGame
+class RefreshPaint : public MainWindowFixture
 {
 protected:
     void Show()
@@ -34,25 +32,21 @@ protected:
     // START and PAUSE, then the deferred repaints of the controls they switch.
     void Start(std::uint32_t at)
     {
-        WindowGame::Start(at);
+        MainWindowFixture::Start(at);
         QApplication::processEvents();
     }
     void Pause(std::uint32_t at)
     {
-        WindowGame::Pause(at);
+        MainWindowFixture::Pause(at);
         QApplication::processEvents();
     }
     void LoadTeam2(int lines)
     {
-        const QString path = dir.filePath(QStringLiteral("team.txt"));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         // Names long enough to run under the time column.
+        QByteArray team;
         for (int i = 1; i <= lines; ++i)
-            file.write(QByteArray::number(i).rightJustified(2, ' ') + " Maximilian-Alexander von Hohenzollern-Sigmaringen\n");
-        file.close();
-        form->SetTeamFileChooser([path] { return path; });
-        form->sbLoadClick(form->sbLoad2);
+            team += QByteArray::number(i).rightJustified(2, ' ') + " Maximilian-Alexander von Hohenzollern-Sigmaringen\n";
+        LoadTeam(2, WriteTeam(QStringLiteral("team.txt"), team));
     }
     // What the window's backing store holds: the pixels on the screen.
     QImage Screen() const
