@@ -325,14 +325,10 @@ TEST(ButtonFaceGradient, BandRectanglesCoverTheSpanWithoutItsEdges)
 {
     const TColor c1 = RGBColor(0, 255, 7), c2 = RGBColor(255, 0, 200);
     for (auto [top, bottom] : {std::pair{3, 67}, {2, 11}, {11, 44}, {0, 5}, {5, 100}}) {
-        QImage image(12, bottom + 2, QImage::Format_RGB32);
-        image.fill(ToQColor(LbKeyColor));
-        {
-            QPainter p(&image);
-            Canvas canvas(p);
+        const QImage image = Draw(12, bottom + 2, [&, top = top, bottom = bottom](Canvas &canvas) {
             FillGradientBands(canvas, c1, c2, 2, top, 9, bottom);
             EXPECT_FALSE(canvas.PenClear()) << "pen style restored";
-        }
+        }, ToQColor(LbKeyColor));
         const std::vector<TColor> expected = ExpectedRows(c1, c2, top, bottom);
         for (int y = 0; y < image.height(); ++y) {
             const TColor want = y >= top && y < bottom ? expected[y - top] : LbKeyColor;
@@ -347,13 +343,7 @@ TEST(ButtonFaceGradient, BandRectanglesCoverTheSpanWithoutItsEdges)
 
 TEST(ButtonFaceGradient, LongSpanEndsNearTheSecondColour)
 {
-    QImage image(4, 64, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    {
-        QPainter p(&image);
-        Canvas canvas(p);
-        FillGradientBands(canvas, clBlack, clWhite, 0, 0, 4, 62);
-    }
+    const QImage image = Draw(4, 64, [](Canvas &canvas) { FillGradientBands(canvas, clBlack, clWhite, 0, 0, 4, 62); }, Qt::black);
     // span 62: band height 3, band i starts at 2i; the last band (i = 31)
     // covers rows 62.. which lie outside, so row 61 is band 30.
     EXPECT_EQ(At(image, 0, 0), clBlack);

@@ -4,20 +4,15 @@
 
 #include <QFontMetrics>
 #include <QImage>
-#include <QPainter>
 
+#include "CanvasImage.h"
 #include "LbButtons.h"
 
 namespace facetest {
 
 inline QImage Paint(const TLbButtonFace &face)
 {
-    QImage image(face.Width, face.Height, QImage::Format_RGB32);
-    image.fill(ToQColor(LbKeyColor));
-    QPainter painter(&image);
-    Canvas canvas(painter);
-    DrawButtonFace(canvas, face);
-    return image;
+    return Draw(face.Width, face.Height, [&face](Canvas &canvas) { DrawButtonFace(canvas, face); }, ToQColor(LbKeyColor));
 }
 
 inline TColor At(const QImage &image, int x, int y)

@@ -4,10 +4,9 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QPainter>
 #include <QTest>
 
-#include "Canvas.h"
+#include "CanvasImage.h"
 #include "PlayingTimeLedger.h"
 #include "ScriptedTicks.h"
 #include "TCheckListBox.h"
@@ -68,15 +67,12 @@ public:
     // image as wide and high as a line; only the part from right - 78 on is meaningful.
     QImage ExpectedTimeCell(const QString &time, int lineWidth, TColor background = clWindow, TColor ink = clWindowText)
     {
-        QImage image(lineWidth, list.ItemHeight(), QImage::Format_RGB32);
-        image.fill(Rgb(background));
-        QPainter painter(&image);
-        Canvas canvas(painter);
-        canvas.SetFont(list.font());
-        canvas.SetBrushColor(background);
-        canvas.SetFontColor(ink);
-        canvas.TextOut(lineWidth - TeamRoster::TimeTextOffset, 0, QLatin1Char(' ') + time + QLatin1Char(' '));
-        return image;
+        return Draw(lineWidth, list.ItemHeight(), [&](Canvas &canvas) {
+            canvas.SetFont(list.font());
+            canvas.SetBrushColor(background);
+            canvas.SetFontColor(ink);
+            canvas.TextOut(lineWidth - TeamRoster::TimeTextOffset, 0, QLatin1Char(' ') + time + QLatin1Char(' '));
+        }, Rgb(background));
     }
 };
 
