@@ -19,7 +19,7 @@ wait_closed() {
 }
 
 start_app
-main=$(wait_window "Quintora 0.9") || fail "no main window"
+main=$(wait_window "$MAIN_CAPTION") || fail "no main window"
 sleep 0.5
 read -r mx my mw mh < <(window_geometry "$main")
 

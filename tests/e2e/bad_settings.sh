@@ -30,7 +30,7 @@ close_with_status() {
 check_start() {
   local name=$1 win x y w h
   start_app
-  win=$(wait_window "Quintora 0.9") || fail "$name: no visible window 'Quintora 0.9'"
+  win=$(wait_window "$MAIN_CAPTION") || fail "$name: no visible window '$MAIN_CAPTION'"
   sleep 0.4
   read -r x y w h < <(window_geometry "$win")
   screenshot "$name"

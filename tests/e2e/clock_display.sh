@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 start_xvfb
 
 start_app
-win=$(wait_window "Quintora 0.9") || fail "no window captioned 'Quintora 0.9'"
+win=$(wait_window "$MAIN_CAPTION") || fail "no window captioned '$MAIN_CAPTION'"
 sleep 0.5
 read -r x y w h < <(window_geometry "$win")
 screenshot "clock"

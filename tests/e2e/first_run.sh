@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib.sh"
 start_xvfb
 
 start_app
-win=$(wait_window "Quintora 0.9") || fail "no window captioned 'Quintora 0.9'"
+win=$(wait_window "$MAIN_CAPTION") || fail "no window captioned '$MAIN_CAPTION'"
 sleep 0.5
 read -r x y w h < <(window_geometry "$win")
 screenshot "first-run"
@@ -24,7 +24,7 @@ grep -q '^Width=900$' "$conf" || fail "Width not written: $(cat "$conf")"
 grep -q '^Height=500$' "$conf" || fail "Height not written: $(cat "$conf")"
 
 start_app
-win=$(wait_window "Quintora 0.9") || fail "second run showed no window"
+win=$(wait_window "$MAIN_CAPTION") || fail "second run showed no window"
 sleep 0.5
 read -r x y w h < <(window_geometry "$win")
 screenshot "second-run"
@@ -34,7 +34,7 @@ close_app
 # A monitor that is gone: the window comes back on the screen.
 printf '[General]\nLeft=5000\nTop=3000\nWidth=808\nHeight=439\n' >"$conf"
 start_app
-win=$(wait_window "Quintora 0.9") || fail "third run showed no window"
+win=$(wait_window "$MAIN_CAPTION") || fail "third run showed no window"
 sleep 0.5
 read -r x y w h < <(window_geometry "$win")
 [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 1280 ] && [ $((y + h)) -le 800 ] || fail "window off screen at $x $y $w $h"

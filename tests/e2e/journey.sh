@@ -35,22 +35,6 @@ team2="$E2E_HOME/away2.txt"
 printf ' 4 Anna Berger\r\n 5 Clara Dietz\r\n 6 Eva Fuchs\r\n 7 Greta Hoff\r\n 8 Ida Jung\r\n 9 Karla Lenz\r\n10 Mia Noll\r\n11 Olga Pohl\r\n12 Rita Sauer\r\n13 Tina Ulm\r\n14 Vera Wolf\r\n15 Xenia Zorn\r\n' >"$team1"
 printf '4 Berg, Hanna\n5 Kai "Kiki" Lutz\n6 Lea Moos\n7 Nina Ott\n8 Pia Rau\n9 Sina Tell\n10 Uta Vogt\n11 Wiebke Yps\n' >"$team2"
 
-load_team() { # $1: loader x, $2: loader y (window coordinates), $3: file
-  xdotool mousemove $((x + $1)) $((y + $2)) click 1
-  local dialog
-  dialog=$(wait_window "Open") || fail "no open dialog"
-  sleep 0.4
-  xdotool windowfocus "$dialog"
-  sleep 0.2
-  xdotool key ctrl+a
-  xdotool type --delay 15 "$3"
-  xdotool key Return
-  for _ in $(seq 1 60); do
-    xdotool search --onlyvisible --name '^Open$' >/dev/null 2>&1 || return 0
-    sleep 0.05
-  done
-  fail "the open dialog did not close"
-}
 # Clicks the check box of a roster line: $1 team (1 left, 2 right), $2 row.
 tick() {
   local left=$(( $1 == 1 ? 2 : w / 2 + 2 ))
@@ -74,15 +58,15 @@ pattern_of() { case $1 in 0) echo 1011111;; 1) echo 0000101;; 2) echo 1110110;; 
 
 # 1. First start: centred at the design size.
 start_app
-win=$(wait_window "Quintora 0.9") || fail "no main window"
+win=$(wait_window "$MAIN_CAPTION") || fail "no main window"
 sleep 0.5
 read -r x y w h < <(window_geometry "$win")
 shot first-start
 [ "$x $y $w $h" = "240 197 800 405" ] || fail "first start at $x $y $w $h"
 
 # 2. Both teams through the real dialog (sbLoad1 at 197,67; sbLoad2 at 565,68).
-load_team 215 86 "$team1"
-load_team 583 87 "$team2"
+load_team $((x + 215)) $((y + 86)) "$team1"
+load_team $((x + 583)) $((y + 87)) "$team2"
 sleep 0.3
 shot teams-loaded
 [ "$(ticked 1 0)" = 0 ] || fail "a loaded team starts with no player ticked"
@@ -178,7 +162,7 @@ close_app
 
 # 11. Start again: the window is where it was.
 start_app
-win=$(wait_window "Quintora 0.9") || fail "no main window on the second start"
+win=$(wait_window "$MAIN_CAPTION") || fail "no main window on the second start"
 sleep 0.5
 read -r x y w h < <(window_geometry "$win")
 shot second-start

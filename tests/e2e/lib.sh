@@ -4,6 +4,9 @@
 set -euo pipefail
 
 QUINTORA=${1:?usage: $0 path/to/Quintora}
+# The captions of the main window and of the open dialog.
+MAIN_CAPTION="Quintora 0.9"
+OPEN_CAPTION="Open"
 QUINTORA=$(readlink -f "$QUINTORA")
 BUILD_DIR=$(dirname "$QUINTORA")
 TEST_NAME=$(basename "$0" .sh)
@@ -131,4 +134,25 @@ pixel_at() {
 
 settings_file() {
   echo "$XDG_CONFIG_HOME/Velmarin/Quintora.conf"
+}
+
+# Loads a team through the real open dialog: clicks the loader button at
+# screen position ($1, $2), types the file name $3 and waits until the
+# dialog has closed.  The dialog is kept as open-dialog.png.
+load_team() {
+  local dialog
+  xdotool mousemove "$1" "$2" click 1
+  dialog=$(wait_window "$OPEN_CAPTION") || fail "no open dialog"
+  sleep 0.4
+  screenshot "open-dialog"
+  xdotool windowfocus "$dialog"
+  sleep 0.2
+  xdotool key ctrl+a
+  xdotool type --delay 15 "$3"
+  xdotool key Return
+  for _ in $(seq 1 60); do
+    xdotool search --onlyvisible --name "^${OPEN_CAPTION}\$" >/dev/null 2>&1 || return 0
+    sleep 0.05
+  done
+  fail "the open dialog did not close"
 }

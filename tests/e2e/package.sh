@@ -104,7 +104,7 @@ chmod +x "$FAKE_BIN/xdg-open"
 QUINTORA=$INSTALLED
 export PATH="$FAKE_BIN:$PATH"
 start_app
-win=$(wait_window "Quintora 0.9") || fail "the installed program showed no window 'Quintora 0.9'"
+win=$(wait_window "$MAIN_CAPTION") || fail "the installed program showed no window '$MAIN_CAPTION'"
 sleep 0.5
 screenshot "installed"
 # Help sits at (6, 25) in the top panel, 40 x 39.

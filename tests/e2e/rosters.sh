@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 start_xvfb
 
 start_app
-win=$(wait_window "Quintora 0.9") || fail "no main window"
+win=$(wait_window "$MAIN_CAPTION") || fail "no main window"
 sleep 0.5
 read -r x y w h < <(window_geometry "$win")
 # The left roster's lines start inside its two-pixel border below the top panel.
@@ -33,19 +33,7 @@ line_of() { xwd -root -silent | /usr/bin/convert xwd:- -crop "300x23+$((lx + 15)
 before=$(line_of 0)
 
 # sbLoad1 at 197, 67 (36 x 39) in the top panel.
-xdotool mousemove $((x + 215)) $((y + 86)) click 1
-dialog=$(wait_window "Open") || fail "no open dialog"
-sleep 0.5
-screenshot "dialog"
-xdotool windowfocus "$dialog"
-sleep 0.2
-xdotool type --delay 20 "Adler Nord.txt"
-sleep 0.3
-xdotool key Return
-for _ in $(seq 1 40); do
-  xdotool search --onlyvisible --name '^Open$' >/dev/null 2>&1 || break
-  sleep 0.05
-done
+load_team $((x + 215)) $((y + 86)) "Adler Nord.txt"
 sleep 0.5
 screenshot "loaded"
 [ "$(line_of 0)" != "$before" ] || fail "line 1 did not change"
