@@ -138,11 +138,10 @@ TEST_F(FormMain, ClosingWritesTheFourValues)
     EXPECT_EQ(QRect(restored.left, restored.top, restored.width, restored.height), QRect(33, 44, 700, 400));
 }
 
-TEST(ExceptionReport, EscapingExceptionIsReportedAndTheProgramGoesOn)
+// The report itself; ApplicationTest.cpp throws through a real TApplication.
+TEST(ExceptionReport, ShowExceptionHandsTheMessageToTheReporter)
 {
     RecordedReports reports;
-    // The test binary runs under a plain QApplication; report directly.
-    // (TApplicationTest throws through a real TApplication.)
     TApplication::ShowException(QStringLiteral("Not enough timers available"));
     ASSERT_EQ(reports.messages.size(), 1);
     EXPECT_EQ(reports.titles.size(), 1);
