@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "ButtonTestSupport.h"
+#include "PropertyTable.h"
 #include "TPanel.h"
 
 namespace {
@@ -43,37 +44,39 @@ protected:
 TEST_F(SpeedButton, Defaults)
 {
     TLbSpeedButton button;
-    EXPECT_EQ(button.width(), 100);
-    EXPECT_EQ(button.height(), 23);
-    EXPECT_EQ(button.Alignment(), taLeftJustify);
-    EXPECT_FALSE(button.AllowAllUp());
-    EXPECT_EQ(button.ButtonAnchors(), unsigned(akLeft | akTop));
-    EXPECT_TRUE(button.Caption().isEmpty());
-    EXPECT_EQ(button.Color(), clWindow);
-    EXPECT_TRUE(button.ParentColor());
-    EXPECT_EQ(button.ColorWhenDown(), clNone);
-    EXPECT_EQ(button.ColorStyle(), lcsCustom);
-    EXPECT_FALSE(button.Down());
-    EXPECT_TRUE(button.isEnabled());
-    EXPECT_FALSE(button.Flat());
-    EXPECT_TRUE(button.Glyph().isNull());
-    EXPECT_EQ(button.GroupIndex(), 0);
-    EXPECT_EQ(button.HotTrackColor(), clNone);
-    EXPECT_EQ(button.Layout(), blGlyphLeft);
-    EXPECT_EQ(button.LightColor(), clWhite);
-    EXPECT_EQ(button.NumGlyphs(), 0);
-    EXPECT_TRUE(button.ParentFont());
-    EXPECT_TRUE(button.ParentShowHint());
-    EXPECT_EQ(button.PopupMenu(), nullptr);
-    EXPECT_EQ(button.ShadowColor(), clBlack);
-    EXPECT_FALSE(button.SlowDecease());
-    EXPECT_EQ(button.FadeThread(), nullptr);
-    EXPECT_EQ(button.Style(), bsNormal);
-    EXPECT_FALSE(button.Transparent());
-    EXPECT_FALSE(button.UseHotTrackFont());
-    EXPECT_FALSE(button.WordWrap());
-    EXPECT_EQ(button.Tag(), 0);
-    EXPECT_FALSE(button.testAttribute(Qt::WA_OpaquePaintEvent)) << "the parent shows through";
+    ExpectProperties({
+        {"width", button.width(), 100},
+        {"height", button.height(), 23},
+        {"Alignment", button.Alignment(), taLeftJustify},
+        {"AllowAllUp", button.AllowAllUp(), false},
+        {"ButtonAnchors", button.ButtonAnchors(), akLeft | akTop},
+        {"Caption is empty", button.Caption().isEmpty(), true},
+        {"Color", button.Color(), clWindow},
+        {"ParentColor", button.ParentColor(), true},
+        {"ColorWhenDown", button.ColorWhenDown(), clNone},
+        {"ColorStyle", button.ColorStyle(), lcsCustom},
+        {"Down", button.Down(), false},
+        {"Enabled", button.isEnabled(), true},
+        {"Flat", button.Flat(), false},
+        {"Glyph is null", button.Glyph().isNull(), true},
+        {"GroupIndex", button.GroupIndex(), 0},
+        {"HotTrackColor", button.HotTrackColor(), clNone},
+        {"Layout", button.Layout(), blGlyphLeft},
+        {"LightColor", button.LightColor(), clWhite},
+        {"NumGlyphs", button.NumGlyphs(), 0},
+        {"ParentFont", button.ParentFont(), true},
+        {"ParentShowHint", button.ParentShowHint(), true},
+        {"no PopupMenu", button.PopupMenu() == nullptr, true},
+        {"ShadowColor", button.ShadowColor(), clBlack},
+        {"SlowDecease", button.SlowDecease(), false},
+        {"no FadeThread", button.FadeThread() == nullptr, true},
+        {"Style", button.Style(), bsNormal},
+        {"Transparent", button.Transparent(), false},
+        {"UseHotTrackFont", button.UseHotTrackFont(), false},
+        {"WordWrap", button.WordWrap(), false},
+        {"Tag", button.Tag(), 0},
+        {"opaque paint event (the parent shows through)", button.testAttribute(Qt::WA_OpaquePaintEvent), false},
+    });
 }
 
 TEST_F(SpeedButton, HotTrackFontStartsAsTheFormsFont)

@@ -9,6 +9,7 @@
 
 #include "DigitGeometry.h"
 #include "PaintCounter.h"
+#include "PropertyTable.h"
 #include "TDigit.h"
 
 namespace {
@@ -180,16 +181,19 @@ TEST_F(DigitPixels, OutlandishThicknessAndSeparationPaintWithoutHarm)
 TEST(Digit, AFreshDigit)
 {
     TDigit digit;
-    EXPECT_EQ(digit.size(), QSize(16, 32));
-    EXPECT_EQ(digit.Color(), clBlack);
-    EXPECT_EQ(digit.Value(), 0);
-    EXPECT_EQ(digit.ValueBinary(), 125);
-    EXPECT_EQ(digit.ColorOn(), clYellow);
-    EXPECT_EQ(digit.ColorOff(), clBlack);
-    EXPECT_EQ(digit.Thickness(), 2);
-    EXPECT_EQ(digit.Separation(), 1);
-    EXPECT_EQ(digit.BorderStyle(), TDigit::bsSingle);
-    EXPECT_TRUE(digit.testAttribute(Qt::WA_OpaquePaintEvent));
+    ExpectProperties({
+        {"width", digit.width(), 16},
+        {"height", digit.height(), 32},
+        {"Color", digit.Color(), clBlack},
+        {"Value", digit.Value(), 0},
+        {"ValueBinary", digit.ValueBinary(), 125},
+        {"ColorOn", digit.ColorOn(), clYellow},
+        {"ColorOff", digit.ColorOff(), clBlack},
+        {"Thickness", digit.Thickness(), 2},
+        {"Separation", digit.Separation(), 1},
+        {"BorderStyle", digit.BorderStyle(), TDigit::bsSingle},
+        {"opaque paint event", digit.testAttribute(Qt::WA_OpaquePaintEvent), true},
+    });
 
     // Thickness 2, separation 1: W 15, H 31, h 15.
     QImage image(16, 32, QImage::Format_RGB32);

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QTest>
+#include <tuple>
 
 #include "MainWindowFixture.h"
 #include "RecordedReports.h"
@@ -85,10 +86,16 @@ TEST_F(RostersInMainWindow, ResizeHalvesTheClientWidth)
 
 TEST_F(RostersInMainWindow, LoaderButtonsAndTheOpenDialog)
 {
-    EXPECT_EQ(form->sbLoad1->geometry(), QRect(197, 67, 36, 39));
-    EXPECT_EQ(form->sbLoad2->geometry(), QRect(565, 68, 36, 39));
-    EXPECT_EQ(form->sbLoad1->Tag(), 1);
-    EXPECT_EQ(form->sbLoad2->Tag(), 2);
+    // The loaders: their place at the design width and at 1000 pixels
+    // (the left one anchored left, the right one right), and their tag.
+    const std::tuple<const TSpeedButton *, QRect, QRect, int> loaders[] = {
+        {form->sbLoad1, QRect(197, 67, 36, 39), QRect(197, 67, 36, 39), 1},
+        {form->sbLoad2, QRect(565, 68, 36, 39), QRect(765, 68, 36, 39), 2},
+    };
+    for (const auto &[loader, designPlace, widePlace, tag] : loaders) {
+        EXPECT_EQ(loader->geometry(), designPlace) << tag;
+        EXPECT_EQ(loader->Tag(), tag);
+    }
     EXPECT_TRUE(form->sbLoad1->Flat());
     EXPECT_TRUE(form->sbLoad1->toolTip().isEmpty());
     if (!form->sbLoad1->Glyph().isNull()) {
@@ -97,8 +104,8 @@ TEST_F(RostersInMainWindow, LoaderButtonsAndTheOpenDialog)
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     form->resize(1000, 405);
-    EXPECT_EQ(form->sbLoad1->geometry(), QRect(197, 67, 36, 39)) << "left anchored";
-    EXPECT_EQ(form->sbLoad2->geometry(), QRect(765, 68, 36, 39)) << "right anchored";
+    for (const auto &[loader, designPlace, widePlace, tag] : loaders)
+        EXPECT_EQ(loader->geometry(), widePlace) << tag;
 
     ASSERT_NE(form->OpenDialog, nullptr);
     EXPECT_TRUE(form->OpenDialog->testOption(QFileDialog::DontUseNativeDialog));

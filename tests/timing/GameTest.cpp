@@ -75,32 +75,38 @@ TEST_F(Game, ControlsFollowTheStateTable)
     EXPECT_EQ(form->bPause->geometry(), form->bSTART->geometry());
 }
 
+// The three game buttons as the design sets them up, a row each.
+struct GameButtonDesign
+{
+    TLbSpeedButton *TFormMain::*button;
+    const char *caption;
+    int tag;
+    QRect geometry;
+    TColor color, colorWhenDown, hotTrackColor, lightColor, shadowColor;
+    const char *hint;
+};
+
+const GameButtonDesign GameButtons[] = {
+    {&TFormMain::bSTART, "START", 0, QRect(118, 5, 114, 45), clGreen, 0x0080FF80, 0x0000C000, 0x00C0FFC0, 0x0000C000, "F5"},
+    {&TFormMain::bPause, "PAUSE", 1, QRect(118, 5, 114, 45), clRed, 0x008080FF, 0x00B0B0FF, 0x009090FF, 0x000000C0, "F9"},
+    {&TFormMain::bReset, "RESET", 0, QRect(566, 5, 114, 45), clBlack, clGray, clBlack, clSilver, clBlack, "F5"},
+};
+
 TEST_F(Game, ButtonDesignValues)
 {
-    EXPECT_EQ(form->bSTART->Caption(), QStringLiteral("START"));
-    EXPECT_EQ(form->bPause->Caption(), QStringLiteral("PAUSE"));
-    EXPECT_EQ(form->bReset->Caption(), QStringLiteral("RESET"));
-    EXPECT_EQ(form->bSTART->Tag(), 0);
-    EXPECT_EQ(form->bPause->Tag(), 1);
-    EXPECT_EQ(form->bReset->Tag(), 0);
-    EXPECT_EQ(form->bSTART->geometry(), QRect(118, 5, 114, 45));
-    EXPECT_EQ(form->bReset->geometry(), QRect(566, 5, 114, 45));
-    EXPECT_EQ(form->bSTART->Color(), clGreen);
-    EXPECT_EQ(form->bSTART->ColorWhenDown(), 0x0080FF80u);
-    EXPECT_EQ(form->bSTART->HotTrackColor(), 0x0000C000u);
-    EXPECT_EQ(form->bSTART->LightColor(), 0x00C0FFC0u);
-    EXPECT_EQ(form->bSTART->ShadowColor(), 0x0000C000u);
-    EXPECT_EQ(form->bPause->Color(), clRed);
-    EXPECT_EQ(form->bPause->ColorWhenDown(), 0x008080FFu);
-    EXPECT_EQ(form->bPause->HotTrackColor(), 0x00B0B0FFu);
-    EXPECT_EQ(form->bPause->LightColor(), 0x009090FFu);
-    EXPECT_EQ(form->bPause->ShadowColor(), 0x000000C0u);
-    EXPECT_EQ(form->bReset->Color(), clBlack);
-    EXPECT_EQ(form->bReset->ColorWhenDown(), clGray);
-    EXPECT_EQ(form->bReset->HotTrackColor(), clBlack);
-    EXPECT_EQ(form->bReset->LightColor(), clSilver);
-    EXPECT_EQ(form->bReset->ShadowColor(), clBlack);
-    for (const TLbSpeedButton *button : {form->bSTART, form->bPause, form->bReset}) {
+    for (const GameButtonDesign &design : GameButtons) {
+        const TLbSpeedButton *button = (*form).*design.button;
+        SCOPED_TRACE(design.caption);
+        EXPECT_EQ(button->Caption(), QString::fromUtf8(design.caption));
+        EXPECT_EQ(button->Tag(), design.tag);
+        EXPECT_EQ(button->geometry(), design.geometry);
+        EXPECT_EQ(button->Color(), design.color);
+        EXPECT_EQ(button->ColorWhenDown(), design.colorWhenDown);
+        EXPECT_EQ(button->HotTrackColor(), design.hotTrackColor);
+        EXPECT_EQ(button->LightColor(), design.lightColor);
+        EXPECT_EQ(button->ShadowColor(), design.shadowColor);
+        EXPECT_EQ(button->Hint(), QString::fromUtf8(design.hint));
+        // What all three share.
         EXPECT_EQ(button->Style(), bsModern);
         EXPECT_EQ(button->Alignment(), taCenter);
         EXPECT_TRUE(button->UseHotTrackFont());
@@ -112,9 +118,6 @@ TEST_F(Game, ButtonDesignValues)
         EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
         EXPECT_FALSE(button->SlowDecease());
     }
-    EXPECT_EQ(form->bSTART->Hint(), QStringLiteral("F5"));
-    EXPECT_EQ(form->bPause->Hint(), QStringLiteral("F9"));
-    EXPECT_EQ(form->bReset->Hint(), QStringLiteral("F5"));
     EXPECT_EQ(form->TimerList->Interval(), 200);
 }
 
