@@ -29,10 +29,7 @@ close_with_status() {
 # window and the exit.
 check_start() {
   local name=$1 win x y w h
-  start_app
-  win=$(wait_window "$MAIN_CAPTION") || fail "$name: no visible window '$MAIN_CAPTION'"
-  sleep 0.4
-  read -r x y w h < <(window_geometry "$win")
+  open_main_window "$name: no visible window '$MAIN_CAPTION'"
   screenshot "$name"
   [ "$w" -ge 200 ] && [ "$h" -ge 150 ] || fail "$name: window is ${w}x${h}"
   [ "$w" -le "$SCREEN_W" ] && [ "$h" -le "$SCREEN_H" ] || fail "$name: window ${w}x${h} is larger than the screen"

@@ -5,10 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-start_app
-win=$(wait_window "$MAIN_CAPTION") || fail "no window captioned '$MAIN_CAPTION'"
-sleep 0.5
-read -r x y w h < <(window_geometry "$win")
+open_main_window "no window captioned '$MAIN_CAPTION'"
 screenshot "clock"
 shot="$ARTIFACTS/clock.png"
 colour() {

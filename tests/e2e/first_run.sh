@@ -4,10 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-start_app
-win=$(wait_window "$MAIN_CAPTION") || fail "no window captioned '$MAIN_CAPTION'"
-sleep 0.5
-read -r x y w h < <(window_geometry "$win")
+open_main_window "no window captioned '$MAIN_CAPTION'"
 screenshot "first-run"
 [ "$w" = 800 ] && [ "$h" = 405 ] || fail "first run size ${w}x${h}, expected 800x405"
 [ "$x" = 240 ] && [ "$y" = 197 ] || fail "first run not centred: at $x,$y"
@@ -23,20 +20,14 @@ grep -q '^Top=150$' "$conf" || fail "Top not written: $(cat "$conf")"
 grep -q '^Width=900$' "$conf" || fail "Width not written: $(cat "$conf")"
 grep -q '^Height=500$' "$conf" || fail "Height not written: $(cat "$conf")"
 
-start_app
-win=$(wait_window "$MAIN_CAPTION") || fail "second run showed no window"
-sleep 0.5
-read -r x y w h < <(window_geometry "$win")
+open_main_window "second run showed no window"
 screenshot "second-run"
 [ "$x $y $w $h" = "100 150 900 500" ] || fail "second run at $x $y $w $h, expected 100 150 900 500"
 close_app
 
 # A monitor that is gone: the window comes back on the screen.
 printf '[General]\nLeft=5000\nTop=3000\nWidth=808\nHeight=439\n' >"$conf"
-start_app
-win=$(wait_window "$MAIN_CAPTION") || fail "third run showed no window"
-sleep 0.5
-read -r x y w h < <(window_geometry "$win")
+open_main_window "third run showed no window"
 [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 1280 ] && [ $((y + h)) -le 800 ] || fail "window off screen at $x $y $w $h"
 close_app
 echo "PASS"

@@ -5,10 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-start_app
-win=$(wait_window "$MAIN_CAPTION") || fail "no main window"
-sleep 0.5
-read -r x y w h < <(window_geometry "$win")
+open_main_window
 colour_in() {
   /usr/bin/convert "$1" -crop "1x1+$((x + $2))+$((y + $3))" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
 }

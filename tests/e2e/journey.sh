@@ -57,10 +57,7 @@ digit_pattern() { # $1: digit's left in the clock frame
 pattern_of() { case $1 in 0) echo 1011111;; 1) echo 0000101;; 2) echo 1110110;; 3) echo 1110101;; 4) echo 0101101;; 5) echo 1111001;; 6) echo 1111011;; 7) echo 1000101;; 8) echo 1111111;; 9) echo 1111101;; esac; }
 
 # 1. First start: centred at the design size.
-start_app
-win=$(wait_window "$MAIN_CAPTION") || fail "no main window"
-sleep 0.5
-read -r x y w h < <(window_geometry "$win")
+open_main_window
 shot first-start
 [ "$x $y $w $h" = "240 197 800 405" ] || fail "first start at $x $y $w $h"
 
@@ -161,10 +158,7 @@ shot moved
 close_app
 
 # 11. Start again: the window is where it was.
-start_app
-win=$(wait_window "$MAIN_CAPTION") || fail "no main window on the second start"
-sleep 0.5
-read -r x y w h < <(window_geometry "$win")
+open_main_window "no main window on the second start"
 shot second-start
 [ "$x $y $w $h" = "60 40 1000 600" ] || fail "second start at $x $y $w $h, expected 60 40 1000 600"
 close_app

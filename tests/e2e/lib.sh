@@ -105,6 +105,16 @@ wait_window() {
   return 1
 }
 
+# Starts the program, waits for its main window and lets it settle; sets
+# `win` to the window's id and `x y w h` to its frame.  $1 is the failure
+# message when no window shows.
+open_main_window() {
+  start_app
+  win=$(wait_window "$MAIN_CAPTION") || fail "${1:-no main window}"
+  sleep 0.5
+  read -r x y w h < <(window_geometry "$win")
+}
+
 # Prints "X Y W H" of a window.
 window_geometry() {
   local out x y w h

@@ -6,10 +6,7 @@ source "$(dirname "$0")/lib.sh"
 [ -f "$BUILD_DIR/Adler Nord.txt" ] || fail "no sample team beside the program"
 start_xvfb
 
-start_app
-win=$(wait_window "$MAIN_CAPTION") || fail "no main window"
-sleep 0.5
-read -r x y w h < <(window_geometry "$win")
+open_main_window
 # The left roster's lines start inside its two-pixel border below the top panel.
 lx=$((x + 2))
 ly=$((y + 111 + 2))
