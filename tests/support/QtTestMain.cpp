@@ -1,4 +1,4 @@
-// Shared main of the test suites: a QApplication on the offscreen platform
+// Main of the suites that use widgets: a QApplication on the offscreen platform
 // (unless the environment names another), the program's font names mapped,
 // and GoogleTest/GoogleMock.
 
