@@ -19,6 +19,7 @@
 
 #include "ScriptedTicks.h"
 #include "TFormMain.h"
+#include "TDigit.h"
 #include "TFrameClock.h"
 #include "TLbSpeedButton.h"
 #include "TSpeedButton.h"
@@ -67,6 +68,17 @@ protected:
     {
         form->SetTeamFileChooser([path] { return path; });
         form->sbLoadClick(team == 1 ? form->sbLoad1 : form->sbLoad2);
+    }
+
+    // What the clock's four digits show, as "MM:SS".
+    QString ClockText() const
+    {
+        const TFrameClock &clock = *form->FrameClock1;
+        return QStringLiteral("%1%2:%3%4")
+            .arg(clock.DigitM10->Value())
+            .arg(clock.DigitM1->Value())
+            .arg(clock.DigitS10->Value())
+            .arg(clock.DigitS1->Value());
     }
 
     void Start(std::uint32_t at)

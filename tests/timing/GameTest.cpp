@@ -23,15 +23,6 @@ namespace {
 class Game : public MainWindowFixture
 {
 protected:
-    QString ClockText() const
-    {
-        const TFrameClock &clock = *form->FrameClock1;
-        return QStringLiteral("%1%2:%3%4")
-            .arg(clock.DigitM10->Value())
-            .arg(clock.DigitM1->Value())
-            .arg(clock.DigitS10->Value())
-            .arg(clock.DigitS1->Value());
-    }
     QString Shown(int team, int row) const { return TeamRoster::TimeText(form->Ledger(), team, row); }
     void SetOnCourt(int team, int row, bool on) { form->Roster(team)->SetChecked(row, on); }
 

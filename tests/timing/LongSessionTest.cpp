@@ -202,7 +202,7 @@ protected:
         form->TimerListTimer(form->TimerList);
         model.Refresh(wall);
         ++refreshes;
-        ASSERT_EQ(ClockText(), ClockTextFor(model.gameTime + (wall - model.stretchStart))) << Where();
+        ASSERT_EQ(ClockText().toStdString(), ClockTextFor(model.gameTime + (wall - model.stretchStart))) << Where();
         for (int t = 1; t <= 2; ++t) {
             for (int r = 0; r < Rows; ++r)
                 ASSERT_EQ(form->Ledger().ElapsedOf(t, r), model.Shown(t, r)) << "team " << t << " row " << r << ", " << Where();
@@ -212,14 +212,6 @@ protected:
     {
         return "after " + std::to_string(refreshes) + " refreshes at tick " + std::to_string(ticks.now) + ", wall " +
                std::to_string(wall) + " ms";
-    }
-    std::string ClockText() const
-    {
-        const TFrameClock &clock = *form->FrameClock1;
-        char text[8];
-        std::snprintf(text, sizeof text, "%d%d:%d%d", clock.DigitM10->Value(), clock.DigitM1->Value(),
-                      clock.DigitS10->Value(), clock.DigitS1->Value());
-        return text;
     }
 
     QString WriteTeam(int size)
@@ -324,7 +316,7 @@ TEST_F(LongSession, FortyEightHoursOfGameAcrossTwoWrapsOfTheTickCounter)
     }
 
     EXPECT_EQ(model.gameTime, SessionGameTime);
-    EXPECT_EQ(ClockText(), "17:23") << "48 h 17 min 23.456 s: whole hours are not shown";
+    EXPECT_EQ(ClockText(), QStringLiteral("17:23")) << "48 h 17 min 23.456 s: whole hours are not shown";
     EXPECT_GE(Wraps(), 2u) << "the session must run the tick counter through two wraps";
     EXPECT_GE(refreshes, Cycles);
 
