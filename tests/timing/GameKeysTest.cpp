@@ -45,6 +45,7 @@ protected:
         form->show();
         ActivateAndFocusRoster();
     }
+    // While the clock runs the rosters are disabled and nothing has the focus.
     void ActivateAndFocusRoster()
     {
         form->activateWindow();
@@ -77,7 +78,8 @@ TEST_F(GameKeys, F5AndF9DoWhatClicksOnStartAndPauseDo)
         std::uint32_t at;
     };
     // A first start, a pause, a start that continues the game, a pause.
-    for (const Step step : {Step{Qt::Key_F5, 1000}, Step{Qt::Key_F9, 4000}, Step{Qt::Key_F5, 60000}, Step{Qt::Key_F9, 62000}}) {
+    const Step steps[] = {{Qt::Key_F5, 1000}, {Qt::Key_F9, 4000}, {Qt::Key_F5, 60000}, {Qt::Key_F9, 62000}};
+    for (const Step step : steps) {
         if (Running()) {
             // The last refresh of both windows' timers before the key.
             Refresh(step.at);
