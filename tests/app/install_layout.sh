@@ -14,7 +14,7 @@ rm -f "$PREFIX.log"
 [ -x "$PREFIX/bin/Quintora" ] || fail "bin/Quintora missing"
 [ -f "$PREFIX/share/quintora/Quintora.html" ] || fail "help page missing"
 
-entry="$PREFIX/share/applications/quintora.desktop"
+entry="$PREFIX/share/applications/example.velmarin.quintora.desktop"
 [ -f "$entry" ] || fail "desktop entry missing"
 grep -qx 'Name=Quintora' "$entry" || fail "Name is not Quintora"
 grep -qx 'Exec=Quintora' "$entry" || fail "Exec does not start Quintora"

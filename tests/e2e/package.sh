@@ -79,7 +79,7 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libxlsxwriter libc6 libstdc+
 done
 # Mode, owner, size, date and time, then the path (which may hold blanks).
 contents=$(dpkg-deb -c "$deb" | sed -E 's/^([^ ]+ +){5}//')
-for path in ./usr/bin/Quintora ./usr/share/applications/quintora.desktop ./usr/share/quintora/Quintora.html \
+for path in ./usr/bin/Quintora ./usr/share/applications/example.velmarin.quintora.desktop ./usr/share/quintora/Quintora.html \
             ./usr/share/icons/hicolor/16x16/apps/quintora.png ./usr/share/icons/hicolor/256x256/apps/quintora.png \
             ./usr/share/quintora/teams/; do
   echo "$contents" | grep -qxF "$path" || fail "the package lacks $path"
