@@ -20,8 +20,9 @@ TLbSpeedButton::TLbSpeedButton(QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     resize(100, 23);
     m_hotTrackFont = TLbFont{QFont(), clWindowText};
-    if (parent && parent->isWindow())
-        m_hotTrackFont = TLbFont{parent->font(), FromQColor(parent->palette().color(QPalette::WindowText))};
+    // The form the button belongs to, also when it sits on a panel.
+    if (const QWidget *form = parent ? parent->window() : nullptr)
+        m_hotTrackFont = TLbFont{form->font(), FromQColor(form->palette().color(QPalette::WindowText))};
     m_fadeThreadFactory = [](TLbButtonThread::StepMethod step) {
         return std::make_unique<TLbButtonThread>(std::move(step));
     };
