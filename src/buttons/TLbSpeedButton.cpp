@@ -482,7 +482,10 @@ void TLbSpeedButton::Click()
 
 void TLbSpeedButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
+    const QPointer<TLbSpeedButton> alive(this);
     emit OnMouseDown(this, button, shift, x, y);
+    if (!alive)
+        return; // the handler removed the button
     if (button != Qt::LeftButton)
         return;
     if (m_groupIndex == 0)
@@ -495,7 +498,10 @@ void TLbSpeedButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shi
 
 void TLbSpeedButton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
+    const QPointer<TLbSpeedButton> alive(this);
     emit OnMouseUp(this, button, shift, x, y);
+    if (!alive)
+        return; // the handler removed the button
     // A grouped button stays down after release.
     if (m_groupIndex == 0)
         SetDown(false);

@@ -346,6 +346,27 @@ TEST_F(SpeedButton, ClickHandlerMayDeleteTheButton)
     EXPECT_TRUE(watch.isNull());
 }
 
+TEST_F(SpeedButton, MouseDownAndUpHandlersMayDeleteTheButton)
+{
+    for (const bool onDown : {true, false}) {
+        for (const int groupIndex : {0, 1}) {
+            TLbSpeedButton *button = Make();
+            button->SetGroupIndex(groupIndex);
+            const auto remove = [&] { delete button; };
+            if (onDown)
+                QObject::connect(button, &TLbSpeedButton::OnMouseDown, remove);
+            else
+                QObject::connect(button, &TLbSpeedButton::OnMouseUp, remove);
+            QPointer<TLbSpeedButton> watch(button);
+            Send(button, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(5, 5), Qt::LeftButton);
+            if (watch)
+                Send(button, QEvent::MouseButtonRelease, Qt::LeftButton);
+            EXPECT_TRUE(watch.isNull()) << (onDown ? "OnMouseDown" : "OnMouseUp") << ", group " << groupIndex;
+            delete watch.data();
+        }
+    }
+}
+
 // ---- accelerator -------------------------------------------------------------
 
 TEST_F(SpeedButton, AcceleratorOfAGroupedButtonClicksAndLeavesTheGroupUp)
