@@ -504,10 +504,10 @@ void TFormMain::sbLoadClick(QObject *sender)
 
 void TFormMain::sbExcelClick(QObject *)
 {
-    // A call that fails ends the export there; its TExcel then stays with
-    // this window until exit.  The report is shown here, not left to the
-    // event loop: the click comes through Qt's button code, which does not
-    // let exceptions pass.
+    // A call that fails ends the export there; the rows written so far are
+    // already handed over when it is reported.  The report is shown here,
+    // not left to the event loop: the click comes through Qt's button code,
+    // which does not let exceptions pass.
     try {
         RosterExport::Run(this, Command1->Lines(), Command2->Lines(), m_ledger);
     } catch (const std::exception &error) {
