@@ -385,8 +385,10 @@ void TFormMain::sbHelpClick(QObject *)
 
 void TFormMain::sbInfoClick(QObject *)
 {
-    if (m_aboutBox)
+    if (m_aboutBox) {
         m_aboutBox->exec();
+        TakeFocusBack();
+    }
 }
 
 void TFormMain::Label8Click(QObject *)
@@ -477,6 +479,7 @@ void TFormMain::Command1DrawItem(QWidget *Control, int Index, const QRect &Rect,
 QString TFormMain::ChooseTeamFile()
 {
     const int result = OpenDialog->exec();
+    TakeFocusBack();
     // A completion list that opened while the name was typed can outlive
     // the dialog as an empty box over the window; it goes with the dialog.
     for (QCompleter *completer : OpenDialog->findChildren<QCompleter *>()) {
@@ -513,6 +516,14 @@ void TFormMain::sbExcelClick(QObject *)
     } catch (const std::exception &error) {
         TApplication::ShowException(QString::fromUtf8(error.what()));
     }
+}
+
+void TFormMain::TakeFocusBack()
+{
+    // A window manager hands the keyboard back to the main window when a
+    // dialog closes; without one nobody does, and F5 and F9 would not reach it.
+    if (isVisible())
+        activateWindow();
 }
 
 void TFormMain::ReportException(const std::exception &error)

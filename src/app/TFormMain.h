@@ -113,6 +113,7 @@ private:
     void AlignPanels();
     void AlignRosters();
     QString ChooseTeamFile();
+    void TakeFocusBack();
     void FormCreate();
     void FormDestroy();
     void FormResize();
