@@ -121,6 +121,11 @@ TEST(FormMain, RestoresStoredGeometryInReadingOrder)
         EXPECT_EQ(form.pos(), TFormMain::DesignPosition) << "no Left: design position, not centred";
         EXPECT_EQ(form.size(), UnframedDesignSize());
     }
+    for (const char *noValues : {"", "[General]\n"}) {
+        settings.Write(QStringLiteral("Quintora"), QString::fromLatin1(noValues));
+        TFormMain form(ExePath(dir));
+        EXPECT_EQ(form.geometry(), QRect(TFormMain::DesignPosition, UnframedDesignSize())) << "a file with no values: design position, not centred";
+    }
     settings.Write(QStringLiteral("Quintora"), QStringLiteral("[General]\nLeft=40\nTop=50\nWidth=640\nHeight=300\n"));
     {
         TFormMain form(ExePath(dir));
