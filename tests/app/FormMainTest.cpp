@@ -124,7 +124,8 @@ TEST(FormMain, RestoresStoredGeometryInReadingOrder)
     for (const char *noValues : {"", "[General]\n"}) {
         settings.Write(QStringLiteral("Quintora"), QString::fromLatin1(noValues));
         TFormMain form(ExePath(dir));
-        EXPECT_EQ(form.geometry(), QRect(TFormMain::DesignPosition, UnframedDesignSize())) << "a file with no values: design position, not centred";
+        EXPECT_EQ(form.geometry(), QRect(TFormMain::DesignPosition, UnframedDesignSize()))
+            << "a file with no values: design position, not centred";
     }
     settings.Write(QStringLiteral("Quintora"), QStringLiteral("[General]\nLeft=40\nTop=50\nWidth=640\nHeight=300\n"));
     {

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "WindowPlacement.h"
 
 namespace {
@@ -92,14 +95,17 @@ TEST(WindowPlacement, FirstRunIsCentredAtTheDesignSize)
 TEST(WindowPlacement, AnUntouchedWindowKeepsItsFrameAndClientOverTenStarts)
 {
     for (const QMargins &margins : {NoFrame, Openbox, QMargins(4, 30, 4, 4)}) {
-        for (const FrameArrives arrives : {FrameArrives::AtOnce, FrameArrives::AfterSomeLooks, FrameArrives::AfterSettling}) {
+        for (const FrameArrives arrives :
+             {FrameArrives::AtOnce, FrameArrives::AfterSomeLooks, FrameArrives::AfterSettling}) {
             const std::vector<Start> starts = Starts(10, margins, arrives);
             // A frame that comes too late for the first start's client is there for the second.
             const Start &reference = starts[1];
             for (std::size_t i = 0; i < starts.size(); ++i) {
-                EXPECT_EQ(starts[i].kept, reference.kept) << margins.top() << " " << int(arrives) << " start " << i;
+                const std::string where = std::to_string(margins.top()) + " " + std::to_string(int(arrives))
+                                          + " start " + std::to_string(i);
+                EXPECT_EQ(starts[i].kept, reference.kept) << where;
                 if (i > 0 || arrives != FrameArrives::AfterSettling) {
-                    EXPECT_EQ(starts[i].client, reference.client) << margins.top() << " " << int(arrives) << " start " << i;
+                    EXPECT_EQ(starts[i].client, reference.client) << where;
                 }
             }
         }
@@ -119,8 +125,8 @@ TEST(WindowPlacement, AMovedOrResizedWindowComesBackAsLeft)
         EXPECT_EQ(Show(second, margins, FrameArrives::AfterSomeLooks), left);
         EXPECT_EQ(second.FrameToKeep(left, margins), kept);
         // Only moved, or only resized.
-        EXPECT_EQ(second.FrameToKeep(left.translated(1, 0), margins), left.translated(1, 0).marginsAdded(margins));
-        EXPECT_EQ(second.FrameToKeep(left.adjusted(0, 0, 0, -1), margins), left.adjusted(0, 0, 0, -1).marginsAdded(margins));
+        for (const QRect &changed : {left.translated(1, 0), left.adjusted(0, 0, 0, -1)})
+            EXPECT_EQ(second.FrameToKeep(changed, margins), changed.marginsAdded(margins));
     }
 }
 

@@ -80,7 +80,8 @@ wait_framed "$win"
 sleep 0.5
 read -r x y w h < <(window_geometry "$win")
 shot first-start
-[ "$(frame_geometry "$win")" = "$(first_run_frame)" ] || fail "first start: frame at $(frame_geometry "$win"), expected $(first_run_frame)"
+frame=$(frame_geometry "$win")
+[ "$frame" = "$(first_run_frame)" ] || fail "first start: frame at $frame, expected $(first_run_frame)"
 
 # 2. Both teams through the real dialog (sbLoad1 at 197,67; sbLoad2 at 565,68).
 load_team 215 86 "$team1"
@@ -187,7 +188,9 @@ win=$(wait_window "Quintora 0.9") || fail "no main window on the second start"
 wait_framed "$win"
 sleep 0.5
 shot second-start
-[ "$(frame_geometry "$win")" = "$left" ] || fail "second start: frame at $(frame_geometry "$win"), expected $left"
-[ "$(window_geometry "$win")" = "$x $y $w $h" ] || fail "second start at $(window_geometry "$win"), expected $x $y $w $h"
+frame=$(frame_geometry "$win")
+client=$(window_geometry "$win")
+[ "$frame" = "$left" ] || fail "second start: frame at $frame, expected $left"
+[ "$client" = "$x $y $w $h" ] || fail "second start: client area at $client, expected $x $y $w $h"
 close_app
 echo "PASS"

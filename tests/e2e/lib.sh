@@ -138,7 +138,7 @@ window_geometry() {
 # window: all 0 where none is drawn.
 frame_extents() {
   local extents
-  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *\([0-9]*\), *\([0-9]*\), *\([0-9]*\), *\([0-9]*\).*/\1 \2 \3 \4/p')
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *\([0-9, ]*\)$/\1/p' | tr -d ,)
   echo "${extents:-0 0 0 0}"
 }
 
