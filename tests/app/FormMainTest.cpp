@@ -14,13 +14,15 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
-// The design size, unless the (offscreen) screen is smaller than it.
-QSize DesignSizeOnThisScreen()
+// The window of a first run where no frame is drawn (these windows are never
+// shown), unless the (offscreen) screen is smaller.
+QSize UnframedDesignSize()
 {
-    return TFormMain::DesignFrameSize.boundedTo(QGuiApplication::primaryScreen()->geometry().size());
+    return TFormMain::DesignClientSize.boundedTo(QGuiApplication::primaryScreen()->geometry().size());
 }
 
 QString ExePath(const QTemporaryDir &dir, const char *name = "Quintora")
@@ -111,13 +113,19 @@ TEST(FormMain, RestoresStoredGeometryInReadingOrder)
     {
         TFormMain form(ExePath(dir));
         EXPECT_EQ(form.pos(), QPoint(20, 30));
-        EXPECT_EQ(form.size(), DesignSizeOnThisScreen()) << "no frame offscreen: the design size is the client";
+        EXPECT_EQ(form.size(), UnframedDesignSize()) << "no Width: the size of a first run";
     }
     settings.Write(QStringLiteral("Quintora"), QStringLiteral("[General]\nTop=30\nWidth=500\nHeight=300\n"));
     {
         TFormMain form(ExePath(dir));
         EXPECT_EQ(form.pos(), TFormMain::DesignPosition) << "no Left: design position, not centred";
-        EXPECT_EQ(form.size(), DesignSizeOnThisScreen());
+        EXPECT_EQ(form.size(), UnframedDesignSize());
+    }
+    for (const char *noValues : {"", "[General]\n"}) {
+        settings.Write(QStringLiteral("Quintora"), QString::fromLatin1(noValues));
+        TFormMain form(ExePath(dir));
+        EXPECT_EQ(form.geometry(), QRect(TFormMain::DesignPosition, UnframedDesignSize()))
+            << "a file with no values: design position, not centred";
     }
     settings.Write(QStringLiteral("Quintora"), QStringLiteral("[General]\nLeft=40\nTop=50\nWidth=640\nHeight=300\n"));
     {
@@ -137,6 +145,24 @@ TEST(FormMain, CorruptGeometryNeverStopsTheStart)
     EXPECT_GE(form.height(), 1);
     EXPECT_LE(form.width(), 100000);
     EXPECT_LE(form.height(), 100000);
+}
+
+TEST(FormMain, AShownWindowKeepsTheStoredOuterFrame)
+{
+    TempSettings settings;
+    QTemporaryDir dir;
+    const QRect stored(100, 50, 600, 400);
+    settings.Write(QStringLiteral("Quintora"), QStringLiteral("[General]\nLeft=100\nTop=50\nWidth=600\nHeight=400\n"));
+    for (int start = 0; start < 2; ++start) {
+        TFormMain form(ExePath(dir));
+        form.show();
+        QCoreApplication::processEvents();
+        ASSERT_FALSE(form.windowHandle()->frameMargins().isNull()) << "the offscreen platform draws a frame";
+        EXPECT_EQ(form.windowHandle()->frameGeometry(), stored);
+        form.close();
+        const auto restored = WindowGeometryStore(QStringLiteral("Quintora")).Read();
+        EXPECT_EQ(QRect(restored.left, restored.top, restored.width, restored.height), stored);
+    }
 }
 
 TEST(FormMain, ClosingWritesTheFourValues)
