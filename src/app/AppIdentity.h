@@ -11,6 +11,8 @@ inline constexpr const char *DesignCaption = "0.9";
 inline constexpr const char *Organisation = "Velmarin";
 inline constexpr const char *MakerUrl = "https://www.velmarin.example/";
 inline constexpr const char *MakerAddress = "www.velmarin.example";
+// The installed desktop entry and AppStream component: the maker's domain reversed.
+inline constexpr const char *DesktopFileName = "example.velmarin.quintora";
 
 // The file name without folder, cut at its first '.', every character after
 // the first in lower case ("MY.GAME.EXE" gives "My").

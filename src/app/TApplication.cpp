@@ -24,9 +24,11 @@ QString CurrentTitle()
 
 TApplication::TApplication(int &argc, char **argv)
     : QApplication(argc, argv)
-    , m_title(AppIdentity::ApplicationTitle(QString::fromLocal8Bit(argv[0])))
+    // The program's own file, as for the main window's caption and settings
+    // key: started through a link, argv[0] would name the link instead.
+    , m_title(AppIdentity::ApplicationTitle(applicationFilePath()))
 {
-    setApplicationName(AppIdentity::SettingsApplicationName(QString::fromLocal8Bit(argv[0])));
+    setApplicationName(AppIdentity::SettingsApplicationName(applicationFilePath()));
     setOrganizationName(QLatin1String(AppIdentity::Organisation));
     setApplicationVersion(QLatin1String(AppIdentity::Version));
 }

@@ -11,7 +11,6 @@
 #include <QImage>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTimer>
 #include <QUrl>
 
 #include "AnchorKeeper.h"
@@ -31,6 +30,7 @@
 #include "TPanel.h"
 #include "TSpeedButton.h"
 #include "TeamRoster.h"
+#include "WindowFrameKeeper.h"
 
 namespace {
 
@@ -265,36 +265,36 @@ void TFormMain::TimerListTimer(QObject *sender)
 void TFormMain::RestoreGeometry()
 {
     const WindowGeometryStore::Restored stored = m_geometryStore.Read();
+    WindowPlacement::Wish wish;
+    // A size that is missing, or below one pixel (it would leave an invisible
+    // window, saved again at exit), is the design size, as on a first run.
+    wish.designWidth = !stored.hasWidth || stored.width < 1;
+    wish.designHeight = !stored.hasHeight || stored.height < 1;
+    wish.frame = QRect(DesignPosition, DesignFrameSize);
+    if (stored.keyExists)
+        wish.frame = StoredFrame(stored, wish);
+    else
+        wish.centred = true; // first run: centred at the design size
     const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!stored.keyExists) {
-        // First run: centred at the design size.
-        m_centreOnShow = true;
-        if (screen) {
-            const QRect area = screen->availableGeometry();
-            move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-        }
-        m_pendingFrameSize = DesignFrameSize;
-        return;
-    }
-    // Stored position: start from the design position and size; each value
-    // read replaces one of them, and the first bad value ends the reading.
-    QPoint position = DesignPosition;
-    QSize size = DesignFrameSize;
+    const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), DesignFrameSize);
+    m_frameKeeper = new WindowFrameKeeper(this, WindowPlacement(wish, DesignClientSize, area));
+}
+
+QRect TFormMain::StoredFrame(const WindowGeometryStore::Restored &stored, const WindowPlacement::Wish &design)
+{
+    // Start from the design position and size; each value read replaces one
+    // of them, and the first bad value ends the reading.
+    QPoint position = design.frame.topLeft();
+    QSize size = design.frame.size();
     if (stored.hasLeft)
         position.setX(stored.left);
     if (stored.hasTop)
         position.setY(stored.top);
-    if (stored.hasWidth)
+    if (!design.designWidth)
         size.setWidth(stored.width);
-    if (stored.hasHeight)
+    if (!design.designHeight)
         size.setHeight(stored.height);
 
-    // No window is ever left with a width or height below one pixel; such a
-    // value would leave an invisible window (and be saved again at exit).
-    if (size.width() < 1)
-        size.setWidth(DesignFrameSize.width());
-    if (size.height() < 1)
-        size.setHeight(DesignFrameSize.height());
     // A window bigger than all screens together cannot have been left so by a
     // user: such a value would only ask for an enormous backing store.
     QRect desktop;
@@ -310,46 +310,13 @@ void TFormMain::RestoreGeometry()
     // anyway; bounded, the rectangle's right and bottom cannot overflow.
     position.setX(std::clamp(position.x(), -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     position.setY(std::clamp(position.y(), -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-    const QRect frame = WindowGeometryStore::KeepOnScreens(QRect(position, size), screens);
-
-    move(frame.topLeft());
-    resize(frame.size());
-    m_pendingFrameSize = frame.size();
-}
-
-void TFormMain::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!m_adjustedAfterShow) {
-        m_adjustedAfterShow = true;
-        // The window manager's frame is known only once the window is mapped.
-        QTimer::singleShot(0, this, &TFormMain::AdjustForFrameAfterShow);
-    }
-}
-
-void TFormMain::AdjustForFrameAfterShow()
-{
-    if (!m_pendingFrameSize)
-        return;
-    const QSize margins = frameGeometry().size() - geometry().size();
-    QSize client = *m_pendingFrameSize - margins;
-    if (margins.isNull() && m_centreOnShow)
-        client = DesignClientSize; // no frame: the client area is the frame
-    if (client.isValid() && client != size())
-        resize(client);
-    if (m_centreOnShow) {
-        if (const QScreen *screen = this->screen()) {
-            const QRect area = screen->availableGeometry();
-            const QSize outer = frameGeometry().size();
-            move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
-        }
-    }
-    m_pendingFrameSize.reset();
+    return WindowGeometryStore::KeepOnScreens(QRect(position, size), screens);
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)
 {
-    m_frameAtClose = frameGeometry();
+    // While the window is still on screen its frame margins are known.
+    m_frameAtClose = m_frameKeeper->FrameToKeep();
     QWidget::closeEvent(event);
 }
 
@@ -358,7 +325,7 @@ void TFormMain::FormDestroy()
     if (m_geometrySaved)
         return;
     m_geometrySaved = true;
-    m_geometryStore.Write(m_frameAtClose.value_or(frameGeometry()));
+    m_geometryStore.Write(m_frameAtClose.value_or(m_frameKeeper->FrameToKeep()));
 }
 
 void TFormMain::resizeEvent(QResizeEvent *event)
@@ -385,8 +352,10 @@ void TFormMain::sbHelpClick(QObject *)
 
 void TFormMain::sbInfoClick(QObject *)
 {
-    if (m_aboutBox)
+    if (m_aboutBox) {
         m_aboutBox->exec();
+        TakeFocusBack();
+    }
 }
 
 void TFormMain::Label8Click(QObject *)
@@ -477,6 +446,7 @@ void TFormMain::Command1DrawItem(QWidget *Control, int Index, const QRect &Rect,
 QString TFormMain::ChooseTeamFile()
 {
     const int result = OpenDialog->exec();
+    TakeFocusBack();
     // A completion list that opened while the name was typed can outlive
     // the dialog as an empty box over the window; it goes with the dialog.
     for (QCompleter *completer : OpenDialog->findChildren<QCompleter *>()) {
@@ -504,15 +474,23 @@ void TFormMain::sbLoadClick(QObject *sender)
 
 void TFormMain::sbExcelClick(QObject *)
 {
-    // A call that fails ends the export there; its TExcel then stays with
-    // this window until exit.  The report is shown here, not left to the
-    // event loop: the click comes through Qt's button code, which does not
-    // let exceptions pass.
+    // A call that fails ends the export there; the rows written so far are
+    // already handed over when it is reported.  The report is shown here,
+    // not left to the event loop: the click comes through Qt's button code,
+    // which does not let exceptions pass.
     try {
         RosterExport::Run(this, Command1->Lines(), Command2->Lines(), m_ledger);
     } catch (const std::exception &error) {
         TApplication::ShowException(QString::fromUtf8(error.what()));
     }
+}
+
+void TFormMain::TakeFocusBack()
+{
+    // A window manager hands the keyboard back to the main window when a
+    // dialog closes; without one nobody does, and F5 and F9 would not reach it.
+    if (isVisible())
+        activateWindow();
 }
 
 void TFormMain::ReportException(const std::exception &error)

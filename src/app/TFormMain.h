@@ -14,6 +14,7 @@
 #include "TCheckListBox.h"
 #include "TickSource.h"
 #include "WindowGeometryStore.h"
+#include "WindowPlacement.h"
 
 class AnchorKeeper;
 class QFileDialog;
@@ -25,6 +26,7 @@ class TTimer;
 class TLabel;
 class TPanel;
 class TSpeedButton;
+class WindowFrameKeeper;
 
 class TFormMain : public QWidget
 {
@@ -102,7 +104,6 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -113,10 +114,13 @@ private:
     void AlignPanels();
     void AlignRosters();
     QString ChooseTeamFile();
+    void TakeFocusBack();
     void FormCreate();
     void FormDestroy();
     void FormResize();
     void RestoreGeometry();
+    // The outer frame that the stored values ask for, on a screen.
+    static QRect StoredFrame(const WindowGeometryStore::Restored &stored, const WindowPlacement::Wish &design);
     // Runs a click handler and shows what it throws in the exception report
     // right here, instead of unwinding through the toolkit's event code.
     template <class Handler>
@@ -129,7 +133,6 @@ private:
         }
     }
     static void ReportException(const std::exception &error);
-    void AdjustForFrameAfterShow();
 
     QString m_executablePath;
     TickSource m_tick;
@@ -143,10 +146,7 @@ private:
     int m_command1Width = 400; // the left roster's width; the right one takes the rest
     TeamFileChooser m_chooseTeamFile;
 
-    // Outer size to apply once the window manager's frame is known.
-    std::optional<QSize> m_pendingFrameSize;
-    bool m_centreOnShow = false;
-    bool m_adjustedAfterShow = false;
+    WindowFrameKeeper *m_frameKeeper = nullptr;
     std::optional<QRect> m_frameAtClose;
     bool m_geometrySaved = false;
 };

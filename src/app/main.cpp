@@ -1,6 +1,7 @@
 // Quintora: a game clock for basketball that keeps every player's playing time.
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstring>
 #include <iostream>
 
@@ -31,6 +32,8 @@ int main(int argc, char *argv[])
     TApplication application(argc, argv);
     RegisterFontSubstitutions();
     application.setWindowIcon(ApplicationIcon());
+    // Lets a Wayland task bar group the window with its menu entry (X11 goes by StartupWMClass).
+    QGuiApplication::setDesktopFileName(QLatin1String(AppIdentity::DesktopFileName));
 
     TFormMain formMain(QCoreApplication::applicationFilePath());
     // The About box lives, hidden, from here to the end of the run.

@@ -20,8 +20,9 @@ TLbSpeedButton::TLbSpeedButton(QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     resize(100, 23);
     m_hotTrackFont = TLbFont{QFont(), clWindowText};
-    if (parent && parent->isWindow())
-        m_hotTrackFont = TLbFont{parent->font(), FromQColor(parent->palette().color(QPalette::WindowText))};
+    // The form the button belongs to, also when it sits on a panel.
+    if (const QWidget *form = parent ? parent->window() : nullptr)
+        m_hotTrackFont = TLbFont{form->font(), FromQColor(form->palette().color(QPalette::WindowText))};
     m_fadeThreadFactory = [](TLbButtonThread::StepMethod step) {
         return std::make_unique<TLbButtonThread>(std::move(step));
     };
@@ -481,7 +482,10 @@ void TLbSpeedButton::Click()
 
 void TLbSpeedButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
+    const QPointer<TLbSpeedButton> alive(this);
     emit OnMouseDown(this, button, shift, x, y);
+    if (!alive)
+        return; // the handler removed the button
     if (button != Qt::LeftButton)
         return;
     if (m_groupIndex == 0)
@@ -494,7 +498,10 @@ void TLbSpeedButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shi
 
 void TLbSpeedButton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
+    const QPointer<TLbSpeedButton> alive(this);
     emit OnMouseUp(this, button, shift, x, y);
+    if (!alive)
+        return; // the handler removed the button
     // A grouped button stays down after release.
     if (m_groupIndex == 0)
         SetDown(false);

@@ -49,8 +49,11 @@ bool Run(QObject *owner, const QStringList &team1, const QStringList &team2, con
         excel.reset();
         return exported;
     } catch (...) {
-        // A failed export leaves its TExcel, and so its reference to the
-        // application, with the owner until the owner goes.
+        // A failed export leaves its TExcel with the owner until the owner
+        // goes, but lets go of the application now: the rows written so far
+        // are handed to the user at once, beside the failure's report, as a
+        // visible spreadsheet shows them, not only at exit.
+        excel->ExcelApp.Clear();
         if (owner)
             excel.release();
         throw;

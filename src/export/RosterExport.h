@@ -27,9 +27,10 @@ QString RowText(const QString &rosterLine, const QString &timeCellText);
 bool ExportRosters(TExcel &excel, const QStringList &team1, const QStringList &team2, const PlayingTimeLedger &ledger);
 
 // The whole export behind the export button: a TExcel owned by `owner` for
-// the length of the export.  When a call fails, the TExcel (with its
-// reference to the application) stays with `owner`, and the error is
-// rethrown for the exception report.
+// the length of the export.  When a call fails, the TExcel stays with
+// `owner` but drops its reference to the application, which hands the rows
+// written so far to the user at once; the error is rethrown for the
+// exception report.
 bool Run(QObject *owner, const QStringList &team1, const QStringList &team2, const PlayingTimeLedger &ledger,
          AutomationRegistry *registry = nullptr);
 

@@ -145,11 +145,6 @@ void Canvas::RoundRect(int left, int top, int right, int bottom, int ellipseW, i
 {
     // Rasterised here, pixel by pixel: Qt's aliased rounded rectangle is
     // lopsided (its right and bottom corners differ from the left and top).
-    if (m_penClear) {
-        // Without a pen the figure is one pixel smaller in each direction.
-        --right;
-        --bottom;
-    }
     if (right <= left || bottom <= top)
         return;
     const int width = right - left, height = bottom - top;

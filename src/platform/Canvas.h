@@ -61,8 +61,7 @@ public:
     // Outline on columns left and right-1, rows top and bottom-1 (pen), interior filled with the brush.
     void Rectangle(int left, int top, int right, int bottom);
     // Rectangle with corner ellipses of ellipseW x ellipseH; same edge rule as
-    // Rectangle.  With a clear pen only the interior is filled, one pixel
-    // smaller at the right and bottom, as the platform's canvas does.
+    // Rectangle, with or without a pen.
     void RoundRect(int left, int top, int right, int bottom, int ellipseW, int ellipseH);
     // Filled polygon (brush, odd-even rule) outlined by the pen through every point.
     void Polygon(const QPoint *points, int count);

@@ -1,5 +1,6 @@
 #include "GameControls.h"
 
+#include "ButtonKey.h"
 #include "Canvas.h"
 #include "TCheckListBox.h"
 #include "TFrameClock.h"
@@ -60,6 +61,11 @@ TGameControls::TGameControls(QWidget *buttonParent, const Wiring &wiring, QObjec
     ApplyDesign(bReset, QStringLiteral("RESET"), {clBlack, clGray, clBlack, clSilver, bReset->ShadowColor()},
                 QStringLiteral("F5"));
     bReset->setEnabled(false);
+
+    // The keys the hints of START and PAUSE name.  RESET names one too, but
+    // is left without: a mis-hit key must never wipe a game.
+    new ButtonKey(QKeySequence(Qt::Key_F5), bSTART);
+    new ButtonKey(QKeySequence(Qt::Key_F9), bPause);
 
     TimerList = new TTimer(this);
     TimerList->setObjectName(QStringLiteral("TimerList"));

@@ -3,7 +3,8 @@
 // playing times.  START and PAUSE share one place and one handler (the
 // clicked button's Tag says which); while the clock runs the rosters, their
 // loaders, RESET and the export button are disabled, so check marks and
-// teams change only while the clock stands still.
+// teams change only while the clock stands still.  F5 and F9, the keys that
+// the hints of START and PAUSE name, click them; RESET has no key.
 
 #include <QObject>
 #include <QRect>

@@ -32,11 +32,11 @@ protected:
 
 TEST_F(CorruptSettings, SizesBelowOnePixelGiveTheDesignSize)
 {
-    EXPECT_EQ(OpenWith("[General]\nLeft=10\nTop=20\nWidth=-800\nHeight=-439\n"), QRect(QPoint(10, 20), DesignSizeOnThisScreen()));
-    EXPECT_EQ(OpenWith("[General]\nLeft=10\nTop=20\nWidth=0\nHeight=0\n"), QRect(QPoint(10, 20), DesignSizeOnThisScreen()));
+    EXPECT_EQ(OpenWith("[General]\nLeft=10\nTop=20\nWidth=-800\nHeight=-439\n"), QRect(QPoint(10, 20), UnframedDesignSize()));
+    EXPECT_EQ(OpenWith("[General]\nLeft=10\nTop=20\nWidth=0\nHeight=0\n"), QRect(QPoint(10, 20), UnframedDesignSize()));
     // Only the bad one of the two is replaced.
     EXPECT_EQ(OpenWith("[General]\nLeft=10\nTop=20\nWidth=500\nHeight=-2147483648\n").size(),
-              QSize(500, DesignSizeOnThisScreen().height()));
+              QSize(500, TFormMain::DesignClientSize.height()));
 }
 
 TEST_F(CorruptSettings, CoordinatesAtTheEndsOfTheRangeComeBackOnScreen)
@@ -60,7 +60,7 @@ TEST_F(CorruptSettings, NonNumbersEndTheReadingAndGarbageReadsAsFirstRun)
 {
     // Qt's own value syntax is no integer either.
     EXPECT_EQ(OpenWith("[General]\nLeft=30\nTop=@Rect(0 0 10 10)\nWidth=500\n").topLeft(), QPoint(30, TFormMain::DesignPosition.y()));
-    EXPECT_EQ(OpenWith("[General]\nLeft=@ByteArray(\\xff)\nTop=1e3\n"), QRect(TFormMain::DesignPosition, DesignSizeOnThisScreen()));
+    EXPECT_EQ(OpenWith("[General]\nLeft=@ByteArray(\\xff)\nTop=1e3\n"), QRect(TFormMain::DesignPosition, UnframedDesignSize()));
     const QRect garbage = OpenWith("\x01\xff\xfe[General\n=\n[[[\nLeft==\n");
     EXPECT_EQ(garbage.size(), TFormMain::DesignClientSize.boundedTo(ScreenArea().size()));
     EXPECT_TRUE(garbage.intersects(ScreenArea()));

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QStatusBar>
+#include <QWindow>
 #include <vector>
 
 #include "AnchorKeeper.h"
@@ -107,13 +108,19 @@ TEST_F(FormMain, RestoresStoredGeometryInReadingOrder)
     settings.Write(QStringLiteral("Quintora"), QStringLiteral("[General]\nLeft=20\nTop=30\n"));
     OpenWindow();
     EXPECT_EQ(form->pos(), QPoint(20, 30));
-    EXPECT_EQ(form->size(), DesignSizeOnThisScreen()) << "no frame offscreen: the design size is the client";
+    EXPECT_EQ(form->size(), UnframedDesignSize()) << "no Width: the size of a first run";
     CloseWindow();
     settings.Write(QStringLiteral("Quintora"), QStringLiteral("[General]\nTop=30\nWidth=500\nHeight=300\n"));
     OpenWindow();
     EXPECT_EQ(form->pos(), TFormMain::DesignPosition) << "no Left: design position, not centred";
-    EXPECT_EQ(form->size(), DesignSizeOnThisScreen());
+    EXPECT_EQ(form->size(), UnframedDesignSize());
     CloseWindow();
+    for (const char *noValues : {"", "[General]\n"}) {
+        settings.Write(QStringLiteral("Quintora"), QString::fromLatin1(noValues));
+        EXPECT_EQ(OpenWindow().geometry(), QRect(TFormMain::DesignPosition, UnframedDesignSize()))
+            << "a file with no values: design position, not centred";
+        CloseWindow();
+    }
     settings.Write(QStringLiteral("Quintora"), QStringLiteral("[General]\nLeft=40\nTop=50\nWidth=640\nHeight=300\n"));
     EXPECT_EQ(OpenWindow().geometry(), QRect(40, 50, 640, 300));
 }
@@ -127,6 +134,21 @@ TEST_F(FormMain, CorruptGeometryNeverStopsTheStart)
     EXPECT_GE(form.height(), 1);
     EXPECT_LE(form.width(), 100000);
     EXPECT_LE(form.height(), 100000);
+}
+
+TEST_F(FormMain, AShownWindowKeepsTheStoredOuterFrame)
+{
+    const QRect stored(100, 50, 600, 400);
+    settings.Write(QStringLiteral("Quintora"), QStringLiteral("[General]\nLeft=100\nTop=50\nWidth=600\nHeight=400\n"));
+    for (int start = 0; start < 2; ++start) {
+        OpenWindow().show();
+        QCoreApplication::processEvents();
+        ASSERT_FALSE(form->windowHandle()->frameMargins().isNull()) << "the offscreen platform draws a frame";
+        EXPECT_EQ(form->windowHandle()->frameGeometry(), stored);
+        form->close();
+        const auto restored = WindowGeometryStore(QStringLiteral("Quintora")).Read();
+        EXPECT_EQ(QRect(restored.left, restored.top, restored.width, restored.height), stored);
+    }
 }
 
 TEST_F(FormMain, ClosingWritesTheFourValues)

@@ -15,6 +15,15 @@ TEST(WindowGeometryStore, NoKeyReadsNothing)
     EXPECT_FALSE(restored.hasLeft);
 }
 
+TEST(WindowGeometryStore, AFileWithNoValuesIsAKeyWithNoValues)
+{
+    TempSettings settings;
+    settings.Write(App, QString());
+    const auto restored = WindowGeometryStore(App).Read();
+    EXPECT_TRUE(restored.keyExists);
+    EXPECT_FALSE(restored.hasLeft);
+}
+
 TEST(WindowGeometryStore, WriteThenReadGivesTheFourValues)
 {
     TempSettings settings;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "FaceTestSupport.h"
 
 namespace {
@@ -141,8 +144,7 @@ TEST(ButtonFaceFrames, QuickenFillsARoundedFaceWithTwoLines)
     EXPECT_EQ(At(image, 0, 1), LbKeyColor) << "rounded corner";
     EXPECT_EQ(At(image, 1, 1), clRed);
     EXPECT_EQ(At(image, 0, 8), clRed);
-    EXPECT_EQ(At(image, 28, 8), clRed);
-    EXPECT_EQ(At(image, 29, 8), LbKeyColor) << "a fill without pen stops one column early";
+    EXPECT_EQ(At(image, 29, 8), clRed);
     EXPECT_EQ(At(image, 10, 14), clRed);
 
     f.Transparent = true;
@@ -159,6 +161,33 @@ TEST(ButtonFaceFrames, QuickenFillsARoundedFaceWithTwoLines)
     EXPECT_EQ(At(down, 5, 5), orange) << "pressed cell, one pixel right and down";
     EXPECT_EQ(At(down, 4, 5), clGreen);
     EXPECT_EQ(At(down, 5, 4), clGreen);
+}
+
+TEST(ButtonFaceFrames, QuickenFaceFillsItsWholeRectangleWithoutOutline)
+{
+    // The filled rounded rectangle (0, 1, W, H) covers columns 0 to W-1 and
+    // rows 1 to H-1 like any filled rectangle; the lines lie over its top
+    // and bottom rows.
+    TLbButtonFace f = Plain(bsQuicken, 12, 6);
+    f.Color = clRed;
+    f.ShadowColor = clBlue;
+    const QImage image = Paint(f);
+    std::vector<std::string> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        std::string row;
+        for (int x = 0; x < image.width(); ++x)
+            row += At(image, x, y) == clRed ? 'r' : At(image, x, y) == clBlue ? 'b' : '.';
+        rows.push_back(row);
+    }
+    const std::vector<std::string> expected = {
+        "....bbb.....",
+        ".rrrrrrrrrr.",
+        "rrrrrrrrrrrr",
+        "rrrrrrrrrrrr",
+        "rrrrrrrrrrrr",
+        ".rrrbbbrrrr.",
+    };
+    EXPECT_EQ(rows, expected);
 }
 
 TEST(ButtonFaceFrames, ShapeIsAllKeyWithoutFrame)

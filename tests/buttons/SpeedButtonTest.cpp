@@ -83,11 +83,23 @@ TEST_F(SpeedButton, HotTrackFontStartsAsTheFormsFont)
 {
     QFont big = MakeFont("Arial", -21, true);
     form->setFont(big);
+    QPalette colours = form->palette();
+    colours.setColor(QPalette::WindowText, Qt::red);
+    form->setPalette(colours);
     TLbSpeedButton *button = Make();
     EXPECT_EQ(button->HotTrackFont().Font, form->font());
-    TPanel panel(form.get());
+    EXPECT_EQ(button->HotTrackFont().Color, clRed);
+
+    // On a panel inside a panel the form is still the one that counts, not the panel's own font.
+    TPanel outer(form.get());
+    TPanel panel(&outer);
+    panel.setFont(MakeFont("Courier New", -9));
     TLbSpeedButton onPanel(&panel);
-    EXPECT_EQ(onPanel.HotTrackFont().Font, QFont()) << "a panel is no form";
+    EXPECT_EQ(onPanel.HotTrackFont().Font, form->font());
+    EXPECT_EQ(onPanel.HotTrackFont().Color, clRed);
+
+    TLbSpeedButton alone;
+    EXPECT_EQ(alone.HotTrackFont().Font, QFont()) << "no form, default font";
 }
 
 TEST_F(SpeedButton, ColourFollowsTheParentUntilSet)
@@ -335,6 +347,27 @@ TEST_F(SpeedButton, ClickHandlerMayDeleteTheButton)
     QPointer<TLbSpeedButton> watch(button);
     ClickWith(button);
     EXPECT_TRUE(watch.isNull());
+}
+
+TEST_F(SpeedButton, MouseDownAndUpHandlersMayDeleteTheButton)
+{
+    for (const bool onDown : {true, false}) {
+        for (const int groupIndex : {0, 1}) {
+            TLbSpeedButton *button = Make();
+            button->SetGroupIndex(groupIndex);
+            const auto remove = [&] { delete button; };
+            if (onDown)
+                QObject::connect(button, &TLbSpeedButton::OnMouseDown, remove);
+            else
+                QObject::connect(button, &TLbSpeedButton::OnMouseUp, remove);
+            QPointer<TLbSpeedButton> watch(button);
+            Send(button, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(5, 5), Qt::LeftButton);
+            if (watch)
+                Send(button, QEvent::MouseButtonRelease, Qt::LeftButton);
+            EXPECT_TRUE(watch.isNull()) << (onDown ? "OnMouseDown" : "OnMouseUp") << ", group " << groupIndex;
+            delete watch.data();
+        }
+    }
 }
 
 // ---- accelerator -------------------------------------------------------------

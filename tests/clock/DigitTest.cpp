@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QTest>
 #include <climits>
+#include <cstring>
+#include <ranges>
+#include <string>
 #include <vector>
 
 #include "DigitGeometry.h"
@@ -141,19 +144,27 @@ TEST_F(DigitPixels, TheFillStaysInsideTheClipRectangle)
     EXPECT_EQ(image.pixel(Interior[7]), Yellow);
 }
 
-TEST_F(DigitPixels, DigitsShowTheirBars)
+TEST_F(DigitPixels, EveryDigitHasItsMaskAndLightsItsSegments)
 {
-    auto lit = [this](int value, int polygon) {
-        digit.SetValue(value);
-        PaintAll();
-        return image.pixel(Interior[polygon]) == Yellow;
+    // Written out from the lit segments of each digit: t top, m middle,
+    // b bottom, l upper-left, r upper-right, L lower-left, R lower-right.
+    struct Row { int value; int mask; const char *lit; };
+    const Row rows[] = {
+        {0, 125, "tblrLR"}, {1, 80, "rR"},      {2, 55, "tmbrL"}, {3, 87, "tmbrR"},    {4, 90, "mlrR"},
+        {5, 79, "tmblR"},   {6, 111, "tmblLR"}, {7, 81, "trR"},   {8, 127, "tmblrLR"}, {9, 95, "tmblrR"},
     };
-    EXPECT_TRUE(lit(6, 0)) << "6 has its top bar";
-    EXPECT_FALSE(lit(7, 3)) << "7 has no upper-left bar";
-    EXPECT_TRUE(lit(9, 2)) << "9 has its bottom bar";
-    EXPECT_FALSE(lit(8, 7)) << "no digit lights the corner mark";
-    EXPECT_FALSE(lit(1, 0));
-    EXPECT_TRUE(lit(1, 6));
+    const std::string segments = "tmblrLR"; // in bit order; the corner mark is never lit
+    // From 9 down, so that each write changes the value (0 is already shown).
+    for (const Row &row : std::views::reverse(rows)) {
+        digit.SetValue(row.value);
+        EXPECT_EQ(digit.ValueBinary(), row.mask) << "digit " << row.value;
+        PaintAll();
+        for (int polygon = 0; polygon < 8; ++polygon) {
+            const bool lit = polygon < 7 && std::strchr(row.lit, segments[std::size_t(polygon)]);
+            EXPECT_EQ(image.pixel(Interior[polygon]), lit ? Yellow : Gray)
+                << "digit " << row.value << ", polygon " << polygon;
+        }
+    }
 }
 
 TEST_F(DigitPixels, BorderStyleChangesNothingOnScreen)

@@ -9,12 +9,16 @@ MAIN_CAPTION="Quintora 0.9"
 OPEN_CAPTION="Open"
 QUINTORA=$(readlink -f "$QUINTORA")
 BUILD_DIR=$(dirname "$QUINTORA")
-TEST_NAME=$(basename "$0" .sh)
+# QUINTORA_E2E_WM=openbox runs the test under a window manager that draws
+# frames, started in the same Xvfb; unset, no manager runs and every frame
+# is the client area.
+E2E_WM=${QUINTORA_E2E_WM:-}
+TEST_NAME=$(basename "$0" .sh)${E2E_WM:+-$E2E_WM}
 ARTIFACTS="$BUILD_DIR/e2e-artifacts/$TEST_NAME"
 rm -rf "$ARTIFACTS"
 mkdir -p "$ARTIFACTS"
 
-for tool in Xvfb xdotool xwd xdpyinfo; do
+for tool in Xvfb xdotool xwd xdpyinfo xwininfo xprop $E2E_WM; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "SKIP: $tool is not installed"
     exit 77
@@ -33,12 +37,14 @@ unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
 export QT_ENABLE_HIGHDPI_SCALING=0
 
 XVFB_PID=""
+WM_PID=""
 APP_PID=""
 FAILED_STEP=""
 
 cleanup() {
   local rc=$?
   if [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; then kill -9 "$APP_PID" 2>/dev/null || true; fi
+  if [ -n "$WM_PID" ]; then kill "$WM_PID" 2>/dev/null || true; wait "$WM_PID" 2>/dev/null || true; fi
   if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
   rm -rf "$E2E_HOME"
   if [ $rc -eq 0 ] && [ -z "${KEEP_ARTIFACTS:-}" ]; then rm -rf "$ARTIFACTS"; else echo "Screenshots and logs kept in $ARTIFACTS"; fi
@@ -62,6 +68,7 @@ start_xvfb() {
       kill -0 "$XVFB_PID" 2>/dev/null || break
       # Our own server: it writes its process id into the display's lock file.
       if [ "$(tr -dc 0-9 <"/tmp/.X$n-lock" 2>/dev/null)" = "$XVFB_PID" ] && xdpyinfo >/dev/null 2>&1; then
+        [ -z "$E2E_WM" ] || start_window_manager
         return 0
       fi
       sleep 0.05
@@ -72,6 +79,24 @@ start_xvfb() {
     exec {XVFB_LOCK_FD}>&-
   done
   echo "FAIL: could not start Xvfb"
+  return 1
+}
+
+# Starts the window manager named by QUINTORA_E2E_WM in the running Xvfb and
+# waits until it manages windows (it announces itself on the root window).
+start_window_manager() {
+  case "$E2E_WM" in
+    openbox) openbox --sm-disable >"$ARTIFACTS/openbox.log" 2>&1 & ;;
+    *) echo "FAIL: unknown window manager '$E2E_WM'"; return 1 ;;
+  esac
+  WM_PID=$!
+  local i
+  for i in $(seq 1 100); do
+    kill -0 "$WM_PID" 2>/dev/null || break
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then return 0; fi
+    sleep 0.05
+  done
+  echo "FAIL: $E2E_WM did not start"
   return 1
 }
 
@@ -105,25 +130,68 @@ wait_window() {
   return 1
 }
 
-# Starts the program, waits for its main window and lets it settle; sets
-# `win` to the window's id and `x y w h` to its frame.  $1 is the failure
-# message when no window shows.
+# Waits until no visible window with this exact name is left; fails (returns
+# 1) when one still shows after $2 tries of 50 ms (default 100).
+wait_gone() {
+  local name=$1 tries=${2:-100}
+  for _ in $(seq 1 "$tries"); do
+    [ -z "$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null || true)" ] && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+# Starts the program, waits for its main window, for the frame where a
+# window manager draws one, and lets it settle; sets `win` to the window's id
+# and `x y w h` to its client area on the screen.  $1 is the failure message
+# when no window shows.
 open_main_window() {
   start_app
   win=$(wait_window "$MAIN_CAPTION") || fail "${1:-no main window}"
+  wait_framed "$win"
   sleep 0.5
   read -r x y w h < <(window_geometry "$win")
 }
 
-# Prints "X Y W H" of a window.
+# Prints "X Y W H" of a window's client area, its origin on the screen.
+# (Under a window manager `xdotool getwindowgeometry` gives the origin inside the frame.)
 window_geometry() {
-  local out x y w h
-  out=$(xdotool getwindowgeometry "$1")
-  x=$(echo "$out" | sed -n 's/.*Position: \([-0-9]*\),\([-0-9]*\).*/\1/p')
-  y=$(echo "$out" | sed -n 's/.*Position: \([-0-9]*\),\([-0-9]*\).*/\2/p')
-  w=$(echo "$out" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1/p')
-  h=$(echo "$out" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\2/p')
-  echo "$x $y $w $h"
+  xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $NF} /Absolute upper-left Y:/ {y = $NF}
+    /^ *Width:/ {w = $NF} /^ *Height:/ {h = $NF} END {print x, y, w, h}'
+}
+
+# Prints "LEFT RIGHT TOP BOTTOM", the frame the window manager draws around a
+# window: all 0 where none is drawn.
+frame_extents() {
+  local extents
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *\([0-9, ]*\)$/\1/p' | tr -d ,)
+  echo "${extents:-0 0 0 0}"
+}
+
+# Prints "X Y W H" of a window's outer frame: what the program stores.
+frame_geometry() {
+  local x y w h l r t b
+  read -r x y w h < <(window_geometry "$1")
+  read -r l r t b < <(frame_extents "$1")
+  echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+}
+
+# Waits until the window manager has framed a window (at once without one).
+wait_framed() {
+  [ -n "$E2E_WM" ] || return 0
+  local i
+  for i in $(seq 1 100); do
+    [ "$(frame_extents "$1")" != "0 0 0 0" ] && return 0
+    sleep 0.05
+  done
+  fail "$E2E_WM drew no frame around window $1"
+}
+
+# The outer frame of a first run on the 1280 x 800 screen: centred at the
+# design size 808 x 439, or where no frame is drawn, the client area of
+# 800 x 405 centred.
+first_run_frame() {
+  if [ -n "$E2E_WM" ]; then echo "236 180 808 439"; else echo "240 197 800 405"; fi
 }
 
 # Asks the program to close as a logout would, and waits for it to end.
@@ -135,6 +203,23 @@ close_app() {
     sleep 0.05
   done
   fail "the program did not end after SIGTERM"
+}
+
+# Closes the program as a user does: with the close box of the window
+# manager's frame (the rightmost title-bar button), or where no manager runs,
+# as a logout would.  Waits for the program to end.
+close_with_close_box() {
+  if [ -z "$E2E_WM" ]; then close_app; return; fi
+  local x y w h t
+  read -r x y w h < <(frame_geometry "$1")
+  read -r _ _ t _ < <(frame_extents "$1")
+  xdotool mousemove $((x + w - 11)) $((y + t / 2)) click 1
+  local i
+  for i in $(seq 1 200); do
+    kill -0 "$APP_PID" 2>/dev/null || { wait "$APP_PID" 2>/dev/null || true; APP_PID=""; return 0; }
+    sleep 0.05
+  done
+  fail "the program did not end after a click on the close box"
 }
 
 # Prints the colour of one screen pixel as "r,g,b".
@@ -160,9 +245,12 @@ load_team() {
   xdotool key ctrl+a
   xdotool type --delay 15 "$3"
   xdotool key Return
-  for _ in $(seq 1 60); do
-    xdotool search --onlyvisible --name "^${OPEN_CAPTION}\$" >/dev/null 2>&1 || return 0
-    sleep 0.05
-  done
-  fail "the open dialog did not close"
+  wait_gone "$OPEN_CAPTION" 60 || fail "the open dialog did not close"
+}
+
+# The stored outer frame as "X Y W H" (Left, Top, Width, Height).
+stored_frame() {
+  local conf key
+  conf=$(settings_file)
+  for key in Left Top Width Height; do sed -n "s/^$key=\(-\?[0-9]*\)\$/\1/p" "$conf"; done | paste -sd ' '
 }

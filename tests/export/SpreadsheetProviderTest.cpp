@@ -217,7 +217,7 @@ TEST(SpreadsheetProvider, AFolderThatCannotBeWrittenIsReportedWithPathAndReason)
     EXPECT_EQ(provider.desk.opened.size(), 1);
 }
 
-TEST(SpreadsheetProvider, AFailedExportKeepsItsRowsAndSavesThemWhenItsOwnerGoes)
+TEST(SpreadsheetProvider, AFailedExportHandsOverTheRowsWrittenBeforeTheFailureAtOnce)
 {
     Provider provider;
     AutomationRegistry failing;
@@ -232,16 +232,16 @@ TEST(SpreadsheetProvider, AFailedExportKeepsItsRowsAndSavesThemWhenItsOwnerGoes)
         FAIL() << "the export went on";
     } catch (const AutomationError &error) {
         EXPECT_STREQ(error.what(), "Excel has stopped");
+        EXPECT_EQ(provider.desk.opened.size(), 1) << "saved and opened before the failure is reported";
     }
-    EXPECT_TRUE(provider.desk.opened.isEmpty()); // still held by the kept TExcel
-
-    owner.reset();
     ASSERT_EQ(provider.desk.opened.size(), 1);
     const std::optional<ReadSheet> sheet = XlsxReadBack::Read(provider.desk.opened[0]);
     ASSERT_TRUE(sheet);
     EXPECT_EQ(sheet->cells.size(), 4); // rows 1 and 2
     EXPECT_EQ(sheet->cells.value(QStringLiteral("A2")).text, team1[1]);
     EXPECT_TRUE(sheet->columnWidths.isEmpty()); // no auto-fit
+    owner.reset();
+    EXPECT_EQ(provider.desk.opened.size(), 1) << "nothing more at exit";
 }
 
 TEST(SpreadsheetProvider, UntimedLinesNumbersAndOddTextsAreWrittenAsTheyArePut)

@@ -225,7 +225,7 @@ TEST_F(CanvasPixels, RoundRectCornersAreExactAndSymmetric)
     EXPECT_EQ(Rows(image, 0, 0, 14, 9), expected);
 }
 
-TEST_F(CanvasPixels, RoundRectWithoutPenFillsOnePixelLess)
+TEST_F(CanvasPixels, RoundRectWithoutPenFillsTheSameColumnsAndRows)
 {
     image = Draw(10, 7, [](Canvas &canvas) {
         canvas.SetPenClear(true);
@@ -234,12 +234,12 @@ TEST_F(CanvasPixels, RoundRectWithoutPenFillsOnePixelLess)
     });
     const std::vector<std::string> expected = {
         "..........",
-        ".rrrrrrr..",
-        "rrrrrrrrr.",
-        "rrrrrrrrr.",
-        "rrrrrrrrr.",
-        ".rrrrrrr..",
-        "..........",
+        ".rrrrrrrr.",
+        "rrrrrrrrrr",
+        "rrrrrrrrrr",
+        "rrrrrrrrrr",
+        "rrrrrrrrrr",
+        ".rrrrrrrr.",
     };
     EXPECT_EQ(Rows(image, 0, 0, 10, 7), expected);
 }

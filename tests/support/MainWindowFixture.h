@@ -47,11 +47,11 @@ protected:
         return *form;
     }
     void CloseWindow() { form.reset(); }
-    // The size a first run opens with: the design size, unless the
-    // (offscreen) screen is smaller than it.
-    static QSize DesignSizeOnThisScreen()
+    // The window of a first run where no frame is drawn (these windows are
+    // never shown), unless the (offscreen) screen is smaller.
+    static QSize UnframedDesignSize()
     {
-        return TFormMain::DesignFrameSize.boundedTo(QGuiApplication::primaryScreen()->geometry().size());
+        return TFormMain::DesignClientSize.boundedTo(QGuiApplication::primaryScreen()->geometry().size());
     }
 
     // Writes `bytes` as the team file `name` in `dir`; returns its path.

@@ -5,6 +5,7 @@
 // behind that writes into its finished locals.
 
 #include <QStringList>
+#include <functional>
 
 #include "TApplication.h"
 
@@ -15,6 +16,8 @@ public:
         : m_replaced(TApplication::SetReporter([this](const QString &title, const QString &message) {
               titles.append(title);
               messages.append(message);
+              if (onReport)
+                  onReport();
           }))
     {
     }
@@ -24,6 +27,9 @@ public:
 
     QStringList titles;
     QStringList messages;
+    // Runs after each report is recorded, for a test that must see the
+    // state of things at the moment of the report.
+    std::function<void()> onReport;
 
 private:
     TApplication::Reporter m_replaced;
