@@ -206,6 +206,29 @@ void Canvas::Polygon(const QPoint *points, int count)
     m_painter.drawPolygon(points, count, Qt::OddEvenFill);
 }
 
+void Canvas::DrawFocusRect(int left, int top, int right, int bottom)
+{
+    if (right <= left || bottom <= top)
+        return;
+    const QColor ink = ToQColor(ColorToRGB(m_brushColor) ^ 0x00FFFFFFu);
+    const int lastColumn = right - 1;
+    const int lastRow = bottom - 1;
+    const auto dot = [&](int x, int y) {
+        if (((x + y) & 1) == 0)
+            m_painter.fillRect(QRect(x, y, 1, 1), ink);
+    };
+    for (int x = left; x <= lastColumn; ++x) {
+        dot(x, top);
+        if (lastRow != top)
+            dot(x, lastRow);
+    }
+    for (int y = top + 1; y < lastRow; ++y) {
+        dot(left, y);
+        if (lastColumn != left)
+            dot(lastColumn, y);
+    }
+}
+
 void Canvas::LineTo(int x, int y)
 {
     const QPoint from = m_penPos;

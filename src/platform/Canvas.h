@@ -65,6 +65,11 @@ public:
     void RoundRect(int left, int top, int right, int bottom, int ellipseW, int ellipseH);
     // Filled polygon (brush, odd-even rule) outlined by the pen through every point.
     void Polygon(const QPoint *points, int count);
+    // The dotted focus outline on columns left and right-1, rows top and
+    // bottom-1: every pixel whose x + y is even, in the inverse of the brush
+    // colour (the line's background), so it shows on any background.
+    void DrawFocusRect(int left, int top, int right, int bottom);
+    void DrawFocusRect(const QRect &rect) { DrawFocusRect(rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()); }
 
     void MoveTo(int x, int y) { m_penPos = QPoint(x, y); }
     // Draws from the pen position up to, not including, (x, y); the pen position becomes (x, y).

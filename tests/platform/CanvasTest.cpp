@@ -282,4 +282,35 @@ TEST_F(CanvasPixels, RoundRectWithoutPenFillsTheSameColumnsAndRows)
     EXPECT_EQ(Rows(image, 0, 0, 10, 7), expected);
 }
 
+// The focus outline dots every other pixel of the rectangle's edge, the
+// pattern fixed to the image's grid, in the inverse of the brush colour.
+TEST_F(CanvasPixels, FocusRectDotsTheEdgeInTheInverseOfTheBrush)
+{
+    image = QImage(8, 6, QImage::Format_RGB32);
+    image.fill(White);
+    {
+        QPainter p(&image);
+        Canvas canvas(p);
+        canvas.SetBrushColor(clWhite);
+        canvas.DrawFocusRect(QRect(1, 1, 6, 4));
+    }
+    const std::vector<std::string> expected = {
+        "........",
+        ".#.#.#..",
+        "......#.",
+        ".#......",
+        "..#.#.#.",
+        "........",
+    };
+    EXPECT_EQ(Rows(image, 0, 0, 8, 6), expected);
+    {
+        QPainter p(&image);
+        Canvas canvas(p);
+        canvas.SetBrushColor(clRed);
+        canvas.DrawFocusRect(1, 1, 7, 5);
+    }
+    EXPECT_EQ(image.pixel(1, 1), qRgb(0, 255, 255)) << "red's inverse";
+    EXPECT_EQ(image.pixel(2, 1), White) << "the pixels between the dots stay as they were";
+}
+
 } // namespace
