@@ -284,6 +284,20 @@ int Canvas::TextHeight() const
     return metrics.ascent() + metrics.descent();
 }
 
+QImage CutOutKeyColor(const QImage &image, TColor key)
+{
+    QImage cut = image.convertToFormat(QImage::Format_ARGB32);
+    const TColor rgb = ColorToRGB(key);
+    const QRgb keyPixel = qRgb(RedOf(rgb), GreenOf(rgb), BlueOf(rgb)) & RGB_MASK;
+    for (int y = 0; y < cut.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(cut.scanLine(y));
+        for (int x = 0; x < cut.width(); ++x)
+            if ((line[x] & RGB_MASK) == keyPixel)
+                line[x] = 0;
+    }
+    return cut;
+}
+
 QFont MakeFont(const char *family, int height, bool bold)
 {
     QFont font(QString::fromLatin1(family));

@@ -8,6 +8,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
@@ -102,6 +103,12 @@ private:
     QFont m_font;
     TColor m_fontColor = clBlack;
 };
+
+// `image` as ARGB32 with every pixel of colour `key` (system colours
+// resolved) made fully transparent, so whatever lies behind shows through
+// there when it is drawn.  The key colour is an old way of marking the
+// see-through parts of a face or a glyph in a picture without alpha.
+QImage CutOutKeyColor(const QImage &image, TColor key);
 
 // A font given the way the program's layout tables give it: a face name,
 // a pixel height (negative = character height), bold and colour.
