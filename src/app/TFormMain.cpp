@@ -456,17 +456,12 @@ void TFormMain::AlignRosters()
 
 TCheckListBox *TFormMain::Roster(TeamIndex team) const
 {
-    switch (team) {
-    case 1: return Command1;
-    case 2: return Command2;
-    default: return nullptr;
-    }
+    return GameControls->Roster(team);
 }
 
 bool TFormMain::IsOnCourt(TeamIndex team, int row) const
 {
-    const TCheckListBox *roster = Roster(team);
-    return roster && roster->Checked(row);
+    return GameControls->IsOnCourt(team, row);
 }
 
 void TFormMain::Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState)

@@ -78,9 +78,8 @@ public:
     TLbSpeedButton *bReset = nullptr;
     TTimer *TimerList = nullptr;
 
-    // The roster of team 1 or 2; nullptr for any other team.
+    // The game controls' roster lookup and on-court query (TGameControls).
     TCheckListBox *Roster(TeamIndex team) const;
-    // The ledger's on-court query: whether line `row` of the team's roster is checked.
     bool IsOnCourt(TeamIndex team, int row) const;
 
     // Asks which team file to load: its path, or an empty string for cancel.
