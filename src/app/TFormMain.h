@@ -95,7 +95,8 @@ public slots:
     void bSTART_STOPClick(QObject *sender);
     void bResetClick(QObject *sender);
     void TimerListTimer(QObject *sender);
-    // Writes both rosters with their playing times into a new workbook.
+    // Writes both rosters with their playing times into a new workbook; what
+    // fails is thrown, and the button's click reports it.
     void sbExcelClick(QObject *sender);
     void Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState State);
 
