@@ -129,7 +129,7 @@ void TFormMain::BuildLayout()
     sbExcel->SetGlyph(LoadGlyph(QStringLiteral("excel.png")), 2);
     sbExcel->setToolTip(QStringLiteral("Datei in MS Excel"));
     sbExcel->setEnabled(false);
-    m_panel2Anchors->Place(sbExcel, QRect(384, 2, 36, 39), 0);
+    m_panel2Anchors->Place(sbExcel, QRect(384, 2, 36, 39), Anchors{});
     connect(sbExcel, &QToolButton::clicked, this, [this] { Reported([&] { sbExcelClick(sbExcel); }); });
     // The program's own spreadsheet application answers to "Excel.Application";
     // it saves each export's workbook and opens it with the desktop's program.

@@ -15,6 +15,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <type_traits>
+
 namespace {
 
 // The design size, unless the (offscreen) screen is smaller than it.
@@ -162,6 +164,12 @@ TEST(ExceptionReport, EscapingExceptionIsReportedAndTheProgramGoesOn)
     EXPECT_EQ(reported.at(1), QStringLiteral("Not enough timers available"));
     TApplication::SetReporter({});
 }
+
+// A set of anchors is built from the anchors themselves: a plain number,
+// such as a 0 meant as "none", does not compile where anchors are asked for.
+static_assert(!std::is_convertible_v<int, Anchors>);
+static_assert(!std::is_convertible_v<unsigned, Anchors>);
+static_assert(std::is_convertible_v<Anchor, Anchors>);
 
 TEST(Anchors, ArrangeRules)
 {
