@@ -78,7 +78,7 @@ public:
     TLbSpeedButton *bReset = nullptr;
     TTimer *TimerList = nullptr;
 
-    // The game controls' roster lookup and on-court query (TGameControls).
+    // Forwarded to the game controls, which own the roster lookup and the on-court query.
     TCheckListBox *Roster(TeamIndex team) const;
     bool IsOnCourt(TeamIndex team, int row) const;
 

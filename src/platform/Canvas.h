@@ -68,9 +68,9 @@ public:
     void Polygon(const QPoint *points, int count);
     // The dotted focus outline on columns left and right-1, rows top and
     // bottom-1: every pixel whose x + y is even, in the inverse of the brush
-    // colour (the line's background), so it shows on any background.
+    // colour (the background it is drawn on), so it shows on any background.
     void DrawFocusRect(int left, int top, int right, int bottom);
-    void DrawFocusRect(const QRect &rect) { DrawFocusRect(rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()); }
+    void DrawFocusRect(const QRect &rect) { DrawFocusRect(rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1); }
 
     void MoveTo(int x, int y) { m_penPos = QPoint(x, y); }
     // Draws from the pen position up to, not including, (x, y); the pen position becomes (x, y).
