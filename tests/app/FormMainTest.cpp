@@ -16,6 +16,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <type_traits>
+
 namespace {
 
 // The window of a first run where no frame is drawn (these windows are never
@@ -188,6 +190,12 @@ TEST(ExceptionReport, EscapingExceptionIsReportedAndTheProgramGoesOn)
     EXPECT_EQ(reported.at(1), QStringLiteral("Not enough timers available"));
     TApplication::SetReporter({});
 }
+
+// A set of anchors is built from the anchors themselves: a plain number,
+// such as a 0 meant as "none", does not compile where anchors are asked for.
+static_assert(!std::is_convertible_v<int, Anchors>);
+static_assert(!std::is_convertible_v<unsigned, Anchors>);
+static_assert(std::is_convertible_v<Anchor, Anchors>);
 
 TEST(Anchors, ArrangeRules)
 {

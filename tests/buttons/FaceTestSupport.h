@@ -12,12 +12,7 @@ namespace facetest {
 
 inline QImage Paint(const TLbButtonFace &face)
 {
-    QImage image(face.Width, face.Height, QImage::Format_RGB32);
-    image.fill(ToQColor(LbKeyColor));
-    QPainter painter(&image);
-    Canvas canvas(painter);
-    DrawButtonFace(canvas, face);
-    return image;
+    return PaintButtonFace(face, LbKeyColor);
 }
 
 inline TColor At(const QImage &image, int x, int y)
