@@ -129,8 +129,8 @@ void TFormMain::BuildLayout()
     sbExcel->SetGlyph(LoadGlyph(QStringLiteral("excel.png")), 2);
     sbExcel->setToolTip(QStringLiteral("Datei in MS Excel"));
     sbExcel->setEnabled(false);
-    m_panel2Anchors->Place(sbExcel, QRect(384, 2, 36, 39), 0);
-    connect(sbExcel, &QToolButton::clicked, this, [this] { sbExcelClick(sbExcel); });
+    m_panel2Anchors->Place(sbExcel, QRect(384, 2, 36, 39), Anchors{});
+    connect(sbExcel, &QToolButton::clicked, this, [this] { Reported([&] { sbExcelClick(sbExcel); }); });
     // The program's own spreadsheet application answers to "Excel.Application";
     // it saves each export's workbook and opens it with the desktop's program.
     if (!AutomationRegistry::Process().IsRegistered(QLatin1String(TExcel::ProgId)))
@@ -425,17 +425,12 @@ void TFormMain::AlignRosters()
 
 TCheckListBox *TFormMain::Roster(TeamIndex team) const
 {
-    switch (team) {
-    case 1: return Command1;
-    case 2: return Command2;
-    default: return nullptr;
-    }
+    return GameControls->Roster(team);
 }
 
 bool TFormMain::IsOnCourt(TeamIndex team, int row) const
 {
-    const TCheckListBox *roster = Roster(team);
-    return roster && roster->Checked(row);
+    return GameControls->IsOnCourt(team, row);
 }
 
 void TFormMain::Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState)
@@ -474,15 +469,9 @@ void TFormMain::sbLoadClick(QObject *sender)
 
 void TFormMain::sbExcelClick(QObject *)
 {
-    // A call that fails ends the export there; the rows written so far are
-    // already handed over when it is reported.  The report is shown here,
-    // not left to the event loop: the click comes through Qt's button code,
-    // which does not let exceptions pass.
-    try {
-        RosterExport::Run(this, Command1->Lines(), Command2->Lines(), m_ledger);
-    } catch (const std::exception &error) {
-        TApplication::ShowException(QString::fromUtf8(error.what()));
-    }
+    // A call that fails ends the export there and throws; the rows written
+    // so far are already handed over when the click's report shows it.
+    RosterExport::Run(this, Command1->Lines(), Command2->Lines(), m_ledger);
 }
 
 void TFormMain::TakeFocusBack()

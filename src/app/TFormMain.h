@@ -80,9 +80,8 @@ public:
     TLbSpeedButton *bReset = nullptr;
     TTimer *TimerList = nullptr;
 
-    // The roster of team 1 or 2; nullptr for any other team.
+    // Forwarded to the game controls, which own the roster lookup and the on-court query.
     TCheckListBox *Roster(TeamIndex team) const;
-    // The ledger's on-court query: whether line `row` of the team's roster is checked.
     bool IsOnCourt(TeamIndex team, int row) const;
 
     // Asks which team file to load: its path, or an empty string for cancel.
@@ -98,7 +97,8 @@ public slots:
     void bSTART_STOPClick(QObject *sender);
     void bResetClick(QObject *sender);
     void TimerListTimer(QObject *sender);
-    // Writes both rosters with their playing times into a new workbook.
+    // Writes both rosters with their playing times into a new workbook; what
+    // fails is thrown, and the button's click reports it.
     void sbExcelClick(QObject *sender);
     void Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState State);
 

@@ -51,16 +51,7 @@ void DrawKeyed(QPainter &painter, int x, int y, const QImage &image, TColor key)
 {
     if (image.isNull())
         return;
-    const TColor rgb = ColorToRGB(key);
-    const QRgb keyPixel = qRgb(RedOf(rgb), GreenOf(rgb), BlueOf(rgb)) & RGB_MASK;
-    QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
-    for (int row = 0; row < keyed.height(); ++row) {
-        auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(row));
-        for (int column = 0; column < keyed.width(); ++column)
-            if ((line[column] & RGB_MASK) == keyPixel)
-                line[column] = 0;
-    }
-    painter.drawImage(x, y, keyed);
+    painter.drawImage(x, y, CutOutKeyColor(image, key));
 }
 
 void DrawGlyphCell(Canvas &canvas, const QImage &glyph, int x, int y, int srcX, int srcY, int cellW, int cellH)
@@ -334,6 +325,18 @@ void DrawButtonFace(Canvas &canvas, const TLbButtonFace &f)
         const QRgb corner = arrow.pixel(0, arrow.height() - 1);
         DrawKeyed(canvas.Painter(), W - 11, H / 2 - 1, arrow, RGBColor(qRed(corner), qGreen(corner), qBlue(corner)));
     }
+}
+
+QImage PaintButtonFace(const TLbButtonFace &face, TColor background)
+{
+    if (face.Width <= 0 || face.Height <= 0)
+        return {};
+    QImage image(face.Width, face.Height, QImage::Format_RGB32);
+    image.fill(ToQColor(background));
+    QPainter painter(&image);
+    Canvas canvas(painter);
+    DrawButtonFace(canvas, face);
+    return image;
 }
 
 const QImage &LbArrowBitmap()

@@ -68,6 +68,9 @@ struct TLbButtonFace
 
 // Paints the complete face into `canvas` (which covers Width x Height).
 void DrawButtonFace(Canvas &canvas, const TLbButtonFace &face);
+// The complete face in a new Width x Height image that starts in
+// `background`; a null image for an empty face.
+QImage PaintButtonFace(const TLbButtonFace &face, TColor background);
 
 // One row of the colour presets.
 struct TLbColorPreset

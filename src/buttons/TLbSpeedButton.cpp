@@ -84,25 +84,11 @@ QImage TLbSpeedButton::ComposeFace() const
 {
     if (width() <= 0 || height() <= 0)
         return {};
-    QImage image(width(), height(), QImage::Format_RGB32);
+    // Faces that are not rectangles, and see-through ones, start in the key
+    // colour: what the painter leaves of it is cut out.
     const bool keyed = m_transparent || m_style == bsModern || m_style == bsShape || m_style == bsQuicken;
-    image.fill(keyed ? ToQColor(LbKeyColor) : ToQColor(Color()));
-    {
-        QPainter painter(&image);
-        Canvas canvas(painter);
-        DrawButtonFace(canvas, FaceState());
-    }
-    if (!keyed)
-        return image;
-    const QRgb key = ToQColor(LbKeyColor).rgb() & RGB_MASK;
-    image = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = 0;
-    }
-    return image;
+    const QImage face = PaintButtonFace(FaceState(), keyed ? LbKeyColor : Color());
+    return keyed ? CutOutKeyColor(face, LbKeyColor) : face;
 }
 
 void TLbSpeedButton::Paint()

@@ -7,6 +7,7 @@
 //  - neither: its centre keeps its proportional place.
 // The vertical rules are the same with top and bottom.
 
+#include <QFlags>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -21,7 +22,9 @@ enum Anchor : unsigned {
     akRight = 4,
     akBottom = 8,
 };
-using Anchors = unsigned;
+// A set of anchors; none at all is Anchors{}.  A plain number is not taken.
+Q_DECLARE_FLAGS(Anchors, Anchor)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Anchors)
 
 class AnchorKeeper : public QObject
 {

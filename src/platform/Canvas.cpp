@@ -206,6 +206,29 @@ void Canvas::Polygon(const QPoint *points, int count)
     m_painter.drawPolygon(points, count, Qt::OddEvenFill);
 }
 
+void Canvas::DrawFocusRect(int left, int top, int right, int bottom)
+{
+    if (right <= left || bottom <= top)
+        return;
+    const QColor ink = ToQColor(ColorToRGB(m_brushColor) ^ 0x00FFFFFFu);
+    const int lastColumn = right - 1;
+    const int lastRow = bottom - 1;
+    const auto dot = [&](int x, int y) {
+        if (((x + y) & 1) == 0)
+            m_painter.fillRect(QRect(x, y, 1, 1), ink);
+    };
+    for (int x = left; x <= lastColumn; ++x) {
+        dot(x, top);
+        if (lastRow != top)
+            dot(x, lastRow);
+    }
+    for (int y = top + 1; y < lastRow; ++y) {
+        dot(left, y);
+        if (lastColumn != left)
+            dot(lastColumn, y);
+    }
+}
+
 void Canvas::LineTo(int x, int y)
 {
     const QPoint from = m_penPos;
@@ -259,6 +282,20 @@ int Canvas::TextHeight() const
 {
     const QFontMetrics metrics(m_font, m_painter.device());
     return metrics.ascent() + metrics.descent();
+}
+
+QImage CutOutKeyColor(const QImage &image, TColor key)
+{
+    QImage cut = image.convertToFormat(QImage::Format_ARGB32);
+    const TColor rgb = ColorToRGB(key);
+    const QRgb keyPixel = qRgb(RedOf(rgb), GreenOf(rgb), BlueOf(rgb)) & RGB_MASK;
+    for (int y = 0; y < cut.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(cut.scanLine(y));
+        for (int x = 0; x < cut.width(); ++x)
+            if ((line[x] & RGB_MASK) == keyPixel)
+                line[x] = 0;
+    }
+    return cut;
 }
 
 QFont MakeFont(const char *family, int height, bool bold)

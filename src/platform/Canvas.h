@@ -8,6 +8,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
@@ -65,6 +66,11 @@ public:
     void RoundRect(int left, int top, int right, int bottom, int ellipseW, int ellipseH);
     // Filled polygon (brush, odd-even rule) outlined by the pen through every point.
     void Polygon(const QPoint *points, int count);
+    // The dotted focus outline on columns left and right-1, rows top and
+    // bottom-1: every pixel whose x + y is even, in the inverse of the brush
+    // colour (the background it is drawn on), so it shows on any background.
+    void DrawFocusRect(int left, int top, int right, int bottom);
+    void DrawFocusRect(const QRect &rect) { DrawFocusRect(rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1); }
 
     void MoveTo(int x, int y) { m_penPos = QPoint(x, y); }
     // Draws from the pen position up to, not including, (x, y); the pen position becomes (x, y).
@@ -97,6 +103,12 @@ private:
     QFont m_font;
     TColor m_fontColor = clBlack;
 };
+
+// `image` as ARGB32 with every pixel of colour `key` (system colours
+// resolved) made fully transparent, so whatever lies behind shows through
+// there when it is drawn.  The key colour is an old way of marking the
+// see-through parts of a face or a glyph in a picture without alpha.
+QImage CutOutKeyColor(const QImage &image, TColor key);
 
 // A font given the way the program's layout tables give it: a face name,
 // a pixel height (negative = character height), bold and colour.

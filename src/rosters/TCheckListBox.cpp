@@ -171,7 +171,7 @@ void TCheckListBox::DrawLine(QPainter &painter, int index, const QRect &lineRect
         }
     }
     if (focused)
-        DrawFocusRect(painter, rect, canvas.BrushColor());
+        canvas.DrawFocusRect(rect);
     painter.restore();
 }
 
@@ -212,28 +212,6 @@ void TCheckListBox::DrawCheck(::Canvas &canvas, const QRect &column, bool checke
         canvas.MoveTo(left + 3, top + 5 + dy);
         canvas.LineTo(left + 5, top + 7 + dy);
         canvas.LineTo(left + 10, top + 2 + dy);
-    }
-}
-
-void TCheckListBox::DrawFocusRect(QPainter &painter, const QRect &rect, TColor background) const
-{
-    // Every other pixel of the outline, in the inverse of the line's background.
-    const QColor ink = ToQColor(ColorToRGB(background) ^ 0x00FFFFFFu);
-    const int right = rect.left() + rect.width() - 1;
-    const int bottom = rect.top() + rect.height() - 1;
-    const auto dot = [&](int x, int y) {
-        if (((x + y) & 1) == 0)
-            painter.fillRect(QRect(x, y, 1, 1), ink);
-    };
-    for (int x = rect.left(); x <= right; ++x) {
-        dot(x, rect.top());
-        if (bottom != rect.top())
-            dot(x, bottom);
-    }
-    for (int y = rect.top() + 1; y < bottom; ++y) {
-        dot(rect.left(), y);
-        if (right != rect.left())
-            dot(right, y);
     }
 }
 

@@ -86,7 +86,6 @@ private:
 
     void DrawLine(QPainter &painter, int index, const QRect &lineRect, bool selected, bool focused);
     void DrawCheck(::Canvas &canvas, const QRect &column, bool checked, bool enabled) const;
-    void DrawFocusRect(QPainter &painter, const QRect &rect, TColor background) const;
     bool ToggleAt(const QPoint &pos);
 
     RosterModel m_model;

@@ -86,16 +86,26 @@ bool TGameControls::Running() const
     return TimerList->Enabled();
 }
 
+TCheckListBox *TGameControls::Roster(TeamIndex team) const
+{
+    switch (team) {
+    case 1: return m_wiring.Command1;
+    case 2: return m_wiring.Command2;
+    default: return nullptr;
+    }
+}
+
 bool TGameControls::IsOnCourt(TeamIndex team, int row) const
 {
-    const TCheckListBox *roster = team == 1 ? m_wiring.Command1 : team == 2 ? m_wiring.Command2 : nullptr;
-    return roster && row >= 0 && row < roster->Count() && roster->Checked(row);
+    // A line the roster does not hold is not checked: nobody is on court there.
+    const TCheckListBox *roster = Roster(team);
+    return roster && roster->Checked(row);
 }
 
 void TGameControls::RepaintRoster(TeamIndex team)
 {
     // Repaints now, as a Refresh would, but only the time texts that changed.
-    if (TCheckListBox *roster = team == 1 ? m_wiring.Command1 : team == 2 ? m_wiring.Command2 : nullptr)
+    if (TCheckListBox *roster = Roster(team))
         m_timeRefresh[std::size_t(team - 1)].Repaint(*roster, *m_wiring.Ledger, team);
 }
 

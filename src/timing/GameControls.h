@@ -53,6 +53,11 @@ public:
     // Whether the clock runs: the refresh runs exactly then.
     bool Running() const;
 
+    // The roster of team 1 or 2; nullptr for any other team.
+    TCheckListBox *Roster(TeamIndex team) const;
+    // The ledger's on-court query: whether line `row` of the team's roster is checked.
+    bool IsOnCourt(TeamIndex team, int row) const;
+
 public slots:
     // START (Tag 0) or PAUSE (Tag 1).
     void bSTART_STOPClick(QObject *sender);
@@ -63,7 +68,6 @@ public slots:
 
 private:
     TLbSpeedButton *MakeButton(QWidget *parent, const char *name, int tag);
-    bool IsOnCourt(TeamIndex team, int row) const;
     void RepaintRoster(TeamIndex team);
 
     Wiring m_wiring;

@@ -13,6 +13,8 @@
 #include "TPanel.h"
 #include "TSpeedButton.h"
 
+#include <type_traits>
+
 namespace {
 
 // Each test opens its window when its settings and files are in place.
@@ -169,6 +171,12 @@ TEST(ExceptionReport, ShowExceptionHandsTheMessageToTheReporter)
     EXPECT_EQ(reports.titles.size(), 1);
     EXPECT_EQ(reports.messages.at(0), QStringLiteral("Not enough timers available"));
 }
+
+// A set of anchors is built from the anchors themselves: a plain number,
+// such as a 0 meant as "none", does not compile where anchors are asked for.
+static_assert(!std::is_convertible_v<int, Anchors>);
+static_assert(!std::is_convertible_v<unsigned, Anchors>);
+static_assert(std::is_convertible_v<Anchor, Anchors>);
 
 TEST(Anchors, ArrangeRules)
 {

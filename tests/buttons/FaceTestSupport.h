@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for the pixel tests of the button face: paint a face into a
-// QImage that starts in the key colour, read pixels back as TColor.
+// QImage that starts in the key colour, read pixels back as TColor; and the
+// Draw helper for the parts of a face painted on their own.
 
 #include <QFontMetrics>
 #include <QImage>
@@ -12,7 +13,7 @@ namespace facetest {
 
 inline QImage Paint(const TLbButtonFace &face)
 {
-    return Draw(face.Width, face.Height, [&face](Canvas &canvas) { DrawButtonFace(canvas, face); }, ToQColor(LbKeyColor));
+    return PaintButtonFace(face, LbKeyColor);
 }
 
 inline TColor At(const QImage &image, int x, int y)

@@ -244,4 +244,50 @@ TEST_F(CanvasPixels, RoundRectWithoutPenFillsTheSameColumnsAndRows)
     EXPECT_EQ(Rows(image, 0, 0, 10, 7), expected);
 }
 
+// The focus outline dots every other pixel of the rectangle's edge, the
+// pattern fixed to the image's grid, in the inverse of the brush colour.
+TEST_F(CanvasPixels, FocusRectDotsTheEdgeInTheInverseOfTheBrush)
+{
+    image = Draw(8, 6, [](Canvas &canvas) {
+        canvas.SetBrushColor(clWhite);
+        canvas.DrawFocusRect(QRect(1, 1, 6, 4));
+    });
+    const std::vector<std::string> expected = {
+        "........",
+        ".#.#.#..",
+        "......#.",
+        ".#......",
+        "..#.#.#.",
+        "........",
+    };
+    EXPECT_EQ(Rows(image, 0, 0, 8, 6), expected);
+    DrawOver(image, [](Canvas &canvas) {
+        canvas.SetBrushColor(clRed);
+        canvas.DrawFocusRect(1, 1, 7, 5);
+    });
+    EXPECT_EQ(image.pixel(1, 1), qRgb(0, 255, 255)) << "red's inverse";
+    EXPECT_EQ(image.pixel(2, 1), White) << "the pixels between the dots stay as they were";
+}
+
+// Only pixels of exactly the key colour become see-through; a neighbouring
+// shade and every other pixel keep their colour, fully opaque.
+TEST(CanvasKeyColour, CutOutMakesExactlyTheKeyTransparent)
+{
+    const QRgb nearKey = qRgb(0xFE, 0x00, 0xFF);
+    const QRgb face = ToQColor(clBtnFace).rgb();
+    QImage image(4, 1, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(0xFF, 0x00, 0xFF));
+    image.setPixel(1, 0, Red);
+    image.setPixel(2, 0, nearKey);
+    image.setPixel(3, 0, face);
+
+    const QImage cut = CutOutKeyColor(image, RGBColor(0xFF, 0x00, 0xFF));
+    ASSERT_EQ(cut.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(cut.pixel(0, 0), 0u);
+    EXPECT_EQ(cut.pixel(1, 0), Red);
+    EXPECT_EQ(cut.pixel(2, 0), nearKey);
+    EXPECT_EQ(cut.pixel(3, 0), face);
+    EXPECT_EQ(CutOutKeyColor(image, clBtnFace).pixel(3, 0), 0u) << "a system colour is resolved first";
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // Pixel tests paint through a Canvas onto a QImage that starts in one
-// colour, and read the pixels back once the painter has ended:
+// colour (or over an image as it stands), and read the pixels back once the
+// painter has ended:
 //     const QImage image = Draw(12, 10, [](Canvas &canvas) { canvas.FillRect(2, 3, 5, 6); });
 
 #include <QColor>
@@ -15,14 +16,19 @@ using CanvasPaint = std::function<void(Canvas &)>;
 namespace canvasimage {
 
 template <typename... Tools>
+void PaintOver(QImage &image, const CanvasPaint &paint, Tools &...tools)
+{
+    QPainter painter(&image);
+    Canvas canvas(painter, tools...);
+    paint(canvas);
+}
+
+template <typename... Tools>
 QImage DrawOnto(int width, int height, const QColor &background, const CanvasPaint &paint, Tools &...tools)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(background);
-    QPainter painter(&image);
-    Canvas canvas(painter, tools...);
-    paint(canvas);
-    painter.end();
+    PaintOver(image, paint, tools...);
     return image;
 }
 
@@ -39,4 +45,10 @@ inline QImage Draw(int width, int height, CanvasToolCache &tools, const CanvasPa
                    const QColor &background = Qt::white)
 {
     return canvasimage::DrawOnto(width, height, background, paint, tools);
+}
+
+// Paints `paint` over what `image` already shows.
+inline void DrawOver(QImage &image, const CanvasPaint &paint)
+{
+    canvasimage::PaintOver(image, paint);
 }
