@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-#include "Fonts.h"
+#include "platform/Fonts.h"
 
 int main(int argc, char **argv)
 {

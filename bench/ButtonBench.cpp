@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "TLbSpeedButton.h"
+#include "buttons/TLbSpeedButton.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QPainter>
 
 #include "AllocationCounter.h"
-#include "TDigit.h"
-#include "TFrameClock.h"
-#include "TTimer.h"
+#include "clock/TDigit.h"
+#include "clock/TFrameClock.h"
+#include "platform/TTimer.h"
 
 namespace {
 

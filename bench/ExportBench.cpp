@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "AutomationRegistry.h"
-#include "PlayingTimeLedger.h"
-#include "RosterExport.h"
-#include "SpreadsheetApplication.h"
+#include "export/AutomationRegistry.h"
+#include "timing/PlayingTimeLedger.h"
+#include "export/RosterExport.h"
+#include "export/SpreadsheetApplication.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <QTemporaryDir>
 
 #include "AllocationCounter.h"
-#include "TCheckListBox.h"
-#include "TLbSpeedButton.h"
-#include "TSpeedButton.h"
-#include "TFormMain.h"
-#include "TTimer.h"
+#include "rosters/TCheckListBox.h"
+#include "buttons/TLbSpeedButton.h"
+#include "platform/TSpeedButton.h"
+#include "app/TFormMain.h"
+#include "platform/TTimer.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "AllocationCounter.h"
-#include "PlayingTimeLedger.h"
+#include "timing/PlayingTimeLedger.h"
 
 namespace {
 

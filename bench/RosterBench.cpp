@@ -3,10 +3,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "PlayingTimeLedger.h"
-#include "TCheckListBox.h"
-#include "TeamFile.h"
-#include "TeamRoster.h"
+#include "timing/PlayingTimeLedger.h"
+#include "rosters/TCheckListBox.h"
+#include "rosters/TeamFile.h"
+#include "rosters/TeamRoster.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "DelimitedText.h"
+#include "export/DelimitedText.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "TeamFile.h"
-#include "TextEncoding.h"
+#include "rosters/TeamFile.h"
+#include "rosters/TextEncoding.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "QuitOnSignal.h"
+#include "app/QuitOnSignal.h"
 
 #include <QSocketNotifier>
 #include <QWidget>

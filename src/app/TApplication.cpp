@@ -1,9 +1,9 @@
-#include "TApplication.h"
+#include "app/TApplication.h"
 
 #include <QMessageBox>
 #include <utility>
 
-#include "AppIdentity.h"
+#include "app/AppIdentity.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "TFormInfo.h"
+#include "app/TFormInfo.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -10,13 +10,13 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "AnchorKeeper.h"
-#include "AppIdentity.h"
-#include "Canvas.h"
-#include "TBevel.h"
-#include "TImage.h"
-#include "TLabel.h"
-#include "TShape.h"
+#include "platform/AnchorKeeper.h"
+#include "app/AppIdentity.h"
+#include "platform/Canvas.h"
+#include "platform/TBevel.h"
+#include "platform/TImage.h"
+#include "platform/TLabel.h"
+#include "platform/TShape.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "TFormMain.h"
+#include "app/TFormMain.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -13,24 +13,24 @@
 #include <QStatusBar>
 #include <QUrl>
 
-#include "AnchorKeeper.h"
-#include "AppIdentity.h"
-#include "AutomationRegistry.h"
-#include "Canvas.h"
-#include "DesktopDelivery.h"
-#include "RosterExport.h"
-#include "SpreadsheetApplication.h"
-#include "TApplication.h"
-#include "TExcel.h"
-#include "GameControls.h"
-#include "TFrameClock.h"
-#include "TLbSpeedButton.h"
-#include "TTimer.h"
-#include "TLabel.h"
-#include "TPanel.h"
-#include "TSpeedButton.h"
-#include "TeamRoster.h"
-#include "WindowFrameKeeper.h"
+#include "platform/AnchorKeeper.h"
+#include "app/AppIdentity.h"
+#include "export/AutomationRegistry.h"
+#include "platform/Canvas.h"
+#include "export/DesktopDelivery.h"
+#include "export/RosterExport.h"
+#include "export/SpreadsheetApplication.h"
+#include "app/TApplication.h"
+#include "export/TExcel.h"
+#include "timing/GameControls.h"
+#include "clock/TFrameClock.h"
+#include "buttons/TLbSpeedButton.h"
+#include "platform/TTimer.h"
+#include "platform/TLabel.h"
+#include "platform/TPanel.h"
+#include "platform/TSpeedButton.h"
+#include "rosters/TeamRoster.h"
+#include "app/WindowFrameKeeper.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <functional>
 #include <optional>
 
-#include "PlayingTimeLedger.h"
-#include "TCheckListBox.h"
-#include "TickSource.h"
-#include "WindowGeometryStore.h"
-#include "WindowPlacement.h"
+#include "timing/PlayingTimeLedger.h"
+#include "rosters/TCheckListBox.h"
+#include "platform/TickSource.h"
+#include "app/WindowGeometryStore.h"
+#include "app/WindowPlacement.h"
 
 class AnchorKeeper;
 class QFileDialog;

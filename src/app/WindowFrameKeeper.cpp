@@ -1,4 +1,4 @@
-#include "WindowFrameKeeper.h"
+#include "app/WindowFrameKeeper.h"
 
 #include <QEvent>
 #include <QWidget>

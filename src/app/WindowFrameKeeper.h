@@ -8,7 +8,7 @@
 #include <QObject>
 #include <QTimer>
 
-#include "WindowPlacement.h"
+#include "app/WindowPlacement.h"
 
 class QWidget;
 

@@ -1,10 +1,10 @@
-#include "WindowGeometryStore.h"
+#include "app/WindowGeometryStore.h"
 
 #include <QFileInfo>
 #include <QSettings>
 #include <limits>
 
-#include "AppIdentity.h"
+#include "app/AppIdentity.h"
 
 WindowGeometryStore::WindowGeometryStore(QString applicationName)
     : m_applicationName(std::move(applicationName))

@@ -1,4 +1,4 @@
-#include "WindowPlacement.h"
+#include "app/WindowPlacement.h"
 
 WindowPlacement::WindowPlacement(const Wish &wish, QSize designClientSize, QRect screenArea)
     : m_wish(wish)

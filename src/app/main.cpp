@@ -5,14 +5,14 @@
 #include <cstring>
 #include <iostream>
 
-#include "AppIdentity.h"
-#include "ApplicationIcon.h"
-#include "Fonts.h"
-#include "TApplication.h"
-#include "QuitOnSignal.h"
-#include "StartupProbe.h"
-#include "TFormInfo.h"
-#include "TFormMain.h"
+#include "app/AppIdentity.h"
+#include "app/ApplicationIcon.h"
+#include "platform/Fonts.h"
+#include "app/TApplication.h"
+#include "app/QuitOnSignal.h"
+#include "app/StartupProbe.h"
+#include "app/TFormInfo.h"
+#include "app/TFormMain.h"
 
 int main(int argc, char *argv[])
 {

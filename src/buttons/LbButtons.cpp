@@ -1,4 +1,4 @@
-#include "LbButtons.h"
+#include "buttons/LbButtons.h"
 
 #include <QFontMetrics>
 #include <QPainter>

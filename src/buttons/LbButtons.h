@@ -3,8 +3,8 @@
 // DrawButtonFace paints one complete face from plain values; it keeps no
 // state, so the button can compose a fresh face on every paint.
 
-#include "Canvas.h"
-#include "TColor.h"
+#include "platform/Canvas.h"
+#include "platform/TColor.h"
 
 #include <QFont>
 #include <QImage>

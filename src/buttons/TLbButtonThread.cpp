@@ -1,4 +1,4 @@
-#include "TLbButtonThread.h"
+#include "buttons/TLbButtonThread.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,6 +1,6 @@
-#include "TLbSpeedButton.h"
+#include "buttons/TLbSpeedButton.h"
 
-#include "TPanel.h"
+#include "platform/TPanel.h"
 
 #include <QAction>
 #include <QEnterEvent>

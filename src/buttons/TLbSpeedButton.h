@@ -6,9 +6,9 @@
 // colour presets.  The face is composed off-screen and copied in one go;
 // pixels of the key colour stay see-through, so the widget is not opaque.
 
-#include "AnchorKeeper.h"
-#include "LbButtons.h"
-#include "TLbButtonThread.h"
+#include "platform/AnchorKeeper.h"
+#include "buttons/LbButtons.h"
+#include "buttons/TLbButtonThread.h"
 
 #include <QAction>
 #include <QImage>

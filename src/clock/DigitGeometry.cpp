@@ -1,4 +1,4 @@
-#include "DigitGeometry.h"
+#include "clock/DigitGeometry.h"
 
 #include <cstdint>
 

@@ -1,10 +1,10 @@
-#include "TDigit.h"
+#include "clock/TDigit.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "DigitGeometry.h"
+#include "clock/DigitGeometry.h"
 
 TDigit::TDigit(QWidget *parent)
     : QWidget(parent)

@@ -13,8 +13,8 @@
 #include <array>
 #include <cstdint>
 
-#include "Canvas.h"
-#include "TColor.h"
+#include "platform/Canvas.h"
+#include "platform/TColor.h"
 
 class TDigit : public QWidget
 {

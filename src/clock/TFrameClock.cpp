@@ -1,11 +1,11 @@
-#include "TFrameClock.h"
+#include "clock/TFrameClock.h"
 
 #include <QPainter>
 
-#include "Canvas.h"
-#include "TDigit.h"
-#include "TLabel.h"
-#include "TTimer.h"
+#include "platform/Canvas.h"
+#include "clock/TDigit.h"
+#include "platform/TLabel.h"
+#include "platform/TTimer.h"
 
 std::uint32_t ClockPauseTick = 0xFFFFFFFFu;
 

@@ -15,8 +15,8 @@
 #include <array>
 #include <cstdint>
 
-#include "TColor.h"
-#include "TickSource.h"
+#include "platform/TColor.h"
+#include "platform/TickSource.h"
 
 class TDigit;
 class TLabel;

@@ -1,4 +1,4 @@
-#include "AutomationError.h"
+#include "export/AutomationError.h"
 
 AutomationError::AutomationError(std::uint32_t code, const QString &message)
     : std::runtime_error(message.toStdString())

@@ -3,7 +3,7 @@
 // without regard to case and called as a get, a put or a method with a list
 // of arguments, in the caller's order.
 
-#include "OleVariant.h"
+#include "export/OleVariant.h"
 
 class AutomationObject
 {

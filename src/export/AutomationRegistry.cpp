@@ -1,6 +1,6 @@
-#include "AutomationRegistry.h"
+#include "export/AutomationRegistry.h"
 
-#include "AutomationError.h"
+#include "export/AutomationError.h"
 
 AutomationRegistry &AutomationRegistry::Process()
 {

@@ -8,7 +8,7 @@
 #include <QString>
 #include <functional>
 
-#include "OleVariant.h"
+#include "export/OleVariant.h"
 
 class AutomationRegistry
 {

@@ -1,4 +1,4 @@
-#include "DelimitedText.h"
+#include "export/DelimitedText.h"
 
 namespace DelimitedText {
 

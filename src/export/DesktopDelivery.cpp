@@ -1,4 +1,4 @@
-#include "DesktopDelivery.h"
+#include "export/DesktopDelivery.h"
 
 #include <QDesktopServices>
 #include <QDir>

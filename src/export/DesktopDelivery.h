@@ -4,7 +4,7 @@
 // and showing a message.  Failures go to `reportFailure`; the program passes
 // its exception report.
 
-#include "WorkbookDelivery.h"
+#include "export/WorkbookDelivery.h"
 
 namespace DesktopDelivery {
 

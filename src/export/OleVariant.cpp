@@ -1,7 +1,7 @@
-#include "OleVariant.h"
+#include "export/OleVariant.h"
 
-#include "AutomationError.h"
-#include "AutomationObject.h"
+#include "export/AutomationError.h"
+#include "export/AutomationObject.h"
 
 QString InvokeKindName(InvokeKind kind)
 {

@@ -1,9 +1,9 @@
-#include "RosterExport.h"
+#include "export/RosterExport.h"
 
 #include <memory>
 
-#include "DelimitedText.h"
-#include "TExcel.h"
+#include "export/DelimitedText.h"
+#include "export/TExcel.h"
 
 namespace RosterExport {
 

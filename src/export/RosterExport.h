@@ -6,7 +6,7 @@
 
 #include <QStringList>
 
-#include "PlayingTimeLedger.h"
+#include "timing/PlayingTimeLedger.h"
 
 class AutomationRegistry;
 class QObject;

@@ -1,4 +1,4 @@
-#include "SheetTime.h"
+#include "export/SheetTime.h"
 
 namespace SheetTime {
 

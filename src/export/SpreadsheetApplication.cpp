@@ -1,8 +1,8 @@
-#include "SpreadsheetApplication.h"
+#include "export/SpreadsheetApplication.h"
 
-#include "AutomationError.h"
-#include "AutomationObject.h"
-#include "AutomationRegistry.h"
+#include "export/AutomationError.h"
+#include "export/AutomationObject.h"
+#include "export/AutomationRegistry.h"
 
 namespace {
 

@@ -20,9 +20,9 @@
 #include <memory>
 #include <vector>
 
-#include "OleVariant.h"
-#include "WorkbookDelivery.h"
-#include "Worksheet.h"
+#include "export/OleVariant.h"
+#include "export/WorkbookDelivery.h"
+#include "export/Worksheet.h"
 
 class AutomationRegistry;
 

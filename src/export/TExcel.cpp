@@ -1,6 +1,6 @@
-#include "TExcel.h"
+#include "export/TExcel.h"
 
-#include "AutomationRegistry.h"
+#include "export/AutomationRegistry.h"
 
 TExcel::TExcel(QObject *owner, AutomationRegistry *registry)
     : QObject(owner)

@@ -7,8 +7,8 @@
 #include <QObject>
 #include <cstdint>
 
-#include "OleVariant.h"
-#include "TStringList.h"
+#include "export/OleVariant.h"
+#include "export/TStringList.h"
 
 class AutomationRegistry;
 

@@ -1,4 +1,4 @@
-#include "TStringList.h"
+#include "export/TStringList.h"
 
 void TStringList::SetDelimitedText(QStringView text)
 {

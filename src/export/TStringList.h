@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "DelimitedText.h"
+#include "export/DelimitedText.h"
 
 class TStringList
 {

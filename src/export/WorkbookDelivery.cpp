@@ -1,12 +1,12 @@
-#include "WorkbookDelivery.h"
+#include "export/WorkbookDelivery.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#include "Worksheet.h"
-#include "XlsxFile.h"
+#include "export/Worksheet.h"
+#include "export/XlsxFile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Worksheet.h"
+#include "export/Worksheet.h"
 
 #include <QList>
 #include <algorithm>

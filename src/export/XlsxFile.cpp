@@ -1,10 +1,10 @@
-#include "XlsxFile.h"
+#include "export/XlsxFile.h"
 
 #include <QFile>
 #include <xlsxwriter.h>
 
-#include "SheetTime.h"
-#include "Worksheet.h"
+#include "export/SheetTime.h"
+#include "export/Worksheet.h"
 
 namespace XlsxFile {
 

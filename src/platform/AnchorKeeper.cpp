@@ -1,4 +1,4 @@
-#include "AnchorKeeper.h"
+#include "platform/AnchorKeeper.h"
 
 #include <QEvent>
 #include <QWidget>

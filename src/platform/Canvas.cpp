@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "platform/Canvas.h"
 
 #include <QPen>
 #include <QFontMetrics>

@@ -4,7 +4,7 @@
 // point but not its end point, and nothing is antialiased.  Every control
 // draws through this class so that the rules live in one place.
 
-#include "TColor.h"
+#include "platform/TColor.h"
 
 #include <QBrush>
 #include <QFont>

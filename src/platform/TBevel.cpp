@@ -1,8 +1,8 @@
-#include "TBevel.h"
+#include "platform/TBevel.h"
 
 #include <QPainter>
 
-#include "Canvas.h"
+#include "platform/Canvas.h"
 
 TBevel::TBevel(QWidget *parent)
     : QWidget(parent)

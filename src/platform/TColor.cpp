@@ -1,4 +1,4 @@
-#include "TColor.h"
+#include "platform/TColor.h"
 
 #include <QGuiApplication>
 #include <QPalette>

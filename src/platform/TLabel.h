@@ -1,7 +1,7 @@
 #pragma once
 // A label that can be transparent over its parent and reports clicks.
 
-#include "TColor.h"
+#include "platform/TColor.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
-#include "TPanel.h"
+#include "platform/TPanel.h"
 
-#include "Canvas.h"
+#include "platform/Canvas.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A plain panel: its colour behind its children and an optional outer bevel.
 
-#include "TColor.h"
+#include "platform/TColor.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
-#include "TShape.h"
+#include "platform/TShape.h"
 
 #include <QPainter>
 
-#include "Canvas.h"
+#include "platform/Canvas.h"
 
 TShape::TShape(QWidget *parent)
     : QWidget(parent)

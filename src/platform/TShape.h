@@ -4,7 +4,7 @@
 // the rectangle is not its business, and nothing under it shows through
 // unless the brush is clear.
 
-#include "TColor.h"
+#include "platform/TColor.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "TSpeedButton.h"
+#include "platform/TSpeedButton.h"
 
 #include <QPainter>
 #include <QStyleOptionToolButton>

@@ -1,4 +1,4 @@
-#include "TTimer.h"
+#include "platform/TTimer.h"
 
 TTimer::TTimer(QObject *parent)
     : QTimer(parent)

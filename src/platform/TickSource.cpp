@@ -1,4 +1,4 @@
-#include "TickSource.h"
+#include "platform/TickSource.h"
 
 #include <chrono>
 

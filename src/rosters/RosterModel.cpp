@@ -1,4 +1,4 @@
-#include "RosterModel.h"
+#include "rosters/RosterModel.h"
 
 RosterModel::RosterModel(QObject *parent)
     : QAbstractListModel(parent)

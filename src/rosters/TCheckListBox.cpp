@@ -1,4 +1,4 @@
-#include "TCheckListBox.h"
+#include "rosters/TCheckListBox.h"
 
 #include <QAbstractItemDelegate>
 #include <QKeyEvent>

@@ -6,9 +6,9 @@
 // disabled) and draws the dotted focus rectangle after it.  A click on a
 // check box, or Space on the selected line, toggles the check mark.
 
-#include "Canvas.h"
-#include "RosterModel.h"
-#include "TColor.h"
+#include "platform/Canvas.h"
+#include "rosters/RosterModel.h"
+#include "platform/TColor.h"
 
 #include <QListView>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "TeamFile.h"
+#include "rosters/TeamFile.h"
 
-#include "TextEncoding.h"
+#include "rosters/TextEncoding.h"
 
 #include <QFile>
 #include <QFileInfo>

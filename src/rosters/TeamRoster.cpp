@@ -1,8 +1,8 @@
-#include "TeamRoster.h"
+#include "rosters/TeamRoster.h"
 
-#include "Canvas.h"
-#include "TCheckListBox.h"
-#include "TeamFile.h"
+#include "platform/Canvas.h"
+#include "rosters/TCheckListBox.h"
+#include "rosters/TeamFile.h"
 
 #include <algorithm>
 #include <climits>

@@ -2,7 +2,7 @@
 // What makes a check list a team roster: its look, the drawing of a line
 // with the player's playing time beside it, and loading a team file.
 
-#include "PlayingTimeLedger.h"
+#include "timing/PlayingTimeLedger.h"
 
 #include <QRect>
 #include <QString>

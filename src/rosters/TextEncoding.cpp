@@ -1,4 +1,4 @@
-#include "TextEncoding.h"
+#include "rosters/TextEncoding.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "ButtonKey.h"
+#include "timing/ButtonKey.h"
 
 #include <QApplication>
 
-#include "TLbSpeedButton.h"
+#include "buttons/TLbSpeedButton.h"
 
 ButtonKey::ButtonKey(const QKeySequence &key, TLbSpeedButton *button)
     : QShortcut(key, button)

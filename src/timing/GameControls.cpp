@@ -1,11 +1,11 @@
-#include "GameControls.h"
+#include "timing/GameControls.h"
 
-#include "ButtonKey.h"
-#include "Canvas.h"
-#include "TCheckListBox.h"
-#include "TFrameClock.h"
-#include "TLbSpeedButton.h"
-#include "TTimer.h"
+#include "timing/ButtonKey.h"
+#include "platform/Canvas.h"
+#include "rosters/TCheckListBox.h"
+#include "clock/TFrameClock.h"
+#include "buttons/TLbSpeedButton.h"
+#include "platform/TTimer.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <QObject>
 #include <QRect>
 
-#include "PlayingTimeLedger.h"
-#include "RosterTimeRefresh.h"
+#include "timing/PlayingTimeLedger.h"
+#include "timing/RosterTimeRefresh.h"
 
 #include <array>
 

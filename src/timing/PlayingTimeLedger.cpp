@@ -1,4 +1,4 @@
-#include "PlayingTimeLedger.h"
+#include "timing/PlayingTimeLedger.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -5,7 +5,7 @@
 // ledger knows nothing of names.  Plain logic over a tick source and an
 // on-court query; no widget code.
 
-#include "TickSource.h"
+#include "platform/TickSource.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "RosterTimeRefresh.h"
+#include "timing/RosterTimeRefresh.h"
 
 #include <algorithm>
 
-#include "TCheckListBox.h"
-#include "TeamRoster.h"
+#include "rosters/TCheckListBox.h"
+#include "rosters/TeamRoster.h"
 
 void RosterTimeRefresh::Repaint(TCheckListBox &roster, const PlayingTimeLedger &ledger, TeamIndex team)
 {

@@ -5,7 +5,7 @@
 // the others paint only the time column of the lines whose second moved on.
 // What is painted has the same pixels as a repaint of the whole roster.
 
-#include "PlayingTimeLedger.h"
+#include "timing/PlayingTimeLedger.h"
 
 #include <array>
 #include <cstdint>

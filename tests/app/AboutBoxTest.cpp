@@ -18,16 +18,16 @@
 #include <tuple>
 #include <utility>
 
-#include "AppIdentity.h"
-#include "TBevel.h"
-#include "TColor.h"
-#include "TFormInfo.h"
-#include "TFormMain.h"
-#include "TImage.h"
-#include "TLabel.h"
-#include "TShape.h"
-#include "TSpeedButton.h"
-#include "TempSettings.h"
+#include "app/AppIdentity.h"
+#include "platform/TBevel.h"
+#include "platform/TColor.h"
+#include "app/TFormInfo.h"
+#include "app/TFormMain.h"
+#include "platform/TImage.h"
+#include "platform/TLabel.h"
+#include "platform/TShape.h"
+#include "platform/TSpeedButton.h"
+#include "support/TempSettings.h"
 
 namespace {
 

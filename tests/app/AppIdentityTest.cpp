@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "AppIdentity.h"
+#include "app/AppIdentity.h"
 
 using namespace AppIdentity;
 

@@ -11,8 +11,8 @@
 #include <functional>
 #include <stdexcept>
 
-#include "RecordedReports.h"
-#include "TApplication.h"
+#include "support/RecordedReports.h"
+#include "app/TApplication.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 

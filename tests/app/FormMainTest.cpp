@@ -5,13 +5,13 @@
 #include <QWindow>
 #include <vector>
 
-#include "AnchorKeeper.h"
-#include "MainWindowFixture.h"
-#include "RecordedReports.h"
-#include "TApplication.h"
-#include "TLabel.h"
-#include "TPanel.h"
-#include "TSpeedButton.h"
+#include "platform/AnchorKeeper.h"
+#include "support/MainWindowFixture.h"
+#include "support/RecordedReports.h"
+#include "app/TApplication.h"
+#include "platform/TLabel.h"
+#include "platform/TPanel.h"
+#include "platform/TSpeedButton.h"
 
 #include <type_traits>
 

@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "AppIdentity.h"
-#include "TFormMain.h"
-#include "TSpeedButton.h"
-#include "TempSettings.h"
+#include "app/AppIdentity.h"
+#include "app/TFormMain.h"
+#include "platform/TSpeedButton.h"
+#include "support/TempSettings.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 
 #include <QFileInfo>
 
-#include "AppIdentity.h"
-#include "Fonts.h"
-#include "RecordedReports.h"
-#include "TApplication.h"
-#include "TFormMain.h"
-#include "TempSettings.h"
+#include "app/AppIdentity.h"
+#include "platform/Fonts.h"
+#include "support/RecordedReports.h"
+#include "app/TApplication.h"
+#include "app/TFormMain.h"
+#include "support/TempSettings.h"
 
 namespace {
 

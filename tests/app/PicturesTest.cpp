@@ -11,8 +11,8 @@
 #include <QImageWriter>
 #include <QSet>
 
-#include "ApplicationIcon.h"
-#include "TFormInfo.h"
+#include "app/ApplicationIcon.h"
+#include "app/TFormInfo.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "StartupProbe.h"
+#include "app/StartupProbe.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "TempSettings.h"
-#include "WindowGeometryStore.h"
+#include "support/TempSettings.h"
+#include "app/WindowGeometryStore.h"
 
 namespace {
 

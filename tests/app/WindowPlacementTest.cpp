@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "WindowPlacement.h"
+#include "app/WindowPlacement.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "ButtonTestSupport.h"
-#include "Fonts.h"
+#include "platform/Fonts.h"
 
 namespace {
 

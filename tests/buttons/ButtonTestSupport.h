@@ -17,7 +17,7 @@
 #include <mutex>
 #include <vector>
 
-#include "TLbSpeedButton.h"
+#include "buttons/TLbSpeedButton.h"
 
 namespace buttontest {
 

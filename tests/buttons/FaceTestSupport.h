@@ -6,8 +6,8 @@
 #include <QFontMetrics>
 #include <QImage>
 
-#include "CanvasImage.h"
-#include "LbButtons.h"
+#include "support/CanvasImage.h"
+#include "buttons/LbButtons.h"
 
 namespace facetest {
 

@@ -14,8 +14,8 @@
 #include <memory>
 
 #include "ButtonTestSupport.h"
-#include "PropertyTable.h"
-#include "TPanel.h"
+#include "support/PropertyTable.h"
+#include "platform/TPanel.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <QImage>
 #include <QTest>
 
-#include "MainWindowFixture.h"
-#include "TDigit.h"
-#include "TFrameClock.h"
-#include "TLabel.h"
-#include "TPanel.h"
-#include "TTimer.h"
+#include "support/MainWindowFixture.h"
+#include "clock/TDigit.h"
+#include "clock/TFrameClock.h"
+#include "platform/TLabel.h"
+#include "platform/TPanel.h"
+#include "platform/TTimer.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "DigitGeometry.h"
+#include "clock/DigitGeometry.h"
 #include "PaintCounter.h"
-#include "PropertyTable.h"
-#include "TDigit.h"
+#include "support/PropertyTable.h"
+#include "clock/TDigit.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "PaintCounter.h"
-#include "ScriptedTicks.h"
-#include "TDigit.h"
-#include "TFrameClock.h"
-#include "TLabel.h"
-#include "TTimer.h"
+#include "support/ScriptedTicks.h"
+#include "clock/TDigit.h"
+#include "clock/TFrameClock.h"
+#include "platform/TLabel.h"
+#include "platform/TTimer.h"
 
 namespace {
 

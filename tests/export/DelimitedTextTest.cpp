@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "DelimitedText.h"
-#include "TStringList.h"
+#include "export/DelimitedText.h"
+#include "export/TStringList.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "ExportTestSupport.h"
 #include "RecordingAutomation.h"
-#include "RosterExport.h"
-#include "TExcel.h"
+#include "export/RosterExport.h"
+#include "export/TExcel.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <ostream>
 #include <utility>
 
-#include "PlayingTimeLedger.h"
-#include "ScriptedTicks.h"
+#include "timing/PlayingTimeLedger.h"
+#include "support/ScriptedTicks.h"
 
 // "  1 Player 1 of team 1", ... : shirt numbers padded to two characters.
 inline QStringList Roster(int players, int team)

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "WorkbookDelivery.h"
+#include "export/WorkbookDelivery.h"
 
 struct FakeDesk
 {

@@ -4,15 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include "AutomationRegistry.h"
+#include "export/AutomationRegistry.h"
 #include "ExportTestSupport.h"
 #include "FakeDesk.h"
-#include "MainWindowFixture.h"
-#include "RecordedReports.h"
+#include "support/MainWindowFixture.h"
+#include "support/RecordedReports.h"
 #include "RecordingAutomation.h"
-#include "SpreadsheetApplication.h"
-#include "TExcel.h"
-#include "TSpeedButton.h"
+#include "export/SpreadsheetApplication.h"
+#include "export/TExcel.h"
+#include "platform/TSpeedButton.h"
 #include "XlsxReadBack.h"
 
 namespace {

@@ -16,10 +16,10 @@
 #include <algorithm>
 #include <iostream>
 
-#include "AutomationRegistry.h"
+#include "export/AutomationRegistry.h"
 #include "ExportTestSupport.h"
-#include "RosterExport.h"
-#include "SpreadsheetApplication.h"
+#include "export/RosterExport.h"
+#include "export/SpreadsheetApplication.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
-#include "AutomationError.h"
-#include "AutomationObject.h"
-#include "AutomationRegistry.h"
+#include "export/AutomationError.h"
+#include "export/AutomationObject.h"
+#include "export/AutomationRegistry.h"
 
 struct RecordedCall
 {

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "DelimitedText.h"
+#include "export/DelimitedText.h"
 #include "ExportTestSupport.h"
-#include "RosterExport.h"
+#include "export/RosterExport.h"
 
 namespace {
 

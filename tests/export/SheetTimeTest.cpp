@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "SheetTime.h"
+#include "export/SheetTime.h"
 
 namespace {
 

@@ -11,13 +11,13 @@
 #include <QObject>
 #include <QTemporaryDir>
 
-#include "AutomationError.h"
-#include "AutomationObject.h"
-#include "AutomationRegistry.h"
+#include "export/AutomationError.h"
+#include "export/AutomationObject.h"
+#include "export/AutomationRegistry.h"
 #include "ExportTestSupport.h"
-#include "RosterExport.h"
-#include "SpreadsheetApplication.h"
-#include "TExcel.h"
+#include "export/RosterExport.h"
+#include "export/SpreadsheetApplication.h"
+#include "export/TExcel.h"
 #include "XlsxReadBack.h"
 #include "FakeDesk.h"
 #include "RecordingAutomation.h"

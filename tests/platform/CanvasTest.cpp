@@ -2,8 +2,8 @@
 
 #include <QImage>
 
-#include "Canvas.h"
-#include "CanvasImage.h"
+#include "platform/Canvas.h"
+#include "support/CanvasImage.h"
 
 namespace {
 

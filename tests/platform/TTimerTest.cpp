@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TTimer.h"
+#include "platform/TTimer.h"
 
 namespace {
 

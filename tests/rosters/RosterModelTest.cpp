@@ -2,7 +2,7 @@
 
 #include <QSignalSpy>
 
-#include "RosterModel.h"
+#include "rosters/RosterModel.h"
 
 namespace {
 

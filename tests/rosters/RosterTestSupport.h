@@ -6,11 +6,11 @@
 #include <QImage>
 #include <QTest>
 
-#include "CanvasImage.h"
-#include "PlayingTimeLedger.h"
-#include "ScriptedTicks.h"
-#include "TCheckListBox.h"
-#include "TeamRoster.h"
+#include "support/CanvasImage.h"
+#include "timing/PlayingTimeLedger.h"
+#include "support/ScriptedTicks.h"
+#include "rosters/TCheckListBox.h"
+#include "rosters/TeamRoster.h"
 
 inline QRgb Rgb(TColor color)
 {

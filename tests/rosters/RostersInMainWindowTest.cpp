@@ -4,13 +4,13 @@
 #include <QTest>
 #include <tuple>
 
-#include "MainWindowFixture.h"
-#include "RecordedReports.h"
-#include "TCheckListBox.h"
-#include "TPanel.h"
-#include "TSpeedButton.h"
-#include "TeamFile.h"
-#include "TeamRoster.h"
+#include "support/MainWindowFixture.h"
+#include "support/RecordedReports.h"
+#include "rosters/TCheckListBox.h"
+#include "platform/TPanel.h"
+#include "platform/TSpeedButton.h"
+#include "rosters/TeamFile.h"
+#include "rosters/TeamRoster.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "TeamFile.h"
-#include "TextEncoding.h"
+#include "rosters/TeamFile.h"
+#include "rosters/TextEncoding.h"
 
 using namespace std::string_literals;
 

@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <functional>
 
-#include "Canvas.h"
+#include "platform/Canvas.h"
 
 using CanvasPaint = std::function<void(Canvas &)>;
 

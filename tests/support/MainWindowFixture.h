@@ -18,12 +18,12 @@
 #include <memory>
 
 #include "ScriptedTicks.h"
-#include "TFormMain.h"
-#include "TDigit.h"
-#include "TFrameClock.h"
-#include "TLbSpeedButton.h"
-#include "TSpeedButton.h"
-#include "TTimer.h"
+#include "app/TFormMain.h"
+#include "clock/TDigit.h"
+#include "clock/TFrameClock.h"
+#include "buttons/TLbSpeedButton.h"
+#include "platform/TSpeedButton.h"
+#include "platform/TTimer.h"
 #include "TempSettings.h"
 
 class MainWindowFixture : public ::testing::Test

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <gmock/gmock.h>
 
-#include "Fonts.h"
+#include "platform/Fonts.h"
 
 int main(int argc, char **argv)
 {

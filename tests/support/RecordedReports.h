@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "TApplication.h"
+#include "app/TApplication.h"
 
 class RecordedReports
 {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <deque>
 
-#include "TickSource.h"
+#include "platform/TickSource.h"
 
 class ScriptedTicks
 {

@@ -7,13 +7,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "GameControls.h"
-#include "MainWindowFixture.h"
-#include "RecordedReports.h"
-#include "TCheckListBox.h"
-#include "TDigit.h"
-#include "TSpeedButton.h"
-#include "TeamRoster.h"
+#include "timing/GameControls.h"
+#include "support/MainWindowFixture.h"
+#include "support/RecordedReports.h"
+#include "rosters/TCheckListBox.h"
+#include "clock/TDigit.h"
+#include "platform/TSpeedButton.h"
+#include "rosters/TeamRoster.h"
 
 namespace {
 

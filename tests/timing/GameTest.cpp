@@ -5,18 +5,18 @@
 
 #include <QTest>
 
-#include "GameControls.h"
-#include "ScriptedTicks.h"
-#include "TCheckListBox.h"
-#include "TDigit.h"
-#include "TFormMain.h"
-#include "TFrameClock.h"
-#include "TLbSpeedButton.h"
-#include "TSpeedButton.h"
-#include "TTimer.h"
-#include "TeamRoster.h"
-#include "MainWindowFixture.h"
-#include "RecordedReports.h"
+#include "timing/GameControls.h"
+#include "support/ScriptedTicks.h"
+#include "rosters/TCheckListBox.h"
+#include "clock/TDigit.h"
+#include "app/TFormMain.h"
+#include "clock/TFrameClock.h"
+#include "buttons/TLbSpeedButton.h"
+#include "platform/TSpeedButton.h"
+#include "platform/TTimer.h"
+#include "rosters/TeamRoster.h"
+#include "support/MainWindowFixture.h"
+#include "support/RecordedReports.h"
 
 namespace {
 

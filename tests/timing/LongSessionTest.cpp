@@ -26,14 +26,14 @@
 #include <random>
 #include <string>
 
-#include "MainWindowFixture.h"
-#include "TCheckListBox.h"
-#include "TDigit.h"
-#include "TFormMain.h"
-#include "TFrameClock.h"
-#include "TLbSpeedButton.h"
-#include "TSpeedButton.h"
-#include "TTimer.h"
+#include "support/MainWindowFixture.h"
+#include "rosters/TCheckListBox.h"
+#include "clock/TDigit.h"
+#include "app/TFormMain.h"
+#include "clock/TFrameClock.h"
+#include "buttons/TLbSpeedButton.h"
+#include "platform/TSpeedButton.h"
+#include "platform/TTimer.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define QUINTORA_SANITIZED 1

@@ -4,8 +4,8 @@
 #include <set>
 #include <utility>
 
-#include "PlayingTimeLedger.h"
-#include "ScriptedTicks.h"
+#include "timing/PlayingTimeLedger.h"
+#include "support/ScriptedTicks.h"
 
 namespace {
 

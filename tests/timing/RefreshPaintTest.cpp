@@ -9,15 +9,15 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include "PaintCounter.h"
-#include "ScriptedTicks.h"
-#include "TCheckListBox.h"
-#include "TFormMain.h"
-#include "TFrameClock.h"
-#include "TLbSpeedButton.h"
-#include "TSpeedButton.h"
-#include "TTimer.h"
-#include "MainWindowFixture.h"
+#include "clock/PaintCounter.h"
+#include "support/ScriptedTicks.h"
+#include "rosters/TCheckListBox.h"
+#include "app/TFormMain.h"
+#include "clock/TFrameClock.h"
+#include "buttons/TLbSpeedButton.h"
+#include "platform/TSpeedButton.h"
+#include "platform/TTimer.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 
