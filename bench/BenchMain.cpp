@@ -2,6 +2,7 @@
 // widget benchmarks paint exactly as the program does, without a display.
 
 #include <QApplication>
+
 #include <benchmark/benchmark.h>
 
 #include "platform/Fonts.h"

@@ -1,7 +1,7 @@
-#include <benchmark/benchmark.h>
-
 #include <QImage>
 #include <QWidget>
+
+#include <benchmark/benchmark.h>
 
 #include "buttons/TLbSpeedButton.h"
 

@@ -1,8 +1,8 @@
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+
+#include <benchmark/benchmark.h>
 
 #include "AllocationCounter.h"
 #include "clock/TDigit.h"
@@ -12,7 +12,10 @@
 namespace {
 
 std::uint32_t g_clockNow = 0;
-std::uint32_t ClockBenchTick() { return g_clockNow; }
+std::uint32_t ClockBenchTick()
+{
+    return g_clockNow;
+}
 
 void SetUpClockDigit(TDigit &digit)
 {

@@ -6,7 +6,10 @@
 namespace {
 
 std::uint32_t g_now = 0;
-std::uint32_t BenchTick() { return g_now; }
+std::uint32_t BenchTick()
+{
+    return g_now;
+}
 
 // One 200 ms refresh with every line of two full teams on court.
 void BM_LedgerRefresh2x50OnCourt(benchmark::State &state)

@@ -1,12 +1,12 @@
-#include <benchmark/benchmark.h>
-
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "timing/PlayingTimeLedger.h"
+#include <benchmark/benchmark.h>
+
 #include "rosters/TCheckListBox.h"
 #include "rosters/TeamFile.h"
 #include "rosters/TeamRoster.h"
+#include "timing/PlayingTimeLedger.h"
 
 namespace {
 
@@ -15,7 +15,9 @@ QString WriteTeamFile(const QTemporaryDir &dir, int lines)
 {
     QByteArray bytes;
     for (int i = 0; i < lines; ++i)
-        bytes += QByteArray::number(i % 100).rightJustified(2, ' ') + " J\xFCrgen M\xFCller-Wei\xDF" "enborn\r\n";
+        bytes += QByteArray::number(i % 100).rightJustified(2, ' ')
+            + " J\xFCrgen M\xFCller-Wei\xDF"
+              "enborn\r\n";
     const QString path = dir.filePath(QStringLiteral("team.txt"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())

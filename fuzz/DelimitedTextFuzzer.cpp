@@ -12,11 +12,11 @@
 // UTF-16) and whether a second split uses a delimiter and quote taken from
 // the input.
 
-#include <cstdint>
-#include <cstdlib>
-
 #include <QString>
 #include <QStringList>
+
+#include <cstdint>
+#include <cstdlib>
 
 #include "export/DelimitedText.h"
 
@@ -47,10 +47,8 @@ QString MakeText(std::uint8_t mode, const std::uint8_t *data, std::size_t size)
 {
     const char *bytes = reinterpret_cast<const char *>(data);
     switch (mode % 3) {
-    case 0:
-        return QString::fromLatin1(bytes, qsizetype(size));
-    case 1:
-        return QString::fromUtf8(bytes, qsizetype(size));
+    case 0: return QString::fromLatin1(bytes, qsizetype(size));
+    case 1: return QString::fromUtf8(bytes, qsizetype(size));
     default: {
         QString text;
         for (std::size_t i = 0; i + 1 < size; i += 2)

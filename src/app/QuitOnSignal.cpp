@@ -2,6 +2,7 @@
 
 #include <QSocketNotifier>
 #include <QWidget>
+
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>

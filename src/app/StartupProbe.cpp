@@ -67,7 +67,8 @@ public:
 private:
     void Report()
     {
-        const auto sinceMain = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - g_mainEntered);
+        const auto sinceMain =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - g_mainEntered);
         const std::optional<double> sinceProcess = MillisecondsSinceProcessStart();
         QFile file(m_path);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -1,6 +1,7 @@
 #include "app/TApplication.h"
 
 #include <QMessageBox>
+
 #include <utility>
 
 #include "app/AppIdentity.h"

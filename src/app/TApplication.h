@@ -4,6 +4,7 @@
 // and the program goes on.
 
 #include <QApplication>
+
 #include <functional>
 #include <stdexcept>
 

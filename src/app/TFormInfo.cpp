@@ -10,25 +10,24 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "platform/AnchorKeeper.h"
+#include <algorithm>
+
 #include "app/AppIdentity.h"
+#include "platform/AnchorKeeper.h"
 #include "platform/Canvas.h"
 #include "platform/TBevel.h"
 #include "platform/TImage.h"
 #include "platform/TLabel.h"
 #include "platform/TShape.h"
 
-#include <algorithm>
-
 namespace {
 
-const char *const AboutText =
-    "Quintora ist eine Spieluhr f\u00fcr Basketball.\n"
-    "\n"
-    "Sie zeigt die Spielzeit gro\u00df an und z\u00e4hlt f\u00fcr jeden "
-    "Spieler, wie lange er auf dem Feld stand. Gewechselt wird bei "
-    "angehaltener Uhr; die Spielzeiten lassen sich in eine Tabelle "
-    "\u00fcbertragen.";
+const char *const AboutText = "Quintora ist eine Spieluhr f\u00fcr Basketball.\n"
+                              "\n"
+                              "Sie zeigt die Spielzeit gro\u00df an und z\u00e4hlt f\u00fcr jeden "
+                              "Spieler, wie lange er auf dem Feld stand. Gewechselt wird bei "
+                              "angehaltener Uhr; die Spielzeiten lassen sich in eine Tabelle "
+                              "\u00fcbertragen.";
 
 // Decoded by the JPEG plugin (libjpeg).  A picture that cannot be read
 // leaves the frame empty rather than stopping the dialog.

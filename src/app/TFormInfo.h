@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QUrl>
+
 #include <functional>
 
 class AnchorKeeper;

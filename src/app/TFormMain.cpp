@@ -1,10 +1,10 @@
 #include "app/TFormMain.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QAbstractItemView>
-#include <QCompleter>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -13,24 +13,24 @@
 #include <QStatusBar>
 #include <QUrl>
 
-#include "platform/AnchorKeeper.h"
 #include "app/AppIdentity.h"
+#include "app/TApplication.h"
+#include "app/WindowFrameKeeper.h"
+#include "buttons/TLbSpeedButton.h"
+#include "clock/TFrameClock.h"
 #include "export/AutomationRegistry.h"
-#include "platform/Canvas.h"
 #include "export/DesktopDelivery.h"
 #include "export/RosterExport.h"
 #include "export/SpreadsheetApplication.h"
-#include "app/TApplication.h"
 #include "export/TExcel.h"
-#include "timing/GameControls.h"
-#include "clock/TFrameClock.h"
-#include "buttons/TLbSpeedButton.h"
-#include "platform/TTimer.h"
+#include "platform/AnchorKeeper.h"
+#include "platform/Canvas.h"
 #include "platform/TLabel.h"
 #include "platform/TPanel.h"
 #include "platform/TSpeedButton.h"
+#include "platform/TTimer.h"
 #include "rosters/TeamRoster.h"
-#include "app/WindowFrameKeeper.h"
+#include "timing/GameControls.h"
 
 namespace {
 
@@ -134,7 +134,8 @@ void TFormMain::BuildLayout()
     // The program's own spreadsheet application answers to "Excel.Application";
     // it saves each export's workbook and opens it with the desktop's program.
     if (!AutomationRegistry::Process().IsRegistered(QLatin1String(TExcel::ProgId)))
-        RegisterSpreadsheetProvider(AutomationRegistry::Process(), DesktopDelivery::Actions(&TApplication::ShowException));
+        RegisterSpreadsheetProvider(AutomationRegistry::Process(),
+                                    DesktopDelivery::Actions(&TApplication::ShowException));
 
     BuildGameControls();
 
@@ -239,9 +240,12 @@ void TFormMain::BuildGameControls()
     bPause = GameControls->bPause;
     bReset = GameControls->bReset;
     TimerList = GameControls->TimerList;
-    connect(bSTART, &TLbSpeedButton::OnClick, this, [this](QObject *sender) { Reported([&] { bSTART_STOPClick(sender); }); });
-    connect(bPause, &TLbSpeedButton::OnClick, this, [this](QObject *sender) { Reported([&] { bSTART_STOPClick(sender); }); });
-    connect(bReset, &TLbSpeedButton::OnClick, this, [this](QObject *sender) { Reported([&] { bResetClick(sender); }); });
+    connect(bSTART, &TLbSpeedButton::OnClick, this,
+            [this](QObject *sender) { Reported([&] { bSTART_STOPClick(sender); }); });
+    connect(bPause, &TLbSpeedButton::OnClick, this,
+            [this](QObject *sender) { Reported([&] { bSTART_STOPClick(sender); }); });
+    connect(bReset, &TLbSpeedButton::OnClick, this,
+            [this](QObject *sender) { Reported([&] { bResetClick(sender); }); });
     m_panel1Anchors->Place(bSTART, TGameControls::StartBounds, akLeft | akTop);
     m_panel1Anchors->Place(bPause, TGameControls::PauseBounds, akLeft | akTop);
     m_panel1Anchors->Place(bReset, TGameControls::ResetBounds, akTop | akRight);
@@ -378,15 +382,17 @@ void TFormMain::BuildRosters()
     };
     // Each line: the shirt number right-aligned in two characters, a blank, the name.
     Command1 = makeRoster(1, "Command1",
-                          {QStringLiteral(" 4 Tom Wagner"), QStringLiteral(" 5 Jens Richter"), QStringLiteral(" 6 Kai Neumann"),
-                           QStringLiteral(" 7 Ben Schulz"), QStringLiteral(" 8 Lars Becker"), QStringLiteral(" 9 Sven Koch"),
-                           QStringLiteral("10 Marco Wolf"), QStringLiteral("11 Uwe Zimmermann"), QStringLiteral("12 Jörg Krämer"),
-                           QStringLiteral("18 Till Schneider")});
+                          {QStringLiteral(" 4 Tom Wagner"), QStringLiteral(" 5 Jens Richter"),
+                           QStringLiteral(" 6 Kai Neumann"), QStringLiteral(" 7 Ben Schulz"),
+                           QStringLiteral(" 8 Lars Becker"), QStringLiteral(" 9 Sven Koch"),
+                           QStringLiteral("10 Marco Wolf"), QStringLiteral("11 Uwe Zimmermann"),
+                           QStringLiteral("12 Jörg Krämer"), QStringLiteral("18 Till Schneider")});
     Command2 = makeRoster(2, "Command2",
-                          {QStringLiteral(" 4 Peter Krause"), QStringLiteral(" 5 Dirk Lehmann"), QStringLiteral(" 6 Rolf Hartmann"),
-                           QStringLiteral(" 7 Frank Braun"), QStringLiteral(" 8 Ralf Schmitt"), QStringLiteral(" 9 Olaf Lange"),
-                           QStringLiteral("10 Heiko Vogel"), QStringLiteral("11 Timo Berger"), QStringLiteral("12 Nils Franke"),
-                           QStringLiteral("13 Sascha Roth")});
+                          {QStringLiteral(" 4 Peter Krause"), QStringLiteral(" 5 Dirk Lehmann"),
+                           QStringLiteral(" 6 Rolf Hartmann"), QStringLiteral(" 7 Frank Braun"),
+                           QStringLiteral(" 8 Ralf Schmitt"), QStringLiteral(" 9 Olaf Lange"),
+                           QStringLiteral("10 Heiko Vogel"), QStringLiteral("11 Timo Berger"),
+                           QStringLiteral("12 Nils Franke"), QStringLiteral("13 Sascha Roth")});
     // The right roster comes first in the tab order.
     QWidget::setTabOrder(Command2, Command1);
 

@@ -7,14 +7,15 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+
 #include <functional>
 #include <optional>
 
-#include "timing/PlayingTimeLedger.h"
-#include "rosters/TCheckListBox.h"
-#include "platform/TickSource.h"
 #include "app/WindowGeometryStore.h"
 #include "app/WindowPlacement.h"
+#include "platform/TickSource.h"
+#include "rosters/TCheckListBox.h"
+#include "timing/PlayingTimeLedger.h"
 
 class AnchorKeeper;
 class QFileDialog;

@@ -60,8 +60,7 @@ bool WindowFrameKeeper::eventFilter(QObject *watched, QEvent *event)
             if (m_shown)
                 LookAtFrame();
             break;
-        default:
-            break;
+        default: break;
         }
     }
     return QObject::eventFilter(watched, event);

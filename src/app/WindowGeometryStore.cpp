@@ -2,14 +2,14 @@
 
 #include <QFileInfo>
 #include <QSettings>
+
 #include <limits>
 
 #include "app/AppIdentity.h"
 
 WindowGeometryStore::WindowGeometryStore(QString applicationName)
     : m_applicationName(std::move(applicationName))
-{
-}
+{ }
 
 namespace {
 

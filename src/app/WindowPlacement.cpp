@@ -6,8 +6,7 @@ WindowPlacement::WindowPlacement(const Wish &wish, QSize designClientSize, QRect
                            wish.designHeight ? designClientSize.height() : wish.frame.height())
                          .boundedTo(wish.frame.size()))
     , m_screenArea(screenArea)
-{
-}
+{ }
 
 QSize WindowPlacement::OuterSize(const QMargins &margins) const
 {

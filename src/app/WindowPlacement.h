@@ -10,6 +10,7 @@
 #include <QMargins>
 #include <QRect>
 #include <QSize>
+
 #include <optional>
 
 class WindowPlacement

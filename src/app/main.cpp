@@ -2,17 +2,18 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+
 #include <cstring>
 #include <iostream>
 
 #include "app/AppIdentity.h"
 #include "app/ApplicationIcon.h"
-#include "platform/Fonts.h"
-#include "app/TApplication.h"
 #include "app/QuitOnSignal.h"
 #include "app/StartupProbe.h"
+#include "app/TApplication.h"
 #include "app/TFormInfo.h"
 #include "app/TFormMain.h"
+#include "platform/Fonts.h"
 
 int main(int argc, char *argv[])
 {

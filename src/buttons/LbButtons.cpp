@@ -149,8 +149,7 @@ void DrawFrame(Canvas &canvas, const TLbButtonFace &f, bool down, TColor faceCol
         canvas.MoveTo(4, H - 1);
         canvas.LineTo(W - 5, H - 1);
         return;
-    case bsShape:
-        return;
+    case bsShape: return;
     }
 }
 
@@ -230,16 +229,13 @@ void DrawButtonFace(Canvas &canvas, const TLbButtonFace &f)
         switch (f.Style) {
         case bsNormal:
         case bsEncarta:
-        case bsOld:
-            canvas.FillRect(-1, -1, W + 1, H + 1);
-            break;
+        case bsOld: canvas.FillRect(-1, -1, W + 1, H + 1); break;
         case bsModern:
             FillGradientBands(canvas, f.LightColor, faceColor, 2, 2, W - 2, H / 4 + S);
             FillGradientBands(canvas, faceColor, f.LightColor, 2, H / 4 + S, W - 2, H - 1);
             break;
         case bsQuicken:
-        case bsShape:
-            break;
+        case bsShape: break;
         }
     }
     canvas.SetBrushClear(true);
@@ -368,8 +364,7 @@ TLbColorPreset ApplyColorStyle(TLbColorStyle value)
         p.HotTrackColor = hot;
     };
     switch (value) {
-    case lcsCustom:
-        break;
+    case lcsCustom: break;
     case lcsGold:
         set(0x00C0C0, 0x00FFFF, 0x008080, clNone, 0x00DFDF);
         p.IsModern = true;
@@ -402,9 +397,7 @@ TLbColorPreset ApplyColorStyle(TLbColorStyle value)
         set(0xECCE94, 0xFCE6D4, 0x000000, clNone, clNone);
         p.IsModern = true;
         break;
-    case lcsDefault:
-        set(clBtnFace, 0xFFFFFF, 0x808080, clNone, clNone);
-        break;
+    case lcsDefault: set(clBtnFace, 0xFFFFFF, 0x808080, clNone, clNone); break;
     case lcsQuicken:
         set(0x603000, 0xC0C0C0, 0xC0C0C0, 0xAD6529, 0xCEAE9C);
         p.IsQuicken = true;

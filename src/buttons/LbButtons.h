@@ -3,12 +3,12 @@
 // DrawButtonFace paints one complete face from plain values; it keeps no
 // state, so the button can compose a fresh face on every paint.
 
-#include "platform/Canvas.h"
-#include "platform/TColor.h"
-
 #include <QFont>
 #include <QImage>
 #include <QString>
+
+#include "platform/Canvas.h"
+#include "platform/TColor.h"
 
 enum TLbSpeedButtonStyle : int { bsNormal, bsEncarta, bsModern, bsOld, bsShape, bsQuicken };
 enum TLbSpeedButtonLayout : int { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
@@ -46,7 +46,7 @@ struct TLbButtonFace
     int Height = 0;
     int FadeLevel = 0; // weight of HotTrackColor in eighths, 0..8
     int NumGlyphs = 0;
-    QImage Glyph;      // strip of NumGlyphs cells: up, disabled, pressed, hot
+    QImage Glyph; // strip of NumGlyphs cells: up, disabled, pressed, hot
     bool Down = false;
     bool MouseInside = false;
     bool Transparent = false;

@@ -1,7 +1,5 @@
 #include "buttons/TLbSpeedButton.h"
 
-#include "platform/TPanel.h"
-
 #include <QAction>
 #include <QEnterEvent>
 #include <QIcon>
@@ -10,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcutEvent>
+
+#include "platform/TPanel.h"
 
 TLbSpeedButton::TLbSpeedButton(QWidget *parent)
     : QWidget(parent)
@@ -441,8 +441,7 @@ bool TLbSpeedButton::event(QEvent *event)
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QWidget::event(event);
 }
@@ -626,12 +625,10 @@ void TLbSpeedButton::StopFadeThread()
         // Parking is counted: wake until it no longer is parked.
         while (thread->Suspended())
             thread->Resume();
-    } catch (...) {
-    }
+    } catch (...) { }
     try {
         thread->Terminate();
         thread->WaitFor();
         thread.reset();
-    } catch (...) {
-    }
+    } catch (...) { }
 }

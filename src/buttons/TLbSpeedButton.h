@@ -6,10 +6,6 @@
 // colour presets.  The face is composed off-screen and copied in one go;
 // pixels of the key colour stay see-through, so the widget is not opaque.
 
-#include "platform/AnchorKeeper.h"
-#include "buttons/LbButtons.h"
-#include "buttons/TLbButtonThread.h"
-
 #include <QAction>
 #include <QImage>
 #include <QMenu>
@@ -18,6 +14,10 @@
 
 #include <functional>
 #include <memory>
+
+#include "buttons/LbButtons.h"
+#include "buttons/TLbButtonThread.h"
+#include "platform/AnchorKeeper.h"
 
 class QShortcutEvent;
 

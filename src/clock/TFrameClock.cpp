@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "platform/Canvas.h"
 #include "clock/TDigit.h"
+#include "platform/Canvas.h"
 #include "platform/TLabel.h"
 #include "platform/TTimer.h"
 

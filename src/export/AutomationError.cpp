@@ -3,8 +3,7 @@
 AutomationError::AutomationError(std::uint32_t code, const QString &message)
     : std::runtime_error(message.toStdString())
     , m_code(code)
-{
-}
+{ }
 
 AutomationError AutomationError::UnknownName(const QString &memberName)
 {

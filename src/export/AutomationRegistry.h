@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QString>
+
 #include <functional>
 
 #include "export/OleVariant.h"

@@ -6,12 +6,9 @@
 QString InvokeKindName(InvokeKind kind)
 {
     switch (kind) {
-    case InvokeKind::Get:
-        return QStringLiteral("get");
-    case InvokeKind::Put:
-        return QStringLiteral("put");
-    case InvokeKind::Method:
-        return QStringLiteral("method");
+    case InvokeKind::Get: return QStringLiteral("get");
+    case InvokeKind::Put: return QStringLiteral("put");
+    case InvokeKind::Method: return QStringLiteral("method");
     }
     return QString();
 }
@@ -48,17 +45,12 @@ std::int32_t *OleVariant::IntRef() const
 QString OleVariant::ToString() const
 {
     switch (type()) {
-    case Type::String:
-        return std::get<QString>(m_value);
+    case Type::String: return std::get<QString>(m_value);
     case Type::Int32:
-    case Type::Int32ByRef:
-        return QString::number(ToInt());
-    case Type::Bool:
-        return std::get<bool>(m_value) ? QStringLiteral("True") : QStringLiteral("False");
-    case Type::Empty:
-        return QString();
-    case Type::Object:
-        break;
+    case Type::Int32ByRef: return QString::number(ToInt());
+    case Type::Bool: return std::get<bool>(m_value) ? QStringLiteral("True") : QStringLiteral("False");
+    case Type::Empty: return QString();
+    case Type::Object: break;
     }
     throw AutomationError::FromCode(AutomationError::TypeMismatchCode);
 }
@@ -101,18 +93,12 @@ OleVariant OleVariant::Invoke(const QString &name, InvokeKind kind, const OleArg
 QString OleVariant::Describe() const
 {
     switch (type()) {
-    case Type::Empty:
-        return QStringLiteral("EMPTY");
-    case Type::Int32:
-        return QStringLiteral("I4 %1").arg(ToInt());
-    case Type::Int32ByRef:
-        return QStringLiteral("I4& %1").arg(ToInt());
-    case Type::String:
-        return QStringLiteral("BSTR \"%1\"").arg(std::get<QString>(m_value));
-    case Type::Bool:
-        return std::get<bool>(m_value) ? QStringLiteral("BOOL true") : QStringLiteral("BOOL false");
-    case Type::Object:
-        return QStringLiteral("DISPATCH");
+    case Type::Empty: return QStringLiteral("EMPTY");
+    case Type::Int32: return QStringLiteral("I4 %1").arg(ToInt());
+    case Type::Int32ByRef: return QStringLiteral("I4& %1").arg(ToInt());
+    case Type::String: return QStringLiteral("BSTR \"%1\"").arg(std::get<QString>(m_value));
+    case Type::Bool: return std::get<bool>(m_value) ? QStringLiteral("BOOL true") : QStringLiteral("BOOL false");
+    case Type::Object: return QStringLiteral("DISPATCH");
     }
     return QString();
 }

@@ -6,6 +6,7 @@
 // destroying or clearing it drops that reference.
 
 #include <QString>
+
 #include <cstdint>
 #include <memory>
 #include <variant>
@@ -16,10 +17,9 @@ class OleVariant;
 using AutomationRef = std::shared_ptr<AutomationObject>;
 using OleArgs = std::vector<OleVariant>;
 
-enum class InvokeKind
-{
-    Get,    // a call whose result the caller uses (property get or method)
-    Put,    // a property assignment: the last argument is the value
+enum class InvokeKind {
+    Get, // a call whose result the caller uses (property get or method)
+    Put, // a property assignment: the last argument is the value
     Method, // a call whose result the caller drops
 };
 
@@ -28,8 +28,7 @@ QString InvokeKindName(InvokeKind kind);
 class OleVariant
 {
 public:
-    enum class Type
-    {
+    enum class Type {
         Empty,
         Int32,
         Int32ByRef,
@@ -39,9 +38,15 @@ public:
     };
 
     OleVariant() = default;
-    OleVariant(std::int32_t value) : m_value(value) {}
-    OleVariant(bool value) : m_value(value) {}
-    OleVariant(const QString &value) : m_value(value) {}
+    OleVariant(std::int32_t value)
+        : m_value(value)
+    { }
+    OleVariant(bool value)
+        : m_value(value)
+    { }
+    OleVariant(const QString &value)
+        : m_value(value)
+    { }
     OleVariant(AutomationRef object);
     // A character pointer would silently become a Boolean.
     OleVariant(const char *) = delete;

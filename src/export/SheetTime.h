@@ -5,6 +5,7 @@
 // and seconds of two digits below 60.  QtCore only.
 
 #include <QStringView>
+
 #include <optional>
 
 namespace SheetTime {

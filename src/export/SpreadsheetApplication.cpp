@@ -13,7 +13,10 @@ struct Conversation
     std::shared_ptr<SpreadsheetApplication> application;
     int client;
 
-    Conversation(std::shared_ptr<SpreadsheetApplication> app, int id) : application(std::move(app)), client(id) {}
+    Conversation(std::shared_ptr<SpreadsheetApplication> app, int id)
+        : application(std::move(app))
+        , client(id)
+    { }
     Conversation(const Conversation &) = delete;
     Conversation &operator=(const Conversation &) = delete;
     ~Conversation() { application->ReleaseClient(client); }
@@ -58,7 +61,10 @@ class ColumnsObject : public AutomationObject
 {
 public:
     ColumnsObject(ConversationRef conversation, int workbook, std::pair<int, int> columns)
-        : m_conversation(std::move(conversation)), m_workbook(workbook), m_columns(columns) {}
+        : m_conversation(std::move(conversation))
+        , m_workbook(workbook)
+        , m_columns(columns)
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -80,7 +86,10 @@ class SelectionObject : public AutomationObject
 {
 public:
     SelectionObject(ConversationRef conversation, int workbook, std::pair<int, int> columns)
-        : m_conversation(std::move(conversation)), m_workbook(workbook), m_columns(columns) {}
+        : m_conversation(std::move(conversation))
+        , m_workbook(workbook)
+        , m_columns(columns)
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -102,7 +111,9 @@ class AllCellsObject : public AutomationObject
 {
 public:
     AllCellsObject(ConversationRef conversation, int workbook)
-        : m_conversation(std::move(conversation)), m_workbook(workbook) {}
+        : m_conversation(std::move(conversation))
+        , m_workbook(workbook)
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -122,7 +133,9 @@ private:
 class WorkbooksObject : public AutomationObject
 {
 public:
-    explicit WorkbooksObject(ConversationRef conversation) : m_conversation(std::move(conversation)) {}
+    explicit WorkbooksObject(ConversationRef conversation)
+        : m_conversation(std::move(conversation))
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -147,7 +160,9 @@ private:
 class ApplicationObject : public AutomationObject
 {
 public:
-    explicit ApplicationObject(ConversationRef conversation) : m_conversation(std::move(conversation)) {}
+    explicit ApplicationObject(ConversationRef conversation)
+        : m_conversation(std::move(conversation))
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -191,22 +206,17 @@ private:
         const int column = args[1].ToInt();
         if (!Worksheet::IsCell(row, column))
             throw AutomationError::Exception(
-                QStringLiteral("Die Zelle in Zeile %1, Spalte %2 liegt außerhalb des Tabellenblatts.").arg(row).arg(column));
+                QStringLiteral("Die Zelle in Zeile %1, Spalte %2 liegt außerhalb des Tabellenblatts.")
+                    .arg(row)
+                    .arg(column));
         const OleVariant &value = args[2];
         switch (value.type()) {
         case OleVariant::Type::Int32:
-        case OleVariant::Type::Int32ByRef:
-            workbook.sheet.SetCell(row, column, value.ToInt());
-            break;
-        case OleVariant::Type::Bool:
-            workbook.sheet.SetCell(row, column, value.ToBool());
-            break;
+        case OleVariant::Type::Int32ByRef: workbook.sheet.SetCell(row, column, value.ToInt()); break;
+        case OleVariant::Type::Bool: workbook.sheet.SetCell(row, column, value.ToBool()); break;
         case OleVariant::Type::String:
-        case OleVariant::Type::Empty:
-            workbook.sheet.SetCell(row, column, value.ToString());
-            break;
-        case OleVariant::Type::Object:
-            throw AutomationError::FromCode(AutomationError::TypeMismatchCode);
+        case OleVariant::Type::Empty: workbook.sheet.SetCell(row, column, value.ToString()); break;
+        case OleVariant::Type::Object: throw AutomationError::FromCode(AutomationError::TypeMismatchCode);
         }
         return OleVariant();
     }
@@ -218,8 +228,7 @@ private:
 
 SpreadsheetApplication::SpreadsheetApplication(WorkbookDelivery delivery)
     : m_delivery(std::move(delivery))
-{
-}
+{ }
 
 std::shared_ptr<SpreadsheetApplication> SpreadsheetApplication::Make(WorkbookDelivery delivery)
 {
@@ -283,7 +292,8 @@ void RegisterSpreadsheetProvider(AutomationRegistry &registry, DeliveryActions a
                            [actions](AutomationRegistry &owner, const QString &progId) -> AutomationRef {
                                auto application = SpreadsheetApplication::Make(WorkbookDelivery(actions));
                                if (!owner.IsRunning(progId))
-                                   owner.RegisterActiveObject(progId, [application] { return application->NewReference(); });
+                                   owner.RegisterActiveObject(progId,
+                                                              [application] { return application->NewReference(); });
                                return application->NewReference();
                            });
 }

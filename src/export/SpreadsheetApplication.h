@@ -17,6 +17,7 @@
 //   columns: AutoFit (method)
 
 #include <QString>
+
 #include <memory>
 #include <vector>
 

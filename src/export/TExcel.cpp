@@ -5,8 +5,7 @@
 TExcel::TExcel(QObject *owner, AutomationRegistry *registry)
     : QObject(owner)
     , m_registry(registry ? *registry : AutomationRegistry::Process())
-{
-}
+{ }
 
 TExcel::~TExcel() = default;
 

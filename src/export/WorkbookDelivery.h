@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QUrl>
+
 #include <functional>
 
 class Worksheet;

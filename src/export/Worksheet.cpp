@@ -1,6 +1,7 @@
 #include "export/Worksheet.h"
 
 #include <QList>
+
 #include <algorithm>
 
 QString Worksheet::DisplayText(const Value &value)

@@ -3,6 +3,7 @@
 // asked for, and the selection.  Rows and columns count from 1.  QtCore only.
 
 #include <QString>
+
 #include <cstdint>
 #include <map>
 #include <utility>

@@ -1,6 +1,7 @@
 #include "export/XlsxFile.h"
 
 #include <QFile>
+
 #include <xlsxwriter.h>
 
 #include "export/SheetTime.h"
@@ -24,8 +25,8 @@ QString Shortened(const QString &text)
     return text.left(length);
 }
 
-lxw_error WriteCell(lxw_worksheet *sheet, int row, int column, const Worksheet::Value &value,
-                    lxw_format *timeFormat, Result &result)
+lxw_error WriteCell(lxw_worksheet *sheet, int row, int column, const Worksheet::Value &value, lxw_format *timeFormat,
+                    Result &result)
 {
     const auto r = static_cast<lxw_row_t>(row - 1);
     const auto c = static_cast<lxw_col_t>(column - 1);

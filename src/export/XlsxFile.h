@@ -14,7 +14,7 @@ inline constexpr const char *SheetName = "Tabelle1";
 
 struct Result
 {
-    QString error;          // empty when the file was written
+    QString error; // empty when the file was written
     int shortenedTexts = 0; // texts cut to MaxTextLength
     bool ok() const { return error.isEmpty(); }
 };

@@ -47,7 +47,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Entry {
+    struct Entry
+    {
         QPointer<QWidget> widget;
         QRect designRect;
         Anchors anchors;

@@ -1,7 +1,8 @@
 #include "platform/Canvas.h"
 
-#include <QPen>
 #include <QFontMetrics>
+#include <QPen>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -256,8 +257,14 @@ void Canvas::LineTo(int x, int y)
         while (!(cx == x && cy == y)) {
             m_painter.fillRect(QRect(cx, cy, 1, 1), pen);
             const int e2 = 2 * err;
-            if (e2 >= dy) { err += dy; cx += sx; }
-            if (e2 <= dx) { err += dx; cy += sy; }
+            if (e2 >= dy) {
+                err += dy;
+                cx += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                cy += sy;
+            }
         }
     }
 }
@@ -267,7 +274,8 @@ void Canvas::TextOut(int x, int y, const QString &text)
     m_painter.setFont(m_font);
     const QFontMetrics metrics = m_painter.fontMetrics();
     if (!m_brushClear)
-        m_painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()), ToQColor(m_brushColor));
+        m_painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()),
+                           ToQColor(m_brushColor));
     m_painter.setPen(ToQColor(m_fontColor));
     m_painter.drawText(QPoint(x, y + metrics.ascent()), text);
     ApplyPen();

@@ -4,8 +4,6 @@
 // point but not its end point, and nothing is antialiased.  Every control
 // draws through this class so that the rules live in one place.
 
-#include "platform/TColor.h"
-
 #include <QBrush>
 #include <QFont>
 #include <QImage>
@@ -15,6 +13,8 @@
 #include <QRect>
 
 #include <array>
+
+#include "platform/TColor.h"
 
 // Pens and brushes kept from one paint to the next.  A Canvas built with one
 // switches colours by sharing the kept objects instead of building new ones,
@@ -29,8 +29,18 @@ public:
 
 private:
     static constexpr int Slots = 8;
-    struct PenSlot { QRgb rgb = 0; bool used = false; QPen pen; };
-    struct BrushSlot { QRgb rgb = 0; bool used = false; QBrush brush; };
+    struct PenSlot
+    {
+        QRgb rgb = 0;
+        bool used = false;
+        QPen pen;
+    };
+    struct BrushSlot
+    {
+        QRgb rgb = 0;
+        bool used = false;
+        QBrush brush;
+    };
     std::array<PenSlot, Slots> m_pens;
     std::array<BrushSlot, Slots> m_brushes;
     int m_nextPen = 0;
@@ -48,7 +58,7 @@ public:
     QPainter &Painter() { return m_painter; }
 
     void SetPenColor(TColor color);
-    void SetPenClear(bool clear);   // pen style clear: outlines are not drawn
+    void SetPenClear(bool clear); // pen style clear: outlines are not drawn
     void SetBrushColor(TColor color);
     void SetBrushClear(bool clear); // brush style clear: interiors are not filled
     TColor PenColor() const { return m_penColor; }
@@ -58,7 +68,10 @@ public:
 
     // Fills columns left..right-1 and rows top..bottom-1 with the brush.
     void FillRect(int left, int top, int right, int bottom);
-    void FillRect(const QRect &rect) { FillRect(rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()); }
+    void FillRect(const QRect &rect)
+    {
+        FillRect(rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height());
+    }
     // Outline on columns left and right-1, rows top and bottom-1 (pen), interior filled with the brush.
     void Rectangle(int left, int top, int right, int bottom);
     // Rectangle with corner ellipses of ellipseW x ellipseH; same edge rule as
@@ -70,7 +83,10 @@ public:
     // bottom-1: every pixel whose x + y is even, in the inverse of the brush
     // colour (the background it is drawn on), so it shows on any background.
     void DrawFocusRect(int left, int top, int right, int bottom);
-    void DrawFocusRect(const QRect &rect) { DrawFocusRect(rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1); }
+    void DrawFocusRect(const QRect &rect)
+    {
+        DrawFocusRect(rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1);
+    }
 
     void MoveTo(int x, int y) { m_penPos = QPoint(x, y); }
     // Draws from the pen position up to, not including, (x, y); the pen position becomes (x, y).

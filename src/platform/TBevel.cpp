@@ -6,8 +6,7 @@
 
 TBevel::TBevel(QWidget *parent)
     : QWidget(parent)
-{
-}
+{ }
 
 void TBevel::SetBevelStyle(Style style)
 {

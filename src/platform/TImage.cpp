@@ -4,8 +4,7 @@
 
 TImage::TImage(QWidget *parent)
     : QWidget(parent)
-{
-}
+{ }
 
 void TImage::SetPicture(const QImage &picture)
 {

@@ -1,9 +1,9 @@
 #pragma once
 // A label that can be transparent over its parent and reports clicks.
 
-#include "platform/TColor.h"
-
 #include <QLabel>
+
+#include "platform/TColor.h"
 
 class TLabel : public QLabel
 {

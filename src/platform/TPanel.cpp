@@ -1,8 +1,8 @@
 #include "platform/TPanel.h"
 
-#include "platform/Canvas.h"
-
 #include <QPainter>
+
+#include "platform/Canvas.h"
 
 TPanel::TPanel(QWidget *parent)
     : QWidget(parent)

@@ -1,9 +1,9 @@
 #pragma once
 // A plain panel: its colour behind its children and an optional outer bevel.
 
-#include "platform/TColor.h"
-
 #include <QWidget>
+
+#include "platform/TColor.h"
 
 class TPanel : public QWidget
 {

@@ -4,9 +4,9 @@
 // the rectangle is not its business, and nothing under it shows through
 // unless the brush is clear.
 
-#include "platform/TColor.h"
-
 #include <QWidget>
+
+#include "platform/TColor.h"
 
 class TShape : public QWidget
 {

@@ -12,4 +12,7 @@ using TickSource = std::function<std::uint32_t()>;
 // The system's monotonic clock in milliseconds, truncated to 32 bits.
 std::uint32_t SystemTickCount();
 
-inline TickSource SystemTickSource() { return &SystemTickCount; }
+inline TickSource SystemTickSource()
+{
+    return &SystemTickCount;
+}

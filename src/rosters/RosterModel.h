@@ -5,6 +5,7 @@
 
 #include <QAbstractListModel>
 #include <QStringList>
+
 #include <vector>
 
 class RosterModel : public QAbstractListModel

@@ -12,7 +12,11 @@ namespace {
 class CanvasScope
 {
 public:
-    CanvasScope(Canvas *&slot, Canvas &canvas) : m_slot(slot) { m_slot = &canvas; }
+    CanvasScope(Canvas *&slot, Canvas &canvas)
+        : m_slot(slot)
+    {
+        m_slot = &canvas;
+    }
     ~CanvasScope() { m_slot = nullptr; }
     CanvasScope(const CanvasScope &) = delete;
     CanvasScope &operator=(const CanvasScope &) = delete;
@@ -31,8 +35,7 @@ public:
     explicit LineDelegate(TCheckListBox *list)
         : QAbstractItemDelegate(list)
         , m_list(list)
-    {
-    }
+    { }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -160,7 +163,7 @@ void TCheckListBox::DrawLine(QPainter &painter, int index, const QRect &lineRect
     if (!enabled)
         canvas.SetFontColor(clGrayText);
     const TOwnerDrawState state = (selected ? odSelected : 0u) | (enabled ? 0u : odDisabled)
-                                  | (checked ? odChecked : 0u) | (focused ? odFocused : 0u);
+        | (checked ? odChecked : 0u) | (focused ? odFocused : 0u);
     {
         CanvasScope scope(m_canvas, canvas);
         if (m_onDrawItem) {

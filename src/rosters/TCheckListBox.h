@@ -6,12 +6,13 @@
 // disabled) and draws the dotted focus rectangle after it.  A click on a
 // check box, or Space on the selected line, toggles the check mark.
 
-#include "platform/Canvas.h"
-#include "rosters/RosterModel.h"
-#include "platform/TColor.h"
-
 #include <QListView>
+
 #include <functional>
+
+#include "platform/Canvas.h"
+#include "platform/TColor.h"
+#include "rosters/RosterModel.h"
 
 enum TOwnerDrawStateFlag : unsigned {
     odSelected = 1,

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+
 #include <stdexcept>
 #include <string_view>
 #include <vector>

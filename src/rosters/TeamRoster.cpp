@@ -1,11 +1,11 @@
 #include "rosters/TeamRoster.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "platform/Canvas.h"
 #include "rosters/TCheckListBox.h"
 #include "rosters/TeamFile.h"
-
-#include <algorithm>
-#include <climits>
 
 void TeamRoster::ApplyDesign(TCheckListBox &list, TeamIndex team)
 {

@@ -2,10 +2,10 @@
 // What makes a check list a team roster: its look, the drawing of a line
 // with the player's playing time beside it, and loading a team file.
 
-#include "timing/PlayingTimeLedger.h"
-
 #include <QRect>
 #include <QString>
+
+#include "timing/PlayingTimeLedger.h"
 
 class QWidget;
 class TCheckListBox;

@@ -3,6 +3,7 @@
 // write) and Windows-1252 (what editors on Windows write for German text).
 
 #include <QString>
+
 #include <string_view>
 
 namespace TextEncoding {

@@ -1,11 +1,11 @@
 #include "timing/GameControls.h"
 
-#include "timing/ButtonKey.h"
-#include "platform/Canvas.h"
-#include "rosters/TCheckListBox.h"
-#include "clock/TFrameClock.h"
 #include "buttons/TLbSpeedButton.h"
+#include "clock/TFrameClock.h"
+#include "platform/Canvas.h"
 #include "platform/TTimer.h"
+#include "rosters/TCheckListBox.h"
+#include "timing/ButtonKey.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <QObject>
 #include <QRect>
 
+#include <array>
+
 #include "timing/PlayingTimeLedger.h"
 #include "timing/RosterTimeRefresh.h"
-
-#include <array>
 
 class QWidget;
 class TCheckListBox;

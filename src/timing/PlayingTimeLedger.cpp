@@ -5,8 +5,7 @@
 
 PlayingTimeLedger::PlayingTimeLedger(TickSource tick)
     : m_tick(std::move(tick))
-{
-}
+{ }
 
 void PlayingTimeLedger::Reset()
 {

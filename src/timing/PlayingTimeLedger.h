@@ -5,12 +5,12 @@
 // ledger knows nothing of names.  Plain logic over a tick source and an
 // on-court query; no widget code.
 
-#include "platform/TickSource.h"
-
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
+
+#include "platform/TickSource.h"
 
 using TeamIndex = int;
 

@@ -5,10 +5,10 @@
 // the others paint only the time column of the lines whose second moved on.
 // What is painted has the same pixels as a repaint of the whole roster.
 
-#include "timing/PlayingTimeLedger.h"
-
 #include <array>
 #include <cstdint>
+
+#include "timing/PlayingTimeLedger.h"
 
 class TCheckListBox;
 

@@ -1,8 +1,6 @@
 // The About box: its layout, what it draws, its modal results, where it
 // opens, and the link to the maker's page.
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QMessageBox>
 #include <QPainter>
@@ -13,16 +11,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
 #include <cstdlib>
 #include <functional>
+#include <gtest/gtest.h>
 #include <tuple>
 #include <utility>
 
 #include "app/AppIdentity.h"
-#include "platform/TBevel.h"
-#include "platform/TColor.h"
 #include "app/TFormInfo.h"
 #include "app/TFormMain.h"
+#include "platform/TBevel.h"
+#include "platform/TColor.h"
 #include "platform/TImage.h"
 #include "platform/TLabel.h"
 #include "platform/TShape.h"
@@ -68,8 +68,8 @@ TEST(AboutBox, FormSettings)
     EXPECT_EQ(dialog.minimumSize(), QSize(390, 219)) << "not resizable";
     EXPECT_EQ(dialog.maximumSize(), QSize(390, 219)) << "not resizable";
     const std::pair<Qt::WindowType, bool> flags[] = {
-        {Qt::WindowCloseButtonHint, true},         {Qt::WindowSystemMenuHint, true},
-        {Qt::WindowMinimizeButtonHint, false},     {Qt::WindowMaximizeButtonHint, false},
+        {Qt::WindowCloseButtonHint, true},        {Qt::WindowSystemMenuHint, true},
+        {Qt::WindowMinimizeButtonHint, false},    {Qt::WindowMaximizeButtonHint, false},
         {Qt::WindowContextHelpButtonHint, false},
     };
     for (const auto &[flag, set] : flags)
@@ -87,10 +87,8 @@ TEST(AboutBox, ControlsWhereTheLayoutPutsThem)
 {
     TFormInfo dialog;
     const std::tuple<const char *, const QWidget *, QRect> placed[] = {
-        {"Shape1", dialog.Shape1, QRect(8, 8, 137, 161)},
-        {"Image1", dialog.Image1, QRect(16, 16, 129, 153)},
-        {"Memo1", dialog.Memo1, QRect(152, 32, 229, 110)},
-        {"Bevel1", dialog.Bevel1, QRect(152, 176, 233, 2)},
+        {"Shape1", dialog.Shape1, QRect(8, 8, 137, 161)},  {"Image1", dialog.Image1, QRect(16, 16, 129, 153)},
+        {"Memo1", dialog.Memo1, QRect(152, 32, 229, 110)}, {"Bevel1", dialog.Bevel1, QRect(152, 176, 233, 2)},
         {"OKBtn", dialog.OKBtn, QRect(281, 187, 101, 25)},
     };
     for (const auto &[name, control, geometry] : placed)

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
+#include "app/AppIdentity.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/AppIdentity.h"
+#include <gtest/gtest.h>
 
 using namespace AppIdentity;
 

@@ -3,16 +3,16 @@
 // application title, and the program goes on.  This suite runs under a real
 // TApplication, so it has a main of its own.
 
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
+
 #include <functional>
+#include <gtest/gtest.h>
 #include <stdexcept>
 
-#include "support/RecordedReports.h"
 #include "app/TApplication.h"
+#include "support/RecordedReports.h"
 
 namespace {
 

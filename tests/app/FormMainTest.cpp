@@ -1,19 +1,18 @@
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QStatusBar>
 #include <QWindow>
+
+#include <gtest/gtest.h>
+#include <type_traits>
 #include <vector>
 
-#include "platform/AnchorKeeper.h"
-#include "support/MainWindowFixture.h"
-#include "support/RecordedReports.h"
 #include "app/TApplication.h"
+#include "platform/AnchorKeeper.h"
 #include "platform/TLabel.h"
 #include "platform/TPanel.h"
 #include "platform/TSpeedButton.h"
-
-#include <type_traits>
+#include "support/MainWindowFixture.h"
+#include "support/RecordedReports.h"
 
 namespace {
 
@@ -21,7 +20,7 @@ namespace {
 class FormMain : public MainWindowFixture
 {
 protected:
-    void SetUp() override {}
+    void SetUp() override { }
 };
 
 // Where the design puts the controls, one row each.
@@ -183,7 +182,8 @@ TEST(Anchors, ArrangeRules)
     const QSize design(800, 111);
     const QSize now(1000, 111);
     EXPECT_EQ(AnchorKeeper::Arrange(QRect(10, 5, 50, 20), akLeft | akTop, design, now), QRect(10, 5, 50, 20));
-    EXPECT_EQ(AnchorKeeper::Arrange(QRect(10, 5, 50, 20), akLeft | akRight | akTop, design, now), QRect(10, 5, 250, 20));
+    EXPECT_EQ(AnchorKeeper::Arrange(QRect(10, 5, 50, 20), akLeft | akRight | akTop, design, now),
+              QRect(10, 5, 250, 20));
     EXPECT_EQ(AnchorKeeper::Arrange(QRect(700, 5, 50, 20), akRight | akTop, design, now), QRect(900, 5, 50, 20));
     EXPECT_EQ(AnchorKeeper::Arrange(QRect(375, 5, 50, 20), akTop, design, now), QRect(475, 5, 50, 20));
 }

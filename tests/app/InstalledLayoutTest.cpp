@@ -2,13 +2,13 @@
 // page and sample teams in share/quintora.  It must find both there, whatever
 // prefix the build was configured with.
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QUrl>
+
+#include <gtest/gtest.h>
 
 #include "app/AppIdentity.h"
 #include "app/TFormMain.h"

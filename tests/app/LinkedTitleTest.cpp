@@ -2,15 +2,15 @@
 // the program's own application object: the exception report is captioned
 // with the title that the main window's caption begins with.
 
-#include <gtest/gtest.h>
-
 #include <QFileInfo>
 
+#include <gtest/gtest.h>
+
 #include "app/AppIdentity.h"
-#include "platform/Fonts.h"
-#include "support/RecordedReports.h"
 #include "app/TApplication.h"
 #include "app/TFormMain.h"
+#include "platform/Fonts.h"
+#include "support/RecordedReports.h"
 #include "support/TempSettings.h"
 
 namespace {

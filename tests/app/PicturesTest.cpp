@@ -1,8 +1,6 @@
 // The pictures compiled into the program: sizes, transparency, the colours
 // that tell the glyph states apart, and the About box's progressive JPEG.
 
-#include <gtest/gtest.h>
-
 #include <QBuffer>
 #include <QFile>
 #include <QIcon>
@@ -10,6 +8,8 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSet>
+
+#include <gtest/gtest.h>
 
 #include "app/ApplicationIcon.h"
 #include "app/TFormInfo.h"
@@ -22,7 +22,8 @@ QImage Load(const QString &path)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-struct Average {
+struct Average
+{
     double r = 0, g = 0, b = 0;
     int count = 0;
 };
@@ -95,7 +96,8 @@ int StartOfFrameMarker(const QByteArray &jpeg)
 
 TEST(Pictures, GlyphStripsHaveTheirCellsAndTransparentBackgrounds)
 {
-    struct Strip {
+    struct Strip
+    {
         const char *path;
         QSize size;
         int cells;

@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include "app/StartupProbe.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "app/StartupProbe.h"
+#include <gtest/gtest.h>
 
 namespace {
 

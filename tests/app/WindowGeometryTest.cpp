@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/TempSettings.h"
 #include "app/WindowGeometryStore.h"
+#include "support/TempSettings.h"
 
 namespace {
 

@@ -2,12 +2,11 @@
 // frame known at once, some looks after the window appeared, only after the
 // settling time, or never (no manager: the frame is the client area).
 
-#include <gtest/gtest.h>
+#include "app/WindowPlacement.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-#include "app/WindowPlacement.h"
 
 namespace {
 
@@ -101,8 +100,8 @@ TEST(WindowPlacement, AnUntouchedWindowKeepsItsFrameAndClientOverTenStarts)
             // A frame that comes too late for the first start's client is there for the second.
             const Start &reference = starts[1];
             for (std::size_t i = 0; i < starts.size(); ++i) {
-                const std::string where = std::to_string(margins.top()) + " " + std::to_string(int(arrives))
-                                          + " start " + std::to_string(i);
+                const std::string where =
+                    std::to_string(margins.top()) + " " + std::to_string(int(arrives)) + " start " + std::to_string(i);
                 EXPECT_EQ(starts[i].kept, reference.kept) << where;
                 if (i > 0 || arrives != FrameArrives::AfterSettling) {
                     EXPECT_EQ(starts[i].client, reference.client) << where;

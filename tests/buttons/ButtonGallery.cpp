@@ -57,7 +57,8 @@ void Styled(TLbSpeedButton &b, TLbSpeedButtonStyle style, const QString &caption
     b.SetFont(TLbFont{MakeFont("Arial", -13), clBlack});
 }
 
-void GameButton(TLbSpeedButton &b, const QString &caption, TColor color, TColor down, TColor hot, TColor light, TColor shadow)
+void GameButton(TLbSpeedButton &b, const QString &caption, TColor color, TColor down, TColor hot, TColor light,
+                TColor shadow)
 {
     b.SetCaption(caption);
     b.SetColor(color);
@@ -96,9 +97,15 @@ std::vector<Row> Rows()
                         b.SetPopupMenu(&menu);
                     }});
     const std::pair<TLbColorStyle, const char *> presets[] = {
-        {lcsGold, "lcsGold"},           {lcsChrome, "lcsChrome"},         {lcsBlue, "lcsBlue"},
-        {lcsRed, "lcsRed"},             {lcsUltraFlat1, "lcsUltraFlat1"}, {lcsUltraFlat2, "lcsUltraFlat2"},
-        {lcsUltraFlatXP, "lcsUltraFlatXP"}, {lcsAqua, "lcsAqua"},         {lcsDefault, "lcsDefault"},
+        {lcsGold, "lcsGold"},
+        {lcsChrome, "lcsChrome"},
+        {lcsBlue, "lcsBlue"},
+        {lcsRed, "lcsRed"},
+        {lcsUltraFlat1, "lcsUltraFlat1"},
+        {lcsUltraFlat2, "lcsUltraFlat2"},
+        {lcsUltraFlatXP, "lcsUltraFlatXP"},
+        {lcsAqua, "lcsAqua"},
+        {lcsDefault, "lcsDefault"},
         {lcsQuicken, "lcsQuicken"},
     };
     for (auto [preset, name] : presets)
@@ -114,9 +121,8 @@ std::vector<Row> Rows()
     rows.push_back({"PAUSE", [](TLbSpeedButton &b) {
                         GameButton(b, "PAUSE", clRed, 0x008080FF, 0x00B0B0FF, 0x009090FF, 0x000000C0);
                     }});
-    rows.push_back({"RESET", [](TLbSpeedButton &b) {
-                        GameButton(b, "RESET", clBlack, clGray, clBlack, clSilver, clBlack);
-                    }});
+    rows.push_back(
+        {"RESET", [](TLbSpeedButton &b) { GameButton(b, "RESET", clBlack, clGray, clBlack, clSilver, clBlack); }});
     return rows;
 }
 

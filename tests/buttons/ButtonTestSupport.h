@@ -94,8 +94,7 @@ class ScriptedSleep
 public:
     explicit ScriptedSleep(bool gated = false)
         : m_gated(gated)
-    {
-    }
+    { }
     ~ScriptedSleep() { Open(); }
 
     TLbButtonThread::SleepMethod Method()

@@ -6,8 +6,8 @@
 #include <QFontMetrics>
 #include <QImage>
 
-#include "support/CanvasImage.h"
 #include "buttons/LbButtons.h"
+#include "support/CanvasImage.h"
 
 namespace facetest {
 

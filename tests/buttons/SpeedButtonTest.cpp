@@ -2,8 +2,6 @@
 // repaint rule, groups, clicks, the accelerator, hot tracking, popup menu,
 // action and the see-through corners on a real parent.
 
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -11,11 +9,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include <gtest/gtest.h>
 #include <memory>
 
 #include "ButtonTestSupport.h"
-#include "support/PropertyTable.h"
 #include "platform/TPanel.h"
+#include "support/PropertyTable.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include <gtest/gtest.h>
-
 #include <QImage>
 #include <QTest>
 
-#include "support/MainWindowFixture.h"
+#include <gtest/gtest.h>
+
 #include "clock/TDigit.h"
 #include "clock/TFrameClock.h"
 #include "platform/TLabel.h"
 #include "platform/TPanel.h"
 #include "platform/TTimer.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 

@@ -1,19 +1,19 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+
 #include <climits>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <ranges>
 #include <string>
 #include <vector>
 
-#include "clock/DigitGeometry.h"
 #include "PaintCounter.h"
-#include "support/PropertyTable.h"
+#include "clock/DigitGeometry.h"
 #include "clock/TDigit.h"
+#include "support/PropertyTable.h"
 
 namespace {
 
@@ -148,7 +148,12 @@ TEST_F(DigitPixels, EveryDigitHasItsMaskAndLightsItsSegments)
 {
     // Written out from the lit segments of each digit: t top, m middle,
     // b bottom, l upper-left, r upper-right, L lower-left, R lower-right.
-    struct Row { int value; int mask; const char *lit; };
+    struct Row
+    {
+        int value;
+        int mask;
+        const char *lit;
+    };
     const Row rows[] = {
         {0, 125, "tblrLR"}, {1, 80, "rR"},      {2, 55, "tmbrL"}, {3, 87, "tmbrR"},    {4, 90, "mlrR"},
         {5, 79, "tmblR"},   {6, 111, "tmblLR"}, {7, 81, "trR"},   {8, 127, "tmblrLR"}, {9, 95, "tmblrR"},
@@ -180,7 +185,8 @@ TEST_F(DigitPixels, BorderStyleChangesNothingOnScreen)
 
 TEST_F(DigitPixels, OutlandishThicknessAndSeparationPaintWithoutHarm)
 {
-    for (const auto &[t, s] : {std::pair{-7, 0}, std::pair{INT_MIN, INT_MAX}, std::pair{30, -5}, std::pair{0, INT_MIN}}) {
+    for (const auto &[t, s] :
+         {std::pair{-7, 0}, std::pair{INT_MIN, INT_MAX}, std::pair{30, -5}, std::pair{0, INT_MIN}}) {
         digit.SetThickness(t);
         digit.SetSeparation(s);
         digit.SetValueBinary(255);

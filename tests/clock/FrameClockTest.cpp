@@ -1,16 +1,16 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QTest>
+
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
 
 #include "PaintCounter.h"
-#include "support/ScriptedTicks.h"
 #include "clock/TDigit.h"
 #include "clock/TFrameClock.h"
 #include "platform/TLabel.h"
 #include "platform/TTimer.h"
+#include "support/ScriptedTicks.h"
 
 namespace {
 
@@ -55,8 +55,14 @@ protected:
     }
 };
 
-constexpr std::uint32_t Minutes(std::uint32_t m) { return m * 60000u; }
-constexpr std::uint32_t Seconds(std::uint32_t s) { return s * 1000u; }
+constexpr std::uint32_t Minutes(std::uint32_t m)
+{
+    return m * 60000u;
+}
+constexpr std::uint32_t Seconds(std::uint32_t s)
+{
+    return s * 1000u;
+}
 
 TEST_F(Clock, LayoutWhenCreated)
 {
@@ -64,9 +70,15 @@ TEST_F(Clock, LayoutWhenCreated)
     EXPECT_EQ(frame.Color(), clBlack);
     EXPECT_EQ(Shown(), "00:00");
     EXPECT_EQ(LeadingColour(), DarkGrey);
-    const struct { const TDigit *digit; int left; TColor on; } digits[] = {
-        {frame.DigitM10, 7, DarkGrey}, {frame.DigitM1, 79, clYellow},
-        {frame.DigitS10, 174, clYellow}, {frame.DigitS1, 246, clYellow}};
+    const struct
+    {
+        const TDigit *digit;
+        int left;
+        TColor on;
+    } digits[] = {{frame.DigitM10, 7, DarkGrey},
+                  {frame.DigitM1, 79, clYellow},
+                  {frame.DigitS10, 174, clYellow},
+                  {frame.DigitS1, 246, clYellow}};
     for (const auto &[digit, left, on] : digits) {
         EXPECT_EQ(digit->geometry(), QRect(left, 7, 60, 85)) << digit->objectName().toStdString();
         EXPECT_EQ(digit->ColorOn(), on);
@@ -226,11 +238,11 @@ TEST_F(Clock, AStartReferenceWithAllBitsSetIsAStartLikeAnyOther)
 
 TEST_F(Clock, PausesThatShiftTheReferenceToAllBitsSetKeepTheGame)
 {
-    StartAt(0xFFFFFF00u);          // 256 ms before the wrap
-    PauseAt(0xFFFFFF00u + 1000);   // one second played
-    StartAt(0xFFFFFF00u + 1255);   // paused for 255 ms: reference now 0xFFFFFFFF
+    StartAt(0xFFFFFF00u); // 256 ms before the wrap
+    PauseAt(0xFFFFFF00u + 1000); // one second played
+    StartAt(0xFFFFFF00u + 1255); // paused for 255 ms: reference now 0xFFFFFFFF
     EXPECT_EQ(frame.Timer1->Tag(), -1);
-    PauseAt(0xFFFFFF00u + 5255);   // five seconds played
+    PauseAt(0xFFFFFF00u + 5255); // five seconds played
     StartAt(0xFFFFFF00u + 9000);
     EXPECT_EQ(ShownAt(0xFFFFFF00u + 9000 + 549), "00:05");
     EXPECT_EQ(ShownAt(0xFFFFFF00u + 9000 + 550), "00:06");

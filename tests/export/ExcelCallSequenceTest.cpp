@@ -1,10 +1,10 @@
 // What TExcel and the roster export say to the spreadsheet application, call
 // by call, seen through a recording stand-in.
 
-#include <gtest/gtest.h>
-
 #include <QObject>
 #include <QPointer>
+
+#include <gtest/gtest.h>
 
 #include "ExportTestSupport.h"
 #include "RecordingAutomation.h"
@@ -161,8 +161,9 @@ TEST(ExcelCallSequence, WriteRowDownAColumnPassesTheColumnByReference)
     recorder.log->calls.clear();
     excel.Fields.SetDelimitedText(u"a,b");
     excel.WriteRow();
-    EXPECT_EQ(recorder.log->Texts(), QStringList({"Excel.Application.Cells put (I4 1, I4& 4, BSTR \"a\")",
-                                                  "Excel.Application.Cells put (I4 2, I4& 4, BSTR \"b\")"}));
+    EXPECT_EQ(recorder.log->Texts(),
+              QStringList({"Excel.Application.Cells put (I4 1, I4& 4, BSTR \"a\")",
+                           "Excel.Application.Cells put (I4 2, I4& 4, BSTR \"b\")"}));
     EXPECT_EQ(excel.line, 5);
 
     // An empty row writes nothing but still moves on.
@@ -228,7 +229,8 @@ TEST(ExcelCallSequence, AnExceptionOfTheApplicationShowsItsDescription)
         QString message;
     };
     const Case cases[] = {
-        {QStringLiteral("Die Tabelle ist gesch\u00fctzt. . \t"), 0x800A03EC, QStringLiteral("Die Tabelle ist gesch\u00fctzt")},
+        {QStringLiteral("Die Tabelle ist gesch\u00fctzt. . \t"), 0x800A03EC,
+         QStringLiteral("Die Tabelle ist gesch\u00fctzt")},
         {QStringLiteral(" ...  "), 0x800A03EC, QStringLiteral("OLE error 800a03ec")},
         {QString(), 0x80020009, QStringLiteral("OLE error 80020009")},
     };

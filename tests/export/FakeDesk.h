@@ -39,4 +39,3 @@ struct FakeDesk
     QString PathOf(const char *name) const { return QDir(folder).filePath(QString::fromUtf8(name)); }
     QStringList Files() const { return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 };
-

@@ -4,16 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include "export/AutomationRegistry.h"
 #include "ExportTestSupport.h"
 #include "FakeDesk.h"
-#include "support/MainWindowFixture.h"
-#include "support/RecordedReports.h"
 #include "RecordingAutomation.h"
+#include "XlsxReadBack.h"
+#include "export/AutomationRegistry.h"
 #include "export/SpreadsheetApplication.h"
 #include "export/TExcel.h"
 #include "platform/TSpeedButton.h"
-#include "XlsxReadBack.h"
+#include "support/MainWindowFixture.h"
+#include "support/RecordedReports.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Which cell texts the spreadsheet keeps as times of day.
 
-#include <gtest/gtest.h>
+#include "export/SheetTime.h"
 
 #include <QString>
 
-#include "export/SheetTime.h"
+#include <gtest/gtest.h>
 
 namespace {
 

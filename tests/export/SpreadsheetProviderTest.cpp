@@ -1,26 +1,25 @@
 // The program's own "Excel.Application": members by name, the running
 // instance, and the workbooks it saves as .xlsx files when an export lets go.
 
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "ExportTestSupport.h"
+#include "FakeDesk.h"
+#include "RecordingAutomation.h"
+#include "XlsxReadBack.h"
 #include "export/AutomationError.h"
 #include "export/AutomationObject.h"
 #include "export/AutomationRegistry.h"
-#include "ExportTestSupport.h"
 #include "export/RosterExport.h"
 #include "export/SpreadsheetApplication.h"
 #include "export/TExcel.h"
-#include "XlsxReadBack.h"
-#include "FakeDesk.h"
-#include "RecordingAutomation.h"
 
 namespace {
 
@@ -64,16 +63,24 @@ TEST(SpreadsheetProvider, FailuresCarryTheMessagesTheUserSees)
     const OleVariant app(provider.registry.Create(ProgId));
     EXPECT_EQ(Message([&] { app.Call(QStringLiteral("Quit")); }), "Method 'Quit' not supported by automation object");
     std::int32_t row = 1;
-    EXPECT_EQ(Message([&] { app.Put(QStringLiteral("Cells"), {OleVariant::ByRef(row), OleVariant(1), OleVariant(QStringLiteral("x"))}); }),
-              "Es ist keine Arbeitsmappe geöffnet");
+    EXPECT_EQ(
+        Message([&] {
+            app.Put(QStringLiteral("Cells"), {OleVariant::ByRef(row), OleVariant(1), OleVariant(QStringLiteral("x"))});
+        }),
+        "Es ist keine Arbeitsmappe geöffnet");
     app.Get(QStringLiteral("Workbooks")).Call(QStringLiteral("add"));
-    EXPECT_EQ(Message([&] { app.Put(QStringLiteral("Cells"), {OleVariant(0), OleVariant(1), OleVariant(QStringLiteral("x"))}); }),
+    EXPECT_EQ(Message([&] {
+                  app.Put(QStringLiteral("Cells"), {OleVariant(0), OleVariant(1), OleVariant(QStringLiteral("x"))});
+              }),
               "Die Zelle in Zeile 0, Spalte 1 liegt außerhalb des Tabellenblatts");
     EXPECT_EQ(Message([&] { app.Put(QStringLiteral("Cells"), {OleVariant(1), OleVariant(1)}); }), "OLE error 8002000e");
     EXPECT_EQ(Message([&] { app.Put(QStringLiteral("Workbooks"), {OleVariant(1)}); }), "OLE error 80020003");
-    EXPECT_EQ(Message([&] { app.Put(QStringLiteral("Cells"), {OleVariant(QStringLiteral("a")), OleVariant(1), OleVariant(1)}); }),
+    EXPECT_EQ(Message([&] {
+                  app.Put(QStringLiteral("Cells"), {OleVariant(QStringLiteral("a")), OleVariant(1), OleVariant(1)});
+              }),
               "OLE error 80020005");
-    EXPECT_EQ(Message([&] { OleVariant().Call(QStringLiteral("add")); }), "Variant does not reference an automation object");
+    EXPECT_EQ(Message([&] { OleVariant().Call(QStringLiteral("add")); }),
+              "Variant does not reference an automation object");
 }
 
 TEST(SpreadsheetProvider, TheFirstInstanceRunsOnAndLaterExportsAttachToIt)
@@ -95,7 +102,8 @@ TEST(SpreadsheetProvider, TheFirstInstanceRunsOnAndLaterExportsAttachToIt)
 TEST(SpreadsheetProvider, AnExportSavesItsWorkbookAndOpensItWhenItLetsGo)
 {
     Provider provider;
-    const QStringList team1 = {QStringLiteral(" 4 M\u00fcller, Jan"), QStringLiteral("5 Hans \"Hansi\" Meier"), QString()};
+    const QStringList team1 = {QStringLiteral(" 4 M\u00fcller, Jan"), QStringLiteral("5 Hans \"Hansi\" Meier"),
+                               QString()};
     const QStringList team2 = {QStringLiteral("12 Schulze"), QStringLiteral("=1+1")};
     TimedLedger times(3, 2, {{{1, 0}, 306550}, {{1, 1}, 754000}, {{2, 0}, 306549}});
 
@@ -158,9 +166,10 @@ TEST(SpreadsheetProvider, ANewWorkbookNeverReplacesAFile)
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(RosterExport::Run(nullptr, Roster(1, 1), {}, times.ledger, &provider.registry));
 
-    EXPECT_EQ(provider.desk.opened, QStringList({provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (2).xlsx"),
-                                                 provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (3).xlsx"),
-                                                 provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (4).xlsx")}));
+    EXPECT_EQ(provider.desk.opened,
+              QStringList({provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (2).xlsx"),
+                           provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (3).xlsx"),
+                           provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (4).xlsx")}));
     QFile file(taken);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("keep me"));

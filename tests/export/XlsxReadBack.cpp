@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QXmlStreamReader>
 #include <QtEndian>
+
 #include <zlib.h>
 
 namespace XlsxReadBack {
@@ -123,7 +124,8 @@ QList<QString> StyleFormats(const QByteArray &xml)
         } else if (reader.isEndElement() && reader.name() == QLatin1String("cellXfs")) {
             inCellXfs = false;
         } else if (inCellXfs && reader.isStartElement() && reader.name() == QLatin1String("xf")) {
-            formats.append(codes.value(reader.attributes().value(QLatin1String("numFmtId")).toInt(), QStringLiteral("?")));
+            formats.append(
+                codes.value(reader.attributes().value(QLatin1String("numFmtId")).toInt(), QStringLiteral("?")));
         }
     }
     return formats;

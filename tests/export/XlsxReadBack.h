@@ -7,22 +7,23 @@
 #include <QByteArray>
 #include <QMap>
 #include <QString>
+
 #include <optional>
 
 struct ReadCell
 {
     enum class Type { String, Number, Boolean };
     Type type = Type::String;
-    QString text;          // strings
-    double number = 0;     // numbers and Booleans
-    QString numberFormat;  // format code of a number, empty for "General"
+    QString text; // strings
+    double number = 0; // numbers and Booleans
+    QString numberFormat; // format code of a number, empty for "General"
 };
 
 struct ReadSheet
 {
-    QMap<QString, ReadCell> cells;     // by reference: "A1", "B12"
-    QMap<int, double> columnWidths;     // by column, from 1
-    QString selection;                  // sqref of the selection, empty when none
+    QMap<QString, ReadCell> cells; // by reference: "A1", "B12"
+    QMap<int, double> columnWidths; // by column, from 1
+    QString selection; // sqref of the selection, empty when none
     QString sheetName;
 };
 

@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
+#include "platform/Canvas.h"
 
 #include <QImage>
 
-#include "platform/Canvas.h"
+#include <gtest/gtest.h>
+
 #include "support/CanvasImage.h"
 
 namespace {
@@ -60,9 +61,9 @@ TEST_F(CanvasPixels, LineToPaintsTheStartButNotTheEnd)
     image = Draw(12, 10, [](Canvas &canvas) {
         canvas.SetPenColor(clBlack);
         canvas.MoveTo(1, 8);
-        canvas.LineTo(1, 1);  // up: (1,8)..(1,2)
-        canvas.LineTo(9, 1);  // right: (1,1)..(8,1)
-        canvas.LineTo(9, 4);  // down: (9,1)..(9,3)
+        canvas.LineTo(1, 1); // up: (1,8)..(1,2)
+        canvas.LineTo(9, 1); // right: (1,1)..(8,1)
+        canvas.LineTo(9, 4); // down: (9,1)..(9,3)
         canvas.LineTo(-1, 4); // left to beyond the edge
     });
     EXPECT_EQ(image.pixel(1, 8), Black);
@@ -212,15 +213,8 @@ TEST_F(CanvasPixels, RoundRectCornersAreExactAndSymmetric)
         canvas.RoundRect(1, 1, 13, 9, 6, 6);
     });
     const std::vector<std::string> expected = {
-        "..............",
-        "...########...",
-        "..#rrrrrrrr#..",
-        ".#rrrrrrrrrr#.",
-        ".#rrrrrrrrrr#.",
-        ".#rrrrrrrrrr#.",
-        ".#rrrrrrrrrr#.",
-        "..#rrrrrrrr#..",
-        "...########...",
+        "..............", "...########...", "..#rrrrrrrr#..", ".#rrrrrrrrrr#.", ".#rrrrrrrrrr#.",
+        ".#rrrrrrrrrr#.", ".#rrrrrrrrrr#.", "..#rrrrrrrr#..", "...########...",
     };
     EXPECT_EQ(Rows(image, 0, 0, 14, 9), expected);
 }
@@ -233,13 +227,7 @@ TEST_F(CanvasPixels, RoundRectWithoutPenFillsTheSameColumnsAndRows)
         canvas.RoundRect(0, 1, 10, 7, 4, 4);
     });
     const std::vector<std::string> expected = {
-        "..........",
-        ".rrrrrrrr.",
-        "rrrrrrrrrr",
-        "rrrrrrrrrr",
-        "rrrrrrrrrr",
-        "rrrrrrrrrr",
-        ".rrrrrrrr.",
+        "..........", ".rrrrrrrr.", "rrrrrrrrrr", "rrrrrrrrrr", "rrrrrrrrrr", "rrrrrrrrrr", ".rrrrrrrr.",
     };
     EXPECT_EQ(Rows(image, 0, 0, 10, 7), expected);
 }
@@ -253,12 +241,7 @@ TEST_F(CanvasPixels, FocusRectDotsTheEdgeInTheInverseOfTheBrush)
         canvas.DrawFocusRect(QRect(1, 1, 6, 4));
     });
     const std::vector<std::string> expected = {
-        "........",
-        ".#.#.#..",
-        "......#.",
-        ".#......",
-        "..#.#.#.",
-        "........",
+        "........", ".#.#.#..", "......#.", ".#......", "..#.#.#.", "........",
     };
     EXPECT_EQ(Rows(image, 0, 0, 8, 6), expected);
     DrawOver(image, [](Canvas &canvas) {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/TTimer.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

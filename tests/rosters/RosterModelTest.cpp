@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
+#include "rosters/RosterModel.h"
 
 #include <QSignalSpy>
 
-#include "rosters/RosterModel.h"
+#include <gtest/gtest.h>
 
 namespace {
 

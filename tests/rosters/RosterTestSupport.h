@@ -6,11 +6,11 @@
 #include <QImage>
 #include <QTest>
 
-#include "support/CanvasImage.h"
-#include "timing/PlayingTimeLedger.h"
-#include "support/ScriptedTicks.h"
 #include "rosters/TCheckListBox.h"
 #include "rosters/TeamRoster.h"
+#include "support/CanvasImage.h"
+#include "support/ScriptedTicks.h"
+#include "timing/PlayingTimeLedger.h"
 
 inline QRgb Rgb(TColor color)
 {
@@ -67,12 +67,15 @@ public:
     // image as wide and high as a line; only the part from right - 78 on is meaningful.
     QImage ExpectedTimeCell(const QString &time, int lineWidth, TColor background = clWindow, TColor ink = clWindowText)
     {
-        return Draw(lineWidth, list.ItemHeight(), [&](Canvas &canvas) {
-            canvas.SetFont(list.font());
-            canvas.SetBrushColor(background);
-            canvas.SetFontColor(ink);
-            canvas.TextOut(lineWidth - TeamRoster::TimeTextOffset, 0, QLatin1Char(' ') + time + QLatin1Char(' '));
-        }, Rgb(background));
+        return Draw(
+            lineWidth, list.ItemHeight(),
+            [&](Canvas &canvas) {
+                canvas.SetFont(list.font());
+                canvas.SetBrushColor(background);
+                canvas.SetFontColor(ink);
+                canvas.TextOut(lineWidth - TeamRoster::TimeTextOffset, 0, QLatin1Char(' ') + time + QLatin1Char(' '));
+            },
+            Rgb(background));
     }
 };
 

@@ -1,16 +1,16 @@
-#include <gtest/gtest.h>
-
 #include <QFileDialog>
 #include <QTest>
+
+#include <gtest/gtest.h>
 #include <tuple>
 
-#include "support/MainWindowFixture.h"
-#include "support/RecordedReports.h"
-#include "rosters/TCheckListBox.h"
 #include "platform/TPanel.h"
 #include "platform/TSpeedButton.h"
+#include "rosters/TCheckListBox.h"
 #include "rosters/TeamFile.h"
 #include "rosters/TeamRoster.h"
+#include "support/MainWindowFixture.h"
+#include "support/RecordedReports.h"
 
 namespace {
 
@@ -48,7 +48,8 @@ TEST_F(RostersInMainWindow, DesignLinesAndTheStartingFive)
     ASSERT_EQ(form->Command1->Count(), 10);
     ASSERT_EQ(form->Command2->Count(), 10);
     for (int row = 0; row < 10; ++row) {
-        for (const auto &[list, number] : {std::pair{form->Command1, numbers1[row]}, std::pair{form->Command2, row + 4}}) {
+        for (const auto &[list, number] :
+             {std::pair{form->Command1, numbers1[row]}, std::pair{form->Command2, row + 4}}) {
             const QString line = list->Item(row);
             EXPECT_EQ(line.left(3), QStringLiteral("%1 ").arg(number, 2)) << line.toStdString();
             EXPECT_GT(line.size(), 4);
@@ -118,7 +119,10 @@ TEST_F(RostersInMainWindow, LoaderButtonsAndTheOpenDialog)
 TEST_F(RostersInMainWindow, CancelledDialogChangesNothing)
 {
     int asked = 0;
-    form->SetTeamFileChooser([&asked] { ++asked; return QString(); });
+    form->SetTeamFileChooser([&asked] {
+        ++asked;
+        return QString();
+    });
     form->Command1->SetChecked(7, true);
     const QStringList before = form->Command1->Lines();
     const auto checks = Checks(form->Command1);
@@ -135,7 +139,8 @@ TEST_F(RostersInMainWindow, LoadReplacesTheLinesUnchecksThemAndKeepsTimesByPosit
 {
     PlayFiveMinutes();
     EXPECT_EQ(TeamRoster::TimeText(form->Ledger(), 2, 2), QStringLiteral(" 5:00"));
-    const QString path = WriteTeam(QStringLiteral("gaeste.txt"), "4 Anna\r\n5 Berta\r\n6 Clara\r\n7 Dora\r\n8 Eva\r\n9 Frieda\r\n");
+    const QString path =
+        WriteTeam(QStringLiteral("gaeste.txt"), "4 Anna\r\n5 Berta\r\n6 Clara\r\n7 Dora\r\n8 Eva\r\n9 Frieda\r\n");
     form->SetTeamFileChooser([path] { return path; });
     QTest::mouseClick(form->sbLoad2, Qt::LeftButton);
 

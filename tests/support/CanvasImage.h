@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+
 #include <functional>
 
 #include "platform/Canvas.h"

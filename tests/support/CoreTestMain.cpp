@@ -3,6 +3,7 @@
 // that reaches for a widget, a font or a screen does not build.
 
 #include <QCoreApplication>
+
 #include <gmock/gmock.h>
 
 int main(int argc, char **argv)

@@ -8,23 +8,23 @@
 // and one tick of each 200 ms timer (the clock's display and the refresh of
 // the playing times).
 
-#include <gtest/gtest.h>
-
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryDir>
+
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <memory>
 
 #include "ScriptedTicks.h"
+#include "TempSettings.h"
 #include "app/TFormMain.h"
+#include "buttons/TLbSpeedButton.h"
 #include "clock/TDigit.h"
 #include "clock/TFrameClock.h"
-#include "buttons/TLbSpeedButton.h"
 #include "platform/TSpeedButton.h"
 #include "platform/TTimer.h"
-#include "TempSettings.h"
 
 class MainWindowFixture : public ::testing::Test
 {

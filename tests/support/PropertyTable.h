@@ -4,9 +4,8 @@
 // colours, flags, sizes and counts all compare as numbers, so one kind of
 // row serves them all and adding a property is adding a row.
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <initializer_list>
 
 struct PropertyRow

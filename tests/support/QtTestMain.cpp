@@ -3,6 +3,7 @@
 // and GoogleTest/GoogleMock.
 
 #include <QApplication>
+
 #include <gmock/gmock.h>
 
 #include "platform/Fonts.h"

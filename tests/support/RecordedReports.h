@@ -5,6 +5,7 @@
 // behind that writes into its finished locals.
 
 #include <QStringList>
+
 #include <functional>
 
 #include "app/TApplication.h"
@@ -14,13 +15,12 @@ class RecordedReports
 public:
     RecordedReports()
         : m_replaced(TApplication::SetReporter([this](const QString &title, const QString &message) {
-              titles.append(title);
-              messages.append(message);
-              if (onReport)
-                  onReport();
-          }))
-    {
-    }
+            titles.append(title);
+            messages.append(message);
+            if (onReport)
+                onReport();
+        }))
+    { }
     ~RecordedReports() { TApplication::SetReporter(std::move(m_replaced)); }
     RecordedReports(const RecordedReports &) = delete;
     RecordedReports &operator=(const RecordedReports &) = delete;

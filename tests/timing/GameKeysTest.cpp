@@ -1,19 +1,19 @@
 // F5 and F9 in the main window, sent the way the platform sends keys: to the
 // active window, and from there to its focused control (a roster, mostly).
 
-#include <gtest/gtest.h>
-
 #include <QDialog>
 #include <QTest>
 #include <QTimer>
 
-#include "timing/GameControls.h"
-#include "support/MainWindowFixture.h"
-#include "support/RecordedReports.h"
-#include "rosters/TCheckListBox.h"
+#include <gtest/gtest.h>
+
 #include "clock/TDigit.h"
 #include "platform/TSpeedButton.h"
+#include "rosters/TCheckListBox.h"
 #include "rosters/TeamRoster.h"
+#include "support/MainWindowFixture.h"
+#include "support/RecordedReports.h"
+#include "timing/GameControls.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ std::string Snapshot(TFormMain &form)
         return std::string(control->isHidden() ? "-" : "+") + (control->isEnabled() ? "e " : "d ");
     };
     const auto enabled = [](const QWidget *control) { return std::string(control->isEnabled() ? "e " : "d "); };
-    std::string s = shown(form.bSTART) + shown(form.bPause) + enabled(form.bReset) + enabled(form.Command1) +
-                    enabled(form.sbExcel) + (form.TimerList->Enabled() ? "running " : "stopped ");
+    std::string s = shown(form.bSTART) + shown(form.bPause) + enabled(form.bReset) + enabled(form.Command1)
+        + enabled(form.sbExcel) + (form.TimerList->Enabled() ? "running " : "stopped ");
     const TFrameClock &clock = *form.FrameClock1;
     for (const TDigit *digit : {clock.DigitM10, clock.DigitM1, clock.DigitS10, clock.DigitS1})
         s += char('0' + digit->Value());
@@ -139,11 +139,25 @@ TEST_F(GameKeys, NoKeyResetsTheGame)
     ASSERT_TRUE(form->bReset->isEnabled());
     const std::string paused = Snapshot(*form);
     const std::pair<Qt::Key, Qt::KeyboardModifiers> others[] = {
-        {Qt::Key_F1, {}},     {Qt::Key_F2, {}},     {Qt::Key_F3, {}},     {Qt::Key_F4, {}},
-        {Qt::Key_F6, {}},     {Qt::Key_F7, {}},     {Qt::Key_F8, {}},     {Qt::Key_F10, {}},
-        {Qt::Key_F11, {}},    {Qt::Key_F12, {}},    {Qt::Key_Return, {}}, {Qt::Key_Enter, {}},
-        {Qt::Key_Escape, {}}, {Qt::Key_Delete, {}}, {Qt::Key_Backspace, {}}, {Qt::Key_R, {}},
-        {Qt::Key_R, Qt::AltModifier}, {Qt::Key_F5, Qt::ShiftModifier}, {Qt::Key_F5, Qt::ControlModifier},
+        {Qt::Key_F1, {}},
+        {Qt::Key_F2, {}},
+        {Qt::Key_F3, {}},
+        {Qt::Key_F4, {}},
+        {Qt::Key_F6, {}},
+        {Qt::Key_F7, {}},
+        {Qt::Key_F8, {}},
+        {Qt::Key_F10, {}},
+        {Qt::Key_F11, {}},
+        {Qt::Key_F12, {}},
+        {Qt::Key_Return, {}},
+        {Qt::Key_Enter, {}},
+        {Qt::Key_Escape, {}},
+        {Qt::Key_Delete, {}},
+        {Qt::Key_Backspace, {}},
+        {Qt::Key_R, {}},
+        {Qt::Key_R, Qt::AltModifier},
+        {Qt::Key_F5, Qt::ShiftModifier},
+        {Qt::Key_F5, Qt::ControlModifier},
         {Qt::Key_F9, Qt::AltModifier},
     };
     for (const auto &[key, modifiers] : others) {

@@ -1,22 +1,22 @@
 // Whole games played through the main window's handlers with a scripted
 // tick source: the buttons, the clock, the rosters and the ledger together.
 
-#include <gtest/gtest.h>
-
 #include <QTest>
 
-#include "timing/GameControls.h"
-#include "support/ScriptedTicks.h"
-#include "rosters/TCheckListBox.h"
-#include "clock/TDigit.h"
+#include <gtest/gtest.h>
+
 #include "app/TFormMain.h"
-#include "clock/TFrameClock.h"
 #include "buttons/TLbSpeedButton.h"
+#include "clock/TDigit.h"
+#include "clock/TFrameClock.h"
 #include "platform/TSpeedButton.h"
 #include "platform/TTimer.h"
+#include "rosters/TCheckListBox.h"
 #include "rosters/TeamRoster.h"
 #include "support/MainWindowFixture.h"
 #include "support/RecordedReports.h"
+#include "support/ScriptedTicks.h"
+#include "timing/GameControls.h"
 
 namespace {
 
@@ -47,9 +47,27 @@ protected:
 };
 
 //                                     START  PAUSE  RESET rosters loaders excel timer
-const std::string StartUpState = "11" "00" "0"   "11"   "11"    "0"   "0";
-const std::string RunningState = "00" "11" "0"   "00"   "00"    "0"   "1";
-const std::string StoppedState = "11" "00" "1"   "11"   "11"    "1"   "0";
+const std::string StartUpState = "11"
+                                 "00"
+                                 "0"
+                                 "11"
+                                 "11"
+                                 "0"
+                                 "0";
+const std::string RunningState = "00"
+                                 "11"
+                                 "0"
+                                 "00"
+                                 "00"
+                                 "0"
+                                 "1";
+const std::string StoppedState = "11"
+                                 "00"
+                                 "1"
+                                 "11"
+                                 "11"
+                                 "1"
+                                 "0";
 
 TEST_F(Game, ControlsFollowTheStateTable)
 {
@@ -78,8 +96,10 @@ struct GameButtonDesign
 };
 
 const GameButtonDesign GameButtons[] = {
-    {&TFormMain::bSTART, "START", 0, QRect(118, 5, 114, 45), clGreen, 0x0080FF80, 0x0000C000, 0x00C0FFC0, 0x0000C000, "F5"},
-    {&TFormMain::bPause, "PAUSE", 1, QRect(118, 5, 114, 45), clRed, 0x008080FF, 0x00B0B0FF, 0x009090FF, 0x000000C0, "F9"},
+    {&TFormMain::bSTART, "START", 0, QRect(118, 5, 114, 45), clGreen, 0x0080FF80, 0x0000C000, 0x00C0FFC0, 0x0000C000,
+     "F5"},
+    {&TFormMain::bPause, "PAUSE", 1, QRect(118, 5, 114, 45), clRed, 0x008080FF, 0x00B0B0FF, 0x009090FF, 0x000000C0,
+     "F9"},
     {&TFormMain::bReset, "RESET", 0, QRect(566, 5, 114, 45), clBlack, clGray, clBlack, clSilver, clBlack, "F5"},
 };
 
@@ -157,7 +177,8 @@ TEST_F(Game, ClockAndPlayersChangeTheirSecondsTogether)
         const QString clock = ClockText();
         const QString player = Shown(2, 0);
         // " M:SS" against "MM:SS": the same minutes and seconds.
-        ASSERT_EQ(clock.mid(1), player.mid(0).replace(QLatin1Char(' '), QLatin1Char('0')).mid(1)) << "at " << ms << " ms";
+        ASSERT_EQ(clock.mid(1), player.mid(0).replace(QLatin1Char(' '), QLatin1Char('0')).mid(1))
+            << "at " << ms << " ms";
     }
 }
 
@@ -179,7 +200,8 @@ TEST_F(Game, TeamLoadedDuringAPauseKeepsTheTimesOfItsPositions)
     Start(0);
     Refresh(30000);
     Pause(30000);
-    LoadTeam(1, WriteTeam(QStringLiteral("team.txt"), "1 A\n2 B\n3 C\n4 D\n5 E\n6 F\n7 G\n8 H\n9 I\n10 J\n11 K\n12 L\n"));
+    LoadTeam(1,
+             WriteTeam(QStringLiteral("team.txt"), "1 A\n2 B\n3 C\n4 D\n5 E\n6 F\n7 G\n8 H\n9 I\n10 J\n11 K\n12 L\n"));
     ASSERT_EQ(form->Command1->Count(), 12);
     EXPECT_EQ(Shown(1, 0), QStringLiteral(" 0:30")) << "line 0 of the new team shows what line 0 had";
     for (int row = 0; row < 12; ++row)

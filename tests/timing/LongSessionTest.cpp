@@ -12,8 +12,6 @@
 //  - a player on the bench keeps the time of the last refresh on court.
 // Memory must not grow over the session.
 
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -22,18 +20,19 @@
 #include <array>
 #include <cstdint>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <malloc.h>
 #include <random>
 #include <string>
 
-#include "support/MainWindowFixture.h"
-#include "rosters/TCheckListBox.h"
-#include "clock/TDigit.h"
 #include "app/TFormMain.h"
-#include "clock/TFrameClock.h"
 #include "buttons/TLbSpeedButton.h"
+#include "clock/TDigit.h"
+#include "clock/TFrameClock.h"
 #include "platform/TSpeedButton.h"
 #include "platform/TTimer.h"
+#include "rosters/TCheckListBox.h"
+#include "support/MainWindowFixture.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define QUINTORA_SANITIZED 1
@@ -58,7 +57,7 @@ public:
     struct Line
     {
         std::int64_t credit = 0; // what a refresh on court would show, less the running stretch
-        std::int64_t shown = 0;  // what the line shows now
+        std::int64_t shown = 0; // what the line shows now
         bool onCourt = false;
     };
 
@@ -205,13 +204,14 @@ protected:
         ASSERT_EQ(ClockText().toStdString(), ClockTextFor(model.gameTime + (wall - model.stretchStart))) << Where();
         for (int t = 1; t <= 2; ++t) {
             for (int r = 0; r < Rows; ++r)
-                ASSERT_EQ(form->Ledger().ElapsedOf(t, r), model.Shown(t, r)) << "team " << t << " row " << r << ", " << Where();
+                ASSERT_EQ(form->Ledger().ElapsedOf(t, r), model.Shown(t, r))
+                    << "team " << t << " row " << r << ", " << Where();
         }
     }
     std::string Where() const
     {
-        return "after " + std::to_string(refreshes) + " refreshes at tick " + std::to_string(ticks.now) + ", wall " +
-               std::to_string(wall) + " ms";
+        return "after " + std::to_string(refreshes) + " refreshes at tick " + std::to_string(ticks.now) + ", wall "
+            + std::to_string(wall) + " ms";
     }
 
     QString WriteTeam(int size)
@@ -293,7 +293,8 @@ TEST_F(LongSession, FortyEightHoursOfGameAcrossTwoWrapsOfTheTickCounter)
 
         Start();
         const std::int64_t remaining = SessionGameTime - played;
-        const std::int64_t stretch = cycle == Cycles ? remaining : std::min(remaining, Between(1, 2 * (SessionGameTime / Cycles)));
+        const std::int64_t stretch =
+            cycle == Cycles ? remaining : std::min(remaining, Between(1, 2 * (SessionGameTime / Cycles)));
         const std::int64_t end = wall + stretch;
         const int refreshesInStretch = int(Between(0, 2));
         for (int i = 0; i < refreshesInStretch; ++i) {
@@ -326,8 +327,10 @@ TEST_F(LongSession, FortyEightHoursOfGameAcrossTwoWrapsOfTheTickCounter)
     // leak of a few bytes per cycle or a hundred per load exceeds the slack.
     const long rssAtEnd = ResidentKilobytes();
     const std::size_t heapAtEnd = mallinfo2().uordblks;
-    EXPECT_LE(long(heapAtEnd) - long(heapAfterWarmUp), 8 * 1024) << "heap bytes in use grew from " << heapAfterWarmUp << " to " << heapAtEnd;
-    EXPECT_LE(rssAtEnd - rssAfterWarmUp, 256) << "resident size grew from " << rssAfterWarmUp << " kB to " << rssAtEnd << " kB";
+    EXPECT_LE(long(heapAtEnd) - long(heapAfterWarmUp), 8 * 1024)
+        << "heap bytes in use grew from " << heapAfterWarmUp << " to " << heapAtEnd;
+    EXPECT_LE(rssAtEnd - rssAfterWarmUp, 256)
+        << "resident size grew from " << rssAfterWarmUp << " kB to " << rssAtEnd << " kB";
 #else
     (void)rssAfterWarmUp;
     (void)heapAfterWarmUp;

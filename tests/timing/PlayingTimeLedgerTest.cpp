@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
+#include "timing/PlayingTimeLedger.h"
 
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <set>
 #include <utility>
 
-#include "timing/PlayingTimeLedger.h"
 #include "support/ScriptedTicks.h"
 
 namespace {
@@ -30,8 +30,16 @@ protected:
     {
         return [this](int team, int row) { return onCourt.count({team, row}) > 0; };
     }
-    void StartAt(std::uint32_t t) { ticks.now = t; ledger.Start(); }
-    void PauseAt(std::uint32_t t) { ticks.now = t; ledger.Pause(Query()); }
+    void StartAt(std::uint32_t t)
+    {
+        ticks.now = t;
+        ledger.Start();
+    }
+    void PauseAt(std::uint32_t t)
+    {
+        ticks.now = t;
+        ledger.Pause(Query());
+    }
     void RefreshAt(std::uint32_t t)
     {
         ticks.now = t;
@@ -228,9 +236,17 @@ TEST_F(LedgerGame, CountsBeyondTheTablesNeverReachPastThem)
 TEST(FormatPlayTime, TimeTexts)
 {
     const std::pair<std::int32_t, const char *> texts[] = {
-        {0, " 0:00"},         {549, " 0:00"},       {550, " 0:01"},      {65000, " 1:05"},
-        {599549, " 9:59"},    {599550, "10:00"},    {3599549, "59:59"},  {3599550, " 0:00"},
-        {-1000, " 0:00"},     {306550, " 5:07"},    {754000, "12:34"},
+        {0, " 0:00"},
+        {549, " 0:00"},
+        {550, " 0:01"},
+        {65000, " 1:05"},
+        {599549, " 9:59"},
+        {599550, "10:00"},
+        {3599549, "59:59"},
+        {3599550, " 0:00"},
+        {-1000, " 0:00"},
+        {306550, " 5:07"},
+        {754000, "12:34"},
         // The 450 ms are added modulo 2^32, so the largest value turns into
         // -2147483199 ms, -2147483 whole seconds: -35791 minutes (-31 modulo
         // 60) and -23 seconds, printed as they are.  No undefined behaviour.

@@ -2,22 +2,22 @@
 // only when a time text changes, and what the screen then shows is exactly
 // what a complete repaint of the window shows.
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QImage>
 #include <QScreen>
 #include <QScrollBar>
 
-#include "clock/PaintCounter.h"
-#include "support/ScriptedTicks.h"
-#include "rosters/TCheckListBox.h"
+#include <gtest/gtest.h>
+
 #include "app/TFormMain.h"
-#include "clock/TFrameClock.h"
 #include "buttons/TLbSpeedButton.h"
+#include "clock/PaintCounter.h"
+#include "clock/TFrameClock.h"
 #include "platform/TSpeedButton.h"
 #include "platform/TTimer.h"
+#include "rosters/TCheckListBox.h"
 #include "support/MainWindowFixture.h"
+#include "support/ScriptedTicks.h"
 
 namespace {
 
@@ -45,7 +45,8 @@ protected:
         // Names long enough to run under the time column.
         QByteArray team;
         for (int i = 1; i <= lines; ++i)
-            team += QByteArray::number(i).rightJustified(2, ' ') + " Maximilian-Alexander von Hohenzollern-Sigmaringen\n";
+            team +=
+                QByteArray::number(i).rightJustified(2, ' ') + " Maximilian-Alexander von Hohenzollern-Sigmaringen\n";
         LoadTeam(2, WriteTeam(QStringLiteral("team.txt"), team));
     }
     // What the window's backing store holds: the pixels on the screen.
@@ -67,8 +68,8 @@ TEST_F(RefreshPaint, OnlyARefreshWithANewSecondPaintsTheRosters)
     EXPECT_EQ(left.count, 1) << "the first refresh after START paints";
     EXPECT_EQ(right.count, 1);
     // The starting five show 0:01 from 550 ms on, 0:02 from 1550 ms on.
-    const std::vector<std::pair<std::uint32_t, int>> expected = {
-        {1400, 1}, {1600, 2}, {1800, 2}, {2000, 2}, {2200, 2}, {2400, 2}, {2600, 3}, {2800, 3}};
+    const std::vector<std::pair<std::uint32_t, int>> expected = {{1400, 1}, {1600, 2}, {1800, 2}, {2000, 2},
+                                                                 {2200, 2}, {2400, 2}, {2600, 3}, {2800, 3}};
     for (const auto &[at, paints] : expected) {
         Refresh(at);
         EXPECT_EQ(left.count, paints) << "at " << at;
