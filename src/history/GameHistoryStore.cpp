@@ -4,11 +4,14 @@
 #include "history/PrivateFiles.h"
 #include "history/Schema.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 #include <cerrno>
 #include <climits>
 
@@ -41,6 +44,86 @@ Attempt FailedWith(int code)
     return IsDamageCode(code) ? Failed(Verdict::Damaged) : Failed(Verdict::CannotOpen, SqliteReason(code));
 }
 
+std::uint32_t BigEndian(const QByteArray &bytes, int at, int length)
+{
+    std::uint32_t value = 0;
+    for (int index = 0; index < length; ++index)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + index]);
+    return value;
+}
+
+// What can be told from the bytes alone, before SQLite opens the file:
+// opening would change it (SQLite deletes a journal beside an empty file,
+// and a connection checkpoints into the file as it closes), and a damaged
+// file must go aside as it was.  SQLite also reads a file that was cut
+// short as zeros past its end and checks only the structure of its pages,
+// so a cut inside row data could pass: the header tells how long the file
+// must be.  With a non-empty journal beside it the pages may lie there
+// instead, and only SQLite can tell.
+bool LooksDamaged(const QString &path)
+{
+    constexpr int HeaderSize = 100;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false; // SQLite says why
+    bool journal = false;
+    for (const char *suffix : PrivateFiles::CompanionSuffixes)
+        journal = journal || QFileInfo(path + QLatin1String(suffix)).size() > 0;
+    const qint64 size = file.size();
+    if (size == 0)
+        return journal; // a new, empty database has no journal
+    if (size < HeaderSize)
+        return true;
+    const QByteArray header = file.read(HeaderSize);
+    if (header.size() != HeaderSize || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
+        return true;
+    if (journal)
+        return false;
+    const std::uint32_t field = BigEndian(header, 16, 2);
+    const qint64 pageSize = field == 1 ? 65536 : field;
+    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0)
+        return true;
+    if (size % pageSize != 0)
+        return true;
+    // The page count in the header counts only when written by the same change as the header.
+    const bool countValid = BigEndian(header, 24, 4) == BigEndian(header, 92, 4);
+    return countValid && qint64(BigEndian(header, 28, 4)) * pageSize > size;
+}
+
+// While the file is being judged, closing the connection must leave it and
+// its journal as they are (no checkpoint into it, no journal deleted).
+void KeepFilesOnClose(sqlite3 *handle, bool keep)
+{
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, keep ? 1 : 0, nullptr);
+    int persist = keep ? 1 : 0;
+    sqlite3_file_control(handle, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
+}
+
+using CompanionsSeen = std::array<bool, PrivateFiles::CompanionSuffixes.size()>;
+
+CompanionsSeen SeeCompanions(const QString &path)
+{
+    CompanionsSeen seen{};
+    for (std::size_t index = 0; index < seen.size(); ++index)
+        seen[index] = QFileInfo::exists(path + QLatin1String(PrivateFiles::CompanionSuffixes[index]));
+    return seen;
+}
+
+// Reading a database in WAL mode creates an empty journal and its index
+// beside it; a file that is not ours to write gets them taken away again.
+void RemoveCompanionsOfReading(const QString &path, const CompanionsSeen &before)
+{
+    static_assert(PrivateFiles::CompanionSuffixes[0] == std::string_view("-wal") &&
+                  PrivateFiles::CompanionSuffixes[1] == std::string_view("-shm"));
+    const QString journal = path + QLatin1String(PrivateFiles::CompanionSuffixes[0]);
+    const QString index = path + QLatin1String(PrivateFiles::CompanionSuffixes[1]);
+    if (before[0] || QFileInfo(journal).size() != 0)
+        return;
+    QFile::remove(journal);
+    if (!before[1])
+        QFile::remove(index);
+}
+
 // Opens the file and decides what it is, changing nothing in a file that
 // turns out damaged, foreign or newer.  Ready leaves the connection in WAL
 // mode with the current tables.
@@ -54,7 +137,10 @@ Attempt TryOpen(const QString &path)
     // Created here with mode 0600; SQLite gives its -wal and -shm the same mode.
     if (QString reason = PrivateFiles::PrepareFile(path); !reason.isEmpty())
         return Failed(Verdict::CannotOpen, reason);
+    if (LooksDamaged(path))
+        return Failed(Verdict::Damaged);
 
+    const CompanionsSeen companionsBefore = SeeCompanions(path);
     sqlite3 *handle = nullptr;
     const QByteArray native = path.toUtf8();
     const int opened = sqlite3_open_v2(native.constData(), &handle,
@@ -62,6 +148,7 @@ Attempt TryOpen(const QString &path)
     SqliteConnection connection(handle);
     if (opened != SQLITE_OK)
         return FailedWith(opened);
+    KeepFilesOnClose(handle, true);
     if (sqlite3_db_readonly(handle, "main") == 1)
         return Failed(Verdict::CannotOpen, SqliteReason(SQLITE_READONLY));
     sqlite3_busy_timeout(handle, BusyTimeoutMs);
@@ -74,6 +161,8 @@ Attempt TryOpen(const QString &path)
         return FailedWith(version.Code);
     const int userVersion = int(version.Integer.value_or(0));
     if (userVersion > Schema::CurrentVersion) {
+        connection = SqliteConnection();
+        RemoveCompanionsOfReading(path, companionsBefore);
         Attempt attempt = Failed(Verdict::Newer);
         attempt.Version = userVersion;
         return attempt;
@@ -99,12 +188,17 @@ Attempt TryOpen(const QString &path)
     if (extras.Integer.value_or(1) != 0 || (userVersion == 0 && tables.Integer.value_or(1) != 0))
         return Failed(Verdict::Foreign);
 
+    // Looked at before WAL mode changes the file's header: a foreign file stays byte for byte.
+    int code = SQLITE_OK;
+    if (userVersion == Schema::CurrentVersion && !Schema::HasCurrentTables(handle, code))
+        return code == SQLITE_OK ? Failed(Verdict::Foreign) : FailedWith(code);
+
     const SqliteConnection::Single journal = connection.QueryOne("PRAGMA journal_mode = WAL");
     if (journal.Code != SQLITE_OK)
         return FailedWith(journal.Code);
     if (journal.Text.compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
         return Failed(Verdict::CannotOpen, QStringLiteral("der Datenträger erlaubt kein Schreibprotokoll (WAL)"));
-    int code = connection.Execute("PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON");
+    code = connection.Execute("PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON");
     if (code != SQLITE_OK)
         return FailedWith(connection.LastCode());
 
@@ -116,6 +210,7 @@ Attempt TryOpen(const QString &path)
     if (!Schema::HasCurrentTables(handle, code))
         return code == SQLITE_OK ? Failed(Verdict::Foreign) : FailedWith(code);
     PrivateFiles::TightenCompanions(path);
+    KeepFilesOnClose(handle, false);
 
     Attempt attempt;
     attempt.Found = Verdict::Ready;

@@ -2,6 +2,8 @@
 
 #include "history/PayloadCodec.h"
 
+#include <algorithm>
+
 namespace GameReplay {
 
 namespace {
@@ -40,6 +42,8 @@ private:
     std::int64_t m_startGameMs = 0;
     // Latest game time an event of the running stretch was at.
     std::int64_t m_stretchGameMs = 0;
+    // Sum of the clock corrections: they set the clock, not necessarily the players' times.
+    std::int64_t m_correctedMs = 0;
 };
 
 QString Replayer::Run()
@@ -175,6 +179,7 @@ QString Replayer::Apply(const GameEvent &event)
         if (corrected < 0 || corrected != event.GameMs)
             return QStringLiteral("die Korrektur passt nicht zur Spielzeit");
         m_result.GameMs = corrected;
+        m_correctedMs += event.Arg1;
         return {};
     }
     case GameEventKind::Unknown:
@@ -188,6 +193,8 @@ QString Replayer::Apply(const GameEvent &event)
 // (only a refresh moves a time, and it moves only players on court).
 QString Replayer::TakeTimes(const TeamTimes &times, std::int64_t gameMs)
 {
+    // The clock may have been set back without the players' times.
+    const std::int64_t limit = std::max(gameMs, gameMs - m_correctedMs) + PlayerAheadToleranceMs;
     for (int team = 1; team <= HistoryTeamCount; ++team) {
         RecoveredTeam &roster = Team(team);
         const std::vector<std::int32_t> &values = times[std::size_t(team - 1)];
@@ -195,7 +202,7 @@ QString Replayer::TakeTimes(const TeamTimes &times, std::int64_t gameMs)
             return QStringLiteral("die Spielzeiten passen nicht zur Aufstellung von Mannschaft %1").arg(team);
         for (std::size_t row = 0; row < values.size(); ++row) {
             const std::int32_t value = values[row];
-            if (value < 0 || value > gameMs + PlayerAheadToleranceMs)
+            if (value < 0 || value > limit)
                 return QStringLiteral("die Spielzeit in Zeile %1 von Mannschaft %2 ist negativ oder größer als die "
                                       "Spielzeit")
                     .arg(row + 1)

@@ -29,13 +29,18 @@ bool Exists(const QString &path)
     return ::lstat(Native(path).constData(), &info) == 0;
 }
 
-// Tightens a file or folder of this user; others' files are left alone.
-void Tighten(const QString &path, mode_t mode)
+// Takes every permission of group and others from a file or folder of this
+// user; never adds one (a write-protected file stays so).  Others' files are
+// left alone.
+void Tighten(const QString &path, mode_t allowed)
 {
     struct stat info{};
     const QByteArray native = Native(path);
-    if (::stat(native.constData(), &info) == 0 && info.st_uid == ::geteuid() && (info.st_mode & 07777) != mode)
-        ::chmod(native.constData(), mode);
+    if (::stat(native.constData(), &info) != 0 || info.st_uid != ::geteuid())
+        return;
+    const mode_t mode = info.st_mode & 07777;
+    if ((mode & ~allowed) != 0)
+        ::chmod(native.constData(), mode & allowed);
 }
 
 // rename(2) that fails instead of replacing an existing target.
