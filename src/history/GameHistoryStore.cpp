@@ -11,9 +11,9 @@
 
 #include <algorithm>
 #include <array>
-#include <string_view>
 #include <cerrno>
 #include <climits>
+#include <string_view>
 
 namespace {
 
