@@ -5,6 +5,8 @@
 
 #include <QThread>
 
+#include <type_traits>
+
 HistoryWriter::HistoryWriter(std::unique_ptr<GameHistoryStore> store, QObject *parent)
     : QObject(parent)
 {
