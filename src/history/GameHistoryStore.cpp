@@ -1,0 +1,579 @@
+#include "history/GameHistoryStore.h"
+
+#include "history/PayloadCodec.h"
+#include "history/PrivateFiles.h"
+#include "history/Schema.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <string_view>
+
+namespace {
+
+constexpr int BusyTimeoutMs = 2000;
+
+// What a first look at the file found.
+enum class Verdict { Ready, Damaged, Foreign, Newer, CannotOpen };
+
+struct Attempt
+{
+    Verdict Found = Verdict::CannotOpen;
+    QString Reason; // German words, for CannotOpen
+    int Version = 0;
+    SqliteConnection Connection;
+};
+
+Attempt Failed(Verdict verdict, QString reason = {})
+{
+    Attempt attempt;
+    attempt.Found = verdict;
+    attempt.Reason = std::move(reason);
+    return attempt;
+}
+
+// A failed look at the file: damage, or something that keeps it from being opened.
+Attempt FailedWith(int code)
+{
+    return IsDamageCode(code) ? Failed(Verdict::Damaged) : Failed(Verdict::CannotOpen, SqliteReason(code));
+}
+
+std::uint32_t BigEndian(const QByteArray &bytes, int at, int length)
+{
+    std::uint32_t value = 0;
+    for (int index = 0; index < length; ++index)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + index]);
+    return value;
+}
+
+// What can be told from the bytes alone, before SQLite opens the file:
+// opening would change it (SQLite deletes a journal beside an empty file,
+// and a connection checkpoints into the file as it closes), and a damaged
+// file must go aside as it was.  SQLite also reads a file that was cut
+// short as zeros past its end and checks only the structure of its pages,
+// so a cut inside row data could pass: the header tells how long the file
+// must be.  With a non-empty journal beside it the pages may lie there
+// instead, and only SQLite can tell.
+bool LooksDamaged(const QString &path)
+{
+    constexpr int HeaderSize = 100;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false; // SQLite says why
+    bool journal = false;
+    for (const char *suffix : PrivateFiles::CompanionSuffixes)
+        journal = journal || QFileInfo(path + QLatin1String(suffix)).size() > 0;
+    const qint64 size = file.size();
+    if (size == 0)
+        return journal; // a new, empty database has no journal
+    if (size < HeaderSize)
+        return true;
+    const QByteArray header = file.read(HeaderSize);
+    if (header.size() != HeaderSize || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
+        return true;
+    if (journal)
+        return false;
+    const std::uint32_t field = BigEndian(header, 16, 2);
+    const qint64 pageSize = field == 1 ? 65536 : field;
+    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0)
+        return true;
+    if (size % pageSize != 0)
+        return true;
+    // The page count in the header counts only when written by the same change as the header.
+    const bool countValid = BigEndian(header, 24, 4) == BigEndian(header, 92, 4);
+    return countValid && qint64(BigEndian(header, 28, 4)) * pageSize > size;
+}
+
+// While the file is being judged, closing the connection must leave it and
+// its journal as they are (no checkpoint into it, no journal deleted).
+void KeepFilesOnClose(sqlite3 *handle, bool keep)
+{
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, keep ? 1 : 0, nullptr);
+    int persist = keep ? 1 : 0;
+    sqlite3_file_control(handle, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
+}
+
+using CompanionsSeen = std::array<bool, PrivateFiles::CompanionSuffixes.size()>;
+
+CompanionsSeen SeeCompanions(const QString &path)
+{
+    CompanionsSeen seen{};
+    for (std::size_t index = 0; index < seen.size(); ++index)
+        seen[index] = QFileInfo::exists(path + QLatin1String(PrivateFiles::CompanionSuffixes[index]));
+    return seen;
+}
+
+// Reading a database in WAL mode creates an empty journal and its index
+// beside it; a file that is not ours to write gets them taken away again.
+void RemoveCompanionsOfReading(const QString &path, const CompanionsSeen &before)
+{
+    static_assert(PrivateFiles::CompanionSuffixes[0] == std::string_view("-wal") &&
+                  PrivateFiles::CompanionSuffixes[1] == std::string_view("-shm"));
+    const QString journal = path + QLatin1String(PrivateFiles::CompanionSuffixes[0]);
+    const QString index = path + QLatin1String(PrivateFiles::CompanionSuffixes[1]);
+    if (before[0] || QFileInfo(journal).size() != 0)
+        return;
+    QFile::remove(journal);
+    if (!before[1])
+        QFile::remove(index);
+}
+
+// Opens the file and decides what it is, changing nothing in a file that
+// turns out damaged, foreign or newer.  Ready leaves the connection in WAL
+// mode with the current tables.
+Attempt TryOpen(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return Failed(Verdict::CannotOpen, PrivateFiles::ErrnoReason(EISDIR));
+    if (QString reason = PrivateFiles::EnsureFolder(info.absolutePath()); !reason.isEmpty())
+        return Failed(Verdict::CannotOpen, reason);
+    // Created here with mode 0600; SQLite gives its -wal and -shm the same mode.
+    if (QString reason = PrivateFiles::PrepareFile(path); !reason.isEmpty())
+        return Failed(Verdict::CannotOpen, reason);
+    if (LooksDamaged(path))
+        return Failed(Verdict::Damaged);
+
+    const CompanionsSeen companionsBefore = SeeCompanions(path);
+    sqlite3 *handle = nullptr;
+    const QByteArray native = path.toUtf8();
+    const int opened = sqlite3_open_v2(native.constData(), &handle,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_EXRESCODE, nullptr);
+    SqliteConnection connection(handle);
+    if (opened != SQLITE_OK)
+        return FailedWith(opened);
+    KeepFilesOnClose(handle, true);
+    if (sqlite3_db_readonly(handle, "main") == 1)
+        return Failed(Verdict::CannotOpen, SqliteReason(SQLITE_READONLY));
+    sqlite3_busy_timeout(handle, BusyTimeoutMs);
+    // A file from elsewhere must not run code of its own through our statements.
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+
+    const SqliteConnection::Single version = connection.QueryOne("PRAGMA user_version");
+    if (version.Code != SQLITE_OK)
+        return FailedWith(version.Code);
+    const int userVersion = int(version.Integer.value_or(0));
+    if (userVersion > Schema::CurrentVersion) {
+        connection = SqliteConnection();
+        RemoveCompanionsOfReading(path, companionsBefore);
+        Attempt attempt = Failed(Verdict::Newer);
+        attempt.Version = userVersion;
+        return attempt;
+    }
+    if (userVersion < 0)
+        return Failed(Verdict::Foreign);
+
+    const SqliteConnection::Single check = connection.QueryOne("PRAGMA quick_check");
+    if (check.Code != SQLITE_OK)
+        return FailedWith(check.Code);
+    if (check.Text != QLatin1String("ok"))
+        return Failed(Verdict::Damaged);
+
+    // Views, triggers and indexes of its own would make it another program's file.
+    const SqliteConnection::Single extras = connection.QueryOne(
+        "SELECT count(*) FROM sqlite_schema WHERE type IN ('view', 'trigger') OR (type = 'index' AND sql IS NOT NULL)");
+    if (extras.Code != SQLITE_OK)
+        return FailedWith(extras.Code);
+    const SqliteConnection::Single tables =
+        connection.QueryOne("SELECT count(*) FROM sqlite_schema WHERE type = 'table'");
+    if (tables.Code != SQLITE_OK)
+        return FailedWith(tables.Code);
+    if (extras.Integer.value_or(1) != 0 || (userVersion == 0 && tables.Integer.value_or(1) != 0))
+        return Failed(Verdict::Foreign);
+
+    // Looked at before WAL mode changes the file's header: a foreign file stays byte for byte.
+    int code = SQLITE_OK;
+    if (userVersion == Schema::CurrentVersion && !Schema::HasCurrentTables(handle, code))
+        return code == SQLITE_OK ? Failed(Verdict::Foreign) : FailedWith(code);
+
+    const SqliteConnection::Single journal = connection.QueryOne("PRAGMA journal_mode = WAL");
+    if (journal.Code != SQLITE_OK)
+        return FailedWith(journal.Code);
+    if (journal.Text.compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+        return Failed(Verdict::CannotOpen, QStringLiteral("der Datenträger erlaubt kein Schreibprotokoll (WAL)"));
+    code = connection.Execute("PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON");
+    if (code != SQLITE_OK)
+        return FailedWith(connection.LastCode());
+
+    if (userVersion < Schema::CurrentVersion) {
+        code = Schema::Migrate(handle, userVersion);
+        if (code != SQLITE_OK)
+            return FailedWith(code);
+    }
+    if (!Schema::HasCurrentTables(handle, code))
+        return code == SQLITE_OK ? Failed(Verdict::Foreign) : FailedWith(code);
+    PrivateFiles::TightenCompanions(path);
+    KeepFilesOnClose(handle, false);
+
+    Attempt attempt;
+    attempt.Found = Verdict::Ready;
+    attempt.Version = Schema::CurrentVersion;
+    attempt.Connection = std::move(connection);
+    return attempt;
+}
+
+QString FileName(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+QString CannotOpenMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Die Spieldatenbank „%1“ kann nicht geöffnet werden: %2; das Spiel wird nicht gespeichert.")
+        .arg(path, reason);
+}
+
+QString WriteError(int code)
+{
+    return QStringLiteral("Das Spiel kann nicht gespeichert werden: %1.").arg(SqliteReason(code));
+}
+
+QString DamagedGame(const QString &detail)
+{
+    return QStringLiteral("Das gespeicherte Spiel ist beschädigt: %1.").arg(detail);
+}
+
+} // namespace
+
+GameHistoryStore::OpenResult GameHistoryStore::Open(const QString &path, const QDateTime &now)
+{
+    OpenResult result;
+    Attempt first = TryOpen(path);
+    switch (first.Found) {
+    case Verdict::Ready:
+        break;
+    case Verdict::Newer:
+        result.Problem = OpenProblem::NewerVersion;
+        result.Message = QStringLiteral("Die Spieldatenbank „%1“ stammt von einer neueren Programmversion (Version %2) "
+                                        "und bleibt unberührt; das Spiel wird nicht gespeichert.")
+                             .arg(path)
+                             .arg(first.Version);
+        return result;
+    case Verdict::CannotOpen:
+        result.Problem = OpenProblem::CannotOpen;
+        result.Message = CannotOpenMessage(path, first.Reason);
+        return result;
+    case Verdict::Damaged:
+    case Verdict::Foreign: {
+        // The handle must be closed before the file changes its name.
+        first.Connection = SqliteConnection();
+        const bool foreign = first.Found == Verdict::Foreign;
+        const PrivateFiles::MoveAsideOutcome moved = PrivateFiles::MoveAside(path, now);
+        result.SetAsidePath = moved.NewPath;
+        if (!moved.Error.isEmpty()) {
+            result.Problem = OpenProblem::CannotOpen;
+            result.Message = QStringLiteral("Die Spieldatenbank „%1“ ist %2 und lässt sich nicht beiseitelegen: %3; "
+                                            "das Spiel wird nicht gespeichert.")
+                                 .arg(path,
+                                      foreign ? QStringLiteral("keine Spieldatenbank dieses Programms")
+                                              : QStringLiteral("beschädigt"),
+                                      moved.Error);
+            return result;
+        }
+        const QString kept = foreign ? QStringLiteral("Die Datei „%1“ war keine Spieldatenbank dieses Programms und "
+                                                      "wurde als „%2“ beiseitegelegt")
+                                     : QStringLiteral("Die Spieldatenbank „%1“ war beschädigt und wurde als „%2“ "
+                                                      "beiseitegelegt");
+        first = TryOpen(path);
+        if (first.Found != Verdict::Ready) {
+            result.Problem = OpenProblem::CannotOpen;
+            result.Message = kept.arg(path, FileName(moved.NewPath)) +
+                             QStringLiteral("; eine neue lässt sich nicht anlegen: %1; das Spiel wird nicht gespeichert.")
+                                 .arg(first.Reason.isEmpty() ? SqliteReason(SQLITE_CORRUPT) : first.Reason);
+            return result;
+        }
+        result.Problem = OpenProblem::SetAside;
+        result.Message = kept.arg(path, FileName(moved.NewPath)) + QStringLiteral("; eine neue wurde angelegt.");
+        break;
+    }
+    }
+
+    std::unique_ptr<GameHistoryStore> store(new GameHistoryStore(path, std::move(first.Connection)));
+    if (!store->PrepareStatements()) {
+        result.Problem = OpenProblem::CannotOpen;
+        result.Message = CannotOpenMessage(path, SqliteReason(store->m_connection.LastCode()));
+        return result;
+    }
+    result.Store = std::move(store);
+    return result;
+}
+
+GameHistoryStore::GameHistoryStore(QString path, SqliteConnection connection)
+    : m_path(std::move(path))
+    , m_connection(std::move(connection))
+{
+}
+
+GameHistoryStore::~GameHistoryStore() = default;
+
+bool GameHistoryStore::PrepareStatements()
+{
+    // The next sequence number comes from the same statement: one action is one atomic insert.
+    m_insertEvent = SqliteStatement(m_connection.Handle(),
+                                    "INSERT INTO event (game_id, seq, kind, game_ms, wall_ms, arg1, arg2, arg3, payload) "
+                                    "SELECT ?1, coalesce(max(seq), 0) + 1, ?2, ?3, ?4, ?5, ?6, ?7, ?8 "
+                                    "FROM event WHERE game_id = ?1",
+                                    true);
+    m_saveCheckpoint = SqliteStatement(m_connection.Handle(),
+                                       "INSERT INTO checkpoint (game_id, after_seq, game_ms, wall_ms, times) "
+                                       "VALUES (?1, (SELECT coalesce(max(seq), 0) FROM event WHERE game_id = ?1), "
+                                       "?2, ?3, ?4) "
+                                       "ON CONFLICT (game_id) DO UPDATE SET after_seq = excluded.after_seq, "
+                                       "game_ms = excluded.game_ms, wall_ms = excluded.wall_ms, times = excluded.times",
+                                       true);
+    return m_insertEvent.Prepared() && m_saveCheckpoint.Prepared();
+}
+
+HistoryStatus GameHistoryStore::WriteFailure()
+{
+    return {WriteError(m_connection.LastCode())};
+}
+
+template <typename T>
+HistoryResult<T> GameHistoryStore::ReadFailure(int code)
+{
+    return HistoryResult<T>::Failure(
+        QStringLiteral("Das gespeicherte Spiel kann nicht gelesen werden: %1.").arg(SqliteReason(code)));
+}
+
+int GameHistoryStore::InsertEvent(GameId game, const GameEvent &event)
+{
+    SqliteStatement &insert = m_insertEvent;
+    insert.Reset();
+    insert.BindInteger(1, game);
+    insert.BindText(2, event.Kind == GameEventKind::Unknown ? event.KindName : GameEventKindName(event.Kind));
+    insert.BindInteger(3, event.GameMs);
+    insert.BindInteger(4, event.WallMs);
+    const int args = GameEventArgCount(event.Kind);
+    const std::int64_t values[] = {event.Arg1, event.Arg2, event.Arg3};
+    for (int index = 0; index < 3; ++index) {
+        if (index < args)
+            insert.BindInteger(5 + index, values[index]);
+        else
+            insert.BindNull(5 + index);
+    }
+    insert.BindBlob(8, event.Payload);
+    const int code = insert.Step();
+    insert.Reset();
+    return code == SQLITE_DONE ? SQLITE_OK : code;
+}
+
+HistoryResult<GameId> GameHistoryStore::BeginGame(const GameOpening &opening, const GameEvent &firstAction)
+{
+    auto fail = [this] {
+        const HistoryStatus status = WriteFailure();
+        m_connection.Execute("ROLLBACK");
+        return HistoryResult<GameId>::Failure(status.Error);
+    };
+    if (m_connection.Execute("BEGIN IMMEDIATE") != SQLITE_OK)
+        return HistoryResult<GameId>::Failure(WriteFailure().Error);
+
+    SqliteStatement insert(m_connection.Handle(),
+                           "INSERT INTO game (begun_wall_ms, regular_periods, period_ms, overtime_ms, "
+                           "team1_lines, team1_checks, team2_lines, team2_checks) "
+                           "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+    if (!insert.Prepared())
+        return fail();
+    insert.BindInteger(1, opening.WallMs);
+    insert.BindInteger(2, opening.Format.RegularPeriods);
+    insert.BindInteger(3, opening.Format.PeriodMs);
+    insert.BindInteger(4, opening.Format.OvertimeMs);
+    for (int team = 0; team < HistoryTeamCount; ++team) {
+        const RosterState &roster = opening.Rosters[team];
+        std::vector<bool> checked = roster.Checked;
+        checked.resize(std::size_t(roster.Lines.size()), false);
+        insert.BindText(5 + 2 * team, QString::fromUtf8(PayloadCodec::EncodeLines(roster.Lines)));
+        insert.BindText(6 + 2 * team, PayloadCodec::EncodeChecks(checked));
+    }
+    if (insert.Step() != SQLITE_DONE)
+        return fail();
+    const GameId game = sqlite3_last_insert_rowid(m_connection.Handle());
+    if (InsertEvent(game, firstAction) != SQLITE_OK)
+        return fail();
+    if (m_connection.Execute("COMMIT") != SQLITE_OK)
+        return fail();
+    return HistoryResult<GameId>::Of(game);
+}
+
+HistoryStatus GameHistoryStore::AppendEvent(GameId game, const GameEvent &event)
+{
+    if (InsertEvent(game, event) != SQLITE_OK)
+        return WriteFailure();
+    return {};
+}
+
+HistoryStatus GameHistoryStore::SaveCheckpoint(GameId game, const GameCheckpoint &checkpoint)
+{
+    SqliteStatement &save = m_saveCheckpoint;
+    save.Reset();
+    save.BindInteger(1, game);
+    save.BindInteger(2, checkpoint.GameMs);
+    save.BindInteger(3, checkpoint.WallMs);
+    save.BindBlob(4, PayloadCodec::EncodeTimes(checkpoint.Times));
+    const int code = save.Step();
+    save.Reset();
+    if (code != SQLITE_DONE)
+        return WriteFailure();
+    return {};
+}
+
+HistoryStatus GameHistoryStore::EndGame(GameId game, GameEndReason reason, std::int64_t wallMs)
+{
+    SqliteStatement end(m_connection.Handle(),
+                        "UPDATE game SET ended_wall_ms = ?2, end_reason = ?3 WHERE id = ?1 AND end_reason IS NULL");
+    if (!end.Prepared())
+        return WriteFailure();
+    end.BindInteger(1, game);
+    end.BindInteger(2, wallMs);
+    end.BindText(3, GameEndReasonName(reason));
+    if (end.Step() != SQLITE_DONE)
+        return WriteFailure();
+    return {};
+}
+
+HistoryStatus GameHistoryStore::ReopenGame(GameId game, std::int64_t gameMs, std::int64_t wallMs)
+{
+    if (m_connection.Execute("BEGIN IMMEDIATE") != SQLITE_OK)
+        return WriteFailure();
+    SqliteStatement reopen(m_connection.Handle(),
+                           "UPDATE game SET ended_wall_ms = NULL, end_reason = NULL "
+                           "WHERE id = ?1 AND end_reason = 'reset'");
+    HistoryStatus status;
+    if (!reopen.Prepared()) {
+        status = WriteFailure();
+    } else {
+        reopen.BindInteger(1, game);
+        if (reopen.Step() != SQLITE_DONE)
+            status = WriteFailure();
+        else if (sqlite3_changes(m_connection.Handle()) != 1)
+            status = {QStringLiteral("Das Spiel kann nicht wieder geöffnet werden: es wurde nicht durch RESET beendet.")};
+        else if (InsertEvent(game, GameEvent::ResetUndone(gameMs, wallMs)) != SQLITE_OK)
+            status = WriteFailure();
+        else if (m_connection.Execute("COMMIT") != SQLITE_OK)
+            status = WriteFailure();
+    }
+    if (!status.Ok())
+        m_connection.Execute("ROLLBACK");
+    return status;
+}
+
+HistoryResult<std::optional<GameSummary>> GameHistoryStore::LatestGame()
+{
+    using Result = HistoryResult<std::optional<GameSummary>>;
+    SqliteStatement latest(m_connection.Handle(),
+                           "SELECT id, begun_wall_ms, ended_wall_ms, end_reason FROM game ORDER BY id DESC LIMIT 1");
+    if (!latest.Prepared())
+        return ReadFailure<std::optional<GameSummary>>(latest.PrepareCode());
+    const int code = latest.Step();
+    if (code == SQLITE_DONE)
+        return Result::Of(std::nullopt);
+    if (code != SQLITE_ROW)
+        return ReadFailure<std::optional<GameSummary>>(code);
+    GameSummary summary;
+    summary.Id = latest.Integer(0);
+    summary.BegunWallMs = latest.Integer(1);
+    summary.EndedWallMs = latest.OptionalInteger(2);
+    if (!latest.IsNull(3)) {
+        summary.EndReason = GameEndReasonFromName(latest.Text(3));
+        if (!summary.EndReason)
+            return Result::Failure(DamagedGame(QStringLiteral("unbekannte Art des Spielendes")));
+    }
+    return Result::Of(summary);
+}
+
+HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
+{
+    using Result = HistoryResult<StoredGame>;
+    StoredGame stored;
+    {
+        SqliteStatement row(m_connection.Handle(),
+                            "SELECT id, begun_wall_ms, ended_wall_ms, end_reason, regular_periods, period_ms, "
+                            "overtime_ms, team1_lines, team1_checks, team2_lines, team2_checks FROM game WHERE id = ?1");
+        if (!row.Prepared())
+            return ReadFailure<StoredGame>(row.PrepareCode());
+        row.BindInteger(1, game);
+        const int code = row.Step();
+        if (code == SQLITE_DONE)
+            return Result::Failure(DamagedGame(QStringLiteral("das Spiel fehlt")));
+        if (code != SQLITE_ROW)
+            return ReadFailure<StoredGame>(code);
+        GameSummary &summary = stored.Summary;
+        summary.Id = row.Integer(0);
+        summary.BegunWallMs = row.Integer(1);
+        summary.EndedWallMs = row.OptionalInteger(2);
+        if (!row.IsNull(3)) {
+            summary.EndReason = GameEndReasonFromName(row.Text(3));
+            if (!summary.EndReason)
+                return Result::Failure(DamagedGame(QStringLiteral("unbekannte Art des Spielendes")));
+        }
+        stored.Opening.WallMs = summary.BegunWallMs;
+        stored.Opening.Format.RegularPeriods = int(std::clamp<std::int64_t>(row.Integer(4), INT_MIN, INT_MAX));
+        stored.Opening.Format.PeriodMs = row.Integer(5);
+        stored.Opening.Format.OvertimeMs = row.Integer(6);
+        for (int team = 0; team < HistoryTeamCount; ++team) {
+            const auto lines = PayloadCodec::DecodeLines(row.Blob(7 + 2 * team));
+            const auto checks = PayloadCodec::DecodeChecks(row.Text(8 + 2 * team));
+            if (!lines || !checks || checks->size() != std::size_t(lines->size()))
+                return Result::Failure(DamagedGame(QStringLiteral("die Aufstellung von Mannschaft %1 ist unlesbar")
+                                                       .arg(team + 1)));
+            stored.Opening.Rosters[team] = {*lines, *checks};
+        }
+    }
+    {
+        SqliteStatement events(m_connection.Handle(),
+                               "SELECT seq, kind, game_ms, wall_ms, arg1, arg2, arg3, payload FROM event "
+                               "WHERE game_id = ?1 ORDER BY seq");
+        if (!events.Prepared())
+            return ReadFailure<StoredGame>(events.PrepareCode());
+        events.BindInteger(1, game);
+        int code = SQLITE_ROW;
+        while ((code = events.Step()) == SQLITE_ROW) {
+            GameEvent event;
+            event.Sequence = events.Integer(0);
+            event.KindName = events.Text(1);
+            event.Kind = GameEventKindFromName(event.KindName);
+            event.GameMs = events.Integer(2);
+            event.WallMs = events.Integer(3);
+            event.Arg1 = events.Integer(4);
+            event.Arg2 = events.Integer(5);
+            event.Arg3 = events.Integer(6);
+            event.Payload = events.Blob(7);
+            stored.Events.push_back(std::move(event));
+        }
+        if (code != SQLITE_DONE)
+            return ReadFailure<StoredGame>(code);
+    }
+    {
+        SqliteStatement checkpoint(m_connection.Handle(),
+                                   "SELECT after_seq, game_ms, wall_ms, times FROM checkpoint WHERE game_id = ?1");
+        if (!checkpoint.Prepared())
+            return ReadFailure<StoredGame>(checkpoint.PrepareCode());
+        checkpoint.BindInteger(1, game);
+        const int code = checkpoint.Step();
+        if (code == SQLITE_ROW) {
+            const auto times = PayloadCodec::DecodeTimes(checkpoint.Blob(3));
+            if (!times)
+                return Result::Failure(DamagedGame(QStringLiteral("der Sicherungspunkt ist unlesbar")));
+            stored.Checkpoint = GameCheckpoint{checkpoint.Integer(0), checkpoint.Integer(1), checkpoint.Integer(2),
+                                               *times};
+        } else if (code != SQLITE_DONE) {
+            return ReadFailure<StoredGame>(code);
+        }
+    }
+    return Result::Of(std::move(stored));
+}
+
+HistoryResult<std::int64_t> GameHistoryStore::GameCount()
+{
+    const SqliteConnection::Single count = m_connection.QueryOne("SELECT count(*) FROM game");
+    if (count.Code != SQLITE_OK)
+        return ReadFailure<std::int64_t>(count.Code);
+    return HistoryResult<std::int64_t>::Of(count.Integer.value_or(0));
+}

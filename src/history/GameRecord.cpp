@@ -1,0 +1,143 @@
+#include "history/GameRecord.h"
+
+#include "history/PayloadCodec.h"
+
+namespace {
+
+struct KindEntry
+{
+    GameEventKind Kind;
+    const char *Name;
+    int ArgCount;
+};
+
+constexpr KindEntry Kinds[] = {
+    {GameEventKind::Start, "start", 0},
+    {GameEventKind::Pause, "pause", 0},
+    {GameEventKind::Check, "check", 3},
+    {GameEventKind::TeamLoad, "team_load", 2},
+    {GameEventKind::Export, "export", 0},
+    {GameEventKind::ResetUndone, "reset_undone", 0},
+    {GameEventKind::PeriodEnd, "period_end", 1},
+    {GameEventKind::Format, "format", 3},
+    {GameEventKind::Correction, "correction", 1},
+};
+
+const KindEntry *EntryOf(GameEventKind kind)
+{
+    for (const KindEntry &entry : Kinds) {
+        if (entry.Kind == kind)
+            return &entry;
+    }
+    return nullptr;
+}
+
+GameEvent Make(GameEventKind kind, std::int64_t gameMs, std::int64_t wallMs)
+{
+    GameEvent event;
+    event.Kind = kind;
+    event.GameMs = gameMs;
+    event.WallMs = wallMs;
+    event.KindName = GameEventKindName(kind);
+    return event;
+}
+
+} // namespace
+
+QString GameEventKindName(GameEventKind kind)
+{
+    const KindEntry *entry = EntryOf(kind);
+    return entry ? QString::fromLatin1(entry->Name) : QString();
+}
+
+GameEventKind GameEventKindFromName(const QString &name)
+{
+    for (const KindEntry &entry : Kinds) {
+        if (name == QLatin1String(entry.Name))
+            return entry.Kind;
+    }
+    return GameEventKind::Unknown;
+}
+
+int GameEventArgCount(GameEventKind kind)
+{
+    const KindEntry *entry = EntryOf(kind);
+    return entry ? entry->ArgCount : 3; // an unknown kind keeps whatever it has
+}
+
+GameEvent GameEvent::Start(std::int64_t gameMs, std::int64_t wallMs)
+{
+    return Make(GameEventKind::Start, gameMs, wallMs);
+}
+
+GameEvent GameEvent::Pause(std::int64_t gameMs, std::int64_t wallMs, const TeamTimes &shownElapsed)
+{
+    GameEvent event = Make(GameEventKind::Pause, gameMs, wallMs);
+    event.Payload = PayloadCodec::EncodeTimes(shownElapsed);
+    return event;
+}
+
+GameEvent GameEvent::Check(std::int64_t gameMs, std::int64_t wallMs, int team, int line, bool on)
+{
+    GameEvent event = Make(GameEventKind::Check, gameMs, wallMs);
+    event.Arg1 = team;
+    event.Arg2 = line;
+    event.Arg3 = on ? 1 : 0;
+    return event;
+}
+
+GameEvent GameEvent::TeamLoad(std::int64_t gameMs, std::int64_t wallMs, int team, const QStringList &lines)
+{
+    GameEvent event = Make(GameEventKind::TeamLoad, gameMs, wallMs);
+    event.Arg1 = team;
+    event.Arg2 = lines.size();
+    event.Payload = PayloadCodec::EncodeLines(lines);
+    return event;
+}
+
+GameEvent GameEvent::Export(std::int64_t gameMs, std::int64_t wallMs)
+{
+    return Make(GameEventKind::Export, gameMs, wallMs);
+}
+
+GameEvent GameEvent::ResetUndone(std::int64_t gameMs, std::int64_t wallMs)
+{
+    return Make(GameEventKind::ResetUndone, gameMs, wallMs);
+}
+
+GameEvent GameEvent::PeriodEnd(std::int64_t gameMs, std::int64_t wallMs, int period)
+{
+    GameEvent event = Make(GameEventKind::PeriodEnd, gameMs, wallMs);
+    event.Arg1 = period;
+    return event;
+}
+
+GameEvent GameEvent::FormatChange(std::int64_t gameMs, std::int64_t wallMs, const GameFormat &format)
+{
+    GameEvent event = Make(GameEventKind::Format, gameMs, wallMs);
+    event.Arg1 = format.RegularPeriods;
+    event.Arg2 = format.PeriodMs;
+    event.Arg3 = format.OvertimeMs;
+    return event;
+}
+
+GameEvent GameEvent::Correction(std::int64_t gameMs, std::int64_t wallMs, std::int64_t deltaMs)
+{
+    GameEvent event = Make(GameEventKind::Correction, gameMs, wallMs);
+    event.Arg1 = deltaMs;
+    return event;
+}
+
+QString GameEndReasonName(GameEndReason reason)
+{
+    return reason == GameEndReason::Reset ? QStringLiteral("reset") : QStringLiteral("new_game");
+}
+
+std::optional<GameEndReason> GameEndReasonFromName(const QString &name)
+{
+    if (name == QLatin1String("reset"))
+        return GameEndReason::Reset;
+    if (name == QLatin1String("new_game"))
+        return GameEndReason::NewGame;
+    return std::nullopt;
+}

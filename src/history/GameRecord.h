@@ -1,0 +1,191 @@
+#pragma once
+// What the game history keeps of a game, as plain values without any
+// database code.  A game is everything between two RESETs (start-up counts
+// as one).  It is stored as its opening (both rosters and the period format
+// as they stood when the game began) followed by its actions in order
+// (event sourcing), plus the latest checkpoint while the clock runs.
+//
+// Units: game time and playing time are milliseconds of game (never tick
+// values: the tick counter starts again at every boot); wall-clock time is
+// milliseconds since the epoch, UTC.  Teams are 1 (left roster) and 2
+// (right roster); lines count from 0, as the ledger's rows do.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+using GameId = std::int64_t;
+
+inline constexpr int HistoryTeamCount = 2;
+// The ledger keeps a time for the first 50 lines of each team
+// (PlayingTimeLedger::RowsPerTeam); later lines are untimed.
+inline constexpr int TimedRowsPerTeam = 50;
+
+// Number of lines of a roster that have a time in the ledger.
+constexpr int TimedRows(int lines)
+{
+    return lines < 0 ? 0 : lines > TimedRowsPerTeam ? TimedRowsPerTeam : lines;
+}
+
+// The rules a game is played by; a later feature uses them for periods.
+struct GameFormat
+{
+    int RegularPeriods = 4;
+    std::int64_t PeriodMs = 600000;
+    std::int64_t OvertimeMs = 300000;
+
+    bool operator==(const GameFormat &) const = default;
+};
+
+// One roster: every line's text and its on-court check mark (same length).
+struct RosterState
+{
+    QStringList Lines;
+    std::vector<bool> Checked;
+
+    bool operator==(const RosterState &) const = default;
+};
+
+// The shown Elapsed (PlayingTimeLedger::ElapsedOf) of the timed rows of
+// each team, index team - 1: TimedRows(lines of that team) values, row 0 first.
+using TeamTimes = std::array<std::vector<std::int32_t>, HistoryTeamCount>;
+
+// How a game stood when it began, stored with its first action.
+struct GameOpening
+{
+    std::array<RosterState, HistoryTeamCount> Rosters; // index team - 1
+    GameFormat Format;
+    std::int64_t WallMs = 0; // when the game began
+};
+
+// The kinds of actions.  Stored by name (GameEventKindName), so new kinds
+// need no change of the tables.  What each kind keeps in the generic
+// columns of an event:
+//
+//   kind           Arg1              Arg2          Arg3          Payload
+//   start          -                 -             -             -
+//   pause          -                 -             -             shown Elapsed of every timed row (TeamTimes)
+//   check          team              line          1 on, 0 off   -
+//   team_load      team              line count    -             the lines (JSON array of strings)
+//   export         -                 -             -             -
+//   reset_undone   -                 -             -             -     (a RESET taken back reopened the game)
+//   period_end     period (from 1)   -             -             -     (reserved for the game report)
+//   format         regular periods   period ms     overtime ms   -     (reserved for the game report)
+//   correction     delta ms          -             -             -     (reserved: clock set by a delta while it stands;
+//                                                                       the event's game time is the time after it)
+//
+// A team load leaves every check mark of that team off, as the program does.
+enum class GameEventKind {
+    Start,
+    Pause,
+    Check,
+    TeamLoad,
+    Export,
+    ResetUndone,
+    PeriodEnd,
+    Format,
+    Correction,
+    Unknown, // read back with a name this program does not know
+};
+
+// The stored name of a kind ("start", "team_load", ...); empty for Unknown.
+QString GameEventKindName(GameEventKind kind);
+// The kind of a stored name; Unknown for any other text.
+GameEventKind GameEventKindFromName(const QString &name);
+// How many of Arg1..Arg3 a kind uses; the others are stored as NULL.
+int GameEventArgCount(GameEventKind kind);
+
+struct GameEvent
+{
+    GameEventKind Kind = GameEventKind::Unknown;
+    // Position in its game from 1, given by the store when it is appended.
+    std::int64_t Sequence = 0;
+    std::int64_t GameMs = 0;
+    std::int64_t WallMs = 0;
+    std::int64_t Arg1 = 0;
+    std::int64_t Arg2 = 0;
+    std::int64_t Arg3 = 0;
+    QByteArray Payload;
+    // The stored name as read back; tells an Unknown kind apart.
+    QString KindName;
+
+    static GameEvent Start(std::int64_t gameMs, std::int64_t wallMs);
+    static GameEvent Pause(std::int64_t gameMs, std::int64_t wallMs, const TeamTimes &shownElapsed);
+    static GameEvent Check(std::int64_t gameMs, std::int64_t wallMs, int team, int line, bool on);
+    static GameEvent TeamLoad(std::int64_t gameMs, std::int64_t wallMs, int team, const QStringList &lines);
+    static GameEvent Export(std::int64_t gameMs, std::int64_t wallMs);
+    static GameEvent ResetUndone(std::int64_t gameMs, std::int64_t wallMs);
+    static GameEvent PeriodEnd(std::int64_t gameMs, std::int64_t wallMs, int period);
+    static GameEvent FormatChange(std::int64_t gameMs, std::int64_t wallMs, const GameFormat &format);
+    static GameEvent Correction(std::int64_t gameMs, std::int64_t wallMs, std::int64_t deltaMs);
+};
+
+// Taken while the clock runs, at each whole second of game time.  Carries
+// every timed row like a pause; the players on court are the ones whose
+// times moved.  Only the latest checkpoint of a game is kept.
+struct GameCheckpoint
+{
+    // The game's last event when the checkpoint was saved; given by the store.
+    std::int64_t AfterSequence = 0;
+    std::int64_t GameMs = 0;
+    std::int64_t WallMs = 0;
+    TeamTimes Times;
+};
+
+enum class GameEndReason {
+    Reset,   // RESET pressed (can be taken back, which reopens the game)
+    NewGame, // "Neues Spiel" chosen instead of continuing it at start-up
+};
+
+// The stored name of a reason: "reset", "new_game".
+QString GameEndReasonName(GameEndReason reason);
+std::optional<GameEndReason> GameEndReasonFromName(const QString &name);
+
+// A game's row without its contents.
+struct GameSummary
+{
+    GameId Id = 0;
+    std::int64_t BegunWallMs = 0;
+    std::optional<std::int64_t> EndedWallMs;
+    std::optional<GameEndReason> EndReason;
+
+    // Neither ended by a RESET nor given up at start-up.
+    bool IsOpen() const { return !EndReason.has_value(); }
+};
+
+// Everything stored of one game, as read back; GameReplay checks and interprets it.
+struct StoredGame
+{
+    GameSummary Summary;
+    GameOpening Opening;
+    std::vector<GameEvent> Events; // by Sequence
+    std::optional<GameCheckpoint> Checkpoint;
+};
+
+// The outcome of a call into the history: done, or a German one-line
+// sentence for the user saying what went wrong.
+struct HistoryStatus
+{
+    QString Error;
+
+    bool Ok() const { return Error.isEmpty(); }
+    explicit operator bool() const { return Ok(); }
+};
+
+// A value, or a German one-line sentence for the user saying why there is none.
+template <typename T>
+struct HistoryResult
+{
+    std::optional<T> Value;
+    QString Error;
+
+    static HistoryResult Of(T value) { return {std::move(value), {}}; }
+    static HistoryResult Failure(QString error) { return {std::nullopt, std::move(error)}; }
+    bool Ok() const { return Value.has_value(); }
+    explicit operator bool() const { return Ok(); }
+};

@@ -1,0 +1,49 @@
+#include "history/GameRecovery.h"
+
+#include "history/GameHistoryStore.h"
+
+#include <QDateTime>
+
+RecoveryCandidate FindGameToRecover(GameHistoryStore &store)
+{
+    RecoveryCandidate candidate;
+    const HistoryResult<std::optional<GameSummary>> latest = store.LatestGame();
+    if (!latest) {
+        candidate.Result = RecoveryCandidate::Outcome::Refused;
+        candidate.Message = latest.Error;
+        return candidate;
+    }
+    if (!latest.Value->has_value() || !(*latest.Value)->IsOpen())
+        return candidate;
+    candidate.OpenGame = (*latest.Value)->Id;
+
+    const HistoryResult<StoredGame> stored = store.LoadGame(*candidate.OpenGame);
+    if (!stored) {
+        candidate.Result = RecoveryCandidate::Outcome::Refused;
+        candidate.Message = stored.Error;
+        return candidate;
+    }
+    HistoryResult<RecoveredGame> recovered = GameReplay::Replay(*stored.Value);
+    if (!recovered) {
+        candidate.Result = RecoveryCandidate::Outcome::Refused;
+        candidate.Message = recovered.Error;
+        return candidate;
+    }
+    if (recovered.Value->GameMs == 0)
+        return candidate;
+    candidate.Result = RecoveryCandidate::Outcome::Offer;
+    candidate.Game = std::move(*recovered.Value);
+    return candidate;
+}
+
+QString RecoveryQuestion(const RecoveredGame &game)
+{
+    // The clock's rounding: a second shows from 550 ms on.
+    const std::int64_t seconds = (game.GameMs + 450) / 1000;
+    const QDateTime saved = QDateTime::fromMSecsSinceEpoch(game.LastSavedWallMs).toLocalTime();
+    return QStringLiteral("Das letzte Spiel wurde nicht beendet (Spielzeit %1:%2, zuletzt gesichert am %3 um %4). "
+                          "Spiel fortsetzen?")
+        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'))
+        .arg(saved.toString(QStringLiteral("d.M.yyyy")), saved.toString(QStringLiteral("HH:mm")));
+}

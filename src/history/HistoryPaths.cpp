@@ -1,0 +1,19 @@
+#include "history/HistoryPaths.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace HistoryPaths {
+
+QString DataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
+QString DefaultDatabasePath()
+{
+    const QString folder = DataFolder();
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QLatin1String(DatabaseFileName));
+}
+
+} // namespace HistoryPaths

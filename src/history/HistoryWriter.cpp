@@ -1,0 +1,132 @@
+#include "history/HistoryWriter.h"
+
+#include "history/GameHistoryStore.h"
+#include "history/HistorySession.h"
+
+#include <QThread>
+
+#include <type_traits>
+
+HistoryWriter::HistoryWriter(std::unique_ptr<GameHistoryStore> store, QObject *parent)
+    : QObject(parent)
+{
+    if (!store)
+        return;
+    m_session = std::make_unique<HistorySession>(std::move(store));
+    m_thread.reset(QThread::create([this] { Run(); }));
+    m_thread->setObjectName(QStringLiteral("HistoryWriter"));
+    m_thread->start();
+}
+
+HistoryWriter::~HistoryWriter()
+{
+    if (!m_thread)
+        return;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_all();
+    m_thread->wait();
+}
+
+void HistoryWriter::NewGame(const GameOpening &opening)
+{
+    Enqueue(NewGameTask{opening});
+}
+
+void HistoryWriter::ContinueGame(GameId game)
+{
+    Enqueue(ContinueTask{game});
+}
+
+void HistoryWriter::Record(const GameEvent &event)
+{
+    Enqueue(RecordTask{event});
+}
+
+void HistoryWriter::SaveCheckpoint(const GameCheckpoint &checkpoint)
+{
+    Enqueue(CheckpointTask{checkpoint});
+}
+
+void HistoryWriter::EndGame(GameEndReason reason, std::int64_t wallMs)
+{
+    Enqueue(EndTask{reason, wallMs});
+}
+
+void HistoryWriter::UndoReset(std::int64_t gameMs, std::int64_t wallMs)
+{
+    Enqueue(UndoResetTask{gameMs, wallMs});
+}
+
+void HistoryWriter::Enqueue(Task task)
+{
+    if (!m_session || m_failed.load())
+        return;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (std::holds_alternative<CheckpointTask>(task) && !m_queue.empty() &&
+            std::holds_alternative<CheckpointTask>(m_queue.back()))
+            m_queue.back() = std::move(task);
+        else
+            m_queue.push_back(std::move(task));
+    }
+    m_wake.notify_one();
+}
+
+void HistoryWriter::WaitIdle()
+{
+    if (!m_thread)
+        return;
+    std::unique_lock lock(m_mutex);
+    m_idle.wait(lock, [this] { return m_queue.empty() && !m_busy; });
+}
+
+void HistoryWriter::Run()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [this] { return !m_queue.empty() || m_stopping; });
+        if (m_queue.empty())
+            break; // stopping, and everything is written
+        Task task = std::move(m_queue.front());
+        m_queue.pop_front();
+        m_busy = true;
+        lock.unlock();
+        const HistoryStatus status = m_failed.load() ? HistoryStatus{} : Apply(task);
+        lock.lock();
+        m_busy = false;
+        if (!status.Ok() && !m_failed.exchange(true)) {
+            m_queue.clear();
+            // Emitted on the writer's own thread, where its receivers live.
+            QMetaObject::invokeMethod(
+                this, [this, reason = status.Error] { emit WriteFailed(reason); }, Qt::QueuedConnection);
+        }
+        if (m_queue.empty())
+            m_idle.notify_all();
+    }
+    m_idle.notify_all();
+}
+
+HistoryStatus HistoryWriter::Apply(const Task &task)
+{
+    HistorySession &session = *m_session;
+    return std::visit(
+        [&session](const auto &t) -> HistoryStatus {
+            using T = std::decay_t<decltype(t)>;
+            if constexpr (std::is_same_v<T, NewGameTask>)
+                return session.NewGame(t.Opening);
+            else if constexpr (std::is_same_v<T, ContinueTask>)
+                return session.ContinueGame(t.Game);
+            else if constexpr (std::is_same_v<T, RecordTask>)
+                return session.Record(t.Event);
+            else if constexpr (std::is_same_v<T, CheckpointTask>)
+                return session.SaveCheckpoint(t.Checkpoint);
+            else if constexpr (std::is_same_v<T, EndTask>)
+                return session.EndGame(t.Reason, t.WallMs);
+            else
+                return session.UndoReset(t.GameMs, t.WallMs);
+        },
+        task);
+}

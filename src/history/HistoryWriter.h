@@ -1,0 +1,89 @@
+#pragma once
+// Writes the game history off the user-interface thread.  A commit with
+// synchronous=FULL waits for the disk, which can take many milliseconds on
+// a slow one; the window only queues its actions here and goes on at once.
+//
+// The writer owns the store and a worker thread that applies the queued
+// actions in order (HistorySession says what each one means).  The first
+// write that fails is reported once through WriteFailed, delivered on the
+// thread the writer lives on (the user-interface thread); from then on
+// nothing more is written and the program goes on as if without a history.
+// A writer made without a store (the history could not be opened) does
+// nothing and reports nothing: the opening problem has been told already.
+//
+// Usage from the window:
+//   NewGame(opening)            at start-up and after every RESET
+//   ContinueGame(id)            instead, when a recovered game goes on
+//   Record(GameEvent::...)      after each action has taken effect on screen
+//   SaveCheckpoint(...)         while running, at each whole second of game time
+//   EndGame(Reset, wallMs)      on RESET, before NewGame
+//   UndoReset(gameMs, wallMs)   when the RESET is taken back
+//   WaitIdle()                  before the program ends (the destructor waits too)
+
+#include "history/GameRecord.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <variant>
+
+class GameHistoryStore;
+class HistorySession;
+class QThread;
+
+class HistoryWriter : public QObject
+{
+    Q_OBJECT
+public:
+    explicit HistoryWriter(std::unique_ptr<GameHistoryStore> store, QObject *parent = nullptr);
+    // Writes everything queued, then stops the thread.
+    ~HistoryWriter() override;
+
+    // Each returns at once; see HistorySession for what they store.
+    void NewGame(const GameOpening &opening);
+    void ContinueGame(GameId game);
+    void Record(const GameEvent &event);
+    // A checkpoint still waiting behind no other action is replaced by a
+    // newer one: a slow disk never builds up a queue of them.
+    void SaveCheckpoint(const GameCheckpoint &checkpoint);
+    void EndGame(GameEndReason reason, std::int64_t wallMs);
+    void UndoReset(std::int64_t gameMs, std::int64_t wallMs);
+
+    // Blocks until every queued action is written (or dropped after a failure).
+    void WaitIdle();
+    // Whether a write has failed; nothing is written since.
+    bool Failed() const { return m_failed.load(); }
+    // Whether anything is written at all (false without a store).
+    bool IsActive() const { return m_session != nullptr; }
+
+signals:
+    // The first failure, once, as a German sentence for the user.
+    void WriteFailed(const QString &reason);
+
+private:
+    struct NewGameTask { GameOpening Opening; };
+    struct ContinueTask { GameId Game; };
+    struct RecordTask { GameEvent Event; };
+    struct CheckpointTask { GameCheckpoint Checkpoint; };
+    struct EndTask { GameEndReason Reason; std::int64_t WallMs; };
+    struct UndoResetTask { std::int64_t GameMs; std::int64_t WallMs; };
+    using Task = std::variant<NewGameTask, ContinueTask, RecordTask, CheckpointTask, EndTask, UndoResetTask>;
+
+    void Enqueue(Task task);
+    void Run();
+    HistoryStatus Apply(const Task &task);
+
+    std::unique_ptr<HistorySession> m_session;
+    std::unique_ptr<QThread> m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_idle;
+    std::deque<Task> m_queue;
+    bool m_busy = false;
+    bool m_stopping = false;
+    std::atomic<bool> m_failed{false};
+};

@@ -1,0 +1,167 @@
+#include "history/PrivateFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace PrivateFiles {
+
+namespace {
+
+constexpr mode_t FolderMode = 0700;
+constexpr mode_t FileMode = 0600;
+
+QByteArray Native(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+bool Exists(const QString &path)
+{
+    struct stat info{};
+    return ::lstat(Native(path).constData(), &info) == 0;
+}
+
+// Takes every permission of group and others from a file or folder of this
+// user; never adds one (a write-protected file stays so).  Others' files are
+// left alone.
+void Tighten(const QString &path, mode_t allowed)
+{
+    struct stat info{};
+    const QByteArray native = Native(path);
+    if (::stat(native.constData(), &info) != 0 || info.st_uid != ::geteuid())
+        return;
+    const mode_t mode = info.st_mode & 07777;
+    if ((mode & ~allowed) != 0)
+        ::chmod(native.constData(), mode & allowed);
+}
+
+// rename(2) that fails instead of replacing an existing target.
+int RenameNoReplace(const QByteArray &from, const QByteArray &to)
+{
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // The file system cannot rename without replacing: a hard link fails on an existing name.
+    if (::link(from.constData(), to.constData()) == 0)
+        return ::unlink(from.constData()) == 0 ? 0 : errno;
+    return errno;
+}
+
+} // namespace
+
+QString ErrnoReason(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("keine Berechtigung");
+    case EROFS:
+        return QStringLiteral("der Datenträger ist schreibgeschützt");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("der Datenträger ist voll");
+    case EISDIR:
+        return QStringLiteral("an ihrer Stelle liegt ein Ordner");
+    case ENOTDIR:
+        return QStringLiteral("ein Teil des Pfades ist kein Ordner");
+    case ENOENT:
+        return QStringLiteral("der Ordner fehlt");
+    case ENAMETOOLONG:
+        return QStringLiteral("der Pfad ist zu lang");
+    case EEXIST:
+        return QStringLiteral("der neue Name ist schon vergeben");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+QString EnsureFolder(const QString &folder)
+{
+    const QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QStringList parts = absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString path;
+    for (const QString &part : parts) {
+        path += QLatin1Char('/') + part;
+        const QByteArray native = Native(path);
+        struct stat info{};
+        if (::stat(native.constData(), &info) == 0) {
+            if (!S_ISDIR(info.st_mode))
+                return QStringLiteral("„%1“ ist kein Ordner").arg(path);
+            continue;
+        }
+        if (errno != ENOENT)
+            return ErrnoReason(errno);
+        if (::mkdir(native.constData(), FolderMode) != 0 && errno != EEXIST)
+            return ErrnoReason(errno);
+    }
+    Tighten(absolute, FolderMode);
+    return {};
+}
+
+QString PrepareFile(const QString &path)
+{
+    const QByteArray native = Native(path);
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, FileMode);
+    if (fd >= 0) {
+        ::close(fd);
+        return {};
+    }
+    if (errno != EEXIST)
+        return ErrnoReason(errno);
+    struct stat info{};
+    if (::stat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode))
+        return ErrnoReason(EISDIR);
+    Tighten(path, FileMode);
+    TightenCompanions(path);
+    return {};
+}
+
+void TightenCompanions(const QString &path)
+{
+    for (const char *suffix : CompanionSuffixes) {
+        const QString companion = path + QLatin1String(suffix);
+        if (Exists(companion))
+            Tighten(companion, FileMode);
+    }
+}
+
+MoveAsideOutcome MoveAside(const QString &path, const QDateTime &now)
+{
+    const QString stem = path + QStringLiteral(".damaged-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString target = stem;
+    auto taken = [](const QString &candidate) {
+        if (Exists(candidate))
+            return true;
+        for (const char *suffix : CompanionSuffixes) {
+            if (Exists(candidate + QLatin1String(suffix)))
+                return true;
+        }
+        return false;
+    };
+    for (int number = 2; taken(target); ++number)
+        target = stem + QStringLiteral("-%1").arg(number);
+
+    if (const int error = RenameNoReplace(Native(path), Native(target)))
+        return {{}, ErrnoReason(error)};
+    // A journal left beside a new, empty file would be played into it: the
+    // companions must go along, or nothing may be created there.
+    for (const char *suffix : CompanionSuffixes) {
+        const QString companion = path + QLatin1String(suffix);
+        if (!Exists(companion))
+            continue;
+        if (const int error = RenameNoReplace(Native(companion), Native(target + QLatin1String(suffix))))
+            return {target, ErrnoReason(error)};
+    }
+    return {target, {}};
+}
+
+} // namespace PrivateFiles

@@ -1,0 +1,44 @@
+#pragma once
+// The history holds players' names, often of children: its folder and files
+// are readable by the user alone (folder 0700, files 0600), and a damaged
+// file is moved aside under a new name, never overwritten or deleted.
+
+#include <QDateTime>
+#include <QString>
+
+#include <array>
+
+namespace PrivateFiles {
+
+// The files SQLite keeps beside a database, by their suffix.
+inline constexpr std::array<const char *, 3> CompanionSuffixes{"-wal", "-shm", "-journal"};
+
+// Creates `folder` and its missing parents with mode 0700 and takes group
+// and other permissions from `folder` itself when it is the user's.  Empty when done, else
+// German words for the reason ("keine Berechtigung").
+QString EnsureFolder(const QString &folder);
+
+// Creates an empty file of mode 0600 at `path` when there is none, and
+// takes group and other permissions from an existing one and its companions.  Empty when done,
+// else German words for the reason.
+QString PrepareFile(const QString &path);
+
+// Takes group and other permissions from the companions that exist now
+// (SQLite creates them later than the file).
+void TightenCompanions(const QString &path);
+
+struct MoveAsideOutcome
+{
+    QString NewPath; // where the file lies now; empty when it was not moved
+    QString Error;   // German words for the reason it could not be moved
+};
+
+// Renames the file to "<path>.damaged-YYYYMMDD-HHMMSS" (local time of `now`,
+// with "-2", "-3", ... when taken) and each companion to that name plus its
+// suffix.  Never replaces an existing file.
+MoveAsideOutcome MoveAside(const QString &path, const QDateTime &now);
+
+// German words for an errno value.
+QString ErrnoReason(int error);
+
+} // namespace PrivateFiles

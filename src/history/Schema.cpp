@@ -1,0 +1,139 @@
+#include "history/Schema.h"
+
+#include "history/Sqlite.h"
+
+#include <sqlite3.h>
+
+#include <QStringList>
+
+namespace Schema {
+
+namespace {
+
+struct MigrationStep
+{
+    int From;
+    const char *Sql;
+};
+
+// The place for later steps: append {1, "ALTER TABLE ..."} and raise CurrentVersion.
+constexpr MigrationStep Steps[] = {
+    {0, R"sql(
+CREATE TABLE game (
+    id INTEGER PRIMARY KEY,
+    begun_wall_ms INTEGER NOT NULL,
+    ended_wall_ms INTEGER,
+    end_reason TEXT,
+    regular_periods INTEGER NOT NULL DEFAULT 4,
+    period_ms INTEGER NOT NULL DEFAULT 600000,
+    overtime_ms INTEGER NOT NULL DEFAULT 300000,
+    team1_lines TEXT NOT NULL,
+    team1_checks TEXT NOT NULL,
+    team2_lines TEXT NOT NULL,
+    team2_checks TEXT NOT NULL
+);
+CREATE TABLE event (
+    game_id INTEGER NOT NULL REFERENCES game(id),
+    seq INTEGER NOT NULL,
+    kind TEXT NOT NULL,
+    game_ms INTEGER NOT NULL,
+    wall_ms INTEGER NOT NULL,
+    arg1 INTEGER,
+    arg2 INTEGER,
+    arg3 INTEGER,
+    payload BLOB,
+    PRIMARY KEY (game_id, seq)
+) WITHOUT ROWID;
+CREATE TABLE checkpoint (
+    game_id INTEGER PRIMARY KEY REFERENCES game(id),
+    after_seq INTEGER NOT NULL,
+    game_ms INTEGER NOT NULL,
+    wall_ms INTEGER NOT NULL,
+    times BLOB NOT NULL
+);
+)sql"},
+};
+
+struct TableColumns
+{
+    const char *Table;
+    QStringList Columns;
+};
+
+const TableColumns &Expected(int index)
+{
+    static const TableColumns tables[] = {
+        {"game",
+         {"id", "begun_wall_ms", "ended_wall_ms", "end_reason", "regular_periods", "period_ms", "overtime_ms",
+          "team1_lines", "team1_checks", "team2_lines", "team2_checks"}},
+        {"event", {"game_id", "seq", "kind", "game_ms", "wall_ms", "arg1", "arg2", "arg3", "payload"}},
+        {"checkpoint", {"game_id", "after_seq", "game_ms", "wall_ms", "times"}},
+    };
+    return tables[index];
+}
+constexpr int TableCount = 3;
+
+} // namespace
+
+int Migrate(sqlite3 *db, int fromVersion)
+{
+    int code = SQLITE_OK;
+    for (const MigrationStep &step : Steps) {
+        if (step.From < fromVersion)
+            continue;
+        const QByteArray setVersion = "PRAGMA user_version = " + QByteArray::number(step.From + 1);
+        code = SqliteExecute(db, "BEGIN IMMEDIATE");
+        if (code == SQLITE_OK)
+            code = SqliteExecute(db, step.Sql);
+        if (code == SQLITE_OK)
+            code = SqliteExecute(db, setVersion.constData());
+        if (code == SQLITE_OK)
+            code = SqliteExecute(db, "COMMIT");
+        if (code != SQLITE_OK) {
+            code = sqlite3_extended_errcode(db);
+            SqliteExecute(db, "ROLLBACK");
+            break;
+        }
+    }
+    return code;
+}
+
+bool HasCurrentTables(sqlite3 *db, int &code)
+{
+    code = SQLITE_OK;
+    SqliteStatement objects(db, "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name NOT LIKE 'sqlite_%'");
+    if (!objects.Prepared()) {
+        code = objects.PrepareCode();
+        return false;
+    }
+    if (const int step = objects.Step(); step != SQLITE_ROW) {
+        code = step;
+        return false;
+    }
+    if (objects.Integer(0) != TableCount)
+        return false;
+
+    SqliteStatement columns(db, "SELECT name FROM pragma_table_info(?1) ORDER BY cid");
+    if (!columns.Prepared()) {
+        code = columns.PrepareCode();
+        return false;
+    }
+    for (int index = 0; index < TableCount; ++index) {
+        const TableColumns &table = Expected(index);
+        columns.Reset();
+        columns.BindText(1, QString::fromLatin1(table.Table));
+        QStringList found;
+        int step = SQLITE_ROW;
+        while ((step = columns.Step()) == SQLITE_ROW)
+            found.append(columns.Text(0));
+        if (step != SQLITE_DONE) {
+            code = step;
+            return false;
+        }
+        if (found != table.Columns)
+            return false;
+    }
+    return true;
+}
+
+} // namespace Schema

@@ -1,0 +1,35 @@
+#pragma once
+// The tables of the game history and how a database file is brought to the
+// current version.  PRAGMA user_version holds the version; each migration
+// step takes one version to the next inside one transaction, so a file is
+// always at a whole version.
+//
+// Version 1:
+//
+//   game        id INTEGER PRIMARY KEY, begun_wall_ms, ended_wall_ms (NULL = open),
+//               end_reason ('reset', 'new_game', NULL = open),
+//               regular_periods, period_ms, overtime_ms,
+//               team1_lines, team1_checks, team2_lines, team2_checks
+//               (lines: JSON array of strings; checks: one '0'/'1' per line;
+//               both as the rosters stood when the game began)
+//   event       game_id, seq (1, 2, ... within the game), kind (text), game_ms, wall_ms,
+//               arg1, arg2, arg3 (integers or NULL), payload (blob or NULL);
+//               PRIMARY KEY (game_id, seq).  See GameEventKind for what each kind keeps.
+//   checkpoint  game_id PRIMARY KEY (one per game, replaced), after_seq (the game's last
+//               event when it was taken), game_ms, wall_ms, times (blob, as a pause's payload)
+
+struct sqlite3;
+
+namespace Schema {
+
+inline constexpr int CurrentVersion = 1;
+
+// Runs every step from `fromVersion` up to CurrentVersion; the SQLite
+// result code of the step that failed, or SQLITE_OK.
+int Migrate(sqlite3 *db, int fromVersion);
+
+// Whether the tables and their columns are exactly those of CurrentVersion.
+// A SQLite error while looking is returned in `code` (SQLITE_OK otherwise).
+bool HasCurrentTables(sqlite3 *db, int &code);
+
+} // namespace Schema
