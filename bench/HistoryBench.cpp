@@ -5,14 +5,13 @@
 // so these report wall time; each iteration is timed by hand, and the
 // counters give the median and the worst single one of a run.
 
-#include <benchmark/benchmark.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -45,7 +44,9 @@ GameOpening Opening(int lines)
 class IterationTimes
 {
 public:
-    explicit IterationTimes(benchmark::State &state) : m_state(state) {}
+    explicit IterationTimes(benchmark::State &state)
+        : m_state(state)
+    { }
     void Begin() { m_begin = Clock::now(); }
     void End()
     {
@@ -135,7 +136,7 @@ void RecordGame(GameHistoryStore &store, int number, bool running)
     GameOpening opening = Opening(Players);
     opening.WallMs = begun;
     std::array<std::vector<std::int32_t>, 2> shown{std::vector<std::int32_t>(Players, 0),
-                                                     std::vector<std::int32_t>(Players, 0)};
+                                                   std::vector<std::int32_t>(Players, 0)};
     std::array<std::vector<bool>, 2> onCourt{opening.Rosters[0].Checked, opening.Rosters[1].Checked};
     std::int64_t gameMs = 0;
     std::int64_t wall = begun;
@@ -183,8 +184,9 @@ class History1000
 public:
     History1000()
     {
-        QTemporaryDir scratch(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/quintora-bench-XXXXXX")
-                                                                         : QDir::tempPath() + "/quintora-bench-XXXXXX");
+        QTemporaryDir scratch(QDir(QStringLiteral("/dev/shm")).exists()
+                                  ? QStringLiteral("/dev/shm/quintora-bench-XXXXXX")
+                                  : QDir::tempPath() + "/quintora-bench-XXXXXX");
         const QString made = scratch.filePath(QStringLiteral("games.db"));
         {
             GameHistoryStore::OpenResult opened = GameHistoryStore::Open(made);

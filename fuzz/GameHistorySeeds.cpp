@@ -7,10 +7,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <sqlite3.h>
-
 #include <cstdio>
 #include <functional>
+#include <sqlite3.h>
 
 #include "history/GameHistoryStore.h"
 
@@ -33,7 +32,8 @@ GameOpening Opening(int lines1, int lines2)
 
 TeamTimes Times(int lines1, int lines2, std::int32_t onCourt)
 {
-    TeamTimes times{std::vector<std::int32_t>(std::size_t(lines1), 0), std::vector<std::int32_t>(std::size_t(lines2), 0)};
+    TeamTimes times{std::vector<std::int32_t>(std::size_t(lines1), 0),
+                    std::vector<std::int32_t>(std::size_t(lines2), 0)};
     for (auto &team : times) {
         for (std::size_t row = 0; row < 5 && row < team.size(); ++row)
             team[row] = onCourt;
@@ -44,9 +44,9 @@ TeamTimes Times(int lines1, int lines2, std::int32_t onCourt)
 bool Compact(const QString &from, const QString &to)
 {
     sqlite3 *db = nullptr;
-    bool done = sqlite3_open(QFile::encodeName(from).constData(), &db) == SQLITE_OK &&
-                sqlite3_exec(db, "PRAGMA journal_mode = DELETE; PRAGMA page_size = 512; VACUUM", nullptr, nullptr,
-                             nullptr) == SQLITE_OK;
+    bool done = sqlite3_open(QFile::encodeName(from).constData(), &db) == SQLITE_OK
+        && sqlite3_exec(db, "PRAGMA journal_mode = DELETE; PRAGMA page_size = 512; VACUUM", nullptr, nullptr, nullptr)
+            == SQLITE_OK;
     sqlite3_close(db);
     QFile::remove(to);
     return done && QFile::copy(from, to);
@@ -76,7 +76,8 @@ int main(int argc, char **argv)
          [](GameHistoryStore &store) {
              const GameId game = *store.BeginGame(Opening(6, 6), GameEvent::Start(0, 1)).Value;
              store.AppendEvent(game, GameEvent::Pause(30000, 2, Times(6, 6, 29800)));
-             store.AppendEvent(game, GameEvent::TeamLoad(30000, 3, 2, {QStringLiteral("4 Ä"), QString(), QStringLiteral("9 😀")}));
+             store.AppendEvent(
+                 game, GameEvent::TeamLoad(30000, 3, 2, {QStringLiteral("4 Ä"), QString(), QStringLiteral("9 😀")}));
              store.AppendEvent(game, GameEvent::Check(30000, 4, 2, 1, true));
              store.AppendEvent(game, GameEvent::Start(30000, 5));
              store.SaveCheckpoint(game, {0, 32000, 6, {Times(6, 3, 31800)[0], {0, 1800, 0}}});

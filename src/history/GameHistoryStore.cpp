@@ -1,19 +1,18 @@
 #include "history/GameHistoryStore.h"
 
-#include "history/PayloadCodec.h"
-#include "history/PrivateFiles.h"
-#include "history/Schema.h"
-
 #include <QFile>
 #include <QFileInfo>
-
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <sqlite3.h>
 #include <string_view>
+
+#include "history/PayloadCodec.h"
+#include "history/PrivateFiles.h"
+#include "history/Schema.h"
 
 namespace {
 
@@ -113,8 +112,8 @@ CompanionsSeen SeeCompanions(const QString &path)
 // beside it; a file that is not ours to write gets them taken away again.
 void RemoveCompanionsOfReading(const QString &path, const CompanionsSeen &before)
 {
-    static_assert(PrivateFiles::CompanionSuffixes[0] == std::string_view("-wal") &&
-                  PrivateFiles::CompanionSuffixes[1] == std::string_view("-shm"));
+    static_assert(PrivateFiles::CompanionSuffixes[0] == std::string_view("-wal")
+                  && PrivateFiles::CompanionSuffixes[1] == std::string_view("-shm"));
     const QString journal = path + QLatin1String(PrivateFiles::CompanionSuffixes[0]);
     const QString index = path + QLatin1String(PrivateFiles::CompanionSuffixes[1]);
     if (before[0] || QFileInfo(journal).size() != 0)
@@ -247,8 +246,7 @@ GameHistoryStore::OpenResult GameHistoryStore::Open(const QString &path, const Q
     OpenResult result;
     Attempt first = TryOpen(path);
     switch (first.Found) {
-    case Verdict::Ready:
-        break;
+    case Verdict::Ready: break;
     case Verdict::Newer:
         result.Problem = OpenProblem::NewerVersion;
         result.Message = QStringLiteral("Die Spieldatenbank „%1“ stammt von einer neueren Programmversion (Version %2) "
@@ -284,9 +282,9 @@ GameHistoryStore::OpenResult GameHistoryStore::Open(const QString &path, const Q
         first = TryOpen(path);
         if (first.Found != Verdict::Ready) {
             result.Problem = OpenProblem::CannotOpen;
-            result.Message = kept.arg(path, FileName(moved.NewPath)) +
-                             QStringLiteral("; eine neue lässt sich nicht anlegen: %1; das Spiel wird nicht gespeichert.")
-                                 .arg(first.Reason.isEmpty() ? SqliteReason(SQLITE_CORRUPT) : first.Reason);
+            result.Message = kept.arg(path, FileName(moved.NewPath))
+                + QStringLiteral("; eine neue lässt sich nicht anlegen: %1; das Spiel wird nicht gespeichert.")
+                      .arg(first.Reason.isEmpty() ? SqliteReason(SQLITE_CORRUPT) : first.Reason);
             return result;
         }
         result.Problem = OpenProblem::SetAside;
@@ -308,19 +306,19 @@ GameHistoryStore::OpenResult GameHistoryStore::Open(const QString &path, const Q
 GameHistoryStore::GameHistoryStore(QString path, SqliteConnection connection)
     : m_path(std::move(path))
     , m_connection(std::move(connection))
-{
-}
+{ }
 
 GameHistoryStore::~GameHistoryStore() = default;
 
 bool GameHistoryStore::PrepareStatements()
 {
     // The next sequence number comes from the same statement: one action is one atomic insert.
-    m_insertEvent = SqliteStatement(m_connection.Handle(),
-                                    "INSERT INTO event (game_id, seq, kind, game_ms, wall_ms, arg1, arg2, arg3, payload) "
-                                    "SELECT ?1, coalesce(max(seq), 0) + 1, ?2, ?3, ?4, ?5, ?6, ?7, ?8 "
-                                    "FROM event WHERE game_id = ?1",
-                                    true);
+    m_insertEvent =
+        SqliteStatement(m_connection.Handle(),
+                        "INSERT INTO event (game_id, seq, kind, game_ms, wall_ms, arg1, arg2, arg3, payload) "
+                        "SELECT ?1, coalesce(max(seq), 0) + 1, ?2, ?3, ?4, ?5, ?6, ?7, ?8 "
+                        "FROM event WHERE game_id = ?1",
+                        true);
     m_saveCheckpoint = SqliteStatement(m_connection.Handle(),
                                        "INSERT INTO checkpoint (game_id, after_seq, game_ms, wall_ms, times) "
                                        "VALUES (?1, (SELECT coalesce(max(seq), 0) FROM event WHERE game_id = ?1), "
@@ -453,7 +451,8 @@ HistoryStatus GameHistoryStore::ReopenGame(GameId game, std::int64_t gameMs, std
         if (reopen.Step() != SQLITE_DONE)
             status = WriteFailure();
         else if (sqlite3_changes(m_connection.Handle()) != 1)
-            status = {QStringLiteral("Das Spiel kann nicht wieder geöffnet werden: es wurde nicht durch RESET beendet.")};
+            status = {
+                QStringLiteral("Das Spiel kann nicht wieder geöffnet werden: es wurde nicht durch RESET beendet.")};
         else if (InsertEvent(game, GameEvent::ResetUndone(gameMs, wallMs)) != SQLITE_OK)
             status = WriteFailure();
         else if (m_connection.Execute("COMMIT") != SQLITE_OK)
@@ -493,9 +492,10 @@ HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
     using Result = HistoryResult<StoredGame>;
     StoredGame stored;
     {
-        SqliteStatement row(m_connection.Handle(),
-                            "SELECT id, begun_wall_ms, ended_wall_ms, end_reason, regular_periods, period_ms, "
-                            "overtime_ms, team1_lines, team1_checks, team2_lines, team2_checks FROM game WHERE id = ?1");
+        SqliteStatement row(
+            m_connection.Handle(),
+            "SELECT id, begun_wall_ms, ended_wall_ms, end_reason, regular_periods, period_ms, "
+            "overtime_ms, team1_lines, team1_checks, team2_lines, team2_checks FROM game WHERE id = ?1");
         if (!row.Prepared())
             return ReadFailure<StoredGame>(row.PrepareCode());
         row.BindInteger(1, game);
@@ -521,8 +521,8 @@ HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
             const auto lines = PayloadCodec::DecodeLines(row.Blob(7 + 2 * team));
             const auto checks = PayloadCodec::DecodeChecks(row.Text(8 + 2 * team));
             if (!lines || !checks || checks->size() != std::size_t(lines->size()))
-                return Result::Failure(DamagedGame(QStringLiteral("die Aufstellung von Mannschaft %1 ist unlesbar")
-                                                       .arg(team + 1)));
+                return Result::Failure(
+                    DamagedGame(QStringLiteral("die Aufstellung von Mannschaft %1 ist unlesbar").arg(team + 1)));
             stored.Opening.Rosters[team] = {*lines, *checks};
         }
     }
@@ -561,8 +561,8 @@ HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
             const auto times = PayloadCodec::DecodeTimes(checkpoint.Blob(3));
             if (!times)
                 return Result::Failure(DamagedGame(QStringLiteral("der Sicherungspunkt ist unlesbar")));
-            stored.Checkpoint = GameCheckpoint{checkpoint.Integer(0), checkpoint.Integer(1), checkpoint.Integer(2),
-                                               *times};
+            stored.Checkpoint =
+                GameCheckpoint{checkpoint.Integer(0), checkpoint.Integer(1), checkpoint.Integer(2), *times};
         } else if (code != SQLITE_DONE) {
             return ReadFailure<StoredGame>(code);
         }

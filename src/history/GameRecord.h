@@ -138,7 +138,7 @@ struct GameCheckpoint
 };
 
 enum class GameEndReason {
-    Reset,   // RESET pressed (can be taken back, which reopens the game)
+    Reset, // RESET pressed (can be taken back, which reopens the game)
     NewGame, // "Neues Spiel" chosen instead of continuing it at start-up
 };
 

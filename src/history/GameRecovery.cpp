@@ -1,8 +1,8 @@
 #include "history/GameRecovery.h"
 
-#include "history/GameHistoryStore.h"
-
 #include <QDateTime>
+
+#include "history/GameHistoryStore.h"
 
 RecoveryCandidate FindGameToRecover(GameHistoryStore &store)
 {

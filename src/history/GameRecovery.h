@@ -13,7 +13,7 @@ struct RecoveryCandidate
 {
     enum class Outcome {
         Nothing, // no stored game, the latest is ended, or its clock never ran
-        Offer,   // ask RecoveryQuestion; Game holds what "Fortsetzen" brings back
+        Offer, // ask RecoveryQuestion; Game holds what "Fortsetzen" brings back
         Refused, // Message says why it cannot be brought back
     };
     Outcome Result = Outcome::Nothing;

@@ -1,8 +1,8 @@
 #include "history/GameReplay.h"
 
-#include "history/PayloadCodec.h"
-
 #include <algorithm>
+
+#include "history/PayloadCodec.h"
 
 namespace GameReplay {
 
@@ -12,15 +12,17 @@ constexpr int MaxPeriods = 99;
 
 bool IsValidFormat(std::int64_t periods, std::int64_t periodMs, std::int64_t overtimeMs)
 {
-    return periods >= 1 && periods <= MaxPeriods && periodMs > 0 && periodMs <= MaxGameMs && overtimeMs >= 0 &&
-           overtimeMs <= MaxGameMs;
+    return periods >= 1 && periods <= MaxPeriods && periodMs > 0 && periodMs <= MaxGameMs && overtimeMs >= 0
+        && overtimeMs <= MaxGameMs;
 }
 
 // Walks the events once, keeping the state the window would have had.
 class Replayer
 {
 public:
-    explicit Replayer(const StoredGame &game) : m_game(game) {}
+    explicit Replayer(const StoredGame &game)
+        : m_game(game)
+    { }
 
     // Empty when the whole game fits the rules, else German words for the first thing that does not.
     QString Run();
@@ -149,8 +151,7 @@ QString Replayer::Apply(const GameEvent &event)
         return {};
     }
     case GameEventKind::Export:
-    case GameEventKind::ResetUndone:
-        return Standing(event);
+    case GameEventKind::ResetUndone: return Standing(event);
     case GameEventKind::PeriodEnd:
         if (event.Arg1 < 1 || event.Arg1 > MaxPeriods)
             return QStringLiteral("unmögliche Spielabschnittsnummer");
@@ -182,8 +183,7 @@ QString Replayer::Apply(const GameEvent &event)
         m_correctedMs += event.Arg1;
         return {};
     }
-    case GameEventKind::Unknown:
-        break;
+    case GameEventKind::Unknown: break;
     }
     return QStringLiteral("unbekannte Art von Aktion „%1“").arg(event.KindName.left(40));
 }

@@ -19,9 +19,9 @@
 // kind of action, ...) refuses the whole game with a German sentence:
 // a game is never returned half right.
 
-#include "history/GameRecord.h"
-
 #include <array>
+
+#include "history/GameRecord.h"
 
 struct RecoveredTeam
 {

@@ -2,8 +2,7 @@
 
 HistorySession::HistorySession(std::unique_ptr<GameHistoryStore> store)
     : m_store(std::move(store))
-{
-}
+{ }
 
 HistoryStatus HistorySession::NewGame(const GameOpening &opening)
 {

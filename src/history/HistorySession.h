@@ -4,10 +4,10 @@
 // game under way, a RESET ends it and can be taken back.  Runs on the
 // writer's thread; HistoryWriter hands it the actions in order.
 
-#include "history/GameHistoryStore.h"
-
 #include <memory>
 #include <optional>
+
+#include "history/GameHistoryStore.h"
 
 class HistorySession
 {

@@ -3,14 +3,14 @@
 // into their columns, and read back with every byte checked: a stored file
 // may be damaged or made by hand, and reading it must never go beyond it.
 
-#include "history/GameRecord.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 #include <vector>
+
+#include "history/GameRecord.h"
 
 namespace PayloadCodec {
 

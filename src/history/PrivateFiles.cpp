@@ -25,7 +25,8 @@ QByteArray Native(const QString &path)
 
 bool Exists(const QString &path)
 {
-    struct stat info{};
+    struct stat info
+    { };
     return ::lstat(Native(path).constData(), &info) == 0;
 }
 
@@ -34,7 +35,8 @@ bool Exists(const QString &path)
 // left alone.
 void Tighten(const QString &path, mode_t allowed)
 {
-    struct stat info{};
+    struct stat info
+    { };
     const QByteArray native = Native(path);
     if (::stat(native.constData(), &info) != 0 || info.st_uid != ::geteuid())
         return;
@@ -62,25 +64,16 @@ QString ErrnoReason(int error)
 {
     switch (error) {
     case EACCES:
-    case EPERM:
-        return QStringLiteral("keine Berechtigung");
-    case EROFS:
-        return QStringLiteral("der Datenträger ist schreibgeschützt");
+    case EPERM: return QStringLiteral("keine Berechtigung");
+    case EROFS: return QStringLiteral("der Datenträger ist schreibgeschützt");
     case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("der Datenträger ist voll");
-    case EISDIR:
-        return QStringLiteral("an ihrer Stelle liegt ein Ordner");
-    case ENOTDIR:
-        return QStringLiteral("ein Teil des Pfades ist kein Ordner");
-    case ENOENT:
-        return QStringLiteral("der Ordner fehlt");
-    case ENAMETOOLONG:
-        return QStringLiteral("der Pfad ist zu lang");
-    case EEXIST:
-        return QStringLiteral("der neue Name ist schon vergeben");
-    default:
-        return QString::fromLocal8Bit(std::strerror(error));
+    case EDQUOT: return QStringLiteral("der Datenträger ist voll");
+    case EISDIR: return QStringLiteral("an ihrer Stelle liegt ein Ordner");
+    case ENOTDIR: return QStringLiteral("ein Teil des Pfades ist kein Ordner");
+    case ENOENT: return QStringLiteral("der Ordner fehlt");
+    case ENAMETOOLONG: return QStringLiteral("der Pfad ist zu lang");
+    case EEXIST: return QStringLiteral("der neue Name ist schon vergeben");
+    default: return QString::fromLocal8Bit(std::strerror(error));
     }
 }
 
@@ -92,7 +85,8 @@ QString EnsureFolder(const QString &folder)
     for (const QString &part : parts) {
         path += QLatin1Char('/') + part;
         const QByteArray native = Native(path);
-        struct stat info{};
+        struct stat info
+        { };
         if (::stat(native.constData(), &info) == 0) {
             if (!S_ISDIR(info.st_mode))
                 return QStringLiteral("„%1“ ist kein Ordner").arg(path);
@@ -117,7 +111,8 @@ QString PrepareFile(const QString &path)
     }
     if (errno != EEXIST)
         return ErrnoReason(errno);
-    struct stat info{};
+    struct stat info
+    { };
     if (::stat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode))
         return ErrnoReason(EISDIR);
     Tighten(path, FileMode);

@@ -30,7 +30,7 @@ void TightenCompanions(const QString &path);
 struct MoveAsideOutcome
 {
     QString NewPath; // where the file lies now; empty when it was not moved
-    QString Error;   // German words for the reason it could not be moved
+    QString Error; // German words for the reason it could not be moved
 };
 
 // Renames the file to "<path>.damaged-YYYYMMDD-HHMMSS" (local time of `now`,

@@ -1,10 +1,10 @@
 #include "history/Schema.h"
 
-#include "history/Sqlite.h"
+#include <QStringList>
 
 #include <sqlite3.h>
 
-#include <QStringList>
+#include "history/Sqlite.h"
 
 namespace Schema {
 

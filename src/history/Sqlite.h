@@ -17,7 +17,9 @@ class SqliteConnection
 public:
     SqliteConnection() = default;
     // Takes over a handle from sqlite3_open_v2 (also a failed one, which still needs closing).
-    explicit SqliteConnection(sqlite3 *handle) : m_handle(handle) {}
+    explicit SqliteConnection(sqlite3 *handle)
+        : m_handle(handle)
+    { }
     ~SqliteConnection();
     SqliteConnection(SqliteConnection &&other) noexcept;
     SqliteConnection &operator=(SqliteConnection &&other) noexcept;

@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include "history/GameHistoryStore.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -6,12 +6,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "HistoryTestSupport.h"
-#include "history/GameHistoryStore.h"
 #include "history/PayloadCodec.h"
 #include "history/Schema.h"
 
@@ -273,8 +273,7 @@ void PrintTo(const CannotOpenCase &problem, std::ostream *out)
 }
 
 class CannotOpen : public testing::TestWithParam<CannotOpenCase>
-{
-};
+{ };
 
 TEST_P(CannotOpen, NothingIsStoredAndTheMessageSaysWhy)
 {
@@ -286,10 +285,10 @@ TEST_P(CannotOpen, NothingIsStoredAndTheMessageSaysWhy)
     const QStringList before = Entries(QFileInfo(path).absolutePath());
     ExpectAsUnprivilegedUser([&] {
         const GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path, SetAsideTime);
-        const bool ok = !opened.Store && opened.Problem == GameHistoryStore::OpenProblem::CannotOpen &&
-                        opened.Message.contains(reason) &&
-                        opened.Message.endsWith(QStringLiteral("das Spiel wird nicht gespeichert.")) &&
-                        opened.SetAsidePath.isEmpty();
+        const bool ok = !opened.Store && opened.Problem == GameHistoryStore::OpenProblem::CannotOpen
+            && opened.Message.contains(reason)
+            && opened.Message.endsWith(QStringLiteral("das Spiel wird nicht gespeichert."))
+            && opened.SetAsidePath.isEmpty();
         if (!ok)
             std::fprintf(stderr, "message: %s\n", opened.Message.toUtf8().constData());
         return ok;
@@ -328,16 +327,15 @@ INSTANTIATE_TEST_SUITE_P(
                        "keine Berechtigung"},
         CannotOpenCase{"UnwritableFolderAboveTheDataFolder",
                        [](const QString &base) {
-                           return MakeFolder(base + QStringLiteral("/share"), 0555) +
-                                  QStringLiteral("/Velmarin/Quintora/games.db");
+                           return MakeFolder(base + QStringLiteral("/share"), 0555)
+                               + QStringLiteral("/Velmarin/Quintora/games.db");
                        },
                        "keine Berechtigung"},
         CannotOpenCase{"WriteProtectedFile",
                        [](const QString &base) {
                            const QString path = MakeFolder(base + QStringLiteral("/data"), 0700) + "/games.db";
                            GameHistoryStore::Open(path); // a good database, closed again
-                           EXPECT_EQ(::chown(QFile::encodeName(path).constData(), UnprivilegedUid(),
-                                             UnprivilegedUid()),
+                           EXPECT_EQ(::chown(QFile::encodeName(path).constData(), UnprivilegedUid(), UnprivilegedUid()),
                                      0);
                            EXPECT_EQ(::chmod(QFile::encodeName(path).constData(), 0400), 0);
                            return path;
@@ -399,8 +397,7 @@ void PrintTo(const DamagedCase &damage, std::ostream *out)
 }
 
 class DamagedFile : public testing::TestWithParam<DamagedCase>
-{
-};
+{ };
 
 // The file is kept aside byte for byte under a new name, a fresh database
 // takes its place at once, and the user is told where the old one went.
@@ -415,7 +412,8 @@ TEST_P(DamagedFile, IsKeptAsideAndAFreshDatabaseIsCreated)
     ASSERT_TRUE(opened.Store);
     EXPECT_EQ(opened.SetAsidePath, path + SetAsideSuffix);
     EXPECT_EQ(ReadBytes(opened.SetAsidePath), bytes);
-    EXPECT_TRUE(opened.Message.contains(QStringLiteral("„games.db") + SetAsideSuffix + QStringLiteral("“ beiseitegelegt")))
+    EXPECT_TRUE(
+        opened.Message.contains(QStringLiteral("„games.db") + SetAsideSuffix + QStringLiteral("“ beiseitegelegt")))
         << opened.Message.toStdString();
     EXPECT_TRUE(opened.Message.contains(GetParam().Foreign ? QStringLiteral("keine Spieldatenbank")
                                                            : QStringLiteral("beschädigt")))
@@ -429,9 +427,9 @@ std::vector<DamagedCase> DamagedCases()
 {
     std::vector<DamagedCase> cases;
     const qsizetype full = GoodDatabase().size();
-    for (const qsizetype length : {qsizetype(1), qsizetype(16), qsizetype(99), qsizetype(100), qsizetype(101),
-                                   qsizetype(1000), qsizetype(4095), qsizetype(4096), qsizetype(4097),
-                                   qsizetype(8192), full / 3, full / 2, full - 4096, full - 100, full - 1}) {
+    for (const qsizetype length :
+         {qsizetype(1), qsizetype(16), qsizetype(99), qsizetype(100), qsizetype(101), qsizetype(1000), qsizetype(4095),
+          qsizetype(4096), qsizetype(4097), qsizetype(8192), full / 3, full / 2, full - 4096, full - 100, full - 1}) {
         cases.push_back({"CutAt" + std::to_string(length), [length] { return GoodDatabase().left(length); }});
     }
     for (const qsizetype length : {1, 100, 4096, 20000}) {
@@ -448,9 +446,9 @@ std::vector<DamagedCase> DamagedCases()
                          bytes.replace(4096, 8192, QByteArray(8192, '\0'));
                          return bytes;
                      }});
-    cases.push_back({"AnotherProgramsTables",
-                     [] { return ForeignDatabase("CREATE TABLE players (name TEXT); INSERT INTO players VALUES ('x')"); },
-                     true});
+    cases.push_back(
+        {"AnotherProgramsTables",
+         [] { return ForeignDatabase("CREATE TABLE players (name TEXT); INSERT INTO players VALUES ('x')"); }, true});
     cases.push_back({"SameTableNamesOtherColumns",
                      [] {
                          return ForeignDatabase("CREATE TABLE game (id INTEGER PRIMARY KEY, name TEXT);"
@@ -517,10 +515,10 @@ void CrashANewerProgram(const QString &path)
     ASSERT_NE(child, -1);
     if (child == 0) {
         sqlite3 *db = nullptr;
-        const bool done =
-            sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
-            sqlite3_exec(db, "PRAGMA user_version = 2; CREATE TABLE newer (x); INSERT INTO newer VALUES (1)", nullptr,
-                         nullptr, nullptr) == SQLITE_OK;
+        const bool done = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK
+            && sqlite3_exec(db, "PRAGMA user_version = 2; CREATE TABLE newer (x); INSERT INTO newer VALUES (1)",
+                            nullptr, nullptr, nullptr)
+                == SQLITE_OK;
         std::_Exit(done ? 0 : 1); // without closing: the journal stays
     }
     int status = 0;
@@ -584,7 +582,8 @@ TEST_F(StoreFolder, UndecodableValuesAreReportedWhenRead)
         {
             auto store = OpenStore(Path());
             id = *store->BeginGame(SampleOpening(), GameEvent::Start(0, 0)).Value;
-            store->SaveCheckpoint(id, {0, 1000, 1, {std::vector<std::int32_t>(10, 1), std::vector<std::int32_t>(10, 2)}});
+            store->SaveCheckpoint(id,
+                                  {0, 1000, 1, {std::vector<std::int32_t>(10, 1), std::vector<std::int32_t>(10, 2)}});
         }
         {
             RawDatabase raw(Path());
@@ -593,7 +592,8 @@ TEST_F(StoreFolder, UndecodableValuesAreReportedWhenRead)
         auto store = OpenStore(Path());
         const HistoryResult<StoredGame> game = store->LoadGame(id);
         EXPECT_FALSE(game.Ok());
-        EXPECT_TRUE(game.Error.startsWith(QStringLiteral("Das gespeicherte Spiel ist beschädigt: "))) << game.Error.toStdString();
+        EXPECT_TRUE(game.Error.startsWith(QStringLiteral("Das gespeicherte Spiel ist beschädigt: ")))
+            << game.Error.toStdString();
     }
 }
 
@@ -608,7 +608,8 @@ TEST_F(StoreFolder, AFailedWriteIsReportedAndTheCallReturns)
         status = store->AppendEvent(id, GameEvent::Pause(100, 1, {}));
     }
     EXPECT_FALSE(status.Ok());
-    EXPECT_TRUE(status.Error.startsWith(QStringLiteral("Das Spiel kann nicht gespeichert werden: "))) << status.Error.toStdString();
+    EXPECT_TRUE(status.Error.startsWith(QStringLiteral("Das Spiel kann nicht gespeichert werden: ")))
+        << status.Error.toStdString();
 }
 
 } // namespace

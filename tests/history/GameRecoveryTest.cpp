@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
+#include "history/GameRecovery.h"
 
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include "HistoryTestSupport.h"
 #include "ScriptedGame.h"
 #include "history/CheckpointSchedule.h"
-#include "history/GameRecovery.h"
 
 using namespace HistoryTest;
 
@@ -37,8 +38,7 @@ void PrintTo(const RecoveryCase &recovery, std::ostream *out)
 }
 
 class Recovery : public testing::TestWithParam<RecoveryCase>
-{
-};
+{ };
 
 TEST_P(Recovery, OffersOnlyAnOpenGameWhoseClockRanAndRefusesOneThatDoesNotAddUp)
 {
@@ -65,48 +65,47 @@ TEST_P(Recovery, OffersOnlyAnOpenGameWhoseClockRanAndRefusesOneThatDoesNotAddUp)
 
 INSTANTIATE_TEST_SUITE_P(
     History, Recovery,
-    testing::Values(
-        RecoveryCase{"NoGameStored", [](GameHistoryStore &, const QString &) { return GameId(0); }, Outcome::Nothing,
-                     false},
-        RecoveryCase{"LatestEndedByReset",
-                     [](GameHistoryStore &store, const QString &) {
-                         const GameId id = StoreInOrder(store, PlayedMinute());
-                         store.EndGame(id, GameEndReason::Reset, 0);
-                         return id;
-                     },
-                     Outcome::Nothing, false},
-        RecoveryCase{"LatestGivenUp",
-                     [](GameHistoryStore &store, const QString &) {
-                         const GameId id = StoreInOrder(store, PlayedMinute());
-                         store.EndGame(id, GameEndReason::NewGame, 0);
-                         return id;
-                     },
-                     Outcome::Nothing, false},
-        RecoveryCase{"LatestOpenButItsClockNeverRan",
-                     [](GameHistoryStore &store, const QString &) {
-                         return *store.BeginGame(SampleOpening(), GameEvent::Check(0, 0, 1, 7, true)).Value;
-                     },
-                     Outcome::Nothing, true},
-        RecoveryCase{"LatestOpenAfterAnEndedOne",
-                     [](GameHistoryStore &store, const QString &) {
-                         store.EndGame(StoreInOrder(store, PlayedMinute()), GameEndReason::Reset, 0);
-                         return StoreInOrder(store, PlayedMinute());
-                     },
-                     Outcome::Offer, true},
-        RecoveryCase{"LatestOpenWithAGapInItsActions",
-                     [](GameHistoryStore &store, const QString &path) {
-                         const GameId id = StoreInOrder(store, PlayedMinute());
-                         RawDatabase(path).Execute("DELETE FROM event WHERE seq = 1");
-                         return id;
-                     },
-                     Outcome::Refused, true},
-        RecoveryCase{"LatestOpenWithAnUnreadableRoster",
-                     [](GameHistoryStore &store, const QString &path) {
-                         const GameId id = StoreInOrder(store, PlayedMinute());
-                         RawDatabase(path).Execute("UPDATE game SET team2_lines = '{'");
-                         return id;
-                     },
-                     Outcome::Refused, true}),
+    testing::Values(RecoveryCase{"NoGameStored", [](GameHistoryStore &, const QString &) { return GameId(0); },
+                                 Outcome::Nothing, false},
+                    RecoveryCase{"LatestEndedByReset",
+                                 [](GameHistoryStore &store, const QString &) {
+                                     const GameId id = StoreInOrder(store, PlayedMinute());
+                                     store.EndGame(id, GameEndReason::Reset, 0);
+                                     return id;
+                                 },
+                                 Outcome::Nothing, false},
+                    RecoveryCase{"LatestGivenUp",
+                                 [](GameHistoryStore &store, const QString &) {
+                                     const GameId id = StoreInOrder(store, PlayedMinute());
+                                     store.EndGame(id, GameEndReason::NewGame, 0);
+                                     return id;
+                                 },
+                                 Outcome::Nothing, false},
+                    RecoveryCase{"LatestOpenButItsClockNeverRan",
+                                 [](GameHistoryStore &store, const QString &) {
+                                     return *store.BeginGame(SampleOpening(), GameEvent::Check(0, 0, 1, 7, true)).Value;
+                                 },
+                                 Outcome::Nothing, true},
+                    RecoveryCase{"LatestOpenAfterAnEndedOne",
+                                 [](GameHistoryStore &store, const QString &) {
+                                     store.EndGame(StoreInOrder(store, PlayedMinute()), GameEndReason::Reset, 0);
+                                     return StoreInOrder(store, PlayedMinute());
+                                 },
+                                 Outcome::Offer, true},
+                    RecoveryCase{"LatestOpenWithAGapInItsActions",
+                                 [](GameHistoryStore &store, const QString &path) {
+                                     const GameId id = StoreInOrder(store, PlayedMinute());
+                                     RawDatabase(path).Execute("DELETE FROM event WHERE seq = 1");
+                                     return id;
+                                 },
+                                 Outcome::Refused, true},
+                    RecoveryCase{"LatestOpenWithAnUnreadableRoster",
+                                 [](GameHistoryStore &store, const QString &path) {
+                                     const GameId id = StoreInOrder(store, PlayedMinute());
+                                     RawDatabase(path).Execute("UPDATE game SET team2_lines = '{'");
+                                     return id;
+                                 },
+                                 Outcome::Refused, true}),
     [](const testing::TestParamInfo<RecoveryCase> &info) { return std::string(info.param.Name); });
 
 TEST(RecoveryQuestion, NamesTheGameTimeAsTheClockShowsItAndTheLastSavedLocalTime)
@@ -122,9 +121,10 @@ TEST(RecoveryQuestion, NamesTheGameTimeAsTheClockShowsItAndTheLastSavedLocalTime
         RecoveredGame game;
         game.GameMs = gameMs;
         game.LastSavedWallMs = saved;
-        EXPECT_EQ(RecoveryQuestion(game), QStringLiteral("Das letzte Spiel wurde nicht beendet (Spielzeit %1, zuletzt "
-                                                         "gesichert am 8.12.2026 um 19:42). Spiel fortsetzen?")
-                                              .arg(QLatin1String(shown)));
+        EXPECT_EQ(RecoveryQuestion(game),
+                  QStringLiteral("Das letzte Spiel wurde nicht beendet (Spielzeit %1, zuletzt "
+                                 "gesichert am 8.12.2026 um 19:42). Spiel fortsetzen?")
+                      .arg(QLatin1String(shown)));
     }
 }
 
@@ -132,8 +132,8 @@ TEST(CheckpointSchedule, OnceForEachWholeSecondOfGameTime)
 {
     CheckpointSchedule schedule;
     schedule.Restart(0);
-    const std::vector<std::pair<std::int64_t, bool>> looks = {
-        {200, false}, {999, false}, {1000, true}, {1200, false}, {2199, true}, {2200, false}, {5000, true}};
+    const std::vector<std::pair<std::int64_t, bool>> looks = {{200, false}, {999, false},  {1000, true}, {1200, false},
+                                                              {2199, true}, {2200, false}, {5000, true}};
     for (const auto &[gameMs, due] : looks)
         EXPECT_EQ(schedule.IsDue(gameMs), due) << gameMs;
 

@@ -1,10 +1,11 @@
-#include <gtest/gtest.h>
+#include "history/GameReplay.h"
 
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include "HistoryTestSupport.h"
 #include "ScriptedGame.h"
-#include "history/GameReplay.h"
 #include "history/PayloadCodec.h"
 
 using namespace HistoryTest;
@@ -49,12 +50,10 @@ void PrintTo(const ScriptCase &script, std::ostream *out)
 }
 
 class ScriptedReplay : public testing::TestWithParam<ScriptCase>
-{
-};
+{ };
 
 class KilledWhileRunning : public ScriptedReplay
-{
-};
+{ };
 
 // The replay gives exactly what the ledger showed at the last saved moment,
 // from the events in memory and after a round trip through a database file.
@@ -108,119 +107,118 @@ GameOpening TenAndTen()
 
 std::vector<ScriptCase> Scripts()
 {
-    return {
-        ScriptCase{"OneStretch", TenAndTen,
-                   [](ScriptedGame &game) {
-                       game.Start();
-                       game.Run(61300);
-                       game.Pause();
-                   }},
-        ScriptCase{"CheckMarksBeforeTheFirstStartOnly", TenAndTen,
-                   [](ScriptedGame &game) { Substitute(game, 2, 4, 9); }},
-        ScriptCase{"SubstitutionsBetweenStretches", TenAndTen,
-                   [](ScriptedGame &game) {
-                       game.Start();
-                       game.Run(61000);
-                       game.Pause();
-                       game.Stand(10000);
-                       Substitute(game, 1, 0, 5);
-                       Substitute(game, 2, 2, 7);
-                       game.Start();
-                       game.Run(30000);
-                       game.Pause();
-                       game.Stand(45000);
-                       Substitute(game, 1, 5, 0);
-                       game.Check(2, 9, true); // six on court: the program allows it
-                       game.Start();
-                       game.Run(12345);
-                       game.Pause();
-                   }},
-        ScriptCase{"TeamLoadsDuringPausesShrinkAndGrowTheRoster", TenAndTen,
-                   [](ScriptedGame &game) {
-                       game.Start();
-                       game.Run(40000);
-                       game.Pause();
-                       game.Load(2, NumberedLines(QStringLiteral("Kurz"), 3));
-                       game.Check(2, 0, true);
-                       game.Check(2, 2, true);
-                       game.Start();
-                       game.Run(20000);
-                       game.Pause();
-                       // Rows 3 to 9 come back with the times they showed before the first load.
-                       game.Load(2, NumberedLines(QStringLiteral("Lang"), 12));
-                       for (int line = 5; line < 10; ++line)
-                           game.Check(2, line, true);
-                       game.Export();
-                       game.Start();
-                       game.Run(20000);
-                       game.Pause();
-                   }},
-        ScriptCase{"LinesPastThe50thHaveNoTime", [] { return SampleOpening(55, 10); },
-                   [](ScriptedGame &game) {
-                       Substitute(game, 1, 0, 52);
-                       game.Check(1, 49, true);
-                       game.Start();
-                       game.Run(30000);
-                       game.Pause();
-                       Substitute(game, 1, 49, 54);
-                       game.Start();
-                       game.Run(30000);
-                       game.Pause();
-                   }},
-        ScriptCase{"RunningAtTheEndWithACheckpoint", TenAndTen,
-                   [](ScriptedGame &game) {
-                       game.Start();
-                       game.Run(61000);
-                       game.Pause();
-                       Substitute(game, 1, 1, 6);
-                       game.Stand(3000);
-                       game.Start();
-                       game.Run(4300);
-                   }},
-        ScriptCase{"RunningAtTheEndBeforeTheFirstCheckpointOfItsStretch", TenAndTen,
-                   [](ScriptedGame &game) {
-                       game.Start();
-                       game.Run(61500);
-                       game.Pause();
-                       game.Start();
-                       game.Run(300); // the checkpoint stored is from the stretch before
-                   }},
-        ScriptCase{"RunningAtTheVeryFirstStart", TenAndTen,
-                   [](ScriptedGame &game) {
-                       game.Start();
-                       game.Run(999);
-                   }},
-        ScriptCase{"ReservedKindsExportAndAResetTakenBack", TenAndTen,
-                   [](ScriptedGame &game) {
-                       game.Record(GameEvent::FormatChange(0, 0, GameFormat{2, 1200000, 120000}));
-                       game.Start();
-                       game.Run(90000);
-                       game.Pause();
-                       game.Record(GameEvent::PeriodEnd(0, 0, 1));
-                       game.Record(GameEvent::Correction(0, 0, -2500));
-                       game.Export();
-                       game.Record(GameEvent::ResetUndone(0, 0));
-                       game.Start();
-                       game.Run(5000);
-                       game.Pause();
-                   }},
-        ScriptCase{"AWholeGameEndingWhileRunning", [] { return SampleOpening(12, 12); },
-                   [](ScriptedGame &game) {
-                       for (int stretch = 0; stretch < 40; ++stretch) {
+    return {ScriptCase{"OneStretch", TenAndTen,
+                       [](ScriptedGame &game) {
                            game.Start();
-                           game.Run(9000 + 777 * std::uint32_t(stretch % 7));
+                           game.Run(61300);
                            game.Pause();
-                           game.Stand(20000);
-                           const int team = 1 + stretch % 2;
-                           const int off = stretch % 5;
-                           const int on = 5 + stretch % 7;
-                           if (game.Roster(team).Checked[std::size_t(on)])
-                               continue;
-                           Substitute(game, team, off, on);
-                       }
-                       game.Start();
-                       game.Run(7654);
-                   }}};
+                       }},
+            ScriptCase{"CheckMarksBeforeTheFirstStartOnly", TenAndTen,
+                       [](ScriptedGame &game) { Substitute(game, 2, 4, 9); }},
+            ScriptCase{"SubstitutionsBetweenStretches", TenAndTen,
+                       [](ScriptedGame &game) {
+                           game.Start();
+                           game.Run(61000);
+                           game.Pause();
+                           game.Stand(10000);
+                           Substitute(game, 1, 0, 5);
+                           Substitute(game, 2, 2, 7);
+                           game.Start();
+                           game.Run(30000);
+                           game.Pause();
+                           game.Stand(45000);
+                           Substitute(game, 1, 5, 0);
+                           game.Check(2, 9, true); // six on court: the program allows it
+                           game.Start();
+                           game.Run(12345);
+                           game.Pause();
+                       }},
+            ScriptCase{"TeamLoadsDuringPausesShrinkAndGrowTheRoster", TenAndTen,
+                       [](ScriptedGame &game) {
+                           game.Start();
+                           game.Run(40000);
+                           game.Pause();
+                           game.Load(2, NumberedLines(QStringLiteral("Kurz"), 3));
+                           game.Check(2, 0, true);
+                           game.Check(2, 2, true);
+                           game.Start();
+                           game.Run(20000);
+                           game.Pause();
+                           // Rows 3 to 9 come back with the times they showed before the first load.
+                           game.Load(2, NumberedLines(QStringLiteral("Lang"), 12));
+                           for (int line = 5; line < 10; ++line)
+                               game.Check(2, line, true);
+                           game.Export();
+                           game.Start();
+                           game.Run(20000);
+                           game.Pause();
+                       }},
+            ScriptCase{"LinesPastThe50thHaveNoTime", [] { return SampleOpening(55, 10); },
+                       [](ScriptedGame &game) {
+                           Substitute(game, 1, 0, 52);
+                           game.Check(1, 49, true);
+                           game.Start();
+                           game.Run(30000);
+                           game.Pause();
+                           Substitute(game, 1, 49, 54);
+                           game.Start();
+                           game.Run(30000);
+                           game.Pause();
+                       }},
+            ScriptCase{"RunningAtTheEndWithACheckpoint", TenAndTen,
+                       [](ScriptedGame &game) {
+                           game.Start();
+                           game.Run(61000);
+                           game.Pause();
+                           Substitute(game, 1, 1, 6);
+                           game.Stand(3000);
+                           game.Start();
+                           game.Run(4300);
+                       }},
+            ScriptCase{"RunningAtTheEndBeforeTheFirstCheckpointOfItsStretch", TenAndTen,
+                       [](ScriptedGame &game) {
+                           game.Start();
+                           game.Run(61500);
+                           game.Pause();
+                           game.Start();
+                           game.Run(300); // the checkpoint stored is from the stretch before
+                       }},
+            ScriptCase{"RunningAtTheVeryFirstStart", TenAndTen,
+                       [](ScriptedGame &game) {
+                           game.Start();
+                           game.Run(999);
+                       }},
+            ScriptCase{"ReservedKindsExportAndAResetTakenBack", TenAndTen,
+                       [](ScriptedGame &game) {
+                           game.Record(GameEvent::FormatChange(0, 0, GameFormat{2, 1200000, 120000}));
+                           game.Start();
+                           game.Run(90000);
+                           game.Pause();
+                           game.Record(GameEvent::PeriodEnd(0, 0, 1));
+                           game.Record(GameEvent::Correction(0, 0, -2500));
+                           game.Export();
+                           game.Record(GameEvent::ResetUndone(0, 0));
+                           game.Start();
+                           game.Run(5000);
+                           game.Pause();
+                       }},
+            ScriptCase{"AWholeGameEndingWhileRunning", [] { return SampleOpening(12, 12); },
+                       [](ScriptedGame &game) {
+                           for (int stretch = 0; stretch < 40; ++stretch) {
+                               game.Start();
+                               game.Run(9000 + 777 * std::uint32_t(stretch % 7));
+                               game.Pause();
+                               game.Stand(20000);
+                               const int team = 1 + stretch % 2;
+                               const int off = stretch % 5;
+                               const int on = 5 + stretch % 7;
+                               if (game.Roster(team).Checked[std::size_t(on)])
+                                   continue;
+                               Substitute(game, team, off, on);
+                           }
+                           game.Start();
+                           game.Run(7654);
+                       }}};
 }
 
 // The scripts that end with the clock running: a kill at that moment.
@@ -243,7 +241,6 @@ std::string ScriptName(const testing::TestParamInfo<ScriptCase> &info)
 
 INSTANTIATE_TEST_SUITE_P(History, ScriptedReplay, testing::ValuesIn(Scripts()), ScriptName);
 INSTANTIATE_TEST_SUITE_P(History, KilledWhileRunning, testing::ValuesIn(ScriptsEndingWhileRunning()), ScriptName);
-
 
 // The reference game the refusals spoil: two teams of ten, a substitution
 // and a team load in the pause, still running at the end with a checkpoint.
@@ -298,8 +295,7 @@ void PrintTo(const RefusalCase &refusal, std::ostream *out)
 }
 
 class Refusal : public testing::TestWithParam<RefusalCase>
-{
-};
+{ };
 
 TEST(RefusalReference, TheUnspoiledGameIsRecovered)
 {
@@ -322,7 +318,11 @@ TEST_P(Refusal, AnInconsistentGameIsRefusedWhole)
 INSTANTIATE_TEST_SUITE_P(
     History, Refusal,
     testing::Values(
-        RefusalCase{"NoActions", [](StoredGame &game) { game.Events.clear(); game.Checkpoint.reset(); },
+        RefusalCase{"NoActions",
+                    [](StoredGame &game) {
+                        game.Events.clear();
+                        game.Checkpoint.reset();
+                    },
                     "es enthält keine Aktion"},
         RefusalCase{"AGapInTheSequence", [](StoredGame &game) { game.Events.erase(game.Events.begin() + 3); },
                     "Aktion Nr. 4 fehlt"},
@@ -368,7 +368,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "Zeile 1 von Mannschaft 1 ist negativ oder größer als die Spielzeit"},
         RefusalCase{"PlayerAheadOfTheClock",
                     [](StoredGame &game) {
-                        SetPauseTime(Event(game, 2), 2, 4, std::int32_t(61000 + GameReplay::PlayerAheadToleranceMs + 1));
+                        SetPauseTime(Event(game, 2), 2, 4,
+                                     std::int32_t(61000 + GameReplay::PlayerAheadToleranceMs + 1));
                     },
                     "Zeile 5 von Mannschaft 2 ist negativ oder größer als die Spielzeit"},
         RefusalCase{"BenchPlayerWhoseTimeMoved", [](StoredGame &game) { SetPauseTime(Event(game, 2), 1, 7, 1); },
@@ -411,12 +412,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"CheckpointWithABenchPlayerWhoseTimeMoved",
                     [](StoredGame &game) { game.Checkpoint->Times[0][9] += 1; },
                     "auf der Bank (Zeile 10 von Mannschaft 1) hat sich verändert (Sicherungspunkt)"},
-        RefusalCase{"CheckpointWithTheOldRoster",
-                    [](StoredGame &game) { game.Checkpoint->Times[1].resize(10, 0); },
+        RefusalCase{"CheckpointWithTheOldRoster", [](StoredGame &game) { game.Checkpoint->Times[1].resize(10, 0); },
                     "die Spielzeiten passen nicht zur Aufstellung von Mannschaft 2 (Sicherungspunkt)"},
-        RefusalCase{"CheckpointAheadOfItsGameTime",
-                    [](StoredGame &game) { game.Checkpoint->Times[0][1] = std::int32_t(game.Checkpoint->GameMs + 1001); },
-                    "ist negativ oder größer als die Spielzeit (Sicherungspunkt)"},
+        RefusalCase{
+            "CheckpointAheadOfItsGameTime",
+            [](StoredGame &game) { game.Checkpoint->Times[0][1] = std::int32_t(game.Checkpoint->GameMs + 1001); },
+            "ist negativ oder größer als die Spielzeit (Sicherungspunkt)"},
         RefusalCase{"OpeningChecksOfAnotherLength",
                     [](StoredGame &game) { game.Opening.Rosters[1].Checked.pop_back(); },
                     "die Aufstellung von Mannschaft 2 ist unvollständig"},

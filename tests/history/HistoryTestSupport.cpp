@@ -2,10 +2,9 @@
 
 #include <QDir>
 
-#include <sqlite3.h>
-
 #include <csignal>
 #include <cstdlib>
+#include <sqlite3.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,7 +64,8 @@ void WriteBytes(const QString &path, const QByteArray &bytes)
 
 unsigned ModeOf(const QString &path)
 {
-    struct stat info{};
+    struct stat info
+    { };
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return 0xFFFFFFFFu;
     return info.st_mode & 07777;
@@ -73,7 +73,8 @@ unsigned ModeOf(const QString &path)
 
 bool Exists(const QString &path)
 {
-    struct stat info{};
+    struct stat info
+    { };
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 

@@ -3,8 +3,6 @@
 // direct access to a database file as another program would have it, and
 // checks run as an unprivileged user (root passes every permission check).
 
-#include <gtest/gtest.h>
-
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -12,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 

@@ -1,10 +1,11 @@
-#include <gtest/gtest.h>
+#include "history/HistoryWriter.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include "HistoryTestSupport.h"
-#include "history/HistoryWriter.h"
 
 using namespace HistoryTest;
 

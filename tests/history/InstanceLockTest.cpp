@@ -1,13 +1,14 @@
-#include <gtest/gtest.h>
+#include "history/InstanceLock.h"
 
 #include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include "HistoryTestSupport.h"
 #include "history/HistoryPaths.h"
-#include "history/InstanceLock.h"
 
 using namespace HistoryTest;
 
@@ -22,8 +23,7 @@ public:
     {
         m_process.start(QStringLiteral(HISTORY_LOCK_HOLDER), {folder});
         EXPECT_TRUE(m_process.waitForStarted(10000));
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) {
-        }
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) { }
         m_answer = QString::fromUtf8(m_process.readLine()).trimmed();
     }
     ~OtherCopy() { Kill(); }
@@ -70,8 +70,9 @@ TEST_F(LockFolder, ASecondCopyStartedMeanwhileGetsNoLockAndSaysSo)
     const InstanceLock first(Folder());
     ASSERT_TRUE(first.IsHeld());
     OtherCopy second(Folder());
-    EXPECT_EQ(second.Answer(), QStringLiteral("busy: Das Programm läuft bereits; diese zweite Kopie speichert das "
-                                              "Spiel nicht."));
+    EXPECT_EQ(second.Answer(),
+              QStringLiteral("busy: Das Programm läuft bereits; diese zweite Kopie speichert das "
+                             "Spiel nicht."));
 }
 
 TEST_F(LockFolder, ALockLeftByAKilledCopyDoesNotBlockTheNextStart)
@@ -95,7 +96,8 @@ TEST(LockFolderProblem, AFileInPlaceOfTheFolderIsToldAndNothingIsHeld)
     WriteBytes(temp.filePath(QStringLiteral("Quintora")), "x");
     const InstanceLock lock(temp.filePath(QStringLiteral("Quintora")));
     EXPECT_FALSE(lock.IsHeld());
-    EXPECT_TRUE(lock.Problem().endsWith(QStringLiteral("das Spiel wird nicht gespeichert."))) << lock.Problem().toStdString();
+    EXPECT_TRUE(lock.Problem().endsWith(QStringLiteral("das Spiel wird nicht gespeichert.")))
+        << lock.Problem().toStdString();
 }
 
 TEST(HistoryPaths, TheDatabaseLiesInTheApplicationsLocalDataFolder)

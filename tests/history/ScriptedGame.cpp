@@ -64,7 +64,8 @@ void ScriptedGame::Run(std::uint32_t ms)
         m_ticks.now = m_nextRefreshTick;
         m_ledger.RefreshOnCourt([this](int team, int row) { return IsOnCourt(team, row); }, {});
         if (m_schedule.IsDue(GameMs())) {
-            m_stored.Checkpoint = GameCheckpoint{std::int64_t(m_stored.Events.size()), GameMs(), WallMs(), TimedTimes()};
+            m_stored.Checkpoint =
+                GameCheckpoint{std::int64_t(m_stored.Events.size()), GameMs(), WallMs(), TimedTimes()};
             m_saved = LedgerSnapshot();
             m_savedGameMs = GameMs();
             m_savedWallMs = WallMs();

@@ -6,12 +6,12 @@
 // time.  It also knows what a recovery must give: the state at the last
 // saved moment.
 
-#include "support/ScriptedTicks.h"
+#include <array>
+
 #include "history/CheckpointSchedule.h"
 #include "history/GameReplay.h"
+#include "support/ScriptedTicks.h"
 #include "timing/PlayingTimeLedger.h"
-
-#include <array>
 
 class ScriptedGame
 {
