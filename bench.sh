@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # Builds the benchmarks and the program and prints one table of the figures
 # that matter: the medians of five repetitions of the in-process benchmarks
 # (bench/, offscreen) and the real program's start-up time, memory and CPU

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything and runs the whole suite
 # headless: the normal build with the real-window tests (each starts its own
 # Xvfb), then the unit suites again under AddressSanitizer and

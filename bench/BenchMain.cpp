@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The benchmarks run with a QApplication on the offscreen platform, so the
 // widget benchmarks paint exactly as the program does, without a display.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The cost of the game history on the real disk (a temporary folder):
 // one action's commit with synchronous=FULL, one checkpoint of two full
 // teams, and start-up (opening the store and reading back the latest game)

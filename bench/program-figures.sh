@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # Figures of the real program, each under its own Xvfb with a throwaway HOME
 # (tests/e2e/lib.sh): start-up time to the first painted window, resident
 # memory, and the CPU time the program takes while the clock runs and while

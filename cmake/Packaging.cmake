@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # Debian package: `cpack -G DEB` in the build folder (or `cmake --build build --target package`).
 set(CPACK_PACKAGE_NAME "quintora")
 set(CPACK_PACKAGE_VENDOR "Velmarin Software")

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # The lower layers (the ledger, the team-file reader, the core of the export)
 # and their tests need nothing but QtCore.  quintora_keep_widget_free(<target>)
 # makes configuring fail when such a target reaches Qt Gui or Qt Widgets

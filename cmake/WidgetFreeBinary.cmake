@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # cmake -DREADELF=<readelf> -DBINARY=<file> -P WidgetFreeBinary.cmake
 # Fails when the program needs a Qt Gui or Qt Widgets library at run time:
 # the test binaries of the widget-free layers must run without either.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary text to the delimited-text splitter that turns an export
 // row into cells, and checks what must hold for every text:
 //  - a quoted field reads back unchanged: splitting quote + text with its

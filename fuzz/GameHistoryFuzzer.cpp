@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Reads a stored game back from arbitrary database contents, as start-up
 // does: the input becomes the database file in a throwaway folder, the
 // store opens it (a damaged or foreign file is set aside and a fresh one

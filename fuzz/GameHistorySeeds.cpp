@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Writes the seed databases of the game-history fuzzer: small games stored
 // by the real store, then rewritten with 512-byte pages in one file so that
 // the fuzzer can reach into every table.  Run after a change of the schema:

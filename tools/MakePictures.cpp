@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Draws the program's pictures: the button glyph strips, the application
 // icon in every size, the About box's product picture and its window icon.
 // The output is committed under resources/; run this again only to change

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Names the program derives from its executable's path: the application
 // title, the settings key, the help page and the version.

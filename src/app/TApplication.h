@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The application object.  An exception that escapes an event handler is
 // reported in a critical message box captioned with the application title,

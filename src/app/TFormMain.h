@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The main window: the top panel with help, info, the game clock, the game
 // buttons, the loaders and the maker's logo; the two rosters in the middle;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Holds a top-level window to its wished outer frame: places it before it is
 // shown, watches the window manager's frame margins for a short while after

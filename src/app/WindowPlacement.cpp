@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "app/WindowPlacement.h"
 
 WindowPlacement::WindowPlacement(const Wish &wish, QSize designClientSize, QRect screenArea)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Places a window by its outer frame although a program can only place and
 // size the client area inside it.  The window manager tells the frame's

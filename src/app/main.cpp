@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Quintora: a game clock for basketball that keeps every player's playing time.
 
 #include <QCoreApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The face painter of the styled speed button and its ten colour presets.
 // DrawButtonFace paints one complete face from plain values; it keeps no

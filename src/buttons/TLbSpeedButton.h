@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A push button that draws every pixel of itself: six face styles, light
 // and shadow colours, a pressed colour, hot tracking with an optional slow

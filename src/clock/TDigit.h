@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // One seven-segment digit with a triangular corner mark, drawn as filled
 // polygons.  It shows a decimal digit (Value, through DigitPatterns) or any

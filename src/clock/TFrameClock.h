@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The game clock: measures running game time itself from the millisecond
 // tick source and shows it as MM:SS on four seven-segment digits with a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "export/AutomationError.h"
 
 AutomationError::AutomationError(std::uint32_t code, const QString &message)

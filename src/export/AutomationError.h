@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The failure of a late-bound call.  Its message is the text the user sees
 // in the exception report; the code tells tests and callers what went wrong.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // An object whose members are called by name.  A member is looked up
 // without regard to case and called as a get, a put or a method with a list

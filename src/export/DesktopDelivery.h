@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The desktop's side of handing a workbook to the user: the documents
 // folder, the clock, the program registered for .xlsx files, opening a file

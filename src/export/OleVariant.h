@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A value passed to or returned from a late-bound call: empty, a 32-bit
 // integer, a 32-bit integer by reference (the callee sees the caller's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The export of both rosters: one sheet row per player, team 1 from row 1,
 // team 2 directly below; column 1 the roster line exactly as the list holds

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The program's own spreadsheet application, reached late-bound like the
 // one registered as "Excel.Application": it keeps workbooks and their cells

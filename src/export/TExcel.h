@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The conversation with a spreadsheet application reached by its
 // programmatic identifier "Excel.Application": connect to it, add a

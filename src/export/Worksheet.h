@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The cells of one sheet as they were put, the column widths an auto-fit
 // asked for, and the selection.  Rows and columns count from 1.  QtCore only.

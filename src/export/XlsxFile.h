@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Writes one sheet as an .xlsx workbook (libxlsxwriter).  Texts that read as
 // a time h:mm:ss become time values with that number format; every other

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The game history on disk: one SQLite database file (WAL mode,
 // synchronous=FULL, so every committed action survives a crash of the

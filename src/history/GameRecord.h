@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the game history keeps of a game, as plain values without any
 // database code.  A game is everything between two RESETs (start-up counts

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // At start-up: whether the latest stored game is one to offer for
 // continuing, and the German question to ask about it.  A game is offered

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Turns a stored game back into what the window shows: both rosters with
 // their check marks, every player's playing time and the game clock, all

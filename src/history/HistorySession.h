@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the program's actions mean for the stored history, one game after
 // another: a game is stored from its first action on, actions go to the

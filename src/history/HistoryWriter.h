@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Writes the game history off the user-interface thread.  A commit with
 // synchronous=FULL waits for the disk, which can take many milliseconds on

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // How the values of the history that are not plain integers are written
 // into their columns, and read back with every byte checked: a stored file

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The history holds players' names, often of children: its folder and files
 // are readable by the user alone (folder 0700, files 0600), and a damaged

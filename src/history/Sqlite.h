@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A thin layer over SQLite's C API for the history store: a connection and
 // prepared statements that clean up after themselves, and German words for

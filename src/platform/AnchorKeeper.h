@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Keeps child widgets placed by their anchors while their parent resizes,
 // measured against the parent's design size:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Drawing with the pixel rules the program's controls are written against:
 // rectangles exclude their right and bottom edges, LineTo paints its start

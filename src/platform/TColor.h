@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // 32-bit colour value as the rest of the program speaks of it:
 // 0x00BBGGRR is an RGB colour (red in the lowest byte), 0xFF0000nn names

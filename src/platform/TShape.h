@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A rectangle shape: the brush fills the inside, a one-pixel pen outlines it
 // on the first and last column and row.  Windowless: whatever lies outside

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A list of text lines, each with a check box, drawn line by line by an
 // owner-draw handler.  The control draws the flat check box left of the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A function key that clicks one button of the main window, whichever of
 // its controls has the focus.  It acts only while the button could be

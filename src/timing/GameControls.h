@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The game controls: START, PAUSE and RESET and the 200 ms refresh of the
 // playing times.  START and PAUSE share one place and one handler (the

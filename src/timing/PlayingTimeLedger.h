@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The playing-time ledger: for every line of both rosters, the time the
 // player was on court while the game clock ran.  A row is addressed by its

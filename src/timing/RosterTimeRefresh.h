@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Brings the time texts of one roster up to date after a refresh of the
 // ledger, repainting only what changed: a time text changes once a second,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The About box: its layout, what it draws, its modal results, where it
 // opens, and the link to the maker's page.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // An exception that escapes an event handler goes through
 // TApplication::notify to the exception report, captioned with the
 // application title, and the program goes on.  This suite runs under a real

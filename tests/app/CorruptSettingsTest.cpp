@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Stored window geometry that no run of the program can have left: the
 // window still opens on the screen, at a size a user can work with.
 

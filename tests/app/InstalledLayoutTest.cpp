@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The program installed as a package lays it out: bin/Quintora, and its help
 // page and sample teams in share/quintora.  It must find both there, whatever
 // prefix the build was configured with.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Run through a symbolic link of another name (see CMakeLists.txt), under
 // the program's own application object: the exception report is captioned
 // with the title that the main window's caption begins with.

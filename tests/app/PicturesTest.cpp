@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The pictures compiled into the program: sizes, transparency, the colours
 // that tell the glyph states apart, and the About box's progressive JPEG.
 

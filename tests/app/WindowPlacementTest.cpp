@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The main window's outer frame over many starts, with the window manager's
 // frame known at once, some looks after the window appeared, only after the
 // settling time, or never (no manager: the frame is the client area).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # Installs the build into a throwaway prefix and checks what a desktop needs:
 # the program, its help page, a valid menu entry, the icon in every size, the
 # AppStream description and the manual page; the description's release and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Pixel rules of the button face painter, checked on QImage.
 
 #include <gtest/gtest.h>

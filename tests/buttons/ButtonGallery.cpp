@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Writes one PNG with every face style, every colour preset and the three
 // game buttons, each up, hot, pressed and disabled, composed exactly as the
 // button paints itself and laid over a panel so see-through corners show.

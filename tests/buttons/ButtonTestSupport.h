@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Helpers for the widget tests of the styled button: a shown parent, mouse
 // and pointer events sent straight to the button, a paint counter, a sleep

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Helpers for the pixel tests of the button face: paint a face into a
 // QImage that starts in the key colour, read pixels back as TColor; and the

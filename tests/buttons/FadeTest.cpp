@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The fade-out after the pointer leaves a button with SlowDecease: eight
 // steps handed from the worker to the UI thread, parking, and stopping the
 // worker in the middle of a fade without ever hanging.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Behaviour of the styled speed button as a widget: properties and their
 // repaint rule, groups, clicks, the accelerator, hot tracking, popup menu,
 // action and the see-through corners on a real parent.

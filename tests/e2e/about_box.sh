@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # The Info button opens the About box "Information" centred over the main
 # window; Escape leaves it open, Return closes it; the next showing opens
 # where the last one was left; a logout while it is open still ends the program.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # A damaged settings file never stops the program: with garbage bytes, huge
 # numbers, negative sizes, non-numbers and a folder in place of
 # ~/.config/Velmarin/Quintora.conf it opens a visible window "Quintora 0.9"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # The game clock in the real window: 00:00 from the start, the leading 0
 # dark grey, the other digits and the colon yellow, on black inside the
 # clock panel's bevel.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # First run centred at the design size; closing writes the outer frame; the
 # second run opens where the first was left.  Runs with and without a window
 # manager (QUINTORA_E2E_WM).

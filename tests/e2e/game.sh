@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # A short game in the real window: START, about three seconds, PAUSE; the
 # clock shows 00:03, START is back where PAUSE was, the players on court show
 # 0:03; then a team is loaded through the real open dialog during the pause.

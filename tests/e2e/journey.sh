@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # A whole match day in the real window, every step checked from outside:
 # first start, both teams loaded through the open dialog, the starting
 # players ticked, START/PAUSE, a substitution, START/PAUSE again, the export

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # The keys the hints name, in the real window with a roster focused: F5
 # starts, F9 pauses, F5 continues the game; no other key touches it (RESET
 # has none); a held key acts once although the server repeats it; Space

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # Helpers for tests that drive the real program under its own Xvfb.
 # Source this file; it sets up a throwaway HOME and a display, and cleans up on exit.
 

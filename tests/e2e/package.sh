@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # Builds the Debian package from this build tree, installs it, starts the
 # installed /usr/bin/Quintora and checks that it shows its window and finds
 # its help page in /usr/share/quintora (the Help button is enabled and opens

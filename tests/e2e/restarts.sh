@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # Ten starts in a row, each closed with the close box, keep the stored outer
 # frame and the client area exactly as the first start had them; a window
 # moved and resized by the user comes back as it was left.  Under a window

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # The rosters in the real window: the starting five checked, a click on a
 # check box, and a team loaded through the open dialog, which starts in the
 # program's folder where the sample teams lie.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // What TExcel and the roster export say to the spreadsheet application, call
 // by call, seen through a recording stand-in.
 

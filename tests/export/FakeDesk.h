@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The desktop as the export tests see it: a temporary documents folder, a
 // fixed clock, and a record of what was opened, said and reported.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The export button of the main window: both rosters with their playing
 // times into a workbook, and a failure that is reported while the window
 // goes on.

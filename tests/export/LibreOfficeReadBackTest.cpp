@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Reads an exported workbook back with LibreOffice: every roster line must
 // stand in column 1 and its playing time in column 2, as the user's
 // spreadsheet program shows them, and the times must be time values.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A stand-in for the spreadsheet application that records every late-bound
 // call (object, member, kind, arguments) and can be told to fail at a call.

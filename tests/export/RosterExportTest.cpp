@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The texts that the export writes: the time column and the row text that
 // the split turns into the two cells.
 

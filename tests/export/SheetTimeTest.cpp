@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Which cell texts the spreadsheet keeps as times of day.
 
 #include "export/SheetTime.h"

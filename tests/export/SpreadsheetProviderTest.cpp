@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The program's own "Excel.Application": members by name, the running
 // instance, and the workbooks it saves as .xlsx files when an export lets go.
 

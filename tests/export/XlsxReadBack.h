@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Reads a written .xlsx back for the tests: the first sheet's cells with
 // their type, text or number and number format, the column widths and the

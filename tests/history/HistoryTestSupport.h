@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Helpers of the history tests: throwaway data folders, sample games,
 // direct access to a database file as another program would have it, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Plays a second copy of the program for the instance-lock tests: takes the
 // lock in the folder given, prints "held" or "busy: <problem>", and keeps
 // the lock until it is killed.

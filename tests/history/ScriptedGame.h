@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A game played as the window plays it, on the real playing-time ledger
 // with a scripted tick source, and recorded as the window records it: every

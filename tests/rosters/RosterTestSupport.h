@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Shared by the roster widget tests: a roster list drawn by the roster
 // line drawing over a ledger with a scripted clock, and pixel helpers.

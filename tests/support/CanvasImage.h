@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Pixel tests paint through a Canvas onto a QImage that starts in one
 // colour (or over an image as it stands), and read the pixels back once the

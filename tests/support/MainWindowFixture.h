@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A main window as the tests meet it: throwaway settings, a folder of its
 // own for the executable (the help page and the settings name follow from

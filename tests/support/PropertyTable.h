@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A control's properties as one table, a row each: the property's name, the
 // value the control has and the value it should have.  Enumerations,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Main of the suites that use widgets: a QApplication on the offscreen platform
 // (unless the environment names another), the program's font names mapped,
 // and GoogleTest/GoogleMock.

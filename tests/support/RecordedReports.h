@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Records the application's exception reports instead of showing message
 // boxes, for as long as it lives, and then puts back the reporter it

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // F5 and F9 in the main window, sent the way the platform sends keys: to the
 // active window, and from there to its focused control (a roster, mostly).
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Whole games played through the main window's handlers with a scripted
 // tick source: the buttons, the clock, the rosters and the ledger together.
 

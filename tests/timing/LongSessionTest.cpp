@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // A 48-hour session through the main window's handlers with a scripted tick
 // source: thousands of START/PAUSE cycles, pauses of up to hours, so that the
 // 32-bit tick counter wraps twice, substitutions and team loads during the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The 200 ms refresh of the playing times in a shown main window: it paints
 // only when a time text changes, and what the screen then shows is exactly
 // what a complete repaint of the window shows.
