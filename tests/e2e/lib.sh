@@ -199,12 +199,17 @@ first_run_frame() {
 # Asks the program to close as a logout would, and waits for it to end.
 close_app() {
   kill -TERM "$APP_PID"
+  wait_app_end || fail "the program did not end after SIGTERM"
+}
+
+# Waits up to ten seconds for the program to end; false if it did not.
+wait_app_end() {
   local i
   for i in $(seq 1 200); do
     kill -0 "$APP_PID" 2>/dev/null || { wait "$APP_PID" 2>/dev/null || true; APP_PID=""; return 0; }
     sleep 0.05
   done
-  fail "the program did not end after SIGTERM"
+  return 1
 }
 
 # Closes the program as a user does: with the close box of the window
@@ -216,12 +221,7 @@ close_with_close_box() {
   read -r x y w h < <(frame_geometry "$1")
   read -r _ _ t _ < <(frame_extents "$1")
   xdotool mousemove $((x + w - 11)) $((y + t / 2)) click 1
-  local i
-  for i in $(seq 1 200); do
-    kill -0 "$APP_PID" 2>/dev/null || { wait "$APP_PID" 2>/dev/null || true; APP_PID=""; return 0; }
-    sleep 0.05
-  done
-  fail "the program did not end after a click on the close box"
+  wait_app_end || fail "the program did not end after a click on the close box"
 }
 
 # Prints the colour of one screen pixel as "r,g,b".
