@@ -65,6 +65,16 @@ public:
     // Whether the clock has run (or been paused) since it was created or reset.
     bool Started() const { return m_started; }
 
+    // The game time in milliseconds: what the display shows, unrounded.
+    // While the clock stands it is the time of the last pause; 0 before the
+    // first start.
+    std::int32_t GameTime() const;
+    // Sets the standing clock to `milliseconds` (a recovered game, the clock
+    // set to the official time): shown at once, and the next start continues
+    // from there as after a pause.  Negative times are taken as 0.  Only
+    // while the clock stands; ignored while it runs.
+    void SetGameTime(std::int32_t milliseconds);
+
 public slots:
     void Timer1Timer(QObject *Sender);
 

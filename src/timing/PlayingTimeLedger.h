@@ -38,6 +38,17 @@ public:
     void Pause(const OnCourtQuery &isOnCourt);
     void RefreshOnCourt(const OnCourtQuery &isOnCourt, const RepaintRoster &repaint);
 
+    // Every row's Elapsed, row 0 first, per team (index team - 1).
+    using ElapsedTables = std::array<std::array<std::int32_t, RowsPerTeam>, 2>;
+    // Puts the ledger into a pause after a game with these times (a stored
+    // game brought back): the next Start resumes, and every counted row goes
+    // on from the time it shows.
+    void RestorePaused(const ElapsedTables &elapsed);
+    // Adds `delta` milliseconds to the time of one row while the clock
+    // stands (the clock set by hand); the next Start goes on from there.
+    void AdjustElapsed(TeamIndex team, int row, std::int32_t delta);
+    ElapsedTables AllElapsed() const;
+
     // Elapsed milliseconds of a row; 0 for a row the tables do not have.
     std::int32_t ElapsedOf(TeamIndex team, int row) const;
     // Whether the tables keep a time for this line (only the first 50 lines of a team are timed).

@@ -302,3 +302,36 @@ TEST_F(Clock, AnUpdateRepaintsOnlyTheDigitsThatChanged)
 }
 
 } // namespace
+
+TEST_F(Clock, AStandingClockSetToATimeShowsItAndGoesOnFromThere)
+{
+    EXPECT_EQ(frame.GameTime(), 0) << "not started";
+    StartAt(1000);
+    EXPECT_EQ(ShownAt(1000 + Seconds(4) + 200), "00:04");
+    EXPECT_EQ(frame.GameTime(), 4200) << "running";
+    PauseAt(1000 + Seconds(5));
+    EXPECT_EQ(frame.GameTime(), 5000) << "standing";
+
+    ticks.now = 1000 + Seconds(9);
+    frame.SetGameTime(Minutes(12) + 7549);
+    EXPECT_EQ(Shown(), "12:07") << "shown at once";
+    EXPECT_EQ(LeadingColour(), clYellow);
+    EXPECT_EQ(frame.GameTime(), int(Minutes(12) + 7549));
+    StartAt(1000 + Seconds(20));
+    EXPECT_EQ(ShownAt(1000 + Seconds(22)), "12:09") << "the time set plus two seconds of play: 12:09.549";
+
+    frame.SetGameTime(0);
+    EXPECT_EQ(frame.GameTime(), int(Minutes(12) + 9549)) << "ignored while running";
+}
+
+TEST_F(Clock, ASetTimeBeforeTheFirstStartIsWhereTheGameBegins)
+{
+    ticks.now = 777;
+    frame.SetGameTime(-5);
+    EXPECT_EQ(frame.GameTime(), 0) << "no time below zero";
+    frame.SetGameTime(Seconds(90));
+    EXPECT_TRUE(frame.Started());
+    EXPECT_EQ(Shown(), "01:30");
+    StartAt(5000);
+    EXPECT_EQ(ShownAt(5000 + Seconds(1)), "01:31");
+}

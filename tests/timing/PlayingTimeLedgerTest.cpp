@@ -260,3 +260,40 @@ TEST(FormatPlayTime, TimeTexts)
 }
 
 } // namespace
+
+TEST_F(LedgerGame, RestoredTimesStandPausedAndGoOnAtTheNextStart)
+{
+    PlayingTimeLedger::ElapsedTables stored{};
+    stored[0][0] = 61000;
+    stored[0][7] = 30000; // on the bench: keeps its time
+    stored[1][49] = 5000; // a row past the count keeps what it shows
+    ticks.now = 4000000000u;
+    ledger.RestorePaused(stored);
+    EXPECT_EQ(ledger.AllElapsed(), stored);
+
+    StartAt(4000000000u + 9000); // resumed after 9 s, across nothing but a pause
+    RefreshAt(4000000000u + 9000 + 10001);
+    EXPECT_EQ(ledger.ElapsedOf(1, 0), 71000) << "on court: ten seconds more (less the resume's millisecond)";
+    EXPECT_EQ(ledger.ElapsedOf(1, 1), 10000);
+    EXPECT_EQ(ledger.ElapsedOf(1, 7), 30000);
+    EXPECT_EQ(ledger.ElapsedOf(2, 49), 5000);
+    PauseAt(4000000000u + 9000 + 10001);
+    EXPECT_EQ(ledger.ElapsedOf(1, 7), 30000);
+}
+
+TEST_F(LedgerGame, AnAdjustedTimeIsShownAtOnceAndCountedOnFrom)
+{
+    StartAt(1000);
+    RefreshAt(21000);
+    PauseAt(21000);
+    ledger.AdjustElapsed(1, 0, -1500);
+    ledger.AdjustElapsed(2, 3, 2500);
+    ledger.AdjustElapsed(2, 50, 1000); // untimed line: nothing
+    ledger.AdjustElapsed(3, 0, 1000);  // no such team: nothing
+    EXPECT_EQ(ledger.ElapsedOf(1, 0), 18500);
+    EXPECT_EQ(ledger.ElapsedOf(2, 3), 22500);
+    StartAt(31000);
+    RefreshAt(41001);
+    EXPECT_EQ(ledger.ElapsedOf(1, 0), 28500);
+    EXPECT_EQ(ledger.ElapsedOf(2, 3), 32500);
+}
