@@ -47,8 +47,11 @@ private:
     std::int64_t m_startGameMs = 0;
     // Latest game time an event of the running stretch was at.
     std::int64_t m_stretchGameMs = 0;
-    // Sum of the clock corrections: they set the clock, not necessarily the players' times.
+    // Sum of the clock corrections: they set the clock, and the times of
+    // only those players who were on court in the last stretch.
     std::int64_t m_correctedMs = 0;
+    // Check marks at the last PAUSE, per team (index team - 1).
+    std::array<std::vector<bool>, HistoryTeamCount> m_onCourtAtPause;
 };
 
 QString Replayer::Run()
@@ -121,6 +124,8 @@ QString Replayer::Apply(const GameEvent &event)
             return QStringLiteral("unlesbare Spielzeiten");
         if (QString problem = TakeTimes(*times, event.GameMs); !problem.isEmpty())
             return problem;
+        for (int team = 1; team <= HistoryTeamCount; ++team)
+            m_onCourtAtPause[std::size_t(team - 1)] = Team(team).Checked;
         m_running = false;
         m_result.GameMs = event.GameMs;
         return {};
@@ -184,6 +189,20 @@ QString Replayer::Apply(const GameEvent &event)
             return QStringLiteral("die Korrektur passt nicht zur Spielzeit");
         m_result.GameMs = corrected;
         m_correctedMs += event.Arg1;
+        // The players of the last stretch (on court at the last PAUSE, by
+        // position, whatever was changed since) follow the clock.
+        for (int team = 1; team <= HistoryTeamCount; ++team) {
+            RecoveredTeam &roster = Team(team);
+            const std::vector<bool> &onCourt = m_onCourtAtPause[std::size_t(team - 1)];
+            for (std::size_t row = 0; row < onCourt.size() && row < roster.Elapsed.size(); ++row) {
+                if (!onCourt[row])
+                    continue;
+                const std::int64_t adjusted = std::int64_t(roster.Elapsed[row]) + event.Arg1;
+                if (adjusted < 0)
+                    return QStringLiteral("die Korrektur nimmt einem Spieler mehr Zeit, als er hatte");
+                roster.Elapsed[row] = std::int32_t(adjusted);
+            }
+        }
         return {};
     }
     case GameEventKind::Unknown: break;

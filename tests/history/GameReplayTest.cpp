@@ -205,6 +205,20 @@ std::vector<ScriptCase> Scripts()
                            game.Run(5000);
                            game.Pause();
                        }},
+            ScriptCase{"ClockSetForwardThenASubstitutionThenBack", TenAndTen,
+                       [](ScriptedGame &game) {
+                           game.Start();
+                           game.Run(30000);
+                           game.Pause();
+                           game.Record(GameEvent::Correction(0, 0, 1870));
+                           game.Check(1, 0, false);
+                           game.Check(1, 7, true);
+                           game.Record(GameEvent::Correction(0, 0, -400));
+                           game.Start();
+                           game.Run(12000);
+                           game.Pause();
+                           game.Record(GameEvent::Correction(0, 0, -900));
+                       }},
             ScriptCase{"AWholeGameEndingWhileRunning", [] { return SampleOpening(12, 12); },
                        [](ScriptedGame &game) {
                            for (int stretch = 0; stretch < 40; ++stretch) {

@@ -55,6 +55,8 @@ void ScriptedGame::Start()
 void ScriptedGame::Pause()
 {
     m_ledger.Pause([this](int team, int row) { return IsOnCourt(team, row); });
+    for (int team = 1; team <= 2; ++team)
+        m_onCourtAtPause[std::size_t(team - 1)] = Roster(team).Checked;
     m_standingGameMs = GameMs();
     m_running = false;
     Append(GameEvent::Pause(m_standingGameMs, WallMs(), TimedTimes()));
@@ -105,8 +107,17 @@ void ScriptedGame::Export()
 
 void ScriptedGame::Record(GameEvent event)
 {
-    if (event.Kind == GameEventKind::Correction)
+    if (event.Kind == GameEventKind::Correction) {
+        // The clock set by hand: the players of the last stretch follow it.
         m_standingGameMs += event.Arg1;
+        for (int team = 1; team <= 2; ++team) {
+            const std::vector<bool> &onCourt = m_onCourtAtPause[std::size_t(team - 1)];
+            for (std::size_t row = 0; row < onCourt.size(); ++row) {
+                if (onCourt[row])
+                    m_ledger.AdjustElapsed(team, int(row), std::int32_t(event.Arg1));
+            }
+        }
+    }
     event.GameMs = GameMs();
     event.WallMs = WallMs();
     Append(std::move(event));

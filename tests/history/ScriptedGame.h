@@ -58,6 +58,8 @@ private:
     ScriptedTicks m_ticks;
     PlayingTimeLedger m_ledger{m_ticks.Source()};
     std::array<RosterState, 2> m_rosters;
+    // Who was on court at the last PAUSE: a correction of the clock moves their times.
+    std::array<std::vector<bool>, 2> m_onCourtAtPause;
     std::int64_t m_wallBase = 0;
     bool m_running = false;
     std::int64_t m_standingGameMs = 0; // while running: the game time at START
