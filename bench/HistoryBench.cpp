@@ -19,8 +19,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "history/GameHistoryStore.h"
 #include "HistoryGames.h"
+#include "history/GameHistoryStore.h"
 #include "history/GameRecovery.h"
 
 namespace {

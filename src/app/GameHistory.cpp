@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
@@ -20,11 +21,15 @@
 #include "timing/GameControls.h"
 #include "timing/StandingGame.h"
 
-HistoryDialogs HistoryDialogs::MessageBoxes()
+HistoryDialogs HistoryDialogs::MessageBoxes(QWidget *window)
 {
+    const QPointer<QWidget> shownWindow(window);
+    const auto parent = [shownWindow]() -> QWidget * {
+        return shownWindow && shownWindow->isVisible() ? shownWindow.data() : nullptr;
+    };
     HistoryDialogs dialogs;
-    dialogs.AskContinue = [](const QString &question) {
-        QMessageBox box(QMessageBox::Question, TApplication::CurrentTitle(), question);
+    dialogs.AskContinue = [parent](const QString &question) {
+        QMessageBox box(QMessageBox::Question, TApplication::CurrentTitle(), question, QMessageBox::NoButton, parent());
         QPushButton *goOn = box.addButton(QStringLiteral("Fortsetzen"), QMessageBox::AcceptRole);
         QPushButton *fresh = box.addButton(QStringLiteral("Neues Spiel"), QMessageBox::RejectRole);
         box.setDefaultButton(goOn);

@@ -23,6 +23,7 @@
 
 class HistoryWriter;
 class InstanceLock;
+class QWidget;
 class TFormMain;
 struct RecoveredGame;
 struct StandingGame;
@@ -35,8 +36,9 @@ struct HistoryDialogs
     std::function<void(const QString &message)> Tell;
 
     // Message boxes captioned with the application title: the question with
-    // "Fortsetzen" (default, Return) and "Neues Spiel" (Escape).
-    static HistoryDialogs MessageBoxes();
+    // "Fortsetzen" (default, Return) and "Neues Spiel" (Escape).  They stand
+    // over `window` once it is shown, centred on the screen before.
+    static HistoryDialogs MessageBoxes(QWidget *window);
 };
 
 class GameHistory : public QObject

@@ -29,7 +29,7 @@ GameJournal::GameJournal(TFormMain &form, HistoryWriter &writer, Notice tell, Wa
                 [this, team](int line, bool on) { OnCheckClicked(team, line, on); });
     }
     connect(&form, &TFormMain::TeamLoaded, this, &GameJournal::OnTeamLoaded);
-    connect(&form, &TFormMain::Exported, this, [this] { Record(GameEvent::Export(GameMs(), m_wallClock())); });
+    connect(&form, &TFormMain::Exported, this, [this] { m_writer.Record(GameEvent::Export(GameMs(), m_wallClock())); });
     connect(form.TakeBackReset, &ResetUndo::ResetTakenBack, this,
             [this](std::int64_t gameMs) { m_writer.UndoReset(gameMs, m_wallClock()); });
     connect(&writer, &HistoryWriter::WriteFailed, this, &GameJournal::OnWriteFailed);
@@ -44,7 +44,7 @@ void GameJournal::ContinueStoredGame(GameId game, bool wasRunning)
 {
     m_writer.ContinueGame(game);
     if (wasRunning)
-        Record(GameEvent::Pause(GameMs(), m_wallClock(), ShownTimes()));
+        m_writer.Record(GameEvent::Pause(GameMs(), m_wallClock(), ShownTimes()));
 }
 
 GameOpening GameJournal::CurrentOpening() const
@@ -80,20 +80,15 @@ std::int64_t GameJournal::GameMs() const
     return m_form.FrameClock1->GameTime();
 }
 
-void GameJournal::Record(const GameEvent &event)
-{
-    m_writer.Record(event);
-}
-
 void GameJournal::OnStarted(std::int64_t gameMs)
 {
-    Record(GameEvent::Start(gameMs, m_wallClock()));
+    m_writer.Record(GameEvent::Start(gameMs, m_wallClock()));
     m_checkpoints.Restart(gameMs);
 }
 
 void GameJournal::OnPaused()
 {
-    Record(GameEvent::Pause(GameMs(), m_wallClock(), ShownTimes()));
+    m_writer.Record(GameEvent::Pause(GameMs(), m_wallClock(), ShownTimes()));
     TellFailureWhenStanding();
 }
 
@@ -113,12 +108,12 @@ void GameJournal::OnRefreshed()
 
 void GameJournal::OnCheckClicked(int team, int line, bool on)
 {
-    Record(GameEvent::Check(GameMs(), m_wallClock(), team, line, on));
+    m_writer.Record(GameEvent::Check(GameMs(), m_wallClock(), team, line, on));
 }
 
 void GameJournal::OnTeamLoaded(int team)
 {
-    Record(GameEvent::TeamLoad(GameMs(), m_wallClock(), team, m_form.Roster(team)->Lines()));
+    m_writer.Record(GameEvent::TeamLoad(GameMs(), m_wallClock(), team, m_form.Roster(team)->Lines()));
 }
 
 void GameJournal::OnWriteFailed(const QString &reason)

@@ -45,7 +45,6 @@ public:
 
 private:
     std::int64_t GameMs() const;
-    void Record(const GameEvent &event);
     void OnStarted(std::int64_t gameMs);
     void OnPaused();
     void OnReset();

@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
     TFormMain formMain(QCoreApplication::applicationFilePath());
     // Before the window is shown: the last game may be offered and brought
     // back, and any problem with the history is told before play begins.
-    GameHistory history(formMain, HistoryPaths::DataFolder(), HistoryDialogs::MessageBoxes());
+    GameHistory history(formMain, HistoryPaths::DataFolder(), HistoryDialogs::MessageBoxes(&formMain));
     // The About box lives, hidden, from here to the end of the run.
     TFormInfo formInfo(&formMain);
     formMain.SetAboutBox(&formInfo);

@@ -8,11 +8,16 @@
 
 #include "app/GameHistory.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QTimer>
 
 #include <deque>
 #include <gtest/gtest.h>
@@ -20,6 +25,7 @@
 
 #include "HistoryTestSupport.h"
 #include "app/ResetUndo.h"
+#include "app/TApplication.h"
 #include "history/GameReplay.h"
 #include "history/HistoryWriter.h"
 #include "rosters/TCheckListBox.h"
@@ -216,8 +222,9 @@ void CopyDatabase(const QString &from, const QString &to)
 {
     ASSERT_TRUE(QDir().mkpath(to));
     for (const QString &name : {QStringLiteral("games.db"), QStringLiteral("games.db-wal")}) {
-        if (QFile::exists(QDir(from).filePath(name)))
+        if (QFile::exists(QDir(from).filePath(name))) {
             ASSERT_TRUE(QFile::copy(QDir(from).filePath(name), QDir(to).filePath(name)));
+        }
     }
 }
 
@@ -667,4 +674,41 @@ TEST_F(HistoryWindow, ASecondCopyNeitherOffersNorTouchesTheRunningCopysGame)
     history.reset();
     EXPECT_EQ(ReadBytes(DatabasePath()), database);
     EXPECT_EQ(Entries(Folder()).filter(QStringLiteral("games.db")), files);
+}
+
+// The real question box: captioned with the application title, "Fortsetzen"
+// on Return (the default button), "Neues Spiel" on Escape.
+TEST(HistoryMessageBoxes, TheQuestionGoesOnWithReturnAndStartsANewGameWithEscape)
+{
+    struct Case
+    {
+        Qt::Key key;
+        bool continues;
+    };
+    for (const Case c : {Case{Qt::Key_Return, true}, Case{Qt::Key_Escape, false}}) {
+        SCOPED_TRACE(c.continues ? "Return" : "Escape");
+        QString caption;
+        QStringList buttons;
+        QString defaultButton;
+        QTimer answer;
+        answer.setInterval(10);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            answer.stop();
+            caption = box->windowTitle();
+            for (const QAbstractButton *button : box->buttons())
+                buttons.append(button->text());
+            defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+            QTest::keyClick(box, c.key);
+        });
+        answer.start();
+        const bool continued = HistoryDialogs::MessageBoxes(nullptr).AskContinue(QStringLiteral("Spiel fortsetzen?"));
+        EXPECT_EQ(continued, c.continues);
+        EXPECT_EQ(caption, TApplication::CurrentTitle());
+        buttons.sort();
+        EXPECT_EQ(buttons, (QStringList{QStringLiteral("Fortsetzen"), QStringLiteral("Neues Spiel")}));
+        EXPECT_EQ(defaultButton, QStringLiteral("Fortsetzen"));
+    }
 }
