@@ -64,48 +64,19 @@ GameHistory::GameHistory(TFormMain &form, const QString &dataFolder, HistoryDial
     : QObject(parent)
     , m_dialogs(std::move(dialogs))
 {
-    std::unique_ptr<GameHistoryStore> store;
-    if (dataFolder.isEmpty()) {
-        Tell(QStringLiteral("Es gibt keinen Datenordner für die Spieldatenbank; das Spiel wird nicht gespeichert."));
-    } else {
-        m_lock = std::make_unique<InstanceLock>(dataFolder);
-        if (!m_lock->IsHeld()) {
-            // Another copy's game is none of this one's business: not read, not offered, not touched.
-            Tell(m_lock->Problem());
-        } else {
-            GameHistoryStore::OpenResult opened =
-                GameHistoryStore::Open(QDir(dataFolder).filePath(QLatin1String(HistoryPaths::DatabaseFileName)));
-            if (!opened.Message.isEmpty())
-                Tell(opened.Message);
-            store = std::move(opened.Store);
-        }
-    }
-
+    std::unique_ptr<GameHistoryStore> store = OpenStore(dataFolder);
     std::optional<RecoveredGame> recovered;
     std::vector<GameId> givenUp;
-    if (store) {
-        RecoveryCandidate candidate = FindGameToRecover(*store);
-        if (candidate.Result == RecoveryCandidate::Outcome::Offer
-            && m_dialogs.AskContinue(RecoveryQuestion(candidate.Game)))
-            recovered = std::move(candidate.Game);
-        else if (candidate.Result == RecoveryCandidate::Outcome::Refused)
-            Tell(candidate.Message + QStringLiteral(" Es bleibt gespeichert; ein neues Spiel beginnt."));
-        if (HistoryResult<std::vector<GameId>> open = store->OpenGames())
-            givenUp = std::move(*open.Value);
-        if (recovered)
-            std::erase(givenUp, recovered->Id);
-    }
+    if (store)
+        recovered = ChooseGame(*store, givenUp);
 
-    const bool storing = store != nullptr;
     m_writer = std::make_unique<HistoryWriter>(std::move(store));
     m_journal = std::make_unique<GameJournal>(
         form, *m_writer, [this](const QString &message) { Tell(message); }, wallClock);
-    if (storing) {
-        const std::int64_t now = wallClock();
-        for (GameId game : givenUp) {
-            m_writer->ContinueGame(game);
-            m_writer->EndGame(GameEndReason::NewGame, now);
-        }
+    const std::int64_t now = wallClock();
+    for (GameId game : givenUp) {
+        m_writer->ContinueGame(game);
+        m_writer->EndGame(GameEndReason::NewGame, now);
     }
     if (recovered) {
         form.GameControls->Restore(ToStanding(*recovered));
@@ -113,6 +84,42 @@ GameHistory::GameHistory(TFormMain &form, const QString &dataFolder, HistoryDial
     } else {
         m_journal->BeginNewGame();
     }
+}
+
+std::unique_ptr<GameHistoryStore> GameHistory::OpenStore(const QString &dataFolder)
+{
+    if (dataFolder.isEmpty()) {
+        Tell(QStringLiteral("Es gibt keinen Datenordner für die Spieldatenbank; das Spiel wird nicht gespeichert."));
+        return nullptr;
+    }
+    m_lock = std::make_unique<InstanceLock>(dataFolder);
+    if (!m_lock->IsHeld()) {
+        // Another copy's game is none of this one's business: not read, not offered, not touched.
+        Tell(m_lock->Problem());
+        return nullptr;
+    }
+    GameHistoryStore::OpenResult opened =
+        GameHistoryStore::Open(QDir(dataFolder).filePath(QLatin1String(HistoryPaths::DatabaseFileName)));
+    if (!opened.Message.isEmpty())
+        Tell(opened.Message);
+    return std::move(opened.Store);
+}
+
+std::optional<RecoveredGame> GameHistory::ChooseGame(GameHistoryStore &store, std::vector<GameId> &givenUp)
+{
+    std::optional<RecoveredGame> recovered;
+    RecoveryCandidate candidate = FindGameToRecover(store);
+    if (candidate.Result == RecoveryCandidate::Outcome::Offer
+        && m_dialogs.AskContinue(RecoveryQuestion(candidate.Game)))
+        recovered = std::move(candidate.Game);
+    else if (candidate.Result == RecoveryCandidate::Outcome::Refused)
+        Tell(candidate.Message + QStringLiteral(" Es bleibt gespeichert; ein neues Spiel beginnt."));
+    // Every other open game is given up, so that only the game under way is ever open.
+    if (HistoryResult<std::vector<GameId>> open = store.OpenGames())
+        givenUp = std::move(*open.Value);
+    if (recovered)
+        std::erase(givenUp, recovered->Id);
+    return recovered;
 }
 
 GameHistory::~GameHistory() = default;

@@ -18,14 +18,17 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "app/GameJournal.h"
+#include "history/GameReplay.h"
 
+class GameHistoryStore;
 class HistoryWriter;
 class InstanceLock;
 class QWidget;
 class TFormMain;
-struct RecoveredGame;
 struct StandingGame;
 
 struct HistoryDialogs
@@ -60,6 +63,10 @@ public:
     static StandingGame ToStanding(const RecoveredGame &game);
 
 private:
+    // The store in `dataFolder` when this copy holds the lock and it opens; problems are told.
+    std::unique_ptr<GameHistoryStore> OpenStore(const QString &dataFolder);
+    // The stored game that goes on, if the user wants it back; `givenUp` gets every other open game.
+    std::optional<RecoveredGame> ChooseGame(GameHistoryStore &store, std::vector<GameId> &givenUp);
     void Tell(const QString &message);
 
     HistoryDialogs m_dialogs;

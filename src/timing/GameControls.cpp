@@ -163,6 +163,7 @@ StandingGame TGameControls::Snapshot() const
     game.Elapsed = m_wiring.Ledger->AllElapsed();
     game.GameMs = m_wiring.FrameClock1->GameTime();
     game.ClockStarted = m_wiring.FrameClock1->Started();
+    game.Ledger = *m_wiring.Ledger;
     return game;
 }
 
@@ -171,6 +172,8 @@ void TGameControls::Restore(const StandingGame &game)
     if (Running())
         return;
     PlayingTimeLedger &ledger = *m_wiring.Ledger;
+    if (game.Ledger)
+        ledger = *game.Ledger;
     for (TeamIndex team = 1; team <= 2; ++team) {
         TCheckListBox &roster = *Roster(team);
         const StandingGame::Roster &saved = game.Rosters[std::size_t(team - 1)];
@@ -181,14 +184,16 @@ void TGameControls::Restore(const StandingGame &game)
             roster.SetChecked(row, row < int(saved.Checked.size()) && saved.Checked[std::size_t(row)]);
         ledger.SetCount(team, roster.Count());
     }
-    if (game.ClockStarted) {
-        ledger.RestorePaused(game.Elapsed);
-        m_wiring.FrameClock1->SetGameTime(game.GameMs);
-    } else {
-        // A game whose clock never ran starts as a fresh one.
-        ledger.Reset();
-        m_wiring.FrameClock1->ResetClock();
+    if (!game.Ledger) {
+        if (game.ClockStarted)
+            ledger.RestorePaused(game.Elapsed);
+        else
+            ledger.Reset(); // a game whose clock never ran starts as a fresh one
     }
+    if (game.ClockStarted)
+        m_wiring.FrameClock1->SetGameTime(game.GameMs);
+    else
+        m_wiring.FrameClock1->ResetClock();
     ShowClockState(false);
     m_wiring.Command1->Refresh();
     m_wiring.Command2->Refresh();

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "timing/PlayingTimeLedger.h"
@@ -28,4 +29,8 @@ struct StandingGame
     std::int32_t GameMs = 0;
     // Whether the clock had run since the last RESET (a fresh game shows 00:00 without having started).
     bool ClockStarted = false;
+    // The whole ledger, when the game is taken from this window (a RESET
+    // taken back): it also keeps the fraction of a second that the last
+    // refresh had not shown yet.  Without it the shown times are put back.
+    std::optional<PlayingTimeLedger> Ledger;
 };

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <array>
 #include <deque>
 #include <gtest/gtest.h>
 #include <memory>
@@ -505,6 +506,31 @@ TEST_F(HistoryWindow, CtrlZRightAfterResetBringsTheGameBackExactly)
         }
         form->hide();
     }
+}
+
+// The pause falls between two refreshes: the fraction of a second that no
+// refresh has shown yet counts after Ctrl+Z as if there had been no RESET.
+TEST_F(HistoryWindow, AfterCtrlZTheGameGoesOnAsIfThereHadBeenNoReset)
+{
+    std::array<StandingGame, 2> played;
+    for (const bool resetAndTakeBack : {false, true}) {
+        StartProgram();
+        PlayUntilCheckpoint();
+        Pause(7550);
+        if (resetAndTakeBack) {
+            ticks.now = 8000;
+            Reset();
+            CtrlZ();
+        }
+        Start(10000);
+        Refresh(11000);
+        played[resetAndTakeBack ? 1 : 0] = Now();
+        form->hide();
+    }
+    ExpectSameGame(played[1], played[0]);
+    // 3999 ms at the last refresh before the pause (a resume costs a millisecond), 150 ms more until
+    // the pause, 999 ms after the next START.
+    EXPECT_EQ(played[1].Elapsed[0][1], 3999 + 150 + 999) << "the 150 ms after the last refresh count";
 }
 
 TEST_F(HistoryWindow, CtrlZDoesNothingOnceTheNewGameHasBegunOrWithoutAReset)
