@@ -17,14 +17,14 @@ TApplication::Reporter &CurrentReporter()
     return reporter;
 }
 
-QString CurrentTitle()
+} // namespace
+
+QString TApplication::CurrentTitle()
 {
     if (auto *app = qobject_cast<TApplication *>(QCoreApplication::instance()))
         return app->Title();
     return AppIdentity::ApplicationTitle(QCoreApplication::applicationFilePath());
 }
-
-} // namespace
 
 TApplication::TApplication(int &argc, char **argv)
     : QApplication(argc, argv)

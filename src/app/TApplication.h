@@ -23,6 +23,9 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
+    // The title of the running application (also without a TApplication): the caption of its message boxes.
+    static QString CurrentTitle();
+
     // Shows the exception report for `message`.  Tests replace the reporter
     // to record messages instead of opening a box, and put the one they
     // replaced back when they are done.

@@ -13,10 +13,12 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QUrl>
 
 #include "app/AppIdentity.h"
+#include "app/ResetUndo.h"
 #include "app/TApplication.h"
 #include "app/WindowFrameKeeper.h"
 #include "buttons/TLbSpeedButton.h"
@@ -217,6 +219,8 @@ void TFormMain::FormCreate()
     bPause->setGeometry(bSTART->geometry());
     m_panel1Anchors->SetDesignRect(bPause, TGameControls::StartBounds);
     bResetClick(bReset);
+    // That RESET only sets up the first game: there is nothing to take back.
+    TakeBackReset->Forget();
     RestoreGeometry();
     // The ledger times as many lines as the rosters hold, and the first
     // five of each team start on court.
@@ -252,6 +256,13 @@ void TFormMain::BuildGameControls()
     m_panel1Anchors->Place(bSTART, TGameControls::StartBounds, akLeft | akTop);
     m_panel1Anchors->Place(bPause, TGameControls::PauseBounds, akLeft | akTop);
     m_panel1Anchors->Place(bReset, TGameControls::ResetBounds, akTop | akRight);
+
+    TakeBackReset = new ResetUndo(*GameControls, this);
+    connect(this, &TFormMain::TeamLoaded, TakeBackReset, &ResetUndo::Forget);
+    auto *undoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
+    undoKey->setContext(Qt::WindowShortcut);
+    undoKey->setAutoRepeat(false);
+    connect(undoKey, &QShortcut::activated, TakeBackReset, &ResetUndo::TakeBack);
 }
 
 void TFormMain::bSTART_STOPClick(QObject *sender)
@@ -474,6 +485,7 @@ void TFormMain::sbLoadClick(QObject *sender)
     // A file that cannot be read throws before anything changes; the
     // application's exception report shows the message.
     TeamRoster::Load(*roster, m_ledger, path);
+    emit TeamLoaded(button->Tag());
 }
 
 void TFormMain::sbExcelClick(QObject *)
@@ -481,6 +493,7 @@ void TFormMain::sbExcelClick(QObject *)
     // A call that fails ends the export there and throws; the rows written
     // so far are already handed over when the click's report shows it.
     RosterExport::Run(this, Command1->Lines(), Command2->Lines(), m_ledger);
+    emit Exported();
 }
 
 void TFormMain::TakeFocusBack()

@@ -22,6 +22,7 @@
 
 class AnchorKeeper;
 class QFileDialog;
+class ResetUndo;
 class QStatusBar;
 class TFrameClock;
 class TGameControls;
@@ -84,6 +85,9 @@ public:
     TLbSpeedButton *bReset = nullptr;
     TTimer *TimerList = nullptr;
 
+    // Ctrl+Z right after a RESET brings the game back.
+    ResetUndo *TakeBackReset = nullptr;
+
     // Forwarded to the game controls, which own the roster lookup and the on-court query.
     TCheckListBox *Roster(TeamIndex team) const;
     bool IsOnCourt(TeamIndex team, int row) const;
@@ -105,6 +109,12 @@ public slots:
     // fails is thrown, and the button's click reports it.
     void sbExcelClick(QObject *sender);
     void Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState State);
+
+signals:
+    // A team file replaced the lines of team `team`'s roster.
+    void TeamLoaded(TeamIndex team);
+    // Both rosters were written into a workbook.
+    void Exported();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -11,11 +11,13 @@
 
 #include "app/AppIdentity.h"
 #include "app/ApplicationIcon.h"
+#include "app/GameHistory.h"
 #include "app/QuitOnSignal.h"
 #include "app/StartupProbe.h"
 #include "app/TApplication.h"
 #include "app/TFormInfo.h"
 #include "app/TFormMain.h"
+#include "history/HistoryPaths.h"
 #include "platform/Fonts.h"
 
 int main(int argc, char *argv[])
@@ -40,6 +42,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QLatin1String(AppIdentity::DesktopFileName));
 
     TFormMain formMain(QCoreApplication::applicationFilePath());
+    // Before the window is shown: the last game may be offered and brought
+    // back, and any problem with the history is told before play begins.
+    GameHistory history(formMain, HistoryPaths::DataFolder(), HistoryDialogs::MessageBoxes(&formMain));
     // The About box lives, hidden, from here to the end of the run.
     TFormInfo formInfo(&formMain);
     formMain.SetAboutBox(&formInfo);

@@ -573,6 +573,20 @@ HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
     return Result::Of(std::move(stored));
 }
 
+HistoryResult<std::vector<GameId>> GameHistoryStore::OpenGames()
+{
+    SqliteStatement open(m_connection.Handle(), "SELECT id FROM game WHERE end_reason IS NULL ORDER BY id");
+    if (!open.Prepared())
+        return ReadFailure<std::vector<GameId>>(open.PrepareCode());
+    std::vector<GameId> games;
+    int code = SQLITE_ROW;
+    while ((code = open.Step()) == SQLITE_ROW)
+        games.push_back(open.Integer(0));
+    if (code != SQLITE_DONE)
+        return ReadFailure<std::vector<GameId>>(code);
+    return HistoryResult<std::vector<GameId>>::Of(std::move(games));
+}
+
 HistoryResult<std::int64_t> GameHistoryStore::GameCount()
 {
     const SqliteConnection::Single count = m_connection.QueryOne("SELECT count(*) FROM game");

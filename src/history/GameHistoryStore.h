@@ -84,6 +84,8 @@ public:
     // Values that cannot be decoded give an error; whether the game makes
     // sense is for GameReplay to judge.
     HistoryResult<StoredGame> LoadGame(GameId game);
+    // The games still open (neither ended by a RESET nor given up), oldest first.
+    HistoryResult<std::vector<GameId>> OpenGames();
     // Number of stored games.
     HistoryResult<std::int64_t> GameCount();
 

@@ -228,8 +228,14 @@ bool TCheckListBox::ToggleAt(const QPoint &pos)
         return false;
     if (pos.x() - ItemRect(index.row()).left() >= CheckColumnWidth)
         return false;
-    m_model.Toggle(index.row());
+    ToggleByUser(index.row());
     return true;
+}
+
+void TCheckListBox::ToggleByUser(int row)
+{
+    m_model.Toggle(row);
+    emit CheckClicked(row, m_model.IsChecked(row));
 }
 
 void TCheckListBox::mousePressEvent(QMouseEvent *event)
@@ -255,7 +261,7 @@ void TCheckListBox::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_Space) {
         const int row = ItemIndex();
         if (row >= 0) {
-            m_model.Toggle(row);
+            ToggleByUser(row);
             event->accept();
             return;
         }

@@ -79,6 +79,11 @@ public:
     // Repaints now, not at the next paint cycle.
     void Refresh();
 
+signals:
+    // The user ticked or cleared the check mark of a line (a click on its box
+    // or Space); SetChecked and SetLines do not report.
+    void CheckClicked(int index, bool checked);
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -91,6 +96,7 @@ private:
     void DrawLine(QPainter &painter, int index, const QRect &lineRect, bool selected, bool focused);
     void DrawCheck(::Canvas &canvas, const QRect &column, bool checked, bool enabled) const;
     bool ToggleAt(const QPoint &pos);
+    void ToggleByUser(int row);
 
     RosterModel m_model;
     int m_tag = 0;

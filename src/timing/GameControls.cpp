@@ -117,6 +117,7 @@ void TGameControls::bSTART_STOPClick(QObject *sender)
     const auto *button = qobject_cast<const TLbSpeedButton *>(sender);
     const int tag = button ? button->Tag() : 0;
     const bool pause = tag == 1;
+    const std::int64_t standingMs = m_wiring.FrameClock1->GameTime();
 
     if (tag == 0) {
         m_wiring.Ledger->Start();
@@ -127,12 +128,20 @@ void TGameControls::bSTART_STOPClick(QObject *sender)
     }
     TimerList->SetEnabled(!pause);
     m_wiring.FrameClock1->StartStop(pause);
+    ShowClockState(!pause);
+    if (pause)
+        emit ClockPaused();
+    else
+        emit ClockStarted(standingMs);
+}
 
-    bSTART->setEnabled(pause);
+void TGameControls::ShowClockState(bool running)
+{
+    bSTART->setEnabled(!running);
     bPause->setEnabled(!bSTART->isEnabled());
-    bSTART->setVisible(pause);
+    bSTART->setVisible(!running);
     bPause->setVisible(bSTART->isHidden());
-    bReset->setEnabled(pause);
+    bReset->setEnabled(!running);
     m_wiring.Command1->setEnabled(bSTART->isEnabled());
     m_wiring.Command2->setEnabled(m_wiring.Command1->isEnabled());
     m_wiring.sbExcel->setEnabled(bSTART->isEnabled());
@@ -140,15 +149,68 @@ void TGameControls::bSTART_STOPClick(QObject *sender)
     m_wiring.sbLoad2->setEnabled(bSTART->isEnabled());
 }
 
+StandingGame TGameControls::Snapshot() const
+{
+    StandingGame game;
+    for (TeamIndex team = 1; team <= 2; ++team) {
+        const TCheckListBox &roster = *Roster(team);
+        StandingGame::Roster &saved = game.Rosters[std::size_t(team - 1)];
+        saved.Lines = roster.Lines();
+        saved.Checked.resize(std::size_t(roster.Count()));
+        for (int row = 0; row < roster.Count(); ++row)
+            saved.Checked[std::size_t(row)] = roster.Checked(row);
+    }
+    game.Elapsed = m_wiring.Ledger->AllElapsed();
+    game.GameMs = m_wiring.FrameClock1->GameTime();
+    game.ClockStarted = m_wiring.FrameClock1->Started();
+    game.Ledger = *m_wiring.Ledger;
+    return game;
+}
+
+void TGameControls::Restore(const StandingGame &game)
+{
+    if (Running())
+        return;
+    PlayingTimeLedger &ledger = *m_wiring.Ledger;
+    if (game.Ledger)
+        ledger = *game.Ledger;
+    for (TeamIndex team = 1; team <= 2; ++team) {
+        TCheckListBox &roster = *Roster(team);
+        const StandingGame::Roster &saved = game.Rosters[std::size_t(team - 1)];
+        // New lines would lose the selection; unchanged ones keep it.
+        if (roster.Lines() != saved.Lines)
+            roster.SetLines(saved.Lines);
+        for (int row = 0; row < roster.Count(); ++row)
+            roster.SetChecked(row, row < int(saved.Checked.size()) && saved.Checked[std::size_t(row)]);
+        ledger.SetCount(team, roster.Count());
+    }
+    if (!game.Ledger) {
+        if (game.ClockStarted)
+            ledger.RestorePaused(game.Elapsed);
+        else
+            ledger.Reset(); // a game whose clock never ran starts as a fresh one
+    }
+    if (game.ClockStarted)
+        m_wiring.FrameClock1->SetGameTime(game.GameMs);
+    else
+        m_wiring.FrameClock1->ResetClock();
+    ShowClockState(false);
+    m_wiring.Command1->Refresh();
+    m_wiring.Command2->Refresh();
+}
+
 void TGameControls::bResetClick(QObject *)
 {
+    emit AboutToReset();
     m_wiring.FrameClock1->ResetClock();
     m_wiring.Ledger->Reset();
     m_wiring.Command1->Refresh();
     m_wiring.Command2->Refresh();
+    emit ResetDone();
 }
 
 void TGameControls::TimerListTimer(QObject *)
 {
     m_wiring.Ledger->RefreshOnCourt(m_isOnCourt, m_repaintRoster);
+    emit Refreshed();
 }

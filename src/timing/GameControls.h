@@ -13,9 +13,11 @@
 #include <QRect>
 
 #include <array>
+#include <cstdint>
 
 #include "timing/PlayingTimeLedger.h"
 #include "timing/RosterTimeRefresh.h"
+#include "timing/StandingGame.h"
 
 class QWidget;
 class TCheckListBox;
@@ -61,6 +63,23 @@ public:
     // The ledger's on-court query: whether line `row` of the team's roster is checked.
     bool IsOnCourt(TeamIndex team, int row) const;
 
+    // The game as it stands now; meant for a standing clock.
+    StandingGame Snapshot() const;
+    // Puts the standing game back: both rosters with their check marks, the
+    // ledger's counts and times, the clock, and the buttons as after a PAUSE,
+    // so that START goes on from there.  Ignored while the clock runs.
+    void Restore(const StandingGame &game);
+
+signals:
+    // Each after the click's effect: the clock runs (from `gameMs`, the time
+    // it stood at), stands, is about to be reset, was reset.
+    void ClockStarted(std::int64_t gameMs);
+    void ClockPaused();
+    void AboutToReset();
+    void ResetDone();
+    // After each refresh of the playing times while the clock runs.
+    void Refreshed();
+
 public slots:
     // START (Tag 0) or PAUSE (Tag 1).
     void bSTART_STOPClick(QObject *sender);
@@ -71,6 +90,8 @@ public slots:
 
 private:
     TLbSpeedButton *MakeButton(QWidget *parent, const char *name, int tag);
+    // Enables and shows what a running or a standing clock allows.
+    void ShowClockState(bool running);
     void RepaintRoster(TeamIndex team);
 
     Wiring m_wiring;

@@ -256,3 +256,123 @@ stored_frame() {
   conf=$(settings_file)
   for key in Left Top Width Height; do sed -n "s/^$key=\(-\?[0-9]*\)\$/\1/p" "$conf"; done | paste -sd ' '
 }
+
+# The caption of the program's message boxes: the application title.
+MESSAGE_CAPTION="Quintora"
+
+# Prints what the game clock shows as "MM:SS" on the screenshot $1 of the
+# main window whose client area begins at ($x, $y); a digit that cannot be
+# read is "?".  The tens of minutes are dimmed, not lit, under ten minutes.
+clock_text() {
+  /usr/bin/convert "$1" -crop "318x100+$((x + 242))+$((y + 13))" +repage txt:- | awk -F'[,: ]+' '
+    NR > 1 && ($0 ~ /#FFFF00([^0-9A-F]|$)/ || $0 ~ /#FFFFFFFF0000/) { lit[$1 "," $2] = 1 }
+    END {
+      split("7 79 174 246", lefts, " ")
+      split("29,7 29,42 29,77 7,24 52,24 7,60 52,60", segments, " ")
+      split("1011111 0000101 1110110 1110101 0101101 1111001 1111011 1000101 1111111 1111101", patterns, " ")
+      for (d = 1; d <= 10; d++) digit[patterns[d]] = d - 1
+      text = ""
+      for (i = 1; i <= 4; i++) {
+        p = ""
+        for (s = 1; s <= 7; s++) { split(segments[s], at, ","); p = p ((lefts[i] + at[1]) "," at[2] in lit ? "1" : "0") }
+        shown = (p in digit) ? digit[p] : "?"
+        if (i == 1 && p == "0000000") shown = 0
+        text = text shown (i == 2 ? ":" : "")
+      }
+      print text
+    }'
+}
+
+# Whole seconds of a clock text "MM:SS".
+clock_seconds() { echo "$1" | awk -F: '{ print $1 * 60 + $2 }'; }
+
+# Prints 1 when the check box of line $3 of team $2 (1 left, 2 right) is
+# ticked on the screenshot $1 of an enabled roster, else 0.
+roster_ticked() {
+  local left=$(( $2 == 1 ? 2 : w / 2 + 2 )) colour
+  colour=$(/usr/bin/convert "$1" -crop "1x1+$((x + left + 4))+$((y + 113 + $3 * 23 + 10))" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:)
+  [ "$colour" = "0,0,0" ] && echo 1 || echo 0
+}
+
+# Clicks the check box of line $2 of team $1 in the main window.
+roster_tick() {
+  local left=$(( $1 == 1 ? 2 : w / 2 + 2 ))
+  xdotool mousemove $((x + left + 7)) $((y + 113 + $2 * 23 + 11)) click 1
+  sleep 0.15
+}
+
+# START or PAUSE (they share one place), then the mouse away from every button.
+click_start_pause() {
+  xdotool mousemove $((x + 175)) $((y + 27)) click 1
+  xdotool mousemove $((x + 420)) $((y + 200))
+}
+
+# The main window's client area on the screenshot $2 as the image $1.
+crop_window() { /usr/bin/convert "$2" -crop "${w}x${h}+${x}+${y}" +repage "$1"; }
+
+# The program's database and what another program reads in it (stored_game.py).
+games_db() { echo "$XDG_DATA_HOME/Velmarin/Quintora/games.db"; }
+stored_game() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/stored_game.py" "$(games_db)" "$@"; }
+
+# Waits for the one message box the program shows and prints its id; fails
+# when none shows.
+wait_message() { wait_window "$MESSAGE_CAPTION" "${1:-200}"; }
+# The number of the program's message boxes on screen now.
+message_count() { xdotool search --onlyvisible --name "^${MESSAGE_CAPTION}\$" 2>/dev/null | wc -l; }
+# Answers the message box $1 with the key $2 and waits until it is gone.
+answer_message() {
+  xdotool windowfocus "$1"
+  sleep 0.2
+  xdotool key "$2"
+  wait_gone "$MESSAGE_CAPTION" 60 || fail "the message box did not close on $2"
+}
+
+# The export through a stand-in spreadsheet program that only notes the
+# workbook it was asked to open (use_fake_spreadsheet once, then
+# export_workbook, which prints the workbook's path).
+use_fake_spreadsheet() {
+  OPENED_LOG="$E2E_HOME/opened.log"
+  mkdir -p "$XDG_DATA_HOME/applications"
+  cat >"$E2E_HOME/fake-calc" <<SCRIPT
+#!/bin/sh
+echo "\$1" >>"$OPENED_LOG"
+SCRIPT
+  chmod +x "$E2E_HOME/fake-calc"
+  cat >"$XDG_DATA_HOME/applications/fake-calc.desktop" <<DESKTOP
+[Desktop Entry]
+Type=Application
+Name=Fake Calc
+Exec=$E2E_HOME/fake-calc %f
+MimeType=application/vnd.openxmlformats-officedocument.spreadsheetml.sheet;
+DESKTOP
+  xdg-mime default fake-calc.desktop application/vnd.openxmlformats-officedocument.spreadsheetml.sheet
+}
+export_workbook() {
+  local before book
+  before=$(cat "$OPENED_LOG" 2>/dev/null | wc -l)
+  xdotool mousemove $((x + 402)) $((y + 345 + 21)) click 1
+  xdotool mousemove $((x + 420)) $((y + 200))
+  for _ in $(seq 1 100); do [ "$(cat "$OPENED_LOG" 2>/dev/null | wc -l)" -gt "$before" ] && break; sleep 0.1; done
+  book=$(tail -n 1 "$OPENED_LOG" 2>/dev/null)
+  book=${book#file://}
+  [ -f "$book" ] || fail "the export wrote no workbook"
+  echo "$book"
+}
+# Prints each row of a workbook as "seconds<TAB>line" (column B as whole
+# seconds, column A as it stands).
+workbook_rows() {
+  /usr/bin/python3 - "$1" <<'PYTHON'
+import datetime, sys
+import openpyxl
+for line, value in openpyxl.load_workbook(sys.argv[1]).active.iter_rows(min_col=1, max_col=2, values_only=True):
+    if isinstance(value, datetime.time):
+        seconds = value.hour * 3600 + value.minute * 60 + value.second + value.microsecond / 1e6
+    elif isinstance(value, datetime.timedelta):
+        seconds = value.total_seconds()
+    elif isinstance(value, (int, float)):
+        seconds = value * 86400
+    else:
+        seconds = -1
+    print("%d\t%s" % (round(seconds), line))
+PYTHON
+}
