@@ -17,6 +17,7 @@
 #include <QUrl>
 
 #include "app/AppIdentity.h"
+#include "app/ClockCommands.h"
 #include "app/TApplication.h"
 #include "app/WindowFrameKeeper.h"
 #include "buttons/TLbSpeedButton.h"
@@ -252,6 +253,8 @@ void TFormMain::BuildGameControls()
     m_panel1Anchors->Place(bSTART, TGameControls::StartBounds, akLeft | akTop);
     m_panel1Anchors->Place(bPause, TGameControls::PauseBounds, akLeft | akTop);
     m_panel1Anchors->Place(bReset, TGameControls::ResetBounds, akTop | akRight);
+    ClockMenuCommands =
+        new ClockCommands({FrameClock1, GameControls, &m_ledger, m_geometryStore.ApplicationName()}, this);
 }
 
 void TFormMain::bSTART_STOPClick(QObject *sender)

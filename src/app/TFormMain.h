@@ -21,6 +21,7 @@
 #include "timing/PlayingTimeLedger.h"
 
 class AnchorKeeper;
+class ClockCommands;
 class QFileDialog;
 class QStatusBar;
 class TFrameClock;
@@ -83,6 +84,8 @@ public:
     TLbSpeedButton *bPause = nullptr;
     TLbSpeedButton *bReset = nullptr;
     TTimer *TimerList = nullptr;
+    // The clock's context menu: setting the clock, the period format, ending a period.
+    ClockCommands *ClockMenuCommands = nullptr;
 
     // Forwarded to the game controls, which own the roster lookup and the on-court query.
     TCheckListBox *Roster(TeamIndex team) const;

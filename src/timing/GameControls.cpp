@@ -138,6 +138,10 @@ void TGameControls::bSTART_STOPClick(QObject *sender)
     m_wiring.sbExcel->setEnabled(bSTART->isEnabled());
     m_wiring.sbLoad1->setEnabled(bSTART->isEnabled());
     m_wiring.sbLoad2->setEnabled(bSTART->isEnabled());
+    if (pause)
+        emit ClockPaused();
+    else
+        emit ClockStarted();
 }
 
 void TGameControls::bResetClick(QObject *)
@@ -146,6 +150,7 @@ void TGameControls::bResetClick(QObject *)
     m_wiring.Ledger->Reset();
     m_wiring.Command1->Refresh();
     m_wiring.Command2->Refresh();
+    emit GameReset();
 }
 
 void TGameControls::TimerListTimer(QObject *)

@@ -69,6 +69,12 @@ public slots:
     // One refresh of the playing times of everyone on court.
     void TimerListTimer(QObject *sender);
 
+signals:
+    // After START, PAUSE and RESET have done their work, for those who follow the game.
+    void ClockStarted();
+    void ClockPaused();
+    void GameReset();
+
 private:
     TLbSpeedButton *MakeButton(QWidget *parent, const char *name, int tag);
     void RepaintRoster(TeamIndex team);
