@@ -151,18 +151,6 @@ TEST_F(SetClockAfterASubstitution, BelowTheLastStretchsStartOrZeroIsRefusedAndCh
     ExpectOnTheClock(2, 0);
 }
 
-TEST_F(SetClockAfterASubstitution, TwoCorrectionsInOnePauseKeepTheStretchsStartAsTheLimit)
-{
-    EXPECT_EQ(Set(44000), QString());
-    EXPECT_EQ(Set(36000), QString());
-    EXPECT_NE(Set(29999), QString());
-    EXPECT_EQ(GameMs(), 36000);
-    EXPECT_EQ(Time(1, 5), 5999);
-    EXPECT_EQ(Time(1, 1), 35999);
-    ExpectOnTheClock(2, 3);
-    EXPECT_EQ(corrections, (std::vector<std::pair<qint64, qint64>>{{-6000, 44000}, {-8000, 36000}}));
-}
-
 TEST_F(SetClockAfterASubstitution, ACorrectionThenASubstitutionThenStart)
 {
     EXPECT_EQ(Set(52000), QString());
@@ -200,22 +188,6 @@ TEST_F(SetClock, WhileTheClockRunsNothingCanBeSet)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(corrections.empty());
     EXPECT_EQ(GameMs(), 4000);
-}
-
-TEST_F(SetClock, LinesPastTheFiftiethStayUntimed)
-{
-    QByteArray team;
-    for (int i = 1; i <= 60; ++i)
-        team += "Player " + QByteArray::number(i) + '\n';
-    LoadTeam(2, WriteTeam(QStringLiteral("sixty.txt"), team));
-    for (int row = 45; row < 60; ++row)
-        form->Roster(2)->SetChecked(row, true);
-    Start(1000);
-    StopAt(11000);
-    EXPECT_EQ(Set(15000), QString());
-    EXPECT_EQ(Time(2, 49), 15000);
-    EXPECT_EQ(Shown(2, 50), QString::fromLatin1(UntimedPlayTime));
-    EXPECT_EQ(form->Ledger().Row(2, 49).Elapsed, 15000u);
 }
 
 TEST_F(SetClock, TheScreenShowsTheNewTimesAtOnce)
