@@ -18,6 +18,7 @@
 #include <QUrl>
 
 #include "app/AppIdentity.h"
+#include "app/ClockCommands.h"
 #include "app/ResetUndo.h"
 #include "app/TApplication.h"
 #include "app/WindowFrameKeeper.h"
@@ -263,6 +264,8 @@ void TFormMain::BuildGameControls()
     undoKey->setContext(Qt::WindowShortcut);
     undoKey->setAutoRepeat(false);
     connect(undoKey, &QShortcut::activated, TakeBackReset, &ResetUndo::TakeBack);
+    ClockMenuCommands =
+        new ClockCommands({FrameClock1, GameControls, &m_ledger, m_geometryStore.ApplicationName()}, this);
 }
 
 void TFormMain::bSTART_STOPClick(QObject *sender)

@@ -21,6 +21,7 @@
 #include "timing/PlayingTimeLedger.h"
 
 class AnchorKeeper;
+class ClockCommands;
 class QFileDialog;
 class ResetUndo;
 class QStatusBar;
@@ -84,6 +85,8 @@ public:
     TLbSpeedButton *bPause = nullptr;
     TLbSpeedButton *bReset = nullptr;
     TTimer *TimerList = nullptr;
+    // The clock's context menu: setting the clock, the period format, ending a period.
+    ClockCommands *ClockMenuCommands = nullptr;
 
     // Ctrl+Z right after a RESET brings the game back.
     ResetUndo *TakeBackReset = nullptr;
