@@ -49,21 +49,8 @@ start_pause() { # $1: seconds the clock runs
 }
 
 # A stand-in spreadsheet program: it only notes which file it was asked to open.
-opened="$E2E_HOME/opened.log"
-mkdir -p "$XDG_DATA_HOME/applications"
-cat >"$E2E_HOME/fake-calc" <<SCRIPT
-#!/bin/sh
-echo "\$1" >>"$opened"
-SCRIPT
-chmod +x "$E2E_HOME/fake-calc"
-cat >"$XDG_DATA_HOME/applications/fake-calc.desktop" <<DESKTOP
-[Desktop Entry]
-Type=Application
-Name=Fake Calc
-Exec=$E2E_HOME/fake-calc %f
-MimeType=application/vnd.openxmlformats-officedocument.spreadsheetml.sheet;
-DESKTOP
-xdg-mime default fake-calc.desktop application/vnd.openxmlformats-officedocument.spreadsheetml.sheet
+use_fake_spreadsheet
+opened="$OPENED_LOG"
 
 # 1. START, about three seconds, PAUSE (the starting five of both teams on court).
 open_main_window

@@ -16,21 +16,8 @@ shot() { step=$((step + 1)); screenshot "$(printf '%02d' $step)-$1"; SHOT="$ARTI
 colour() { /usr/bin/convert "$SHOT" -crop "1x1+$((x + $1))+$((y + $2))" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:; }
 
 # A stand-in spreadsheet program: it only notes which file it was asked to open.
-opened="$E2E_HOME/opened.log"
-mkdir -p "$XDG_DATA_HOME/applications"
-cat >"$E2E_HOME/fake-calc" <<SCRIPT
-#!/bin/sh
-echo "\$1" >>"$opened"
-SCRIPT
-chmod +x "$E2E_HOME/fake-calc"
-cat >"$XDG_DATA_HOME/applications/fake-calc.desktop" <<DESKTOP
-[Desktop Entry]
-Type=Application
-Name=Fake Calc
-Exec=$E2E_HOME/fake-calc %f
-MimeType=application/vnd.openxmlformats-officedocument.spreadsheetml.sheet;
-DESKTOP
-xdg-mime default fake-calc.desktop application/vnd.openxmlformats-officedocument.spreadsheetml.sheet
+use_fake_spreadsheet
+opened="$OPENED_LOG"
 
 # Two teams, twelve and eight players, one name with a comma, one with quotes.
 team1="$E2E_HOME/home1.txt"
