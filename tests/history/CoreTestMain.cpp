@@ -1,0 +1,12 @@
+// Main of the suites of widget-free code: a QCoreApplication, no display,
+// and GoogleTest.
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    QCoreApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
