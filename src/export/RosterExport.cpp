@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "DelimitedText.h"
+#include "ReportExport.h"
 #include "TExcel.h"
 
 namespace RosterExport {
@@ -22,7 +23,8 @@ QString RowText(const QString &rosterLine, const QString &timeCellText)
     return DelimitedText::Quote(rosterLine) + QLatin1Char(',') + timeCellText;
 }
 
-bool ExportRosters(TExcel &excel, const QStringList &team1, const QStringList &team2, const PlayingTimeLedger &ledger)
+bool ExportRosters(TExcel &excel, const QStringList &team1, const QStringList &team2, const PlayingTimeLedger &ledger,
+                   const GameReport *report)
 {
     if (!excel.Connect())
         return false;
@@ -37,15 +39,17 @@ bool ExportRosters(TExcel &excel, const QStringList &team1, const QStringList &t
         }
     }
     excel.AutoFitColumns();
+    if (report)
+        ReportExport(excel.ExcelApp).Write(*report);
     return true;
 }
 
 bool Run(QObject *owner, const QStringList &team1, const QStringList &team2, const PlayingTimeLedger &ledger,
-         AutomationRegistry *registry)
+         AutomationRegistry *registry, const GameReport *report)
 {
     auto excel = std::make_unique<TExcel>(owner, registry);
     try {
-        const bool exported = ExportRosters(*excel, team1, team2, ledger);
+        const bool exported = ExportRosters(*excel, team1, team2, ledger, report);
         excel.reset();
         return exported;
     } catch (...) {

@@ -2,7 +2,8 @@
 // The export of both rosters: one sheet row per player, team 1 from row 1,
 // team 2 directly below; column 1 the roster line exactly as the list holds
 // it, column 2 the playing time as 0:MM:SS (or "--:--" for a line the
-// ledger keeps no time for).
+// ledger keeps no time for).  When a game report is given, its two sheets
+// follow the rosters' sheet, which stays the same.
 
 #include <QStringList>
 
@@ -11,6 +12,7 @@
 class AutomationRegistry;
 class QObject;
 class TExcel;
+struct GameReport;
 
 namespace RosterExport {
 
@@ -21,16 +23,18 @@ QString TimeCellText(const PlayingTimeLedger &ledger, TeamIndex team, int row);
 // roster line are doubled so the line comes back whole.
 QString RowText(const QString &rosterLine, const QString &timeCellText);
 
-// Connects, adds a workbook, writes every player and auto-fits the columns.
-// False when no spreadsheet application could be reached (nothing written).
-// A failing call ends the export there and throws its AutomationError.
-bool ExportRosters(TExcel &excel, const QStringList &team1, const QStringList &team2, const PlayingTimeLedger &ledger);
+// Connects, adds a workbook, writes every player and auto-fits the columns,
+// then adds the report's sheets when there is a report.  False when no
+// spreadsheet application could be reached (nothing written).  A failing
+// call ends the export there and throws its AutomationError.
+bool ExportRosters(TExcel &excel, const QStringList &team1, const QStringList &team2, const PlayingTimeLedger &ledger,
+                   const GameReport *report = nullptr);
 
 // The whole export behind the export button: a TExcel owned by `owner` for
 // the length of the export.  When a call fails, the TExcel (with its
 // reference to the application) stays with `owner`, and the error is
 // rethrown for the exception report.
 bool Run(QObject *owner, const QStringList &team1, const QStringList &team2, const PlayingTimeLedger &ledger,
-         AutomationRegistry *registry = nullptr);
+         AutomationRegistry *registry = nullptr, const GameReport *report = nullptr);
 
 } // namespace RosterExport
