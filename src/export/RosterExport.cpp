@@ -23,6 +23,26 @@ QString RowText(const QString &rosterLine, const QString &timeCellText)
     return DelimitedText::Quote(rosterLine) + QLatin1Char(',') + timeCellText;
 }
 
+bool ReportFitsRosters(const GameReport &report, const QStringList &team1, const QStringList &team2,
+                       const PlayingTimeLedger &ledger)
+{
+    if (report.Lines.size() != std::size_t(team1.size() + team2.size()))
+        return false;
+    std::size_t index = 0;
+    const QStringList *rosters[] = {&team1, &team2};
+    for (TeamIndex team = 1; team <= 2; ++team) {
+        const QStringList &lines = *rosters[team - 1];
+        for (int row = 0; row < lines.size(); ++row, ++index) {
+            const ReportLine &line = report.Lines[index];
+            if (line.Team != team || line.Row != row || line.Text != lines.at(row) ||
+                line.Timed != PlayingTimeLedger::IsTimed(team, row) ||
+                (line.Timed && line.TotalMs != ledger.ElapsedOf(team, row)))
+                return false;
+        }
+    }
+    return true;
+}
+
 bool ExportRosters(TExcel &excel, const QStringList &team1, const QStringList &team2, const PlayingTimeLedger &ledger,
                    const GameReport *report)
 {

@@ -23,6 +23,13 @@ QString TimeCellText(const PlayingTimeLedger &ledger, TeamIndex team, int row);
 // roster line are doubled so the line comes back whole.
 QString RowText(const QString &rosterLine, const QString &timeCellText);
 
+// Whether `report` tells of the rosters as they stand: the same lines in
+// the same order, and every timed line's total the ledger's time.  A report
+// read from a history that missed an action would contradict the rosters'
+// sheet; it is better left out, with a word to the user.
+bool ReportFitsRosters(const GameReport &report, const QStringList &team1, const QStringList &team2,
+                       const PlayingTimeLedger &ledger);
+
 // Connects, adds a workbook, writes every player and auto-fits the columns,
 // then adds the report's sheets when there is a report.  False when no
 // spreadsheet application could be reached (nothing written).  A failing

@@ -11,6 +11,7 @@
 #include <QProcess>
 
 #include <cstdlib>
+#include <functional>
 #include <ctime>
 
 #include "ExportTestSupport.h"
@@ -117,6 +118,35 @@ TEST(ReportExportValues, AClockSettingShowsItsSignedDelta)
     };
     for (const auto &[delta, text] : cases)
         EXPECT_EQ(ReportExport::SignedDuration(delta), QString::fromUtf8(text)) << delta;
+}
+
+TEST(ReportExportValues, AReportFitsTheRostersOnlyWithTheSameLinesAndTimes)
+{
+    TimedLedger times(2, 51, {{{1, 0}, 306550}, {{2, 1}, 1000}});
+    const QStringList team1 = Roster(2, 1);
+    const QStringList team2 = Roster(51, 2);
+    GameReport report;
+    for (int row = 0; row < 2; ++row)
+        report.Lines.push_back({1, row, team1[row], true, {}, row == 0 ? 306550 : 0, 0});
+    for (int row = 0; row < 51; ++row)
+        report.Lines.push_back({2, row, team2[row], row < 50, {}, row == 1 ? 1000 : 0, 0});
+    EXPECT_TRUE(RosterExport::ReportFitsRosters(report, team1, team2, times.ledger));
+
+    const std::vector<std::pair<const char *, std::function<void(GameReport &)>>> misfits = {
+        {"a time", [](GameReport &r) { r.Lines[0].TotalMs += 1; }},
+        {"a text", [](GameReport &r) { r.Lines[1].Text += QLatin1Char(' '); }},
+        {"a line too few", [](GameReport &r) { r.Lines.pop_back(); }},
+        {"the teams swapped", [](GameReport &r) { std::swap(r.Lines[0].Team, r.Lines[2].Team); }},
+        {"the 51st line timed", [](GameReport &r) { r.Lines.back().Timed = true; }},
+    };
+    for (const auto &[name, change] : misfits) {
+        GameReport changed = report;
+        change(changed);
+        EXPECT_FALSE(RosterExport::ReportFitsRosters(changed, team1, team2, times.ledger)) << name;
+    }
+    // An untimed line's total is not compared: it has none.
+    report.Lines.back().TotalMs = 5;
+    EXPECT_TRUE(RosterExport::ReportFitsRosters(report, team1, team2, times.ledger));
 }
 
 struct Recorder

@@ -212,6 +212,14 @@ TEST(GameReportPeriods, APeriodEndedByTheBenchHoldsTheTimeBeforeIt)
     ASSERT_EQ(report.Periods.size(), 2u);
     EXPECT_EQ(report.Periods[1].BeginMs, 600400);
     EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{600400, 999}));
+
+    // Ended while the clock runs: the stretch is split at that moment.
+    LedgerGame running(Roster(2, 1), {});
+    running.Check(1, 0).Start().Run(590000).EndPeriod(1).Run(10000).Pause();
+    report = CheckedReport(running);
+    ASSERT_EQ(report.Periods.size(), 2u);
+    EXPECT_EQ(report.Periods[0].EndMs, 590000);
+    EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{590000, 10000}));
 }
 
 TEST(GameReportPeriods, OvertimesFollowTheRegularPeriodsAsLongAsTheGameGoesOn)
