@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # Builds the benchmarks and the program and prints one table of the figures
 # that matter: the medians of five repetitions of the in-process benchmarks
 # (bench/, offscreen) and the real program's start-up time, memory and CPU
@@ -21,7 +23,7 @@ else
   configure=(cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo)
 fi
 "${configure[@]}" >"$results/build.log" 2>&1 \
-  && cmake --build "$build" -j "$(nproc)" --target quintora_bench Quintora >>"$results/build.log" 2>&1 \
+  && cmake --build "$build" -j "$(nproc)" --target quintora_bench quintora_make_history Quintora >>"$results/build.log" 2>&1 \
   || { cat "$results/build.log"; exit 1; }
 
 echo "Load average before: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
@@ -59,9 +61,18 @@ awk -v program="$results/program.txt" '
   /^ *"cpu_time":/ { cpu = value_of($0) }
   /^ *"time_unit":/ { if (aggregate == "median") median[name] = shown_time(cpu * scale[value_of($0)]) }
   /^ *"error_message":/ { median[name] = "error: " value_of($0) }
+  /^ *"(median_ms|worst_ms|size_MB)":/ {
+    if (aggregate == "median") { key = $0; sub(/^ *"/, "", key); sub(/".*$/, "", key); counter[name "/" key] = value_of($0) }
+  }
   /^ *}/ { aggregate = "" }
   function bench(label, name) {
     if (name in median) row(label, median[name], "", "")
+  }
+  # A counter of a benchmark (median over the runs), checked against `max` when one is given.
+  function counted(label, name, key, unit, max, target) {
+    if (!((name "/" key) in counter)) return
+    value = counter[name "/" key]
+    row(label, sprintf("%.2f %s", value, unit), target, max == "" ? "" : (value < max ? "yes" : "NO"))
   }
   function row(label, value, target, met) {
     printf "| %-58s | %12s | %-14s | %-4s |\n", label, value, target, met
@@ -83,10 +94,20 @@ awk -v program="$results/program.txt" '
     bench("Clock update (Timer1Timer, average)", "BM_ClockTimerUpdate")
     bench("Team file load, 10 000 lines into a roster", "BM_LoadTeam10000LinesIntoRoster")
     bench("Export 2 x 50 to a file", "BM_Export2x50ToFile")
+    commit = "BM_HistoryActionCommit/iterations:200/manual_time"
+    checkpoint = "BM_HistoryCheckpoint2x50/iterations:200/manual_time"
+    counted("History: commit of one action (wall, median)", commit, "median_ms", "ms", "", "")
+    counted("History: commit of one action (wall, worst of 200)", commit, "worst_ms", "ms", "", "")
+    counted("History: checkpoint, 2 x 50 on court (wall, median)", checkpoint, "median_ms", "ms", "", "")
+    counted("History: checkpoint, 2 x 50 on court (wall, worst of 200)", checkpoint, "worst_ms", "ms", "", "")
+    counted("History: open + latest game, empty history (wall, median)", "BM_HistoryStartupEmpty/iterations:50/manual_time", "median_ms", "ms", "", "")
+    counted("History: open + latest game, 1000 games (wall, median)", "BM_HistoryStartup1000Games/iterations:20/manual_time", "median_ms", "ms", "", "")
+    counted("History: 1000 games on disk", "BM_HistoryStartup1000Games/iterations:20/manual_time", "size_MB", "MB", 50, "< 50 MB")
     limit("Start-up to the first painted window (5 runs)", "startup_ms", "ms", 1, 300, "< 300 ms")
+    limit("Start-up to the first painted window, 1000 stored games", "startup_1000_games_ms", "ms", 1, 300, "< 300 ms")
     limit("Resident memory (VmRSS) after start-up", "rss_startup_kb", "MB", 1 / 1024, 60, "< 60 MB")
     limit("Resident memory (VmRSS) after a minute of play and pause", "rss_after_game_kb", "MB", 1 / 1024, 60, "< 60 MB")
-    limit("CPU time per minute, clock running", "cpu_running_ms_per_min", "ms", 1, 300, "< 300 ms")
+    limit("CPU time per minute, clock running, history stored", "cpu_running_ms_per_min", "ms", 1, 300, "< 300 ms")
     limit("CPU time per minute, clock paused", "cpu_paused_ms_per_min", "ms", 1, 1, "0 ms")
   }
 ' "$results/benchmarks.json"

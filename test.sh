@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything and runs the whole suite
 # headless: the normal build with the real-window tests (each starts its own
 # Xvfb), then the unit suites again under AddressSanitizer and
@@ -25,7 +27,7 @@ if [ "${QUINTORA_SKIP_SANITIZERS:-0}" != 1 ]; then
 fi
 
 if [ "${QUINTORA_SKIP_FUZZ:-0}" != 1 ]; then
-  echo "== Fuzzing the team-file reader and the delimited-text splitter (20 s each; scripts/fuzz runs longer)"
+  echo "== Fuzzing the team-file reader, the delimited-text splitter and the game history (20 s each; scripts/fuzz runs longer)"
   fuzz_log=$(mktemp)
   if ! scripts/fuzz 20 all >"$fuzz_log" 2>&1; then
     cat "$fuzz_log"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "AllocationCounter.h"
 
 #include <cstdlib>
@@ -20,5 +23,11 @@ void *operator new(std::size_t size)
     throw std::bad_alloc();
 }
 
-void operator delete(void *p) noexcept { std::free(p); }
-void operator delete(void *p, std::size_t) noexcept { std::free(p); }
+void operator delete(void *p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void *p, std::size_t) noexcept
+{
+    std::free(p);
+}

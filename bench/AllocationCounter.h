@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Counts calls of the global operator new, so a benchmark can report (and
 // check) that the measured work allocates nothing.

@@ -1,10 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The benchmarks run with a QApplication on the offscreen platform, so the
 // widget benchmarks paint exactly as the program does, without a display.
 
 #include <QApplication>
+
 #include <benchmark/benchmark.h>
 
-#include "Fonts.h"
+#include "platform/Fonts.h"
 
 int main(int argc, char **argv)
 {

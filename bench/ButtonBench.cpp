@@ -1,9 +1,12 @@
-#include <benchmark/benchmark.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
 #include <QImage>
 #include <QWidget>
 
-#include "TLbSpeedButton.h"
+#include <benchmark/benchmark.h>
+
+#include "buttons/TLbSpeedButton.h"
 
 namespace {
 

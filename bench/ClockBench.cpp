@@ -1,18 +1,24 @@
-#include <benchmark/benchmark.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 
+#include <benchmark/benchmark.h>
+
 #include "AllocationCounter.h"
-#include "TDigit.h"
-#include "TFrameClock.h"
-#include "TTimer.h"
+#include "clock/TDigit.h"
+#include "clock/TFrameClock.h"
+#include "platform/TTimer.h"
 
 namespace {
 
 std::uint32_t g_clockNow = 0;
-std::uint32_t ClockBenchTick() { return g_clockNow; }
+std::uint32_t ClockBenchTick()
+{
+    return g_clockNow;
+}
 
 void SetUpClockDigit(TDigit &digit)
 {

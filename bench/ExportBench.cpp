@@ -1,17 +1,23 @@
-#include <benchmark/benchmark.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "AutomationRegistry.h"
-#include "PlayingTimeLedger.h"
-#include "RosterExport.h"
-#include "SpreadsheetApplication.h"
+#include <benchmark/benchmark.h>
+
+#include "export/AutomationRegistry.h"
+#include "export/RosterExport.h"
+#include "export/SpreadsheetApplication.h"
+#include "timing/PlayingTimeLedger.h"
 
 namespace {
 
 std::uint32_t g_exportNow = 0;
-std::uint32_t ExportBenchTick() { return g_exportNow; }
+std::uint32_t ExportBenchTick()
+{
+    return g_exportNow;
+}
 
 // One whole export of two full rosters of 50 players: every cell through the
 // late-bound calls, the auto-fit, and the .xlsx written to a file.

@@ -1,21 +1,27 @@
-#include <benchmark/benchmark.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
 #include <QApplication>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <benchmark/benchmark.h>
+
 #include "AllocationCounter.h"
-#include "TCheckListBox.h"
-#include "TLbSpeedButton.h"
-#include "TSpeedButton.h"
-#include "TFormMain.h"
-#include "TTimer.h"
+#include "app/TFormMain.h"
+#include "buttons/TLbSpeedButton.h"
+#include "platform/TSpeedButton.h"
+#include "platform/TTimer.h"
+#include "rosters/TCheckListBox.h"
 
 namespace {
 
 std::uint32_t g_gameNow = 0;
-std::uint32_t GameBenchTick() { return g_gameNow; }
+std::uint32_t GameBenchTick()
+{
+    return g_gameNow;
+}
 
 // A real main window, shown on the offscreen platform, with a 50-line team
 // loaded into each roster through the loader buttons and every line on court.

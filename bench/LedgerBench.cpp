@@ -1,12 +1,18 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include <benchmark/benchmark.h>
 
 #include "AllocationCounter.h"
-#include "PlayingTimeLedger.h"
+#include "timing/PlayingTimeLedger.h"
 
 namespace {
 
 std::uint32_t g_now = 0;
-std::uint32_t BenchTick() { return g_now; }
+std::uint32_t BenchTick()
+{
+    return g_now;
+}
 
 // One 200 ms refresh with every line of two full teams on court.
 void BM_LedgerRefresh2x50OnCourt(benchmark::State &state)

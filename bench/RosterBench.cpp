@@ -1,12 +1,15 @@
-#include <benchmark/benchmark.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "PlayingTimeLedger.h"
-#include "TCheckListBox.h"
-#include "TeamFile.h"
-#include "TeamRoster.h"
+#include <benchmark/benchmark.h>
+
+#include "rosters/TCheckListBox.h"
+#include "rosters/TeamFile.h"
+#include "rosters/TeamRoster.h"
+#include "timing/PlayingTimeLedger.h"
 
 namespace {
 
@@ -15,7 +18,9 @@ QString WriteTeamFile(const QTemporaryDir &dir, int lines)
 {
     QByteArray bytes;
     for (int i = 0; i < lines; ++i)
-        bytes += QByteArray::number(i % 100).rightJustified(2, ' ') + " J\xFCrgen M\xFCller-Wei\xDF" "enborn\r\n";
+        bytes += QByteArray::number(i % 100).rightJustified(2, ' ')
+            + " J\xFCrgen M\xFCller-Wei\xDF"
+              "enborn\r\n";
     const QString path = dir.filePath(QStringLiteral("team.txt"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())

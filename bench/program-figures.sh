@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # Figures of the real program, each under its own Xvfb with a throwaway HOME
-# (tests/e2e/lib.sh): start-up time to the first painted window, resident
-# memory, and the CPU time the program takes while the clock runs and while
-# it is paused.
+# (tests/e2e/lib.sh): start-up time to the first painted window with an
+# empty and with a 1000-game history, resident memory, and the CPU time the
+# program takes while the clock runs (every second's checkpoint stored) and
+# while it is paused.
 #
 #   bench/program-figures.sh path/to/Quintora [start-ups] [seconds]
 #
@@ -11,10 +14,14 @@
 #   startup_ms            median over the start-ups, process creation to the
 #                         first painted window (QUINTORA_STARTUP_PROBE)
 #   startup_main_ms       the same from the first statement of main
+#   startup_1000_games_ms the same with 1000 stored games, all ended
+#                         (bench/quintora_make_history beside the program)
 #   rss_startup_kb        median VmRSS one second after the first paint
 #   rss_after_game_kb     VmRSS after the running and the paused measurement
 #   cpu_running_ms_per_min, cpu_paused_ms_per_min
-#                         utime + stime of /proc/<pid>/stat, per minute
+#                         utime + stime of /proc/<pid>/stat, per minute; the
+#                         running clock stores a checkpoint every second
+#   history_checkpoint_s  game time of the last stored checkpoint of that run
 source "$(dirname "$0")/../tests/e2e/lib.sh"
 STARTUPS=${2:-5}
 SECONDS_EACH=${3:-30}
@@ -45,6 +52,31 @@ for run in $(seq 1 "$STARTUPS"); do
   close_app
 done
 
+# Start-ups with a long history: 1000 full games, all ended, made on a memory
+# file system (a commit there costs nothing) and copied before each start.
+MAKE_HISTORY="$BUILD_DIR/bench/quintora_make_history"
+startup_1000=()
+if [ -x "$MAKE_HISTORY" ]; then
+  scratch=$(mktemp -d "$( [ -d /dev/shm ] && echo /dev/shm || echo /tmp )/quintora-history.XXXXXX")
+  "$MAKE_HISTORY" "$scratch/games.db" 1000 || fail "the 1000-game history could not be made"
+  for run in $(seq 1 "$STARTUPS"); do
+    rm -rf "$XDG_CONFIG_HOME/Velmarin" "$XDG_DATA_HOME/Velmarin"
+    mkdir -p "$XDG_DATA_HOME/Velmarin/Quintora"
+    cp "$scratch/games.db" "$XDG_DATA_HOME/Velmarin/Quintora/games.db"
+    probe="$E2E_HOME/startup-1000-$run"
+    QUINTORA_STARTUP_PROBE="$probe" start_app
+    for _ in $(seq 1 200); do
+      [ -s "$probe" ] && break
+      sleep 0.05
+    done
+    [ -s "$probe" ] || fail "start-up $run with 1000 games: no first paint within 10 s"
+    startup_1000+=("$(awk '$1 == "process" { print $2 }' "$probe")")
+    [ "$(message_count)" = 0 ] || fail "start-up with 1000 games shows a message"
+    close_app
+  done
+  rm -rf "$scratch" "$XDG_DATA_HOME/Velmarin"
+fi
+
 # A running clock, then a paused one, in one program.
 rm -rf "$XDG_CONFIG_HOME/Velmarin"
 start_app
@@ -60,6 +92,8 @@ sleep 1
 t0=$(cpu_ticks "$APP_PID")
 sleep "$SECONDS_EACH"
 t1=$(cpu_ticks "$APP_PID")
+checkpoint_s=$(stored_game checkpoint | awk '{ printf "%d", $2 / 1000 }')
+[ "${checkpoint_s:-0}" -ge $((SECONDS_EACH - 2)) ] || fail "the running clock stored no recent checkpoint (at ${checkpoint_s:-none} s)"
 xdotool mousemove $((x + 175)) $((y + 27)) click 1
 xdotool mousemove $((x + 400)) $((y + 380))
 sleep 1
@@ -73,8 +107,10 @@ close_app
 per_minute() { awk -v d="$1" -v hz="$CLOCK_TICKS" -v s="$SECONDS_EACH" 'BEGIN { printf "%.0f\n", d * 1000 / hz * 60 / s }'; }
 echo "startup_ms $(printf '%s\n' "${startup[@]}" | median)"
 echo "startup_main_ms $(printf '%s\n' "${startup_main[@]}" | median)"
+[ ${#startup_1000[@]} -eq 0 ] || echo "startup_1000_games_ms $(printf '%s\n' "${startup_1000[@]}" | median)"
 echo "rss_startup_kb $(printf '%s\n' "${rss[@]}" | median)"
 echo "rss_after_game_kb $rss_after"
 echo "cpu_running_ms_per_min $(per_minute $((t1 - t0)))"
 echo "cpu_paused_ms_per_min $(per_minute $((t3 - t2)))"
+echo "history_checkpoint_s $checkpoint_s"
 echo "startup_runs_ms ${startup[*]}"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # Debian package: `cpack -G DEB` in the build folder (or `cmake --build build --target package`).
 set(CPACK_PACKAGE_NAME "quintora")
 set(CPACK_PACKAGE_VENDOR "Velmarin Software")
@@ -15,7 +17,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR "DEB")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION "games")
+set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.velmarin.example/")
 # Library dependencies come from the binary itself; the rest is what the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary text to the delimited-text splitter that turns an export
 // row into cells, and checks what must hold for every text:
 //  - a quoted field reads back unchanged: splitting quote + text with its
@@ -12,13 +15,13 @@
 // UTF-16) and whether a second split uses a delimiter and quote taken from
 // the input.
 
-#include <cstdint>
-#include <cstdlib>
-
 #include <QString>
 #include <QStringList>
 
-#include "DelimitedText.h"
+#include <cstdint>
+#include <cstdlib>
+
+#include "export/DelimitedText.h"
 
 namespace {
 
@@ -47,10 +50,8 @@ QString MakeText(std::uint8_t mode, const std::uint8_t *data, std::size_t size)
 {
     const char *bytes = reinterpret_cast<const char *>(data);
     switch (mode % 3) {
-    case 0:
-        return QString::fromLatin1(bytes, qsizetype(size));
-    case 1:
-        return QString::fromUtf8(bytes, qsizetype(size));
+    case 0: return QString::fromLatin1(bytes, qsizetype(size));
+    case 1: return QString::fromUtf8(bytes, qsizetype(size));
     default: {
         QString text;
         for (std::size_t i = 0; i + 1 < size; i += 2)

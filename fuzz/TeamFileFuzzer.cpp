@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary bytes to the team-file reader and checks what every team
 // file must give: the lines tile the text before the first NUL exactly,
 // separated by one line end each, and decoding keeps their number.
@@ -6,8 +9,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "TeamFile.h"
-#include "TextEncoding.h"
+#include "rosters/TeamFile.h"
+#include "rosters/TextEncoding.h"
 
 namespace {
 

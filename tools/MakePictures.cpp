@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Draws the program's pictures: the button glyph strips, the application
 // icon in every size, the About box's product picture and its window icon.
 // The output is committed under resources/; run this again only to change
@@ -17,6 +20,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QStringList>
+
 #include <cmath>
 #include <functional>
 #include <iostream>
@@ -128,7 +132,8 @@ void DrawHelpBook(QPainter &p)
 
 // --- Info: a speech bubble with a letter i, 32 x 32 -------------------------
 
-struct BubbleColours {
+struct BubbleColours
+{
     QColor light;
     QColor dark;
     QColor edge;
@@ -337,7 +342,8 @@ void DrawBasketball(QPainter &p, const QRectF &box)
     for (int side : {-1, 1}) {
         QPainterPath outer;
         outer.moveTo(centre.x() + side * radius * 0.52, centre.y() - radius * 0.86);
-        outer.quadTo(QPointF(centre.x() + side * radius * 0.18, centre.y()), QPointF(centre.x() + side * radius * 0.52, centre.y() + radius * 0.86));
+        outer.quadTo(QPointF(centre.x() + side * radius * 0.18, centre.y()),
+                     QPointF(centre.x() + side * radius * 0.52, centre.y() + radius * 0.86));
         p.drawPath(outer);
     }
     p.restore();
@@ -374,13 +380,8 @@ void DrawSevenSegmentDigit(QPainter &p, const QRectF &box, int digit, const QCol
                           QPointF(x, yb - gap), QPointF(x - h, yb - h - gap), QPointF(x - h, ya + h + gap)});
     };
     const QPolygonF segments[7] = {
-        horizontal(y0),
-        vertical(x1, y0, ym),
-        vertical(x1, ym, y1),
-        horizontal(y1),
-        vertical(x0, ym, y1),
-        vertical(x0, y0, ym),
-        horizontal(ym),
+        horizontal(y0),       vertical(x1, y0, ym), vertical(x1, ym, y1), horizontal(y1),
+        vertical(x0, ym, y1), vertical(x0, y0, ym), horizontal(ym),
     };
     p.setPen(Qt::NoPen);
     for (int s = 0; s < 7; ++s) {
@@ -450,10 +451,10 @@ void DrawProductPicture(QPainter &p)
 const QList<QRgb> &SixteenColours()
 {
     static const QList<QRgb> palette = {
-        qRgb(0, 0, 0), qRgb(128, 0, 0), qRgb(0, 128, 0), qRgb(128, 128, 0),
-        qRgb(0, 0, 128), qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-        qRgb(128, 128, 128), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(255, 255, 0),
-        qRgb(0, 0, 255), qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
+        qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+        qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+        qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+        qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
     };
     return palette;
 }
@@ -559,7 +560,8 @@ int main(int argc, char *argv[])
     const BubbleColours blue{QColor(0x5a, 0x9a, 0xff), QColor(0x08, 0x30, 0xb0), QColor(0x04, 0x18, 0x60), Qt::white};
     const BubbleColours black{QColor(0x5a, 0x5a, 0x5a), QColor(0x00, 0x00, 0x00), QColor(0x00, 0x00, 0x00), Qt::white};
     const BubbleColours green{QColor(0x6a, 0xe0, 0x5a), QColor(0x0a, 0x80, 0x12), QColor(0x04, 0x40, 0x08), Qt::white};
-    const BubbleColours yellow{QColor(0xff, 0xf6, 0x90), QColor(0xf0, 0xc0, 0x00), QColor(0x80, 0x60, 0x00), QColor(0x70, 0x48, 0x00)};
+    const BubbleColours yellow{QColor(0xff, 0xf6, 0x90), QColor(0xf0, 0xc0, 0x00), QColor(0x80, 0x60, 0x00),
+                               QColor(0x70, 0x48, 0x00)};
     QList<QImage> bubbles;
     for (const BubbleColours &colours : {blue, black, green, yellow})
         bubbles.append(DrawOne(32, 32, [&colours](QPainter &p) { DrawInfoBubble(p, colours); }));

@@ -1,4 +1,7 @@
-#include "AppIdentity.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "app/AppIdentity.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,7 +39,8 @@ QStringList DataFolders(const QString &executablePath)
 {
     // The relative folder first: a build configured for another prefix than
     // the one it is installed to still finds its files.
-    const QString relative = QDir::cleanPath(QFileInfo(executablePath).absolutePath() + QStringLiteral("/../share/quintora"));
+    const QString relative =
+        QDir::cleanPath(QFileInfo(executablePath).absolutePath() + QStringLiteral("/../share/quintora"));
     const QString compiledIn = QDir::cleanPath(QStringLiteral(QUINTORA_DATA_DIR));
     if (relative == compiledIn)
         return {compiledIn};

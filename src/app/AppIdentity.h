@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Names the program derives from its executable's path: the application
 // title, the settings key, the help page and the version.
@@ -11,6 +14,8 @@ inline constexpr const char *DesignCaption = "0.9";
 inline constexpr const char *Organisation = "Velmarin";
 inline constexpr const char *MakerUrl = "https://www.velmarin.example/";
 inline constexpr const char *MakerAddress = "www.velmarin.example";
+// The installed desktop entry and AppStream component: the maker's domain reversed.
+inline constexpr const char *DesktopFileName = "example.velmarin.quintora";
 
 // The file name without folder, cut at its first '.', every character after
 // the first in lower case ("MY.GAME.EXE" gives "My").

@@ -1,4 +1,7 @@
-#include "ApplicationIcon.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "app/ApplicationIcon.h"
 
 #include <QString>
 

@@ -1,7 +1,11 @@
-#include "QuitOnSignal.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "app/QuitOnSignal.h"
 
 #include <QSocketNotifier>
 #include <QWidget>
+
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Turns SIGTERM, SIGINT and SIGHUP into an orderly close of the main window,
 // so a logout or a `kill` still saves the window geometry like the close box.

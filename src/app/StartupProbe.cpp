@@ -1,4 +1,7 @@
-#include "StartupProbe.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "app/StartupProbe.h"
 
 #include <QEvent>
 #include <QFile>
@@ -67,7 +70,8 @@ public:
 private:
     void Report()
     {
-        const auto sinceMain = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - g_mainEntered);
+        const auto sinceMain =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - g_mainEntered);
         const std::optional<double> sinceProcess = MillisecondsSinceProcessStart();
         QFile file(m_path);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // An opt-in measurement of the start-up time, for the benchmark script:
 // when the environment variable QUINTORA_STARTUP_PROBE names a file, the

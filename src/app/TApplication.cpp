@@ -1,8 +1,13 @@
-#include "TApplication.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "app/TApplication.h"
 
 #include <QMessageBox>
 
-#include "AppIdentity.h"
+#include <utility>
+
+#include "app/AppIdentity.h"
 
 namespace {
 
@@ -12,20 +17,22 @@ TApplication::Reporter &CurrentReporter()
     return reporter;
 }
 
-QString CurrentTitle()
+} // namespace
+
+QString TApplication::CurrentTitle()
 {
     if (auto *app = qobject_cast<TApplication *>(QCoreApplication::instance()))
         return app->Title();
     return AppIdentity::ApplicationTitle(QCoreApplication::applicationFilePath());
 }
 
-} // namespace
-
 TApplication::TApplication(int &argc, char **argv)
     : QApplication(argc, argv)
-    , m_title(AppIdentity::ApplicationTitle(QString::fromLocal8Bit(argv[0])))
+    // The program's own file, as for the main window's caption and settings
+    // key: started through a link, argv[0] would name the link instead.
+    , m_title(AppIdentity::ApplicationTitle(applicationFilePath()))
 {
-    setApplicationName(AppIdentity::SettingsApplicationName(QString::fromLocal8Bit(argv[0])));
+    setApplicationName(AppIdentity::SettingsApplicationName(applicationFilePath()));
     setOrganizationName(QLatin1String(AppIdentity::Organisation));
     setApplicationVersion(QLatin1String(AppIdentity::Version));
 }
@@ -52,7 +59,7 @@ void TApplication::ShowException(const QString &message)
     QMessageBox::critical(nullptr, title, message);
 }
 
-void TApplication::SetReporter(Reporter reporter)
+TApplication::Reporter TApplication::SetReporter(Reporter reporter)
 {
-    CurrentReporter() = std::move(reporter);
+    return std::exchange(CurrentReporter(), std::move(reporter));
 }

@@ -1,9 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The application object.  An exception that escapes an event handler is
 // reported in a critical message box captioned with the application title,
 // and the program goes on.
 
 #include <QApplication>
+
 #include <functional>
 #include <stdexcept>
 
@@ -19,11 +23,15 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
+    // The title of the running application (also without a TApplication): the caption of its message boxes.
+    static QString CurrentTitle();
+
     // Shows the exception report for `message`.  Tests replace the reporter
-    // to record messages instead of opening a box.
+    // to record messages instead of opening a box, and put the one they
+    // replaced back when they are done.
     static void ShowException(const QString &message);
     using Reporter = std::function<void(const QString &title, const QString &message)>;
-    static void SetReporter(Reporter reporter);
+    static Reporter SetReporter(Reporter reporter);
 
 private:
     QString m_title;

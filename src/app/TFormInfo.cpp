@@ -1,4 +1,7 @@
-#include "TFormInfo.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "app/TFormInfo.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -10,25 +13,24 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "AnchorKeeper.h"
-#include "AppIdentity.h"
-#include "Canvas.h"
-#include "TBevel.h"
-#include "TImage.h"
-#include "TLabel.h"
-#include "TShape.h"
-
 #include <algorithm>
+
+#include "app/AppIdentity.h"
+#include "platform/AnchorKeeper.h"
+#include "platform/Canvas.h"
+#include "platform/TBevel.h"
+#include "platform/TImage.h"
+#include "platform/TLabel.h"
+#include "platform/TShape.h"
 
 namespace {
 
-const char *const AboutText =
-    "Quintora ist eine Spieluhr f\u00fcr Basketball.\n"
-    "\n"
-    "Sie zeigt die Spielzeit gro\u00df an und z\u00e4hlt f\u00fcr jeden "
-    "Spieler, wie lange er auf dem Feld stand. Gewechselt wird bei "
-    "angehaltener Uhr; die Spielzeiten lassen sich in eine Tabelle "
-    "\u00fcbertragen.";
+const char *const AboutText = "Quintora ist eine Spieluhr f\u00fcr Basketball.\n"
+                              "\n"
+                              "Sie zeigt die Spielzeit gro\u00df an und z\u00e4hlt f\u00fcr jeden "
+                              "Spieler, wie lange er auf dem Feld stand. Gewechselt wird bei "
+                              "angehaltener Uhr; die Spielzeiten lassen sich in eine Tabelle "
+                              "\u00fcbertragen.";
 
 // Decoded by the JPEG plugin (libjpeg).  A picture that cannot be read
 // leaves the frame empty rather than stopping the dialog.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The About box: the product picture in a white frame, name, version and
 // date, a short text, the maker's web address as a link, and OK.  Created
@@ -8,6 +11,7 @@
 
 #include <QDialog>
 #include <QUrl>
+
 #include <functional>
 
 class AnchorKeeper;

@@ -1,36 +1,42 @@
-#include "TFormMain.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
+#include "app/TFormMain.h"
+
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QAbstractItemView>
-#include <QCompleter>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
-#include <QTimer>
 #include <QUrl>
 
-#include "AnchorKeeper.h"
-#include "AppIdentity.h"
-#include "AutomationRegistry.h"
-#include "Canvas.h"
-#include "DesktopDelivery.h"
-#include "RosterExport.h"
-#include "SpreadsheetApplication.h"
-#include "TApplication.h"
-#include "TExcel.h"
-#include "GameControls.h"
-#include "TFrameClock.h"
-#include "TLbSpeedButton.h"
-#include "TTimer.h"
-#include "TLabel.h"
-#include "TPanel.h"
-#include "TSpeedButton.h"
-#include "TeamRoster.h"
+#include "app/AppIdentity.h"
+#include "app/ClockCommands.h"
+#include "app/ResetUndo.h"
+#include "app/TApplication.h"
+#include "app/WindowFrameKeeper.h"
+#include "buttons/TLbSpeedButton.h"
+#include "clock/TFrameClock.h"
+#include "export/AutomationRegistry.h"
+#include "export/DesktopDelivery.h"
+#include "export/RosterExport.h"
+#include "export/SpreadsheetApplication.h"
+#include "export/TExcel.h"
+#include "platform/AnchorKeeper.h"
+#include "platform/Canvas.h"
+#include "platform/TLabel.h"
+#include "platform/TPanel.h"
+#include "platform/TSpeedButton.h"
+#include "platform/TTimer.h"
+#include "rosters/TeamRoster.h"
+#include "timing/GameControls.h"
 
 namespace {
 
@@ -129,12 +135,13 @@ void TFormMain::BuildLayout()
     sbExcel->SetGlyph(LoadGlyph(QStringLiteral("excel.png")), 2);
     sbExcel->setToolTip(QStringLiteral("Datei in MS Excel"));
     sbExcel->setEnabled(false);
-    m_panel2Anchors->Place(sbExcel, QRect(384, 2, 36, 39), 0);
-    connect(sbExcel, &QToolButton::clicked, this, [this] { sbExcelClick(sbExcel); });
+    m_panel2Anchors->Place(sbExcel, QRect(384, 2, 36, 39), Anchors{});
+    connect(sbExcel, &QToolButton::clicked, this, [this] { Reported([&] { sbExcelClick(sbExcel); }); });
     // The program's own spreadsheet application answers to "Excel.Application";
     // it saves each export's workbook and opens it with the desktop's program.
     if (!AutomationRegistry::Process().IsRegistered(QLatin1String(TExcel::ProgId)))
-        RegisterSpreadsheetProvider(AutomationRegistry::Process(), DesktopDelivery::Actions(&TApplication::ShowException));
+        RegisterSpreadsheetProvider(AutomationRegistry::Process(),
+                                    DesktopDelivery::Actions(&TApplication::ShowException));
 
     BuildGameControls();
 
@@ -213,6 +220,8 @@ void TFormMain::FormCreate()
     bPause->setGeometry(bSTART->geometry());
     m_panel1Anchors->SetDesignRect(bPause, TGameControls::StartBounds);
     bResetClick(bReset);
+    // That RESET only sets up the first game: there is nothing to take back.
+    TakeBackReset->Forget();
     RestoreGeometry();
     // The ledger times as many lines as the rosters hold, and the first
     // five of each team start on court.
@@ -239,12 +248,24 @@ void TFormMain::BuildGameControls()
     bPause = GameControls->bPause;
     bReset = GameControls->bReset;
     TimerList = GameControls->TimerList;
-    connect(bSTART, &TLbSpeedButton::OnClick, this, [this](QObject *sender) { Reported([&] { bSTART_STOPClick(sender); }); });
-    connect(bPause, &TLbSpeedButton::OnClick, this, [this](QObject *sender) { Reported([&] { bSTART_STOPClick(sender); }); });
-    connect(bReset, &TLbSpeedButton::OnClick, this, [this](QObject *sender) { Reported([&] { bResetClick(sender); }); });
+    connect(bSTART, &TLbSpeedButton::OnClick, this,
+            [this](QObject *sender) { Reported([&] { bSTART_STOPClick(sender); }); });
+    connect(bPause, &TLbSpeedButton::OnClick, this,
+            [this](QObject *sender) { Reported([&] { bSTART_STOPClick(sender); }); });
+    connect(bReset, &TLbSpeedButton::OnClick, this,
+            [this](QObject *sender) { Reported([&] { bResetClick(sender); }); });
     m_panel1Anchors->Place(bSTART, TGameControls::StartBounds, akLeft | akTop);
     m_panel1Anchors->Place(bPause, TGameControls::PauseBounds, akLeft | akTop);
     m_panel1Anchors->Place(bReset, TGameControls::ResetBounds, akTop | akRight);
+
+    TakeBackReset = new ResetUndo(*GameControls, this);
+    connect(this, &TFormMain::TeamLoaded, TakeBackReset, &ResetUndo::Forget);
+    auto *undoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
+    undoKey->setContext(Qt::WindowShortcut);
+    undoKey->setAutoRepeat(false);
+    connect(undoKey, &QShortcut::activated, TakeBackReset, &ResetUndo::TakeBack);
+    ClockMenuCommands =
+        new ClockCommands({FrameClock1, GameControls, &m_ledger, m_geometryStore.ApplicationName()}, this);
 }
 
 void TFormMain::bSTART_STOPClick(QObject *sender)
@@ -265,36 +286,36 @@ void TFormMain::TimerListTimer(QObject *sender)
 void TFormMain::RestoreGeometry()
 {
     const WindowGeometryStore::Restored stored = m_geometryStore.Read();
+    WindowPlacement::Wish wish;
+    // A size that is missing, or below one pixel (it would leave an invisible
+    // window, saved again at exit), is the design size, as on a first run.
+    wish.designWidth = !stored.hasWidth || stored.width < 1;
+    wish.designHeight = !stored.hasHeight || stored.height < 1;
+    wish.frame = QRect(DesignPosition, DesignFrameSize);
+    if (stored.keyExists)
+        wish.frame = StoredFrame(stored, wish);
+    else
+        wish.centred = true; // first run: centred at the design size
     const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!stored.keyExists) {
-        // First run: centred at the design size.
-        m_centreOnShow = true;
-        if (screen) {
-            const QRect area = screen->availableGeometry();
-            move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-        }
-        m_pendingFrameSize = DesignFrameSize;
-        return;
-    }
-    // Stored position: start from the design position and size; each value
-    // read replaces one of them, and the first bad value ends the reading.
-    QPoint position = DesignPosition;
-    QSize size = DesignFrameSize;
+    const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), DesignFrameSize);
+    m_frameKeeper = new WindowFrameKeeper(this, WindowPlacement(wish, DesignClientSize, area));
+}
+
+QRect TFormMain::StoredFrame(const WindowGeometryStore::Restored &stored, const WindowPlacement::Wish &design)
+{
+    // Start from the design position and size; each value read replaces one
+    // of them, and the first bad value ends the reading.
+    QPoint position = design.frame.topLeft();
+    QSize size = design.frame.size();
     if (stored.hasLeft)
         position.setX(stored.left);
     if (stored.hasTop)
         position.setY(stored.top);
-    if (stored.hasWidth)
+    if (!design.designWidth)
         size.setWidth(stored.width);
-    if (stored.hasHeight)
+    if (!design.designHeight)
         size.setHeight(stored.height);
 
-    // No window is ever left with a width or height below one pixel; such a
-    // value would leave an invisible window (and be saved again at exit).
-    if (size.width() < 1)
-        size.setWidth(DesignFrameSize.width());
-    if (size.height() < 1)
-        size.setHeight(DesignFrameSize.height());
     // A window bigger than all screens together cannot have been left so by a
     // user: such a value would only ask for an enormous backing store.
     QRect desktop;
@@ -310,46 +331,13 @@ void TFormMain::RestoreGeometry()
     // anyway; bounded, the rectangle's right and bottom cannot overflow.
     position.setX(std::clamp(position.x(), -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     position.setY(std::clamp(position.y(), -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-    const QRect frame = WindowGeometryStore::KeepOnScreens(QRect(position, size), screens);
-
-    move(frame.topLeft());
-    resize(frame.size());
-    m_pendingFrameSize = frame.size();
-}
-
-void TFormMain::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!m_adjustedAfterShow) {
-        m_adjustedAfterShow = true;
-        // The window manager's frame is known only once the window is mapped.
-        QTimer::singleShot(0, this, &TFormMain::AdjustForFrameAfterShow);
-    }
-}
-
-void TFormMain::AdjustForFrameAfterShow()
-{
-    if (!m_pendingFrameSize)
-        return;
-    const QSize margins = frameGeometry().size() - geometry().size();
-    QSize client = *m_pendingFrameSize - margins;
-    if (margins.isNull() && m_centreOnShow)
-        client = DesignClientSize; // no frame: the client area is the frame
-    if (client.isValid() && client != size())
-        resize(client);
-    if (m_centreOnShow) {
-        if (const QScreen *screen = this->screen()) {
-            const QRect area = screen->availableGeometry();
-            const QSize outer = frameGeometry().size();
-            move(area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2);
-        }
-    }
-    m_pendingFrameSize.reset();
+    return WindowGeometryStore::KeepOnScreens(QRect(position, size), screens);
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)
 {
-    m_frameAtClose = frameGeometry();
+    // While the window is still on screen its frame margins are known.
+    m_frameAtClose = m_frameKeeper->FrameToKeep();
     QWidget::closeEvent(event);
 }
 
@@ -358,7 +346,7 @@ void TFormMain::FormDestroy()
     if (m_geometrySaved)
         return;
     m_geometrySaved = true;
-    m_geometryStore.Write(m_frameAtClose.value_or(frameGeometry()));
+    m_geometryStore.Write(m_frameAtClose.value_or(m_frameKeeper->FrameToKeep()));
 }
 
 void TFormMain::resizeEvent(QResizeEvent *event)
@@ -385,8 +373,10 @@ void TFormMain::sbHelpClick(QObject *)
 
 void TFormMain::sbInfoClick(QObject *)
 {
-    if (m_aboutBox)
+    if (m_aboutBox) {
         m_aboutBox->exec();
+        TakeFocusBack();
+    }
 }
 
 void TFormMain::Label8Click(QObject *)
@@ -409,15 +399,17 @@ void TFormMain::BuildRosters()
     };
     // Each line: the shirt number right-aligned in two characters, a blank, the name.
     Command1 = makeRoster(1, "Command1",
-                          {QStringLiteral(" 4 Tom Wagner"), QStringLiteral(" 5 Jens Richter"), QStringLiteral(" 6 Kai Neumann"),
-                           QStringLiteral(" 7 Ben Schulz"), QStringLiteral(" 8 Lars Becker"), QStringLiteral(" 9 Sven Koch"),
-                           QStringLiteral("10 Marco Wolf"), QStringLiteral("11 Uwe Zimmermann"), QStringLiteral("12 Jörg Krämer"),
-                           QStringLiteral("18 Till Schneider")});
+                          {QStringLiteral(" 4 Tom Wagner"), QStringLiteral(" 5 Jens Richter"),
+                           QStringLiteral(" 6 Kai Neumann"), QStringLiteral(" 7 Ben Schulz"),
+                           QStringLiteral(" 8 Lars Becker"), QStringLiteral(" 9 Sven Koch"),
+                           QStringLiteral("10 Marco Wolf"), QStringLiteral("11 Uwe Zimmermann"),
+                           QStringLiteral("12 Jörg Krämer"), QStringLiteral("18 Till Schneider")});
     Command2 = makeRoster(2, "Command2",
-                          {QStringLiteral(" 4 Peter Krause"), QStringLiteral(" 5 Dirk Lehmann"), QStringLiteral(" 6 Rolf Hartmann"),
-                           QStringLiteral(" 7 Frank Braun"), QStringLiteral(" 8 Ralf Schmitt"), QStringLiteral(" 9 Olaf Lange"),
-                           QStringLiteral("10 Heiko Vogel"), QStringLiteral("11 Timo Berger"), QStringLiteral("12 Nils Franke"),
-                           QStringLiteral("13 Sascha Roth")});
+                          {QStringLiteral(" 4 Peter Krause"), QStringLiteral(" 5 Dirk Lehmann"),
+                           QStringLiteral(" 6 Rolf Hartmann"), QStringLiteral(" 7 Frank Braun"),
+                           QStringLiteral(" 8 Ralf Schmitt"), QStringLiteral(" 9 Olaf Lange"),
+                           QStringLiteral("10 Heiko Vogel"), QStringLiteral("11 Timo Berger"),
+                           QStringLiteral("12 Nils Franke"), QStringLiteral("13 Sascha Roth")});
     // The right roster comes first in the tab order.
     QWidget::setTabOrder(Command2, Command1);
 
@@ -456,17 +448,12 @@ void TFormMain::AlignRosters()
 
 TCheckListBox *TFormMain::Roster(TeamIndex team) const
 {
-    switch (team) {
-    case 1: return Command1;
-    case 2: return Command2;
-    default: return nullptr;
-    }
+    return GameControls->Roster(team);
 }
 
 bool TFormMain::IsOnCourt(TeamIndex team, int row) const
 {
-    const TCheckListBox *roster = Roster(team);
-    return roster && roster->Checked(row);
+    return GameControls->IsOnCourt(team, row);
 }
 
 void TFormMain::Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState)
@@ -477,6 +464,7 @@ void TFormMain::Command1DrawItem(QWidget *Control, int Index, const QRect &Rect,
 QString TFormMain::ChooseTeamFile()
 {
     const int result = OpenDialog->exec();
+    TakeFocusBack();
     // A completion list that opened while the name was typed can outlive
     // the dialog as an empty box over the window; it goes with the dialog.
     for (QCompleter *completer : OpenDialog->findChildren<QCompleter *>()) {
@@ -500,19 +488,23 @@ void TFormMain::sbLoadClick(QObject *sender)
     // A file that cannot be read throws before anything changes; the
     // application's exception report shows the message.
     TeamRoster::Load(*roster, m_ledger, path);
+    emit TeamLoaded(button->Tag());
 }
 
 void TFormMain::sbExcelClick(QObject *)
 {
-    // A call that fails ends the export there; its TExcel then stays with
-    // this window until exit.  The report is shown here, not left to the
-    // event loop: the click comes through Qt's button code, which does not
-    // let exceptions pass.
-    try {
-        RosterExport::Run(this, Command1->Lines(), Command2->Lines(), m_ledger);
-    } catch (const std::exception &error) {
-        TApplication::ShowException(QString::fromUtf8(error.what()));
-    }
+    // A call that fails ends the export there and throws; the rows written
+    // so far are already handed over when the click's report shows it.
+    RosterExport::Run(this, Command1->Lines(), Command2->Lines(), m_ledger);
+    emit Exported();
+}
+
+void TFormMain::TakeFocusBack()
+{
+    // A window manager hands the keyboard back to the main window when a
+    // dialog closes; without one nobody does, and F5 and F9 would not reach it.
+    if (isVisible())
+        activateWindow();
 }
 
 void TFormMain::ReportException(const std::exception &error)

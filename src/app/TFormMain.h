@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The main window: the top panel with help, info, the game clock, the game
 // buttons, the loaders and the maker's logo; the two rosters in the middle;
@@ -7,16 +10,20 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+
 #include <functional>
 #include <optional>
 
-#include "PlayingTimeLedger.h"
-#include "TCheckListBox.h"
-#include "TickSource.h"
-#include "WindowGeometryStore.h"
+#include "app/WindowGeometryStore.h"
+#include "app/WindowPlacement.h"
+#include "platform/TickSource.h"
+#include "rosters/TCheckListBox.h"
+#include "timing/PlayingTimeLedger.h"
 
 class AnchorKeeper;
+class ClockCommands;
 class QFileDialog;
+class ResetUndo;
 class QStatusBar;
 class TFrameClock;
 class TGameControls;
@@ -25,6 +32,7 @@ class TTimer;
 class TLabel;
 class TPanel;
 class TSpeedButton;
+class WindowFrameKeeper;
 
 class TFormMain : public QWidget
 {
@@ -77,10 +85,14 @@ public:
     TLbSpeedButton *bPause = nullptr;
     TLbSpeedButton *bReset = nullptr;
     TTimer *TimerList = nullptr;
+    // The clock's context menu: setting the clock, the period format, ending a period.
+    ClockCommands *ClockMenuCommands = nullptr;
 
-    // The roster of team 1 or 2; nullptr for any other team.
+    // Ctrl+Z right after a RESET brings the game back.
+    ResetUndo *TakeBackReset = nullptr;
+
+    // Forwarded to the game controls, which own the roster lookup and the on-court query.
     TCheckListBox *Roster(TeamIndex team) const;
-    // The ledger's on-court query: whether line `row` of the team's roster is checked.
     bool IsOnCourt(TeamIndex team, int row) const;
 
     // Asks which team file to load: its path, or an empty string for cancel.
@@ -96,13 +108,19 @@ public slots:
     void bSTART_STOPClick(QObject *sender);
     void bResetClick(QObject *sender);
     void TimerListTimer(QObject *sender);
-    // Writes both rosters with their playing times into a new workbook.
+    // Writes both rosters with their playing times into a new workbook; what
+    // fails is thrown, and the button's click reports it.
     void sbExcelClick(QObject *sender);
     void Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState State);
 
+signals:
+    // A team file replaced the lines of team `team`'s roster.
+    void TeamLoaded(TeamIndex team);
+    // Both rosters were written into a workbook.
+    void Exported();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -113,10 +131,13 @@ private:
     void AlignPanels();
     void AlignRosters();
     QString ChooseTeamFile();
+    void TakeFocusBack();
     void FormCreate();
     void FormDestroy();
     void FormResize();
     void RestoreGeometry();
+    // The outer frame that the stored values ask for, on a screen.
+    static QRect StoredFrame(const WindowGeometryStore::Restored &stored, const WindowPlacement::Wish &design);
     // Runs a click handler and shows what it throws in the exception report
     // right here, instead of unwinding through the toolkit's event code.
     template <class Handler>
@@ -129,7 +150,6 @@ private:
         }
     }
     static void ReportException(const std::exception &error);
-    void AdjustForFrameAfterShow();
 
     QString m_executablePath;
     TickSource m_tick;
@@ -143,10 +163,7 @@ private:
     int m_command1Width = 400; // the left roster's width; the right one takes the rest
     TeamFileChooser m_chooseTeamFile;
 
-    // Outer size to apply once the window manager's frame is known.
-    std::optional<QSize> m_pendingFrameSize;
-    bool m_centreOnShow = false;
-    bool m_adjustedAfterShow = false;
+    WindowFrameKeeper *m_frameKeeper = nullptr;
     std::optional<QRect> m_frameAtClose;
     bool m_geometrySaved = false;
 };

@@ -1,14 +1,18 @@
-#include "WindowGeometryStore.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
+#include "app/WindowGeometryStore.h"
+
+#include <QFileInfo>
 #include <QSettings>
+
 #include <limits>
 
-#include "AppIdentity.h"
+#include "app/AppIdentity.h"
 
 WindowGeometryStore::WindowGeometryStore(QString applicationName)
     : m_applicationName(std::move(applicationName))
-{
-}
+{ }
 
 namespace {
 
@@ -34,8 +38,10 @@ WindowGeometryStore::Restored WindowGeometryStore::Read() const
     const QSettings settings(QLatin1String(AppIdentity::Organisation), m_applicationName);
     if (settings.status() != QSettings::NoError)
         return restored;
-    // The settings "key" exists when the store holds any value for this program.
-    restored.keyExists = !settings.allKeys().isEmpty();
+    // The settings "key" exists when the program's settings file does, even
+    // with no values in it (then the window opens at the design position),
+    // or where the store is no file, when it holds any value for the program.
+    restored.keyExists = QFileInfo(settings.fileName()).isFile() || !settings.allKeys().isEmpty();
     if (!restored.keyExists)
         return restored;
     restored.hasLeft = ReadInt32(settings, "Left", restored.left);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The main window's place and size between runs, kept in the per-user
 // settings store (organisation "Velmarin", application = the executable's

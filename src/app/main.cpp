@@ -1,17 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Quintora: a game clock for basketball that keeps every player's playing time.
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+
 #include <cstring>
 #include <iostream>
 
-#include "AppIdentity.h"
-#include "ApplicationIcon.h"
-#include "Fonts.h"
-#include "TApplication.h"
-#include "QuitOnSignal.h"
-#include "StartupProbe.h"
-#include "TFormInfo.h"
-#include "TFormMain.h"
+#include "app/AppIdentity.h"
+#include "app/ApplicationIcon.h"
+#include "app/GameHistory.h"
+#include "app/QuitOnSignal.h"
+#include "app/StartupProbe.h"
+#include "app/TApplication.h"
+#include "app/TFormInfo.h"
+#include "app/TFormMain.h"
+#include "history/HistoryPaths.h"
+#include "platform/Fonts.h"
 
 int main(int argc, char *argv[])
 {
@@ -31,8 +38,13 @@ int main(int argc, char *argv[])
     TApplication application(argc, argv);
     RegisterFontSubstitutions();
     application.setWindowIcon(ApplicationIcon());
+    // Lets a Wayland task bar group the window with its menu entry (X11 goes by StartupWMClass).
+    QGuiApplication::setDesktopFileName(QLatin1String(AppIdentity::DesktopFileName));
 
     TFormMain formMain(QCoreApplication::applicationFilePath());
+    // Before the window is shown: the last game may be offered and brought
+    // back, and any problem with the history is told before play begins.
+    GameHistory history(formMain, HistoryPaths::DataFolder(), HistoryDialogs::MessageBoxes(&formMain));
     // The About box lives, hidden, from here to the end of the run.
     TFormInfo formInfo(&formMain);
     formMain.SetAboutBox(&formInfo);

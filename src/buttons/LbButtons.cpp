@@ -1,4 +1,7 @@
-#include "LbButtons.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "buttons/LbButtons.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -51,16 +54,7 @@ void DrawKeyed(QPainter &painter, int x, int y, const QImage &image, TColor key)
 {
     if (image.isNull())
         return;
-    const TColor rgb = ColorToRGB(key);
-    const QRgb keyPixel = qRgb(RedOf(rgb), GreenOf(rgb), BlueOf(rgb)) & RGB_MASK;
-    QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
-    for (int row = 0; row < keyed.height(); ++row) {
-        auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(row));
-        for (int column = 0; column < keyed.width(); ++column)
-            if ((line[column] & RGB_MASK) == keyPixel)
-                line[column] = 0;
-    }
-    painter.drawImage(x, y, keyed);
+    painter.drawImage(x, y, CutOutKeyColor(image, key));
 }
 
 void DrawGlyphCell(Canvas &canvas, const QImage &glyph, int x, int y, int srcX, int srcY, int cellW, int cellH)
@@ -158,8 +152,7 @@ void DrawFrame(Canvas &canvas, const TLbButtonFace &f, bool down, TColor faceCol
         canvas.MoveTo(4, H - 1);
         canvas.LineTo(W - 5, H - 1);
         return;
-    case bsShape:
-        return;
+    case bsShape: return;
     }
 }
 
@@ -239,16 +232,13 @@ void DrawButtonFace(Canvas &canvas, const TLbButtonFace &f)
         switch (f.Style) {
         case bsNormal:
         case bsEncarta:
-        case bsOld:
-            canvas.FillRect(-1, -1, W + 1, H + 1);
-            break;
+        case bsOld: canvas.FillRect(-1, -1, W + 1, H + 1); break;
         case bsModern:
             FillGradientBands(canvas, f.LightColor, faceColor, 2, 2, W - 2, H / 4 + S);
             FillGradientBands(canvas, faceColor, f.LightColor, 2, H / 4 + S, W - 2, H - 1);
             break;
         case bsQuicken:
-        case bsShape:
-            break;
+        case bsShape: break;
         }
     }
     canvas.SetBrushClear(true);
@@ -336,6 +326,18 @@ void DrawButtonFace(Canvas &canvas, const TLbButtonFace &f)
     }
 }
 
+QImage PaintButtonFace(const TLbButtonFace &face, TColor background)
+{
+    if (face.Width <= 0 || face.Height <= 0)
+        return {};
+    QImage image(face.Width, face.Height, QImage::Format_RGB32);
+    image.fill(ToQColor(background));
+    QPainter painter(&image);
+    Canvas canvas(painter);
+    DrawButtonFace(canvas, face);
+    return image;
+}
+
 const QImage &LbArrowBitmap()
 {
     static const QImage arrow = [] {
@@ -365,8 +367,7 @@ TLbColorPreset ApplyColorStyle(TLbColorStyle value)
         p.HotTrackColor = hot;
     };
     switch (value) {
-    case lcsCustom:
-        break;
+    case lcsCustom: break;
     case lcsGold:
         set(0x00C0C0, 0x00FFFF, 0x008080, clNone, 0x00DFDF);
         p.IsModern = true;
@@ -399,9 +400,7 @@ TLbColorPreset ApplyColorStyle(TLbColorStyle value)
         set(0xECCE94, 0xFCE6D4, 0x000000, clNone, clNone);
         p.IsModern = true;
         break;
-    case lcsDefault:
-        set(clBtnFace, 0xFFFFFF, 0x808080, clNone, clNone);
-        break;
+    case lcsDefault: set(clBtnFace, 0xFFFFFF, 0x808080, clNone, clNone); break;
     case lcsQuicken:
         set(0x603000, 0xC0C0C0, 0xC0C0C0, 0xAD6529, 0xCEAE9C);
         p.IsQuicken = true;

@@ -1,14 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The face painter of the styled speed button and its ten colour presets.
 // DrawButtonFace paints one complete face from plain values; it keeps no
 // state, so the button can compose a fresh face on every paint.
 
-#include "Canvas.h"
-#include "TColor.h"
-
 #include <QFont>
 #include <QImage>
 #include <QString>
+
+#include "platform/Canvas.h"
+#include "platform/TColor.h"
 
 enum TLbSpeedButtonStyle : int { bsNormal, bsEncarta, bsModern, bsOld, bsShape, bsQuicken };
 enum TLbSpeedButtonLayout : int { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
@@ -46,7 +49,7 @@ struct TLbButtonFace
     int Height = 0;
     int FadeLevel = 0; // weight of HotTrackColor in eighths, 0..8
     int NumGlyphs = 0;
-    QImage Glyph;      // strip of NumGlyphs cells: up, disabled, pressed, hot
+    QImage Glyph; // strip of NumGlyphs cells: up, disabled, pressed, hot
     bool Down = false;
     bool MouseInside = false;
     bool Transparent = false;
@@ -68,6 +71,9 @@ struct TLbButtonFace
 
 // Paints the complete face into `canvas` (which covers Width x Height).
 void DrawButtonFace(Canvas &canvas, const TLbButtonFace &face);
+// The complete face in a new Width x Height image that starts in
+// `background`; a null image for an empty face.
+QImage PaintButtonFace(const TLbButtonFace &face, TColor background);
 
 // One row of the colour presets.
 struct TLbColorPreset

@@ -1,4 +1,7 @@
-#include "TLbButtonThread.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "buttons/TLbButtonThread.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

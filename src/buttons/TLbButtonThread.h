@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The ticker behind a styled button's fade-out: every 30 ms it hands one
 // step to the UI thread and waits there until the step has run.  It is

@@ -1,6 +1,7 @@
-#include "TLbSpeedButton.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
-#include "TPanel.h"
+#include "buttons/TLbSpeedButton.h"
 
 #include <QAction>
 #include <QEnterEvent>
@@ -11,6 +12,8 @@
 #include <QPainter>
 #include <QShortcutEvent>
 
+#include "platform/TPanel.h"
+
 TLbSpeedButton::TLbSpeedButton(QWidget *parent)
     : QWidget(parent)
 {
@@ -20,8 +23,9 @@ TLbSpeedButton::TLbSpeedButton(QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     resize(100, 23);
     m_hotTrackFont = TLbFont{QFont(), clWindowText};
-    if (parent && parent->isWindow())
-        m_hotTrackFont = TLbFont{parent->font(), FromQColor(parent->palette().color(QPalette::WindowText))};
+    // The form the button belongs to, also when it sits on a panel.
+    if (const QWidget *form = parent ? parent->window() : nullptr)
+        m_hotTrackFont = TLbFont{form->font(), FromQColor(form->palette().color(QPalette::WindowText))};
     m_fadeThreadFactory = [](TLbButtonThread::StepMethod step) {
         return std::make_unique<TLbButtonThread>(std::move(step));
     };
@@ -83,25 +87,11 @@ QImage TLbSpeedButton::ComposeFace() const
 {
     if (width() <= 0 || height() <= 0)
         return {};
-    QImage image(width(), height(), QImage::Format_RGB32);
+    // Faces that are not rectangles, and see-through ones, start in the key
+    // colour: what the painter leaves of it is cut out.
     const bool keyed = m_transparent || m_style == bsModern || m_style == bsShape || m_style == bsQuicken;
-    image.fill(keyed ? ToQColor(LbKeyColor) : ToQColor(Color()));
-    {
-        QPainter painter(&image);
-        Canvas canvas(painter);
-        DrawButtonFace(canvas, FaceState());
-    }
-    if (!keyed)
-        return image;
-    const QRgb key = ToQColor(LbKeyColor).rgb() & RGB_MASK;
-    image = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = 0;
-    }
-    return image;
+    const QImage face = PaintButtonFace(FaceState(), keyed ? LbKeyColor : Color());
+    return keyed ? CutOutKeyColor(face, LbKeyColor) : face;
 }
 
 void TLbSpeedButton::Paint()
@@ -454,8 +444,7 @@ bool TLbSpeedButton::event(QEvent *event)
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QWidget::event(event);
 }
@@ -481,7 +470,10 @@ void TLbSpeedButton::Click()
 
 void TLbSpeedButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
+    const QPointer<TLbSpeedButton> alive(this);
     emit OnMouseDown(this, button, shift, x, y);
+    if (!alive)
+        return; // the handler removed the button
     if (button != Qt::LeftButton)
         return;
     if (m_groupIndex == 0)
@@ -494,7 +486,10 @@ void TLbSpeedButton::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shi
 
 void TLbSpeedButton::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
+    const QPointer<TLbSpeedButton> alive(this);
     emit OnMouseUp(this, button, shift, x, y);
+    if (!alive)
+        return; // the handler removed the button
     // A grouped button stays down after release.
     if (m_groupIndex == 0)
         SetDown(false);
@@ -633,12 +628,10 @@ void TLbSpeedButton::StopFadeThread()
         // Parking is counted: wake until it no longer is parked.
         while (thread->Suspended())
             thread->Resume();
-    } catch (...) {
-    }
+    } catch (...) { }
     try {
         thread->Terminate();
         thread->WaitFor();
         thread.reset();
-    } catch (...) {
-    }
+    } catch (...) { }
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A push button that draws every pixel of itself: six face styles, light
 // and shadow colours, a pressed colour, hot tracking with an optional slow
@@ -5,10 +8,6 @@
 // drop-down arrow for an attached popup menu, radio-style groups and ten
 // colour presets.  The face is composed off-screen and copied in one go;
 // pixels of the key colour stay see-through, so the widget is not opaque.
-
-#include "AnchorKeeper.h"
-#include "LbButtons.h"
-#include "TLbButtonThread.h"
 
 #include <QAction>
 #include <QImage>
@@ -18,6 +17,10 @@
 
 #include <functional>
 #include <memory>
+
+#include "buttons/LbButtons.h"
+#include "buttons/TLbButtonThread.h"
+#include "platform/AnchorKeeper.h"
 
 class QShortcutEvent;
 

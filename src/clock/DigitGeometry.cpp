@@ -1,4 +1,7 @@
-#include "DigitGeometry.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "clock/DigitGeometry.h"
 
 #include <cstdint>
 
@@ -35,9 +38,9 @@ DigitPolygon Vertical(Wide left, Wide top, Wide halfHeight, Wide t, Wide s)
 
 DigitPolygons ComputeDigitPolygons(int width, int height, int thickness, int separation)
 {
-    const Wide W = Wide(width) - 1;  // last pixel column
+    const Wide W = Wide(width) - 1; // last pixel column
     const Wide H = Wide(height) - 1; // last pixel row
-    const Wide h = H / 2;            // truncates toward zero, also for odd sizes
+    const Wide h = H / 2; // truncates toward zero, also for odd sizes
     const Wide t = thickness;
     const Wide s = separation;
     DigitPolygon corner;

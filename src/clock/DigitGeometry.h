@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Where a seven-segment digit's polygons lie for a control size, a stroke
 // half-width t and a separation s.  Segments are hexagons 2t thick with

@@ -1,10 +1,13 @@
-#include "TDigit.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "clock/TDigit.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "DigitGeometry.h"
+#include "clock/DigitGeometry.h"
 
 TDigit::TDigit(QWidget *parent)
     : QWidget(parent)

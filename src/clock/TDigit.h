@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // One seven-segment digit with a triangular corner mark, drawn as filled
 // polygons.  It shows a decimal digit (Value, through DigitPatterns) or any
@@ -13,8 +16,8 @@
 #include <array>
 #include <cstdint>
 
-#include "Canvas.h"
-#include "TColor.h"
+#include "platform/Canvas.h"
+#include "platform/TColor.h"
 
 class TDigit : public QWidget
 {

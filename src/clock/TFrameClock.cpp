@@ -1,11 +1,16 @@
-#include "TFrameClock.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "clock/TFrameClock.h"
 
 #include <QPainter>
 
-#include "Canvas.h"
-#include "TDigit.h"
-#include "TLabel.h"
-#include "TTimer.h"
+#include <algorithm>
+
+#include "clock/TDigit.h"
+#include "platform/Canvas.h"
+#include "platform/TLabel.h"
+#include "platform/TTimer.h"
 
 std::uint32_t ClockPauseTick = 0xFFFFFFFFu;
 
@@ -122,6 +127,28 @@ void TFrameClock::StartStop(bool Stop)
         SetStartReference(StartReference() + (now - ClockPauseTick));
     }
     Timer1->SetEnabled(!Stop);
+}
+
+std::int32_t TFrameClock::GameTime() const
+{
+    if (!m_started)
+        return 0;
+    const std::uint32_t end = Timer1->Enabled() ? m_tick() : ClockPauseTick;
+    return static_cast<std::int32_t>(end - StartReference());
+}
+
+void TFrameClock::SetGameTime(std::int32_t milliseconds)
+{
+    if (Timer1->Enabled())
+        return;
+    milliseconds = std::max(milliseconds, 0);
+    // A pause that began now at that game time: the next start moves the
+    // reference on by the pause, as every resume does.
+    const std::uint32_t now = m_tick();
+    ClockPauseTick = now;
+    SetStartReference(now - static_cast<std::uint32_t>(milliseconds));
+    m_started = true;
+    ShowElapsed(milliseconds);
 }
 
 void TFrameClock::Timer1Timer(QObject *)

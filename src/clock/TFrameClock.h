@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The game clock: measures running game time itself from the millisecond
 // tick source and shows it as MM:SS on four seven-segment digits with a
@@ -15,8 +18,8 @@
 #include <array>
 #include <cstdint>
 
-#include "TColor.h"
-#include "TickSource.h"
+#include "platform/TColor.h"
+#include "platform/TickSource.h"
 
 class TDigit;
 class TLabel;
@@ -61,6 +64,16 @@ public:
 
     // Whether the clock has run (or been paused) since it was created or reset.
     bool Started() const { return m_started; }
+
+    // The game time in milliseconds: what the display shows, unrounded.
+    // While the clock stands it is the time of the last pause; 0 before the
+    // first start.
+    std::int32_t GameTime() const;
+    // Sets the standing clock to `milliseconds` (a recovered game, the clock
+    // set to the official time): shown at once, and the next start continues
+    // from there as after a pause.  Negative times are taken as 0.  Only
+    // while the clock stands; ignored while it runs.
+    void SetGameTime(std::int32_t milliseconds);
 
 public slots:
     void Timer1Timer(QObject *Sender);

@@ -1,10 +1,12 @@
-#include "AutomationError.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "export/AutomationError.h"
 
 AutomationError::AutomationError(std::uint32_t code, const QString &message)
     : std::runtime_error(message.toStdString())
     , m_code(code)
-{
-}
+{ }
 
 AutomationError AutomationError::UnknownName(const QString &memberName)
 {

@@ -1,8 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The failure of a late-bound call.  Its message is the text the user sees
 // in the exception report; the code tells tests and callers what went wrong.
 
 #include <QString>
+
 #include <cstdint>
 #include <stdexcept>
 
@@ -10,15 +14,15 @@ class AutomationError : public std::runtime_error
 {
 public:
     // Result codes, with the values the Automation conventions give them.
-    static constexpr std::uint32_t UnknownNameCode = 0x80020006;   // no member of that name
-    static constexpr std::uint32_t ExceptionCode = 0x80020009;     // the object raised an exception
+    static constexpr std::uint32_t UnknownNameCode = 0x80020006; // no member of that name
+    static constexpr std::uint32_t ExceptionCode = 0x80020009; // the object raised an exception
     static constexpr std::uint32_t MemberNotFoundCode = 0x80020003; // member exists, not for this kind of call
     static constexpr std::uint32_t TypeMismatchCode = 0x80020005;
     static constexpr std::uint32_t BadParamCountCode = 0x8002000E;
-    static constexpr std::uint32_t ClassStringCode = 0x800401F3;   // no class of that identifier
-    static constexpr std::uint32_t UnavailableCode = 0x800401E3;   // no running object
+    static constexpr std::uint32_t ClassStringCode = 0x800401F3; // no class of that identifier
+    static constexpr std::uint32_t UnavailableCode = 0x800401E3; // no running object
     static constexpr std::uint32_t FailCode = 0x80004005;
-    static constexpr std::uint32_t PointerCode = 0x80004003;       // no object to call
+    static constexpr std::uint32_t PointerCode = 0x80004003; // no object to call
 
     AutomationError(std::uint32_t code, const QString &message);
 

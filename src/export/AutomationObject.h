@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // An object whose members are called by name.  A member is looked up
 // without regard to case and called as a get, a put or a method with a list
 // of arguments, in the caller's order.
 
-#include "OleVariant.h"
+#include "export/OleVariant.h"
 
 class AutomationObject
 {

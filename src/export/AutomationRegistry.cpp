@@ -1,6 +1,9 @@
-#include "AutomationRegistry.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
-#include "AutomationError.h"
+#include "export/AutomationRegistry.h"
+
+#include "export/AutomationError.h"
 
 AutomationRegistry &AutomationRegistry::Process()
 {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Programmatic identifiers ("Excel.Application") and the objects behind
 // them.  A registered class creates new instances; a class whose instance
@@ -6,9 +9,10 @@
 
 #include <QHash>
 #include <QString>
+
 #include <functional>
 
-#include "OleVariant.h"
+#include "export/OleVariant.h"
 
 class AutomationRegistry
 {

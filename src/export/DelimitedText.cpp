@@ -1,4 +1,7 @@
-#include "DelimitedText.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "export/DelimitedText.h"
 
 namespace DelimitedText {
 
@@ -29,7 +32,8 @@ QString ReadQuoted(QStringView text, qsizetype &pos, QChar quote)
     }
     // No closing quote: the field ends one character short of the text's end.
     // A character beyond the basic plane is two code units and goes whole.
-    const bool pairAtEnd = field.size() >= 2 && field.back().isLowSurrogate() && field[field.size() - 2].isHighSurrogate();
+    const bool pairAtEnd =
+        field.size() >= 2 && field.back().isLowSurrogate() && field[field.size() - 2].isHighSurrogate();
     field.chop(pairAtEnd ? 2 : 1);
     return field;
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Splits one line of delimited text into fields, the way a string list reads
 // its delimited text: fields may be quoted, a doubled quote inside a quoted

@@ -1,4 +1,7 @@
-#include "DesktopDelivery.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "export/DesktopDelivery.h"
 
 #include <QDesktopServices>
 #include <QDir>

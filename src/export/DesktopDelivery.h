@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The desktop's side of handing a workbook to the user: the documents
 // folder, the clock, the program registered for .xlsx files, opening a file
 // and showing a message.  Failures go to `reportFailure`; the program passes
 // its exception report.
 
-#include "WorkbookDelivery.h"
+#include "export/WorkbookDelivery.h"
 
 namespace DesktopDelivery {
 

@@ -1,4 +1,7 @@
-#include "NumberFormat.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "export/NumberFormat.h"
 
 #include <QDate>
 
@@ -13,15 +16,15 @@ namespace {
 struct Token
 {
     enum Kind { Literal, Day, Month, Year, Hour, ElapsedHours, Minute, Second } kind = Literal;
-    int width = 0;  // letters in the code: "dd" 2
-    QString text;   // a literal
+    int width = 0; // letters in the code: "dd" 2
+    QString text; // a literal
 };
 
 bool IsCodeLetter(QChar c)
 {
     const QChar lower = c.toLower();
-    return lower == QLatin1Char('d') || lower == QLatin1Char('m') || lower == QLatin1Char('y') ||
-           lower == QLatin1Char('h') || lower == QLatin1Char('s');
+    return lower == QLatin1Char('d') || lower == QLatin1Char('m') || lower == QLatin1Char('y')
+        || lower == QLatin1Char('h') || lower == QLatin1Char('s');
 }
 
 std::vector<Token> Tokens(QStringView format)
@@ -54,11 +57,11 @@ std::vector<Token> Tokens(QStringView format)
             while (i + run < format.size() && format[i + run].toLower() == c.toLower())
                 ++run;
             const QChar lower = c.toLower();
-            const Token::Kind kind = lower == QLatin1Char('d')   ? Token::Day
-                                     : lower == QLatin1Char('m') ? Token::Month
-                                     : lower == QLatin1Char('y') ? Token::Year
-                                     : lower == QLatin1Char('h') ? Token::Hour
-                                                                 : Token::Second;
+            const Token::Kind kind = lower == QLatin1Char('d') ? Token::Day
+                : lower == QLatin1Char('m')                    ? Token::Month
+                : lower == QLatin1Char('y')                    ? Token::Year
+                : lower == QLatin1Char('h')                    ? Token::Hour
+                                                               : Token::Second;
             tokens.push_back({kind, int(run), {}});
             i += run;
         } else {
@@ -79,8 +82,8 @@ std::vector<Token> Tokens(QStringView format)
             continue;
         const Token *before = codeNear(std::ptrdiff_t(k) - 1, -1);
         const Token *after = codeNear(std::ptrdiff_t(k) + 1, 1);
-        if ((before && (before->kind == Token::Hour || before->kind == Token::ElapsedHours)) ||
-            (after && after->kind == Token::Second))
+        if ((before && (before->kind == Token::Hour || before->kind == Token::ElapsedHours))
+            || (after && after->kind == Token::Second))
             tokens[k].kind = Token::Minute;
     }
     return tokens;
@@ -109,30 +112,14 @@ QString Display(double value, QStringView format)
     for (const Token &token : tokens) {
         const int two = std::min(token.width, 2);
         switch (token.kind) {
-        case Token::Literal:
-            text += token.text;
-            break;
-        case Token::Day:
-            text += Padded(date.day(), two);
-            break;
-        case Token::Month:
-            text += Padded(date.month(), two);
-            break;
-        case Token::Year:
-            text += token.width <= 2 ? Padded(date.year() % 100, 2) : Padded(date.year(), 4);
-            break;
-        case Token::Hour:
-            text += Padded(secondOfDay / 3600, two);
-            break;
-        case Token::ElapsedHours:
-            text += Padded(seconds / 3600, token.width);
-            break;
-        case Token::Minute:
-            text += Padded(secondOfDay / 60 % 60, two);
-            break;
-        case Token::Second:
-            text += Padded(secondOfDay % 60, two);
-            break;
+        case Token::Literal: text += token.text; break;
+        case Token::Day: text += Padded(date.day(), two); break;
+        case Token::Month: text += Padded(date.month(), two); break;
+        case Token::Year: text += token.width <= 2 ? Padded(date.year() % 100, 2) : Padded(date.year(), 4); break;
+        case Token::Hour: text += Padded(secondOfDay / 3600, two); break;
+        case Token::ElapsedHours: text += Padded(seconds / 3600, token.width); break;
+        case Token::Minute: text += Padded(secondOfDay / 60 % 60, two); break;
+        case Token::Second: text += Padded(secondOfDay % 60, two); break;
         }
     }
     return text;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The text a number shows in a cell with a number format, for the width an
 // auto-fit gives its column.  Knows the date and time codes the program

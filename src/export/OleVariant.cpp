@@ -1,19 +1,19 @@
-#include "OleVariant.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
-#include "AutomationError.h"
-#include "AutomationObject.h"
+#include "export/OleVariant.h"
 
 #include <QLocale>
+
+#include "export/AutomationError.h"
+#include "export/AutomationObject.h"
 
 QString InvokeKindName(InvokeKind kind)
 {
     switch (kind) {
-    case InvokeKind::Get:
-        return QStringLiteral("get");
-    case InvokeKind::Put:
-        return QStringLiteral("put");
-    case InvokeKind::Method:
-        return QStringLiteral("method");
+    case InvokeKind::Get: return QStringLiteral("get");
+    case InvokeKind::Put: return QStringLiteral("put");
+    case InvokeKind::Method: return QStringLiteral("method");
     }
     return QString();
 }
@@ -57,19 +57,13 @@ std::int32_t *OleVariant::IntRef() const
 QString OleVariant::ToString() const
 {
     switch (type()) {
-    case Type::String:
-        return std::get<QString>(m_value);
+    case Type::String: return std::get<QString>(m_value);
     case Type::Int32:
-    case Type::Int32ByRef:
-        return QString::number(ToInt());
-    case Type::Bool:
-        return std::get<bool>(m_value) ? QStringLiteral("True") : QStringLiteral("False");
-    case Type::Double:
-        return QString::number(std::get<double>(m_value), 'g', QLocale::FloatingPointShortest);
-    case Type::Empty:
-        return QString();
-    case Type::Object:
-        break;
+    case Type::Int32ByRef: return QString::number(ToInt());
+    case Type::Bool: return std::get<bool>(m_value) ? QStringLiteral("True") : QStringLiteral("False");
+    case Type::Double: return QString::number(std::get<double>(m_value), 'g', QLocale::FloatingPointShortest);
+    case Type::Empty: return QString();
+    case Type::Object: break;
     }
     throw AutomationError::FromCode(AutomationError::TypeMismatchCode);
 }
@@ -112,18 +106,12 @@ OleVariant OleVariant::Invoke(const QString &name, InvokeKind kind, const OleArg
 QString OleVariant::Describe() const
 {
     switch (type()) {
-    case Type::Empty:
-        return QStringLiteral("EMPTY");
-    case Type::Int32:
-        return QStringLiteral("I4 %1").arg(ToInt());
-    case Type::Int32ByRef:
-        return QStringLiteral("I4& %1").arg(ToInt());
-    case Type::String:
-        return QStringLiteral("BSTR \"%1\"").arg(std::get<QString>(m_value));
-    case Type::Bool:
-        return std::get<bool>(m_value) ? QStringLiteral("BOOL true") : QStringLiteral("BOOL false");
-    case Type::Object:
-        return QStringLiteral("DISPATCH");
+    case Type::Empty: return QStringLiteral("EMPTY");
+    case Type::Int32: return QStringLiteral("I4 %1").arg(ToInt());
+    case Type::Int32ByRef: return QStringLiteral("I4& %1").arg(ToInt());
+    case Type::String: return QStringLiteral("BSTR \"%1\"").arg(std::get<QString>(m_value));
+    case Type::Bool: return std::get<bool>(m_value) ? QStringLiteral("BOOL true") : QStringLiteral("BOOL false");
+    case Type::Object: return QStringLiteral("DISPATCH");
     case Type::Double:
         return QStringLiteral("R8 ") + QString::number(std::get<double>(m_value), 'g', QLocale::FloatingPointShortest);
     }

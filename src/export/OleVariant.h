@@ -1,11 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A value passed to or returned from a late-bound call: empty, a 32-bit
 // integer, a 32-bit integer by reference (the callee sees the caller's
 // variable itself), a string, a Boolean, a reference to an automation
-// object, or a double (times and dates go to a sheet as day fractions).  Copying a variant that holds an object adds a reference;
-// destroying or clearing it drops that reference.
+// object, or a double (times and dates go to a sheet as day fractions).  Copying a variant that holds an object adds a
+// reference; destroying or clearing it drops that reference.
 
 #include <QString>
+
 #include <cstdint>
 #include <memory>
 #include <variant>
@@ -16,10 +20,9 @@ class OleVariant;
 using AutomationRef = std::shared_ptr<AutomationObject>;
 using OleArgs = std::vector<OleVariant>;
 
-enum class InvokeKind
-{
-    Get,    // a call whose result the caller uses (property get or method)
-    Put,    // a property assignment: the last argument is the value
+enum class InvokeKind {
+    Get, // a call whose result the caller uses (property get or method)
+    Put, // a property assignment: the last argument is the value
     Method, // a call whose result the caller drops
 };
 
@@ -28,8 +31,7 @@ QString InvokeKindName(InvokeKind kind);
 class OleVariant
 {
 public:
-    enum class Type
-    {
+    enum class Type {
         Empty,
         Int32,
         Int32ByRef,
@@ -40,10 +42,18 @@ public:
     };
 
     OleVariant() = default;
-    OleVariant(std::int32_t value) : m_value(value) {}
-    OleVariant(bool value) : m_value(value) {}
-    OleVariant(const QString &value) : m_value(value) {}
-    OleVariant(double value) : m_value(value) {}
+    OleVariant(std::int32_t value)
+        : m_value(value)
+    { }
+    OleVariant(bool value)
+        : m_value(value)
+    { }
+    OleVariant(const QString &value)
+        : m_value(value)
+    { }
+    OleVariant(double value)
+        : m_value(value)
+    { }
     OleVariant(AutomationRef object);
     // A character pointer would silently become a Boolean.
     OleVariant(const char *) = delete;

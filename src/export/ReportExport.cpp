@@ -1,8 +1,11 @@
-#include "ReportExport.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "export/ReportExport.h"
 
 #include <QDateTime>
 
-#include "NumberFormat.h"
+#include "export/NumberFormat.h"
 
 namespace {
 
@@ -15,7 +18,9 @@ QString Text(const char *text)
 
 } // namespace
 
-ReportExport::ReportExport(OleVariant application) : m_application(std::move(application)) {}
+ReportExport::ReportExport(OleVariant application)
+    : m_application(std::move(application))
+{ }
 
 double ReportExport::DurationValue(std::int64_t ms)
 {
@@ -70,8 +75,9 @@ void ReportExport::WriteRow(const OleVariant &sheet, int row, const std::vector<
 
 void ReportExport::FinishSheet(const OleVariant &sheet, const std::vector<std::pair<int, const char *>> &columnFormats)
 {
-    sheet.Get(QStringLiteral("Rows"), {OleVariant(1)}).Get(QStringLiteral("Font")).Put(QStringLiteral("Bold"),
-                                                                                        {OleVariant(true)});
+    sheet.Get(QStringLiteral("Rows"), {OleVariant(1)})
+        .Get(QStringLiteral("Font"))
+        .Put(QStringLiteral("Bold"), {OleVariant(true)});
     for (const auto &[column, format] : columnFormats)
         sheet.Get(QStringLiteral("Columns"), {OleVariant(column)})
             .Put(QStringLiteral("NumberFormat"), {OleVariant(Text(format))});
@@ -121,8 +127,8 @@ OleVariant ReportExport::WriteChanges(const OleVariant &previous, const GameRepo
 {
     const OleVariant sheet = AddSheetAfter(previous, Text(ChangesSheet));
     WriteRow(sheet, 1,
-             {OleVariant(QStringLiteral("Team")), OleVariant(QStringLiteral("Spieler")), OleVariant(QStringLiteral("Ein")),
-              OleVariant(QStringLiteral("Aus")), OleVariant(QStringLiteral("Dauer")),
+             {OleVariant(QStringLiteral("Team")), OleVariant(QStringLiteral("Spieler")),
+              OleVariant(QStringLiteral("Ein")), OleVariant(QStringLiteral("Aus")), OleVariant(QStringLiteral("Dauer")),
               OleVariant(QStringLiteral("Ein (Uhrzeit)")), OleVariant(QStringLiteral("Aus (Uhrzeit)"))});
     int row = 2;
     for (const ReportChange &change : report.Changes) {
@@ -140,10 +146,11 @@ OleVariant ReportExport::WriteChanges(const OleVariant &previous, const GameRepo
                       OleVariant(WallClockValue(clockSet.WallMs)), OleVariant()});
         }
     }
-    FinishSheet(sheet, {{3, NumberFormat::Duration},
-                        {4, NumberFormat::Duration},
-                        {5, NumberFormat::Duration},
-                        {6, NumberFormat::DateTime},
-                        {7, NumberFormat::DateTime}});
+    FinishSheet(sheet,
+                {{3, NumberFormat::Duration},
+                 {4, NumberFormat::Duration},
+                 {5, NumberFormat::Duration},
+                 {6, NumberFormat::DateTime},
+                 {7, NumberFormat::DateTime}});
     return sheet;
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The game report in the workbook, after the rosters' sheet: a sheet
 // "Abschnitte" with every roster line's playing time in each period, its
@@ -9,10 +12,11 @@
 // spreadsheet application, as the rosters' sheet is.
 
 #include <QString>
+
 #include <cstdint>
 #include <vector>
 
-#include "OleVariant.h"
+#include "export/OleVariant.h"
 #include "history/GameReport.h"
 
 class ReportExport

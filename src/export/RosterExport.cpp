@@ -1,10 +1,13 @@
-#include "RosterExport.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "export/RosterExport.h"
 
 #include <memory>
 
-#include "DelimitedText.h"
-#include "ReportExport.h"
-#include "TExcel.h"
+#include "export/DelimitedText.h"
+#include "export/ReportExport.h"
+#include "export/TExcel.h"
 
 namespace RosterExport {
 
@@ -34,9 +37,9 @@ bool ReportFitsRosters(const GameReport &report, const QStringList &team1, const
         const QStringList &lines = *rosters[team - 1];
         for (int row = 0; row < lines.size(); ++row, ++index) {
             const ReportLine &line = report.Lines[index];
-            if (line.Team != team || line.Row != row || line.Text != lines.at(row) ||
-                line.Timed != PlayingTimeLedger::IsTimed(team, row) ||
-                (line.Timed && line.TotalMs != ledger.ElapsedOf(team, row)))
+            if (line.Team != team || line.Row != row || line.Text != lines.at(row)
+                || line.Timed != PlayingTimeLedger::IsTimed(team, row)
+                || (line.Timed && line.TotalMs != ledger.ElapsedOf(team, row)))
                 return false;
         }
     }
@@ -73,8 +76,11 @@ bool Run(QObject *owner, const QStringList &team1, const QStringList &team2, con
         excel.reset();
         return exported;
     } catch (...) {
-        // A failed export leaves its TExcel, and so its reference to the
-        // application, with the owner until the owner goes.
+        // A failed export leaves its TExcel with the owner until the owner
+        // goes, but lets go of the application now: the rows written so far
+        // are handed to the user at once, beside the failure's report, as a
+        // visible spreadsheet shows them, not only at exit.
+        excel->ExcelApp.Clear();
         if (owner)
             excel.release();
         throw;

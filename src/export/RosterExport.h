@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The export of both rosters: one sheet row per player, team 1 from row 1,
 // team 2 directly below; column 1 the roster line exactly as the list holds
@@ -7,7 +10,7 @@
 
 #include <QStringList>
 
-#include "PlayingTimeLedger.h"
+#include "timing/PlayingTimeLedger.h"
 
 class AutomationRegistry;
 class QObject;
@@ -38,9 +41,10 @@ bool ExportRosters(TExcel &excel, const QStringList &team1, const QStringList &t
                    const GameReport *report = nullptr);
 
 // The whole export behind the export button: a TExcel owned by `owner` for
-// the length of the export.  When a call fails, the TExcel (with its
-// reference to the application) stays with `owner`, and the error is
-// rethrown for the exception report.
+// the length of the export.  When a call fails, the TExcel stays with
+// `owner` but drops its reference to the application, which hands the rows
+// written so far to the user at once; the error is rethrown for the
+// exception report.
 bool Run(QObject *owner, const QStringList &team1, const QStringList &team2, const PlayingTimeLedger &ledger,
          AutomationRegistry *registry = nullptr, const GameReport *report = nullptr);
 

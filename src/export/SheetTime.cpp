@@ -1,4 +1,7 @@
-#include "SheetTime.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "export/SheetTime.h"
 
 namespace SheetTime {
 

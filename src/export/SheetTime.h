@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Cell texts that read as a time of day h:mm:ss ("0:05:07") are kept as time
 // values, so a spreadsheet can sum them.  Only texts that the format h:mm:ss
@@ -5,6 +8,7 @@
 // and seconds of two digits below 60.  QtCore only.
 
 #include <QStringView>
+
 #include <optional>
 
 namespace SheetTime {

@@ -1,8 +1,11 @@
-#include "SpreadsheetApplication.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
-#include "AutomationError.h"
-#include "AutomationObject.h"
-#include "AutomationRegistry.h"
+#include "export/SpreadsheetApplication.h"
+
+#include "export/AutomationError.h"
+#include "export/AutomationObject.h"
+#include "export/AutomationRegistry.h"
 
 namespace {
 
@@ -13,7 +16,10 @@ struct Conversation
     std::shared_ptr<SpreadsheetApplication> application;
     int client;
 
-    Conversation(std::shared_ptr<SpreadsheetApplication> app, int id) : application(std::move(app)), client(id) {}
+    Conversation(std::shared_ptr<SpreadsheetApplication> app, int id)
+        : application(std::move(app))
+        , client(id)
+    { }
     Conversation(const Conversation &) = delete;
     Conversation &operator=(const Conversation &) = delete;
     ~Conversation() { application->ReleaseClient(client); }
@@ -91,25 +97,18 @@ void PutCell(Worksheet &sheet, const OleArgs &args)
     const int column = args[1].ToInt();
     if (!Worksheet::IsCell(row, column))
         throw AutomationError::Exception(
-            QStringLiteral("Die Zelle in Zeile %1, Spalte %2 liegt außerhalb des Tabellenblatts.").arg(row).arg(column));
+            QStringLiteral("Die Zelle in Zeile %1, Spalte %2 liegt außerhalb des Tabellenblatts.")
+                .arg(row)
+                .arg(column));
     const OleVariant &value = args[2];
     switch (value.type()) {
     case OleVariant::Type::Int32:
-    case OleVariant::Type::Int32ByRef:
-        sheet.SetCell(row, column, value.ToInt());
-        break;
-    case OleVariant::Type::Double:
-        sheet.SetCell(row, column, value.ToDouble());
-        break;
-    case OleVariant::Type::Bool:
-        sheet.SetCell(row, column, value.ToBool());
-        break;
+    case OleVariant::Type::Int32ByRef: sheet.SetCell(row, column, value.ToInt()); break;
+    case OleVariant::Type::Double: sheet.SetCell(row, column, value.ToDouble()); break;
+    case OleVariant::Type::Bool: sheet.SetCell(row, column, value.ToBool()); break;
     case OleVariant::Type::String:
-    case OleVariant::Type::Empty:
-        sheet.SetCell(row, column, value.ToString());
-        break;
-    case OleVariant::Type::Object:
-        throw AutomationError::FromCode(AutomationError::TypeMismatchCode);
+    case OleVariant::Type::Empty: sheet.SetCell(row, column, value.ToString()); break;
+    case OleVariant::Type::Object: throw AutomationError::FromCode(AutomationError::TypeMismatchCode);
     }
 }
 
@@ -127,7 +126,10 @@ class ColumnsObject : public AutomationObject
 {
 public:
     ColumnsObject(ConversationRef conversation, SheetRef sheet, std::pair<int, int> columns)
-        : m_conversation(std::move(conversation)), m_sheet(sheet), m_columns(columns) {}
+        : m_conversation(std::move(conversation))
+        , m_sheet(sheet)
+        , m_columns(columns)
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -161,7 +163,10 @@ class FontObject : public AutomationObject
 {
 public:
     FontObject(ConversationRef conversation, SheetRef sheet, std::pair<int, int> rows)
-        : m_conversation(std::move(conversation)), m_sheet(sheet), m_rows(rows) {}
+        : m_conversation(std::move(conversation))
+        , m_sheet(sheet)
+        , m_rows(rows)
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -187,7 +192,10 @@ class RowsObject : public AutomationObject
 {
 public:
     RowsObject(ConversationRef conversation, SheetRef sheet, std::pair<int, int> rows)
-        : m_conversation(std::move(conversation)), m_sheet(sheet), m_rows(rows) {}
+        : m_conversation(std::move(conversation))
+        , m_sheet(sheet)
+        , m_rows(rows)
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -209,7 +217,10 @@ class SelectionObject : public AutomationObject
 {
 public:
     SelectionObject(ConversationRef conversation, SheetRef sheet, std::pair<int, int> columns)
-        : m_conversation(std::move(conversation)), m_sheet(sheet), m_columns(columns) {}
+        : m_conversation(std::move(conversation))
+        , m_sheet(sheet)
+        , m_columns(columns)
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -231,7 +242,9 @@ class AllCellsObject : public AutomationObject
 {
 public:
     AllCellsObject(ConversationRef conversation, SheetRef sheet)
-        : m_conversation(std::move(conversation)), m_sheet(sheet) {}
+        : m_conversation(std::move(conversation))
+        , m_sheet(sheet)
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -252,7 +265,9 @@ class WorksheetObject : public AutomationObject
 {
 public:
     WorksheetObject(ConversationRef conversation, SheetRef sheet)
-        : m_conversation(std::move(conversation)), m_sheet(sheet) {}
+        : m_conversation(std::move(conversation))
+        , m_sheet(sheet)
+    { }
 
     SheetRef Ref() const { return m_sheet; }
     const SpreadsheetApplication *Owner() const { return m_conversation->application.get(); }
@@ -314,7 +329,9 @@ class WorksheetsObject : public AutomationObject
 {
 public:
     WorksheetsObject(ConversationRef conversation, int workbook)
-        : m_conversation(std::move(conversation)), m_workbook(workbook) {}
+        : m_conversation(std::move(conversation))
+        , m_workbook(workbook)
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -347,8 +364,8 @@ public:
     static OleVariant Item(const ConversationRef &conversation, int workbook, const OleVariant &which)
     {
         const Workbook &book = WorkbookOf(conversation, workbook).book;
-        const int index = which.type() == OleVariant::Type::String ? book.IndexOfName(which.ToString())
-                                                                     : which.ToInt() - 1;
+        const int index =
+            which.type() == OleVariant::Type::String ? book.IndexOfName(which.ToString()) : which.ToInt() - 1;
         if (index < 0 || index >= book.Count())
             throw AutomationError::Exception(
                 QStringLiteral("Das Tabellenblatt „%1“ gibt es nicht.").arg(which.ToString()));
@@ -359,8 +376,8 @@ private:
     int IndexOfSheet(const Workbook &book, const OleVariant &sheet) const
     {
         const auto *object = dynamic_cast<const WorksheetObject *>(sheet.ToObject().get());
-        const bool ours = object && object->Owner() == m_conversation->application.get() &&
-                          object->Ref().workbook == m_workbook;
+        const bool ours =
+            object && object->Owner() == m_conversation->application.get() && object->Ref().workbook == m_workbook;
         const int index = ours ? book.IndexOf(object->Ref().sheet) : -1;
         if (index < 0)
             throw AutomationError::Exception(QStringLiteral("Das Tabellenblatt gehört nicht zu dieser Arbeitsmappe."));
@@ -375,7 +392,9 @@ class WorkbookObject : public AutomationObject
 {
 public:
     WorkbookObject(ConversationRef conversation, int workbook)
-        : m_conversation(std::move(conversation)), m_workbook(workbook) {}
+        : m_conversation(std::move(conversation))
+        , m_workbook(workbook)
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -400,7 +419,9 @@ class WindowObject : public AutomationObject
 {
 public:
     WindowObject(ConversationRef conversation, int workbook)
-        : m_conversation(std::move(conversation)), m_workbook(workbook) {}
+        : m_conversation(std::move(conversation))
+        , m_workbook(workbook)
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -411,9 +432,9 @@ public:
         Worksheet &sheet = WorkbookOf(m_conversation, m_workbook).book.Active();
         if (kind != InvokeKind::Put) {
             ExpectArgs(args, 0);
-            return splitRow ? OleVariant(sheet.SplitRows())
-                   : splitColumn ? OleVariant(sheet.SplitColumns())
-                                 : OleVariant(sheet.PanesFrozen());
+            return splitRow   ? OleVariant(sheet.SplitRows())
+                : splitColumn ? OleVariant(sheet.SplitColumns())
+                              : OleVariant(sheet.PanesFrozen());
         }
         ExpectArgs(args, 1);
         if (splitRow)
@@ -433,7 +454,9 @@ private:
 class WorkbooksObject : public AutomationObject
 {
 public:
-    explicit WorkbooksObject(ConversationRef conversation) : m_conversation(std::move(conversation)) {}
+    explicit WorkbooksObject(ConversationRef conversation)
+        : m_conversation(std::move(conversation))
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -458,7 +481,9 @@ private:
 class ApplicationObject : public AutomationObject
 {
 public:
-    explicit ApplicationObject(ConversationRef conversation) : m_conversation(std::move(conversation)) {}
+    explicit ApplicationObject(ConversationRef conversation)
+        : m_conversation(std::move(conversation))
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -514,8 +539,7 @@ private:
 
 SpreadsheetApplication::SpreadsheetApplication(WorkbookDelivery delivery)
     : m_delivery(std::move(delivery))
-{
-}
+{ }
 
 std::shared_ptr<SpreadsheetApplication> SpreadsheetApplication::Make(WorkbookDelivery delivery)
 {
@@ -585,7 +609,8 @@ void RegisterSpreadsheetProvider(AutomationRegistry &registry, DeliveryActions a
                            [actions](AutomationRegistry &owner, const QString &progId) -> AutomationRef {
                                auto application = SpreadsheetApplication::Make(WorkbookDelivery(actions));
                                if (!owner.IsRunning(progId))
-                                   owner.RegisterActiveObject(progId, [application] { return application->NewReference(); });
+                                   owner.RegisterActiveObject(progId,
+                                                              [application] { return application->NewReference(); });
                                return application->NewReference();
                            });
 }

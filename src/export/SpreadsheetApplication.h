@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The program's own spreadsheet application, reached late-bound like the
 // one registered as "Excel.Application": it keeps workbooks and their cells
@@ -30,12 +33,13 @@
 // Cell values are texts, 32-bit integers, doubles and Booleans.
 
 #include <QString>
+
 #include <memory>
 #include <vector>
 
-#include "OleVariant.h"
-#include "Workbook.h"
-#include "WorkbookDelivery.h"
+#include "export/OleVariant.h"
+#include "export/Workbook.h"
+#include "export/WorkbookDelivery.h"
 
 class AutomationRegistry;
 

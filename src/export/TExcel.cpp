@@ -1,12 +1,14 @@
-#include "TExcel.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
-#include "AutomationRegistry.h"
+#include "export/TExcel.h"
+
+#include "export/AutomationRegistry.h"
 
 TExcel::TExcel(QObject *owner, AutomationRegistry *registry)
     : QObject(owner)
     , m_registry(registry ? *registry : AutomationRegistry::Process())
-{
-}
+{ }
 
 TExcel::~TExcel() = default;
 

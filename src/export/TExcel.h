@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The conversation with a spreadsheet application reached by its
 // programmatic identifier "Excel.Application": connect to it, add a
@@ -5,10 +8,11 @@
 // called late-bound by its name; the application's lookup ignores case.
 
 #include <QObject>
+
 #include <cstdint>
 
-#include "OleVariant.h"
-#include "TStringList.h"
+#include "export/OleVariant.h"
+#include "export/TStringList.h"
 
 class AutomationRegistry;
 
@@ -26,11 +30,11 @@ public:
     // neither closed nor told anything.
     ~TExcel() override;
 
-    OleVariant ExcelApp;   // the application object, set by Connect
+    OleVariant ExcelApp; // the application object, set by Connect
     bool ExcelNew = false; // start a new application instead of attaching to a running one
     bool Horizontal = true; // WriteRow writes across row `line` (false: down column `line`)
-    std::int32_t line = 1;  // the row (or column) the next WriteRow fills, from 1
-    TStringList Fields;     // the texts of the next row's cells, in column order
+    std::int32_t line = 1; // the row (or column) the next WriteRow fills, from 1
+    TStringList Fields; // the texts of the next row's cells, in column order
 
     // Obtains the application and makes it visible.  False when no
     // application could be had (that failure is absorbed); a failure to make

@@ -1,4 +1,7 @@
-#include "TStringList.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "export/TStringList.h"
 
 void TStringList::SetDelimitedText(QStringView text)
 {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A list of strings whose delimited text can be set: setting it clears the
 // list and adds the fields that DelimitedText::Split finds.  QtCore only.
@@ -5,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "DelimitedText.h"
+#include "export/DelimitedText.h"
 
 class TStringList
 {

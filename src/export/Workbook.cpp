@@ -1,4 +1,7 @@
-#include "Workbook.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "export/Workbook.h"
 
 #include <algorithm>
 

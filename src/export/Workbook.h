@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The sheets of one workbook in tab order, one of them active.  A new
 // workbook has one sheet, "Tabelle1"; sheets added later are "Tabelle2",
@@ -6,9 +9,10 @@
 // QtCore only.
 
 #include <QString>
+
 #include <vector>
 
-#include "Worksheet.h"
+#include "export/Worksheet.h"
 
 class Workbook
 {

@@ -1,12 +1,15 @@
-#include "WorkbookDelivery.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "export/WorkbookDelivery.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#include "Workbook.h"
-#include "XlsxFile.h"
+#include "export/Workbook.h"
+#include "export/XlsxFile.h"
 
 namespace {
 
@@ -17,8 +20,9 @@ constexpr int MaxNameAttempts = 1000;
 QString CreatePartFile(const QString &folder, QString &reason)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = QDir(folder).filePath(
-            QStringLiteral(".Quintora-%1.xlsx.part").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        const QString path =
+            QDir(folder).filePath(QStringLiteral(".Quintora-%1.xlsx.part")
+                                      .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
         QFile file(path);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return path;
@@ -35,7 +39,9 @@ QString CreatePartFile(const QString &folder, QString &reason)
 class RemoveUnlessKept
 {
 public:
-    explicit RemoveUnlessKept(QString path) : m_path(std::move(path)) {}
+    explicit RemoveUnlessKept(QString path)
+        : m_path(std::move(path))
+    { }
     ~RemoveUnlessKept()
     {
         if (!m_kept)
@@ -54,8 +60,7 @@ private:
 
 WorkbookDelivery::WorkbookDelivery(DeliveryActions actions)
     : m_actions(std::move(actions))
-{
-}
+{ }
 
 QString WorkbookDelivery::FileName(const QDateTime &time, int attempt)
 {
@@ -95,11 +100,9 @@ QString WorkbookDelivery::Deliver(const Workbook &workbook) noexcept
         if (m_actions.reportFailure) {
             try {
                 m_actions.reportFailure(QString::fromUtf8(error.what()));
-            } catch (...) {
-            }
+            } catch (...) { }
         }
-    } catch (...) {
-    }
+    } catch (...) { }
     return QString();
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Hands a finished workbook to the user: saves it as a new .xlsx in the user's
 // documents folder under a name that never replaces a file, then opens it
@@ -9,6 +12,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QUrl>
+
 #include <functional>
 
 class Workbook;

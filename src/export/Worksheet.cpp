@@ -1,9 +1,13 @@
-#include "Worksheet.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
-#include "NumberFormat.h"
+#include "export/Worksheet.h"
 
 #include <QList>
+
 #include <algorithm>
+
+#include "export/NumberFormat.h"
 
 QString Worksheet::DisplayText(const Value &value, const QString &numberFormat)
 {
@@ -11,7 +15,8 @@ QString Worksheet::DisplayText(const Value &value, const QString &numberFormat)
         return *text;
     if (const auto *flag = std::get_if<bool>(&value))
         return *flag ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-    const double number = std::holds_alternative<double>(value) ? std::get<double>(value) : std::get<std::int32_t>(value);
+    const double number =
+        std::holds_alternative<double>(value) ? std::get<double>(value) : std::get<std::int32_t>(value);
     return NumberFormat::Display(number, numberFormat);
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The cells of one sheet as they were put, its name, the number formats of
 // its columns, its bold rows, the panes frozen at a split, the column
@@ -5,6 +8,7 @@
 // from 1.  QtCore only.
 
 #include <QString>
+
 #include <cstdint>
 #include <map>
 #include <set>
@@ -21,7 +25,9 @@ public:
     using Value = std::variant<QString, std::int32_t, bool, double>;
     using Cell = std::pair<int, int>; // row, column
 
-    explicit Worksheet(QString name = QStringLiteral("Tabelle1")) : m_name(std::move(name)) {}
+    explicit Worksheet(QString name = QStringLiteral("Tabelle1"))
+        : m_name(std::move(name))
+    { }
 
     static bool IsCell(int row, int column)
     {

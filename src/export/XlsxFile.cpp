@@ -1,11 +1,15 @@
-#include "XlsxFile.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "export/XlsxFile.h"
 
 #include <QFile>
+
 #include <map>
 #include <xlsxwriter.h>
 
-#include "SheetTime.h"
-#include "Workbook.h"
+#include "export/SheetTime.h"
+#include "export/Workbook.h"
 
 namespace XlsxFile {
 
@@ -30,7 +34,9 @@ QString Shortened(const QString &text)
 class CellFormats
 {
 public:
-    explicit CellFormats(lxw_workbook *workbook) : m_workbook(workbook) {}
+    explicit CellFormats(lxw_workbook *workbook)
+        : m_workbook(workbook)
+    { }
 
     lxw_format *For(const QString &numberFormat, bool bold)
     {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Writes a workbook as an .xlsx file (libxlsxwriter): every sheet in tab
 // order with its name, cells, column number formats, bold rows, frozen
@@ -16,7 +19,7 @@ inline constexpr int MaxTextLength = 32767; // characters a cell can hold
 
 struct Result
 {
-    QString error;          // empty when the file was written
+    QString error; // empty when the file was written
     int shortenedTexts = 0; // texts cut to MaxTextLength
     bool ok() const { return error.isEmpty(); }
 };

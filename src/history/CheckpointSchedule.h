@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // When a running game saves its next checkpoint: at the first look after
 // each whole second of game time.  Looked at from the 200 ms refresh, so a

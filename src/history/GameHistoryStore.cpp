@@ -1,16 +1,21 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "history/GameHistoryStore.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <sqlite3.h>
+#include <string_view>
 
 #include "history/PayloadCodec.h"
 #include "history/PrivateFiles.h"
 #include "history/Schema.h"
-
-#include <QFileInfo>
-
-#include <sqlite3.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <climits>
 
 namespace {
 
@@ -41,6 +46,86 @@ Attempt FailedWith(int code)
     return IsDamageCode(code) ? Failed(Verdict::Damaged) : Failed(Verdict::CannotOpen, SqliteReason(code));
 }
 
+std::uint32_t BigEndian(const QByteArray &bytes, int at, int length)
+{
+    std::uint32_t value = 0;
+    for (int index = 0; index < length; ++index)
+        value = value << 8 | static_cast<unsigned char>(bytes[at + index]);
+    return value;
+}
+
+// What can be told from the bytes alone, before SQLite opens the file:
+// opening would change it (SQLite deletes a journal beside an empty file,
+// and a connection checkpoints into the file as it closes), and a damaged
+// file must go aside as it was.  SQLite also reads a file that was cut
+// short as zeros past its end and checks only the structure of its pages,
+// so a cut inside row data could pass: the header tells how long the file
+// must be.  With a non-empty journal beside it the pages may lie there
+// instead, and only SQLite can tell.
+bool LooksDamaged(const QString &path)
+{
+    constexpr int HeaderSize = 100;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false; // SQLite says why
+    bool journal = false;
+    for (const char *suffix : PrivateFiles::CompanionSuffixes)
+        journal = journal || QFileInfo(path + QLatin1String(suffix)).size() > 0;
+    const qint64 size = file.size();
+    if (size == 0)
+        return journal; // a new, empty database has no journal
+    if (size < HeaderSize)
+        return true;
+    const QByteArray header = file.read(HeaderSize);
+    if (header.size() != HeaderSize || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
+        return true;
+    if (journal)
+        return false;
+    const std::uint32_t field = BigEndian(header, 16, 2);
+    const qint64 pageSize = field == 1 ? 65536 : field;
+    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0)
+        return true;
+    if (size % pageSize != 0)
+        return true;
+    // The page count in the header counts only when written by the same change as the header.
+    const bool countValid = BigEndian(header, 24, 4) == BigEndian(header, 92, 4);
+    return countValid && qint64(BigEndian(header, 28, 4)) * pageSize > size;
+}
+
+// While the file is being judged, closing the connection must leave it and
+// its journal as they are (no checkpoint into it, no journal deleted).
+void KeepFilesOnClose(sqlite3 *handle, bool keep)
+{
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, keep ? 1 : 0, nullptr);
+    int persist = keep ? 1 : 0;
+    sqlite3_file_control(handle, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
+}
+
+using CompanionsSeen = std::array<bool, PrivateFiles::CompanionSuffixes.size()>;
+
+CompanionsSeen SeeCompanions(const QString &path)
+{
+    CompanionsSeen seen{};
+    for (std::size_t index = 0; index < seen.size(); ++index)
+        seen[index] = QFileInfo::exists(path + QLatin1String(PrivateFiles::CompanionSuffixes[index]));
+    return seen;
+}
+
+// Reading a database in WAL mode creates an empty journal and its index
+// beside it; a file that is not ours to write gets them taken away again.
+void RemoveCompanionsOfReading(const QString &path, const CompanionsSeen &before)
+{
+    static_assert(PrivateFiles::CompanionSuffixes[0] == std::string_view("-wal")
+                  && PrivateFiles::CompanionSuffixes[1] == std::string_view("-shm"));
+    const QString journal = path + QLatin1String(PrivateFiles::CompanionSuffixes[0]);
+    const QString index = path + QLatin1String(PrivateFiles::CompanionSuffixes[1]);
+    if (before[0] || QFileInfo(journal).size() != 0)
+        return;
+    QFile::remove(journal);
+    if (!before[1])
+        QFile::remove(index);
+}
+
 // Opens the file and decides what it is, changing nothing in a file that
 // turns out damaged, foreign or newer.  Ready leaves the connection in WAL
 // mode with the current tables.
@@ -54,7 +139,10 @@ Attempt TryOpen(const QString &path)
     // Created here with mode 0600; SQLite gives its -wal and -shm the same mode.
     if (QString reason = PrivateFiles::PrepareFile(path); !reason.isEmpty())
         return Failed(Verdict::CannotOpen, reason);
+    if (LooksDamaged(path))
+        return Failed(Verdict::Damaged);
 
+    const CompanionsSeen companionsBefore = SeeCompanions(path);
     sqlite3 *handle = nullptr;
     const QByteArray native = path.toUtf8();
     const int opened = sqlite3_open_v2(native.constData(), &handle,
@@ -62,6 +150,7 @@ Attempt TryOpen(const QString &path)
     SqliteConnection connection(handle);
     if (opened != SQLITE_OK)
         return FailedWith(opened);
+    KeepFilesOnClose(handle, true);
     if (sqlite3_db_readonly(handle, "main") == 1)
         return Failed(Verdict::CannotOpen, SqliteReason(SQLITE_READONLY));
     sqlite3_busy_timeout(handle, BusyTimeoutMs);
@@ -74,6 +163,8 @@ Attempt TryOpen(const QString &path)
         return FailedWith(version.Code);
     const int userVersion = int(version.Integer.value_or(0));
     if (userVersion > Schema::CurrentVersion) {
+        connection = SqliteConnection();
+        RemoveCompanionsOfReading(path, companionsBefore);
         Attempt attempt = Failed(Verdict::Newer);
         attempt.Version = userVersion;
         return attempt;
@@ -99,12 +190,17 @@ Attempt TryOpen(const QString &path)
     if (extras.Integer.value_or(1) != 0 || (userVersion == 0 && tables.Integer.value_or(1) != 0))
         return Failed(Verdict::Foreign);
 
+    // Looked at before WAL mode changes the file's header: a foreign file stays byte for byte.
+    int code = SQLITE_OK;
+    if (userVersion == Schema::CurrentVersion && !Schema::HasCurrentTables(handle, code))
+        return code == SQLITE_OK ? Failed(Verdict::Foreign) : FailedWith(code);
+
     const SqliteConnection::Single journal = connection.QueryOne("PRAGMA journal_mode = WAL");
     if (journal.Code != SQLITE_OK)
         return FailedWith(journal.Code);
     if (journal.Text.compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
         return Failed(Verdict::CannotOpen, QStringLiteral("der Datenträger erlaubt kein Schreibprotokoll (WAL)"));
-    int code = connection.Execute("PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON");
+    code = connection.Execute("PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON");
     if (code != SQLITE_OK)
         return FailedWith(connection.LastCode());
 
@@ -116,6 +212,7 @@ Attempt TryOpen(const QString &path)
     if (!Schema::HasCurrentTables(handle, code))
         return code == SQLITE_OK ? Failed(Verdict::Foreign) : FailedWith(code);
     PrivateFiles::TightenCompanions(path);
+    KeepFilesOnClose(handle, false);
 
     Attempt attempt;
     attempt.Found = Verdict::Ready;
@@ -152,8 +249,7 @@ GameHistoryStore::OpenResult GameHistoryStore::Open(const QString &path, const Q
     OpenResult result;
     Attempt first = TryOpen(path);
     switch (first.Found) {
-    case Verdict::Ready:
-        break;
+    case Verdict::Ready: break;
     case Verdict::Newer:
         result.Problem = OpenProblem::NewerVersion;
         result.Message = QStringLiteral("Die Spieldatenbank „%1“ stammt von einer neueren Programmversion (Version %2) "
@@ -189,9 +285,9 @@ GameHistoryStore::OpenResult GameHistoryStore::Open(const QString &path, const Q
         first = TryOpen(path);
         if (first.Found != Verdict::Ready) {
             result.Problem = OpenProblem::CannotOpen;
-            result.Message = kept.arg(path, FileName(moved.NewPath)) +
-                             QStringLiteral("; eine neue lässt sich nicht anlegen: %1; das Spiel wird nicht gespeichert.")
-                                 .arg(first.Reason.isEmpty() ? SqliteReason(SQLITE_CORRUPT) : first.Reason);
+            result.Message = kept.arg(path, FileName(moved.NewPath))
+                + QStringLiteral("; eine neue lässt sich nicht anlegen: %1; das Spiel wird nicht gespeichert.")
+                      .arg(first.Reason.isEmpty() ? SqliteReason(SQLITE_CORRUPT) : first.Reason);
             return result;
         }
         result.Problem = OpenProblem::SetAside;
@@ -213,19 +309,19 @@ GameHistoryStore::OpenResult GameHistoryStore::Open(const QString &path, const Q
 GameHistoryStore::GameHistoryStore(QString path, SqliteConnection connection)
     : m_path(std::move(path))
     , m_connection(std::move(connection))
-{
-}
+{ }
 
 GameHistoryStore::~GameHistoryStore() = default;
 
 bool GameHistoryStore::PrepareStatements()
 {
     // The next sequence number comes from the same statement: one action is one atomic insert.
-    m_insertEvent = SqliteStatement(m_connection.Handle(),
-                                    "INSERT INTO event (game_id, seq, kind, game_ms, wall_ms, arg1, arg2, arg3, payload) "
-                                    "SELECT ?1, coalesce(max(seq), 0) + 1, ?2, ?3, ?4, ?5, ?6, ?7, ?8 "
-                                    "FROM event WHERE game_id = ?1",
-                                    true);
+    m_insertEvent =
+        SqliteStatement(m_connection.Handle(),
+                        "INSERT INTO event (game_id, seq, kind, game_ms, wall_ms, arg1, arg2, arg3, payload) "
+                        "SELECT ?1, coalesce(max(seq), 0) + 1, ?2, ?3, ?4, ?5, ?6, ?7, ?8 "
+                        "FROM event WHERE game_id = ?1",
+                        true);
     m_saveCheckpoint = SqliteStatement(m_connection.Handle(),
                                        "INSERT INTO checkpoint (game_id, after_seq, game_ms, wall_ms, times) "
                                        "VALUES (?1, (SELECT coalesce(max(seq), 0) FROM event WHERE game_id = ?1), "
@@ -358,7 +454,8 @@ HistoryStatus GameHistoryStore::ReopenGame(GameId game, std::int64_t gameMs, std
         if (reopen.Step() != SQLITE_DONE)
             status = WriteFailure();
         else if (sqlite3_changes(m_connection.Handle()) != 1)
-            status = {QStringLiteral("Das Spiel kann nicht wieder geöffnet werden: es wurde nicht durch RESET beendet.")};
+            status = {
+                QStringLiteral("Das Spiel kann nicht wieder geöffnet werden: es wurde nicht durch RESET beendet.")};
         else if (InsertEvent(game, GameEvent::ResetUndone(gameMs, wallMs)) != SQLITE_OK)
             status = WriteFailure();
         else if (m_connection.Execute("COMMIT") != SQLITE_OK)
@@ -398,9 +495,10 @@ HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
     using Result = HistoryResult<StoredGame>;
     StoredGame stored;
     {
-        SqliteStatement row(m_connection.Handle(),
-                            "SELECT id, begun_wall_ms, ended_wall_ms, end_reason, regular_periods, period_ms, "
-                            "overtime_ms, team1_lines, team1_checks, team2_lines, team2_checks FROM game WHERE id = ?1");
+        SqliteStatement row(
+            m_connection.Handle(),
+            "SELECT id, begun_wall_ms, ended_wall_ms, end_reason, regular_periods, period_ms, "
+            "overtime_ms, team1_lines, team1_checks, team2_lines, team2_checks FROM game WHERE id = ?1");
         if (!row.Prepared())
             return ReadFailure<StoredGame>(row.PrepareCode());
         row.BindInteger(1, game);
@@ -426,8 +524,8 @@ HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
             const auto lines = PayloadCodec::DecodeLines(row.Blob(7 + 2 * team));
             const auto checks = PayloadCodec::DecodeChecks(row.Text(8 + 2 * team));
             if (!lines || !checks || checks->size() != std::size_t(lines->size()))
-                return Result::Failure(DamagedGame(QStringLiteral("die Aufstellung von Mannschaft %1 ist unlesbar")
-                                                       .arg(team + 1)));
+                return Result::Failure(
+                    DamagedGame(QStringLiteral("die Aufstellung von Mannschaft %1 ist unlesbar").arg(team + 1)));
             stored.Opening.Rosters[team] = {*lines, *checks};
         }
     }
@@ -466,13 +564,27 @@ HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
             const auto times = PayloadCodec::DecodeTimes(checkpoint.Blob(3));
             if (!times)
                 return Result::Failure(DamagedGame(QStringLiteral("der Sicherungspunkt ist unlesbar")));
-            stored.Checkpoint = GameCheckpoint{checkpoint.Integer(0), checkpoint.Integer(1), checkpoint.Integer(2),
-                                               *times};
+            stored.Checkpoint =
+                GameCheckpoint{checkpoint.Integer(0), checkpoint.Integer(1), checkpoint.Integer(2), *times};
         } else if (code != SQLITE_DONE) {
             return ReadFailure<StoredGame>(code);
         }
     }
     return Result::Of(std::move(stored));
+}
+
+HistoryResult<std::vector<GameId>> GameHistoryStore::OpenGames()
+{
+    SqliteStatement open(m_connection.Handle(), "SELECT id FROM game WHERE end_reason IS NULL ORDER BY id");
+    if (!open.Prepared())
+        return ReadFailure<std::vector<GameId>>(open.PrepareCode());
+    std::vector<GameId> games;
+    int code = SQLITE_ROW;
+    while ((code = open.Step()) == SQLITE_ROW)
+        games.push_back(open.Integer(0));
+    if (code != SQLITE_DONE)
+        return ReadFailure<std::vector<GameId>>(code);
+    return HistoryResult<std::vector<GameId>>::Of(std::move(games));
 }
 
 HistoryResult<std::int64_t> GameHistoryStore::GameCount()

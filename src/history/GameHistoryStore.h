@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The game history on disk: one SQLite database file (WAL mode,
 // synchronous=FULL, so every committed action survives a crash of the
@@ -19,21 +22,21 @@
 // A store is used by one thread at a time: opened and read at start-up on the
 // user-interface thread, then handed to a HistoryWriter for its worker thread.
 
-#include "history/GameRecord.h"
-#include "history/Sqlite.h"
-
 #include <QDateTime>
 #include <QString>
 
 #include <memory>
+
+#include "history/GameRecord.h"
+#include "history/Sqlite.h"
 
 class GameHistoryStore
 {
 public:
     enum class OpenProblem {
         None,
-        SetAside,     // a damaged or foreign file was moved aside; the store is a fresh one
-        CannotOpen,   // no store: nothing is saved this run
+        SetAside, // a damaged or foreign file was moved aside; the store is a fresh one
+        CannotOpen, // no store: nothing is saved this run
         NewerVersion, // no store: the file is from a newer program and left untouched
     };
 
@@ -41,7 +44,7 @@ public:
     {
         std::unique_ptr<GameHistoryStore> Store; // null when nothing can be stored
         OpenProblem Problem = OpenProblem::None;
-        QString Message;      // German, one line; empty when there is nothing to tell
+        QString Message; // German, one line; empty when there is nothing to tell
         QString SetAsidePath; // where the damaged or foreign file now lies
     };
 
@@ -81,6 +84,8 @@ public:
     // Values that cannot be decoded give an error; whether the game makes
     // sense is for GameReplay to judge.
     HistoryResult<StoredGame> LoadGame(GameId game);
+    // The games still open (neither ended by a RESET nor given up), oldest first.
+    HistoryResult<std::vector<GameId>> OpenGames();
     // Number of stored games.
     HistoryResult<std::int64_t> GameCount();
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "history/GameRecord.h"
 
 #include "history/PayloadCodec.h"
@@ -12,14 +15,10 @@ struct KindEntry
 };
 
 constexpr KindEntry Kinds[] = {
-    {GameEventKind::Start, "start", 0},
-    {GameEventKind::Pause, "pause", 0},
-    {GameEventKind::Check, "check", 3},
-    {GameEventKind::TeamLoad, "team_load", 2},
-    {GameEventKind::Export, "export", 0},
-    {GameEventKind::ResetUndone, "reset_undone", 0},
-    {GameEventKind::PeriodEnd, "period_end", 1},
-    {GameEventKind::Format, "format", 3},
+    {GameEventKind::Start, "start", 0},           {GameEventKind::Pause, "pause", 0},
+    {GameEventKind::Check, "check", 3},           {GameEventKind::TeamLoad, "team_load", 2},
+    {GameEventKind::Export, "export", 0},         {GameEventKind::ResetUndone, "reset_undone", 0},
+    {GameEventKind::PeriodEnd, "period_end", 1},  {GameEventKind::Format, "format", 3},
     {GameEventKind::Correction, "correction", 1},
 };
 

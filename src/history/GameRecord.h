@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the game history keeps of a game, as plain values without any
 // database code.  A game is everything between two RESETs (start-up counts
@@ -138,7 +141,7 @@ struct GameCheckpoint
 };
 
 enum class GameEndReason {
-    Reset,   // RESET pressed (can be taken back, which reopens the game)
+    Reset, // RESET pressed (can be taken back, which reopens the game)
     NewGame, // "Neues Spiel" chosen instead of continuing it at start-up
 };
 

@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "history/GameRecovery.h"
 
-#include "history/GameHistoryStore.h"
-
 #include <QDateTime>
+
+#include "history/GameHistoryStore.h"
 
 RecoveryCandidate FindGameToRecover(GameHistoryStore &store)
 {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // At start-up: whether the latest stored game is one to offer for
 // continuing, and the German question to ask about it.  A game is offered
@@ -13,7 +16,7 @@ struct RecoveryCandidate
 {
     enum class Outcome {
         Nothing, // no stored game, the latest is ended, or its clock never ran
-        Offer,   // ask RecoveryQuestion; Game holds what "Fortsetzen" brings back
+        Offer, // ask RecoveryQuestion; Game holds what "Fortsetzen" brings back
         Refused, // Message says why it cannot be brought back
     };
     Outcome Result = Outcome::Nothing;

@@ -1,4 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "history/GameReplay.h"
+
+#include <algorithm>
 
 #include "history/PayloadCodec.h"
 
@@ -10,15 +15,17 @@ constexpr int MaxPeriods = 99;
 
 bool IsValidFormat(std::int64_t periods, std::int64_t periodMs, std::int64_t overtimeMs)
 {
-    return periods >= 1 && periods <= MaxPeriods && periodMs > 0 && periodMs <= MaxGameMs && overtimeMs >= 0 &&
-           overtimeMs <= MaxGameMs;
+    return periods >= 1 && periods <= MaxPeriods && periodMs > 0 && periodMs <= MaxGameMs && overtimeMs >= 0
+        && overtimeMs <= MaxGameMs;
 }
 
 // Walks the events once, keeping the state the window would have had.
 class Replayer
 {
 public:
-    explicit Replayer(const StoredGame &game) : m_game(game) {}
+    explicit Replayer(const StoredGame &game)
+        : m_game(game)
+    { }
 
     // Empty when the whole game fits the rules, else German words for the first thing that does not.
     QString Run();
@@ -40,6 +47,11 @@ private:
     std::int64_t m_startGameMs = 0;
     // Latest game time an event of the running stretch was at.
     std::int64_t m_stretchGameMs = 0;
+    // Sum of the clock corrections: they set the clock, and the times of
+    // only those players who were on court in the last stretch.
+    std::int64_t m_correctedMs = 0;
+    // Check marks at the last PAUSE, per team (index team - 1).
+    std::array<std::vector<bool>, HistoryTeamCount> m_onCourtAtPause;
 };
 
 QString Replayer::Run()
@@ -112,6 +124,8 @@ QString Replayer::Apply(const GameEvent &event)
             return QStringLiteral("unlesbare Spielzeiten");
         if (QString problem = TakeTimes(*times, event.GameMs); !problem.isEmpty())
             return problem;
+        for (int team = 1; team <= HistoryTeamCount; ++team)
+            m_onCourtAtPause[std::size_t(team - 1)] = Team(team).Checked;
         m_running = false;
         m_result.GameMs = event.GameMs;
         return {};
@@ -145,8 +159,7 @@ QString Replayer::Apply(const GameEvent &event)
         return {};
     }
     case GameEventKind::Export:
-    case GameEventKind::ResetUndone:
-        return Standing(event);
+    case GameEventKind::ResetUndone: return Standing(event);
     case GameEventKind::PeriodEnd:
         if (event.Arg1 < 1 || event.Arg1 > MaxPeriods)
             return QStringLiteral("unmögliche Spielabschnittsnummer");
@@ -175,10 +188,24 @@ QString Replayer::Apply(const GameEvent &event)
         if (corrected < 0 || corrected != event.GameMs)
             return QStringLiteral("die Korrektur passt nicht zur Spielzeit");
         m_result.GameMs = corrected;
+        m_correctedMs += event.Arg1;
+        // The players of the last stretch (on court at the last PAUSE, by
+        // position, whatever was changed since) follow the clock.
+        for (int team = 1; team <= HistoryTeamCount; ++team) {
+            RecoveredTeam &roster = Team(team);
+            const std::vector<bool> &onCourt = m_onCourtAtPause[std::size_t(team - 1)];
+            for (std::size_t row = 0; row < onCourt.size() && row < roster.Elapsed.size(); ++row) {
+                if (!onCourt[row])
+                    continue;
+                const std::int64_t adjusted = std::int64_t(roster.Elapsed[row]) + event.Arg1;
+                if (adjusted < 0)
+                    return QStringLiteral("die Korrektur nimmt einem Spieler mehr Zeit, als er hatte");
+                roster.Elapsed[row] = std::int32_t(adjusted);
+            }
+        }
         return {};
     }
-    case GameEventKind::Unknown:
-        break;
+    case GameEventKind::Unknown: break;
     }
     return QStringLiteral("unbekannte Art von Aktion „%1“").arg(event.KindName.left(40));
 }
@@ -188,6 +215,8 @@ QString Replayer::Apply(const GameEvent &event)
 // (only a refresh moves a time, and it moves only players on court).
 QString Replayer::TakeTimes(const TeamTimes &times, std::int64_t gameMs)
 {
+    // The clock may have been set back without the players' times.
+    const std::int64_t limit = std::max(gameMs, gameMs - m_correctedMs) + PlayerAheadToleranceMs;
     for (int team = 1; team <= HistoryTeamCount; ++team) {
         RecoveredTeam &roster = Team(team);
         const std::vector<std::int32_t> &values = times[std::size_t(team - 1)];
@@ -195,7 +224,7 @@ QString Replayer::TakeTimes(const TeamTimes &times, std::int64_t gameMs)
             return QStringLiteral("die Spielzeiten passen nicht zur Aufstellung von Mannschaft %1").arg(team);
         for (std::size_t row = 0; row < values.size(); ++row) {
             const std::int32_t value = values[row];
-            if (value < 0 || value > gameMs + PlayerAheadToleranceMs)
+            if (value < 0 || value > limit)
                 return QStringLiteral("die Spielzeit in Zeile %1 von Mannschaft %2 ist negativ oder größer als die "
                                       "Spielzeit")
                     .arg(row + 1)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Turns a stored game back into what the window shows: both rosters with
 // their check marks, every player's playing time and the game clock, all
@@ -19,9 +22,9 @@
 // kind of action, ...) refuses the whole game with a German sentence:
 // a game is never returned half right.
 
-#include "history/GameRecord.h"
-
 #include <array>
+
+#include "history/GameRecord.h"
 
 struct RecoveredTeam
 {

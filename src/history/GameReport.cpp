@@ -1,12 +1,15 @@
-#include "history/GameReport.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
-#include "history/GameReplay.h"
-#include "history/PayloadCodec.h"
+#include "history/GameReport.h"
 
 #include <algorithm>
 #include <map>
 #include <set>
 #include <tuple>
+
+#include "history/GameReplay.h"
+#include "history/PayloadCodec.h"
 
 namespace {
 
@@ -15,8 +18,8 @@ constexpr int MaxRegularPeriods = 99;
 
 bool IsValidFormat(std::int64_t periods, std::int64_t periodMs, std::int64_t overtimeMs)
 {
-    return periods >= 1 && periods <= MaxRegularPeriods && periodMs > 0 && periodMs <= MaxGameMs && overtimeMs >= 0 &&
-           overtimeMs <= MaxGameMs;
+    return periods >= 1 && periods <= MaxRegularPeriods && periodMs > 0 && periodMs <= MaxGameMs && overtimeMs >= 0
+        && overtimeMs <= MaxGameMs;
 }
 
 bool IsTeam(std::int64_t team)
@@ -34,7 +37,7 @@ struct Stretch
 {
     std::int64_t BeginMs = 0;
     std::int64_t EndMs = 0; // moved by corrections made in the pause after it
-    std::array<std::vector<bool>, HistoryTeamCount> OnCourt;        // check marks while it ran, per line
+    std::array<std::vector<bool>, HistoryTeamCount> OnCourt; // check marks while it ran, per line
     std::array<std::vector<std::int64_t>, HistoryTeamCount> Credit; // what it gave each timed row
 };
 
@@ -42,7 +45,7 @@ struct StintRecord
 {
     ReportStint Stint;
     std::int64_t Sequence = 0; // of its first START
-    int TeamLoads = 0;         // of its team when it began
+    int TeamLoads = 0; // of its team when it began
 };
 
 // Walks the events once, keeping what the window and the ledger would have
@@ -50,7 +53,10 @@ struct StintRecord
 class ReportBuilder
 {
 public:
-    explicit ReportBuilder(const StoredGame &game) : m_game(game), m_schedule(game.Opening.Format) {}
+    explicit ReportBuilder(const StoredGame &game)
+        : m_game(game)
+        , m_schedule(game.Opening.Format)
+    { }
 
     // Empty when the game fits the rules, else German words for the first thing that does not.
     QString Run();
@@ -142,19 +148,13 @@ QString ReportBuilder::Standing(const GameEvent &event) const
 QString ReportBuilder::Apply(const GameEvent &event)
 {
     switch (event.Kind) {
-    case GameEventKind::Start:
-        return Start(event);
-    case GameEventKind::Pause:
-        return Pause(event);
-    case GameEventKind::Check:
-        return Check(event);
-    case GameEventKind::TeamLoad:
-        return TeamLoad(event);
+    case GameEventKind::Start: return Start(event);
+    case GameEventKind::Pause: return Pause(event);
+    case GameEventKind::Check: return Check(event);
+    case GameEventKind::TeamLoad: return TeamLoad(event);
     case GameEventKind::Export:
-    case GameEventKind::ResetUndone:
-        return Standing(event);
-    case GameEventKind::PeriodEnd:
-        return PeriodEnd(event);
+    case GameEventKind::ResetUndone: return Standing(event);
+    case GameEventKind::PeriodEnd: return PeriodEnd(event);
     case GameEventKind::Format:
         if (QString problem = Standing(event); !problem.isEmpty())
             return problem;
@@ -163,10 +163,8 @@ QString ReportBuilder::Apply(const GameEvent &event)
         if (!m_schedule.ChangeFormat(GameFormat{int(event.Arg1), event.Arg2, event.Arg3}, event.GameMs))
             return QStringLiteral("mehr als %1 Spielabschnitte").arg(PeriodSchedule::MaxPeriods);
         return {};
-    case GameEventKind::Correction:
-        return Correction(event);
-    case GameEventKind::Unknown:
-        break;
+    case GameEventKind::Correction: return Correction(event);
+    case GameEventKind::Unknown: break;
     }
     return QStringLiteral("unbekannte Art von Aktion „%1“").arg(event.KindName.left(40));
 }
@@ -182,8 +180,8 @@ QString ReportBuilder::Start(const GameEvent &event)
     std::erase_if(m_openStints, [this](const auto &entry) {
         const auto [team, row] = entry.first;
         const std::vector<bool> &checked = m_checked[TeamSlot(team)];
-        return std::size_t(row) >= checked.size() || !checked[std::size_t(row)] ||
-               m_stints[entry.second].TeamLoads != m_teamLoads[TeamSlot(team)];
+        return std::size_t(row) >= checked.size() || !checked[std::size_t(row)]
+            || m_stints[entry.second].TeamLoads != m_teamLoads[TeamSlot(team)];
     });
     for (int team = 1; team <= HistoryTeamCount; ++team) {
         const std::vector<bool> &checked = m_checked[TeamSlot(team)];
@@ -237,7 +235,9 @@ QString ReportBuilder::Pause(const GameEvent &event)
                     .arg(row + 1)
                     .arg(team);
             if (credit < 0)
-                return QStringLiteral("die Spielzeit in Zeile %1 von Mannschaft %2 läuft rückwärts").arg(row + 1).arg(team);
+                return QStringLiteral("die Spielzeit in Zeile %1 von Mannschaft %2 läuft rückwärts")
+                    .arg(row + 1)
+                    .arg(team);
             credits[row] = credit;
             shown = values[row];
         }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The game report: from a stored game, every roster line's playing time in
 // each period and every spell on court ("Wechsel"), as plain values for the
@@ -19,12 +22,12 @@
 // The game must stand: a game that was running when it was last saved has
 // had a PAUSE appended at its checkpoint when it was recovered.
 
-#include "history/GameRecord.h"
-#include "history/PeriodSchedule.h"
-
 #include <cstdint>
 #include <variant>
 #include <vector>
+
+#include "history/GameRecord.h"
+#include "history/PeriodSchedule.h"
 
 struct ReportPeriod
 {
@@ -48,7 +51,7 @@ struct ReportLine
     // period times and a total of 0.
     bool Timed = true;
     std::vector<std::int64_t> PeriodMs; // one per period of GameReport::Periods; empty when untimed
-    std::int64_t TotalMs = 0;           // the time the roster shows
+    std::int64_t TotalMs = 0; // the time the roster shows
     // Periods in which the line's position was on court while the clock ran
     // (counted for untimed lines too).
     int PeriodsOnCourt = 0;
@@ -68,8 +71,8 @@ struct ReportStint
     bool Timed = true;
     std::int64_t OnGameMs = 0;
     std::int64_t OffGameMs = 0; // after corrections
-    std::int64_t LengthMs = 0;  // what its stretches gave the row; 0 when untimed
-    std::int64_t OnWallMs = 0;  // wall time of its first START
+    std::int64_t LengthMs = 0; // what its stretches gave the row; 0 when untimed
+    std::int64_t OnWallMs = 0; // wall time of its first START
     std::int64_t OffWallMs = 0; // wall time of the PAUSE that ended it
 
     bool operator==(const ReportStint &) const = default;

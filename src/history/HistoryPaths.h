@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Where the game history lives: the application's local data folder
 // (QStandardPaths::AppLocalDataLocation), which on Linux is

@@ -1,9 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "history/HistorySession.h"
 
 HistorySession::HistorySession(std::unique_ptr<GameHistoryStore> store)
     : m_store(std::move(store))
-{
-}
+{ }
 
 HistoryStatus HistorySession::NewGame(const GameOpening &opening)
 {

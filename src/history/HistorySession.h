@@ -1,13 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the program's actions mean for the stored history, one game after
 // another: a game is stored from its first action on, actions go to the
 // game under way, a RESET ends it and can be taken back.  Runs on the
 // writer's thread; HistoryWriter hands it the actions in order.
 
-#include "history/GameHistoryStore.h"
-
 #include <memory>
 #include <optional>
+
+#include "history/GameHistoryStore.h"
 
 class HistorySession
 {

@@ -1,9 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "history/HistoryWriter.h"
+
+#include <QThread>
+
+#include <type_traits>
 
 #include "history/GameHistoryStore.h"
 #include "history/HistorySession.h"
-
-#include <QThread>
 
 HistoryWriter::HistoryWriter(std::unique_ptr<GameHistoryStore> store, QObject *parent)
     : QObject(parent)
@@ -64,8 +69,8 @@ void HistoryWriter::Enqueue(Task task)
         return;
     {
         const std::lock_guard lock(m_mutex);
-        if (std::holds_alternative<CheckpointTask>(task) && !m_queue.empty() &&
-            std::holds_alternative<CheckpointTask>(m_queue.back()))
+        if (std::holds_alternative<CheckpointTask>(task) && !m_queue.empty()
+            && std::holds_alternative<CheckpointTask>(m_queue.back()))
             m_queue.back() = std::move(task);
         else
             m_queue.push_back(std::move(task));

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Writes the game history off the user-interface thread.  A commit with
 // synchronous=FULL waits for the disk, which can take many milliseconds on
@@ -20,8 +23,6 @@
 //   UndoReset(gameMs, wallMs)   when the RESET is taken back
 //   WaitIdle()                  before the program ends (the destructor waits too)
 
-#include "history/GameRecord.h"
-
 #include <QObject>
 
 #include <atomic>
@@ -30,6 +31,8 @@
 #include <memory>
 #include <mutex>
 #include <variant>
+
+#include "history/GameRecord.h"
 
 class GameHistoryStore;
 class HistorySession;
@@ -65,12 +68,32 @@ signals:
     void WriteFailed(const QString &reason);
 
 private:
-    struct NewGameTask { GameOpening Opening; };
-    struct ContinueTask { GameId Game; };
-    struct RecordTask { GameEvent Event; };
-    struct CheckpointTask { GameCheckpoint Checkpoint; };
-    struct EndTask { GameEndReason Reason; std::int64_t WallMs; };
-    struct UndoResetTask { std::int64_t GameMs; std::int64_t WallMs; };
+    struct NewGameTask
+    {
+        GameOpening Opening;
+    };
+    struct ContinueTask
+    {
+        GameId Game;
+    };
+    struct RecordTask
+    {
+        GameEvent Event;
+    };
+    struct CheckpointTask
+    {
+        GameCheckpoint Checkpoint;
+    };
+    struct EndTask
+    {
+        GameEndReason Reason;
+        std::int64_t WallMs;
+    };
+    struct UndoResetTask
+    {
+        std::int64_t GameMs;
+        std::int64_t WallMs;
+    };
     using Task = std::variant<NewGameTask, ContinueTask, RecordTask, CheckpointTask, EndTask, UndoResetTask>;
 
     void Enqueue(Task task);

@@ -1,14 +1,18 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "history/InstanceLock.h"
 
-#include "history/PrivateFiles.h"
-
 #include <QDir>
+
+#include "history/PrivateFiles.h"
 
 InstanceLock::InstanceLock(const QString &folder)
 {
     if (const QString reason = PrivateFiles::EnsureFolder(folder); !reason.isEmpty()) {
-        m_problem = QStringLiteral("Der Datenordner „%1“ lässt sich nicht anlegen: %2; das Spiel wird nicht gespeichert.")
-                        .arg(folder, reason);
+        m_problem =
+            QStringLiteral("Der Datenordner „%1“ lässt sich nicht anlegen: %2; das Spiel wird nicht gespeichert.")
+                .arg(folder, reason);
         return;
     }
     m_lock = std::make_unique<QLockFile>(QDir(folder).filePath(QLatin1String(FileName)));

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Tells the running copy of the program from a second one: the first copy
 // holds a lock file in the data folder for its whole life; a second copy

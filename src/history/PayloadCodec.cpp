@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "history/PayloadCodec.h"
 
 #include <QJsonArray>
@@ -49,8 +52,8 @@ std::optional<TeamTimes> DecodeTimes(const QByteArray &bytes)
     for (int team = 0; team < HistoryTeamCount; ++team) {
         times[team].reserve(std::size_t(counts[team]));
         for (int row = 0; row < counts[team]; ++row, next += TimeBytes) {
-            const std::uint32_t value = std::uint32_t(next[0]) | std::uint32_t(next[1]) << 8 |
-                                        std::uint32_t(next[2]) << 16 | std::uint32_t(next[3]) << 24;
+            const std::uint32_t value = std::uint32_t(next[0]) | std::uint32_t(next[1]) << 8
+                | std::uint32_t(next[2]) << 16 | std::uint32_t(next[3]) << 24;
             times[team].push_back(static_cast<std::int32_t>(value));
         }
     }

@@ -1,9 +1,10 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // How the values of the history that are not plain integers are written
 // into their columns, and read back with every byte checked: a stored file
 // may be damaged or made by hand, and reading it must never go beyond it.
-
-#include "history/GameRecord.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,6 +12,8 @@
 
 #include <optional>
 #include <vector>
+
+#include "history/GameRecord.h"
 
 namespace PayloadCodec {
 

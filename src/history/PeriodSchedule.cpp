@@ -1,8 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "history/PeriodSchedule.h"
 
 #include <algorithm>
 
-PeriodSchedule::PeriodSchedule(const GameFormat &format) : m_format(format) {}
+PeriodSchedule::PeriodSchedule(const GameFormat &format)
+    : m_format(format)
+{ }
 
 SchedulePeriod PeriodSchedule::Next(const SchedulePeriod *previous) const
 {
@@ -14,7 +19,8 @@ SchedulePeriod PeriodSchedule::Next(const SchedulePeriod *previous) const
     period.Overtime = number > m_format.RegularPeriods;
     period.BeginMs = previous ? previous->EndMs : 0;
     if (previous) {
-        const int overtimesBefore = previous->Overtime ? previous->OrdinalInKind : previous->Number - previous->OrdinalInKind;
+        const int overtimesBefore =
+            previous->Overtime ? previous->OrdinalInKind : previous->Number - previous->OrdinalInKind;
         const int regularsBefore = previous->Number - overtimesBefore;
         period.OrdinalInKind = (period.Overtime ? overtimesBefore : regularsBefore) + 1;
     }

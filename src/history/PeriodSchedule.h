@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Where the periods of a game lie in game time.  Regular periods follow each
 // other, then overtimes as long as the game goes on.  The bench may end a
@@ -8,20 +11,20 @@
 // A period of length 0 by the format (an overtime length of 0) has no end of
 // its own: it lasts until the bench ends it.
 
-#include "history/GameRecord.h"
-
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <vector>
 
+#include "history/GameRecord.h"
+
 struct SchedulePeriod
 {
-    int Number = 1;          // from 1, regular periods and overtimes counted together
+    int Number = 1; // from 1, regular periods and overtimes counted together
     bool Overtime = false;
-    int OrdinalInKind = 1;   // 3 for the third regular period, 1 for the first overtime
+    int OrdinalInKind = 1; // 3 for the third regular period, 1 for the first overtime
     std::int64_t BeginMs = 0;
-    std::int64_t EndMs = 0;  // OpenEnd when it lasts until the bench ends it
+    std::int64_t EndMs = 0; // OpenEnd when it lasts until the bench ends it
 
     static constexpr std::int64_t OpenEnd = std::numeric_limits<std::int64_t>::max();
     bool operator==(const SchedulePeriod &) const = default;

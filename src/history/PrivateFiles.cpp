@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "history/PrivateFiles.h"
 
 #include <QDir>
@@ -25,17 +28,24 @@ QByteArray Native(const QString &path)
 
 bool Exists(const QString &path)
 {
-    struct stat info{};
+    struct stat info
+    { };
     return ::lstat(Native(path).constData(), &info) == 0;
 }
 
-// Tightens a file or folder of this user; others' files are left alone.
-void Tighten(const QString &path, mode_t mode)
+// Takes every permission of group and others from a file or folder of this
+// user; never adds one (a write-protected file stays so).  Others' files are
+// left alone.
+void Tighten(const QString &path, mode_t allowed)
 {
-    struct stat info{};
+    struct stat info
+    { };
     const QByteArray native = Native(path);
-    if (::stat(native.constData(), &info) == 0 && info.st_uid == ::geteuid() && (info.st_mode & 07777) != mode)
-        ::chmod(native.constData(), mode);
+    if (::stat(native.constData(), &info) != 0 || info.st_uid != ::geteuid())
+        return;
+    const mode_t mode = info.st_mode & 07777;
+    if ((mode & ~allowed) != 0)
+        ::chmod(native.constData(), mode & allowed);
 }
 
 // rename(2) that fails instead of replacing an existing target.
@@ -57,25 +67,16 @@ QString ErrnoReason(int error)
 {
     switch (error) {
     case EACCES:
-    case EPERM:
-        return QStringLiteral("keine Berechtigung");
-    case EROFS:
-        return QStringLiteral("der Datenträger ist schreibgeschützt");
+    case EPERM: return QStringLiteral("keine Berechtigung");
+    case EROFS: return QStringLiteral("der Datenträger ist schreibgeschützt");
     case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("der Datenträger ist voll");
-    case EISDIR:
-        return QStringLiteral("an ihrer Stelle liegt ein Ordner");
-    case ENOTDIR:
-        return QStringLiteral("ein Teil des Pfades ist kein Ordner");
-    case ENOENT:
-        return QStringLiteral("der Ordner fehlt");
-    case ENAMETOOLONG:
-        return QStringLiteral("der Pfad ist zu lang");
-    case EEXIST:
-        return QStringLiteral("der neue Name ist schon vergeben");
-    default:
-        return QString::fromLocal8Bit(std::strerror(error));
+    case EDQUOT: return QStringLiteral("der Datenträger ist voll");
+    case EISDIR: return QStringLiteral("an ihrer Stelle liegt ein Ordner");
+    case ENOTDIR: return QStringLiteral("ein Teil des Pfades ist kein Ordner");
+    case ENOENT: return QStringLiteral("der Ordner fehlt");
+    case ENAMETOOLONG: return QStringLiteral("der Pfad ist zu lang");
+    case EEXIST: return QStringLiteral("der neue Name ist schon vergeben");
+    default: return QString::fromLocal8Bit(std::strerror(error));
     }
 }
 
@@ -87,7 +88,8 @@ QString EnsureFolder(const QString &folder)
     for (const QString &part : parts) {
         path += QLatin1Char('/') + part;
         const QByteArray native = Native(path);
-        struct stat info{};
+        struct stat info
+        { };
         if (::stat(native.constData(), &info) == 0) {
             if (!S_ISDIR(info.st_mode))
                 return QStringLiteral("„%1“ ist kein Ordner").arg(path);
@@ -112,7 +114,8 @@ QString PrepareFile(const QString &path)
     }
     if (errno != EEXIST)
         return ErrnoReason(errno);
-    struct stat info{};
+    struct stat info
+    { };
     if (::stat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode))
         return ErrnoReason(EISDIR);
     Tighten(path, FileMode);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The history holds players' names, often of children: its folder and files
 // are readable by the user alone (folder 0700, files 0600), and a damaged
@@ -13,23 +16,24 @@ namespace PrivateFiles {
 // The files SQLite keeps beside a database, by their suffix.
 inline constexpr std::array<const char *, 3> CompanionSuffixes{"-wal", "-shm", "-journal"};
 
-// Creates `folder` and its missing parents with mode 0700 and tightens
-// `folder` itself to 0700 when it is the user's.  Empty when done, else
+// Creates `folder` and its missing parents with mode 0700 and takes group
+// and other permissions from `folder` itself when it is the user's.  Empty when done, else
 // German words for the reason ("keine Berechtigung").
 QString EnsureFolder(const QString &folder);
 
 // Creates an empty file of mode 0600 at `path` when there is none, and
-// tightens an existing one and its companions to 0600.  Empty when done,
+// takes group and other permissions from an existing one and its companions.  Empty when done,
 // else German words for the reason.
 QString PrepareFile(const QString &path);
 
-// Gives the companions that exist now mode 0600 (SQLite creates them later than the file).
+// Takes group and other permissions from the companions that exist now
+// (SQLite creates them later than the file).
 void TightenCompanions(const QString &path);
 
 struct MoveAsideOutcome
 {
     QString NewPath; // where the file lies now; empty when it was not moved
-    QString Error;   // German words for the reason it could not be moved
+    QString Error; // German words for the reason it could not be moved
 };
 
 // Renames the file to "<path>.damaged-YYYYMMDD-HHMMSS" (local time of `now`,

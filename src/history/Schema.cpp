@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "history/Schema.h"
 
-#include "history/Sqlite.h"
+#include <QStringList>
 
 #include <sqlite3.h>
 
-#include <QStringList>
+#include "history/Sqlite.h"
 
 namespace Schema {
 

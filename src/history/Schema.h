@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The tables of the game history and how a database file is brought to the
 // current version.  PRAGMA user_version holds the version; each migration

@@ -1,7 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "history/Sqlite.h"
 
 #include <sqlite3.h>
-
 #include <utility>
 
 SqliteConnection::~SqliteConnection()
@@ -13,8 +15,7 @@ SqliteConnection::~SqliteConnection()
 
 SqliteConnection::SqliteConnection(SqliteConnection &&other) noexcept
     : m_handle(std::exchange(other.m_handle, nullptr))
-{
-}
+{ }
 
 SqliteConnection &SqliteConnection::operator=(SqliteConnection &&other) noexcept
 {
@@ -63,8 +64,7 @@ int SqliteConnection::LastCode() const
 
 SqliteStatement::SqliteStatement(sqlite3 *db, const char *sql, bool persistent)
 {
-    m_prepareCode = sqlite3_prepare_v3(db, sql, -1, persistent ? SQLITE_PREPARE_PERSISTENT : 0, &m_statement,
-                                       nullptr);
+    m_prepareCode = sqlite3_prepare_v3(db, sql, -1, persistent ? SQLITE_PREPARE_PERSISTENT : 0, &m_statement, nullptr);
     if (m_prepareCode != SQLITE_OK) {
         sqlite3_finalize(m_statement);
         m_statement = nullptr;
@@ -79,8 +79,7 @@ SqliteStatement::~SqliteStatement()
 SqliteStatement::SqliteStatement(SqliteStatement &&other) noexcept
     : m_statement(std::exchange(other.m_statement, nullptr))
     , m_prepareCode(other.m_prepareCode)
-{
-}
+{ }
 
 SqliteStatement &SqliteStatement::operator=(SqliteStatement &&other) noexcept
 {
@@ -181,28 +180,18 @@ bool IsDamageCode(int code)
 QString SqliteReason(int code)
 {
     switch (code & 0xFF) {
-    case SQLITE_FULL:
-        return QStringLiteral("der Datenträger ist voll");
-    case SQLITE_IOERR:
-        return QStringLiteral("Schreib- oder Lesefehler auf dem Datenträger");
-    case SQLITE_READONLY:
-        return QStringLiteral("die Datei ist schreibgeschützt");
-    case SQLITE_CANTOPEN:
-        return QStringLiteral("die Datei lässt sich nicht öffnen");
+    case SQLITE_FULL: return QStringLiteral("der Datenträger ist voll");
+    case SQLITE_IOERR: return QStringLiteral("Schreib- oder Lesefehler auf dem Datenträger");
+    case SQLITE_READONLY: return QStringLiteral("die Datei ist schreibgeschützt");
+    case SQLITE_CANTOPEN: return QStringLiteral("die Datei lässt sich nicht öffnen");
     case SQLITE_PERM:
-    case SQLITE_AUTH:
-        return QStringLiteral("keine Berechtigung");
+    case SQLITE_AUTH: return QStringLiteral("keine Berechtigung");
     case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-        return QStringLiteral("die Datei ist beschädigt");
+    case SQLITE_NOTADB: return QStringLiteral("die Datei ist beschädigt");
     case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return QStringLiteral("die Datei wird von einem anderen Programm benutzt");
-    case SQLITE_NOMEM:
-        return QStringLiteral("zu wenig Arbeitsspeicher");
-    case SQLITE_NOLFS:
-        return QStringLiteral("die Datei ist zu groß für den Datenträger");
-    default:
-        return QStringLiteral("SQLite-Fehler %1 (%2)").arg(code).arg(QString::fromUtf8(sqlite3_errstr(code)));
+    case SQLITE_LOCKED: return QStringLiteral("die Datei wird von einem anderen Programm benutzt");
+    case SQLITE_NOMEM: return QStringLiteral("zu wenig Arbeitsspeicher");
+    case SQLITE_NOLFS: return QStringLiteral("die Datei ist zu groß für den Datenträger");
+    default: return QStringLiteral("SQLite-Fehler %1 (%2)").arg(code).arg(QString::fromUtf8(sqlite3_errstr(code)));
     }
 }

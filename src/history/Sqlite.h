@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A thin layer over SQLite's C API for the history store: a connection and
 // prepared statements that clean up after themselves, and German words for
@@ -17,7 +20,9 @@ class SqliteConnection
 public:
     SqliteConnection() = default;
     // Takes over a handle from sqlite3_open_v2 (also a failed one, which still needs closing).
-    explicit SqliteConnection(sqlite3 *handle) : m_handle(handle) {}
+    explicit SqliteConnection(sqlite3 *handle)
+        : m_handle(handle)
+    { }
     ~SqliteConnection();
     SqliteConnection(SqliteConnection &&other) noexcept;
     SqliteConnection &operator=(SqliteConnection &&other) noexcept;

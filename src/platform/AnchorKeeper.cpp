@@ -1,4 +1,7 @@
-#include "AnchorKeeper.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "platform/AnchorKeeper.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -51,10 +54,10 @@ std::pair<int, int> ArrangeAxis(int start, int length, bool nearEdge, bool farEd
 
 QRect AnchorKeeper::Arrange(QRect designRect, Anchors anchors, QSize designSize, QSize currentSize)
 {
-    const auto [x, w] = ArrangeAxis(designRect.x(), designRect.width(), anchors & akLeft, anchors & akRight,
-                                    designSize.width(), currentSize.width());
-    const auto [y, h] = ArrangeAxis(designRect.y(), designRect.height(), anchors & akTop, anchors & akBottom,
-                                    designSize.height(), currentSize.height());
+    const auto [x, w] = ArrangeAxis(designRect.x(), designRect.width(), anchors.testFlag(akLeft),
+                                    anchors.testFlag(akRight), designSize.width(), currentSize.width());
+    const auto [y, h] = ArrangeAxis(designRect.y(), designRect.height(), anchors.testFlag(akTop),
+                                    anchors.testFlag(akBottom), designSize.height(), currentSize.height());
     return QRect(x, y, w, h);
 }
 

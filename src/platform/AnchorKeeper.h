@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Keeps child widgets placed by their anchors while their parent resizes,
 // measured against the parent's design size:
@@ -7,6 +10,7 @@
 //  - neither: its centre keeps its proportional place.
 // The vertical rules are the same with top and bottom.
 
+#include <QFlags>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -21,7 +25,9 @@ enum Anchor : unsigned {
     akRight = 4,
     akBottom = 8,
 };
-using Anchors = unsigned;
+// A set of anchors; none at all is Anchors{}.  A plain number is not taken.
+Q_DECLARE_FLAGS(Anchors, Anchor)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Anchors)
 
 class AnchorKeeper : public QObject
 {
@@ -44,7 +50,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Entry {
+    struct Entry
+    {
         QPointer<QWidget> widget;
         QRect designRect;
         Anchors anchors;

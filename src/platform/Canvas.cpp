@@ -1,7 +1,11 @@
-#include "Canvas.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
-#include <QPen>
+#include "platform/Canvas.h"
+
 #include <QFontMetrics>
+#include <QPen>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -145,11 +149,6 @@ void Canvas::RoundRect(int left, int top, int right, int bottom, int ellipseW, i
 {
     // Rasterised here, pixel by pixel: Qt's aliased rounded rectangle is
     // lopsided (its right and bottom corners differ from the left and top).
-    if (m_penClear) {
-        // Without a pen the figure is one pixel smaller in each direction.
-        --right;
-        --bottom;
-    }
     if (right <= left || bottom <= top)
         return;
     const int width = right - left, height = bottom - top;
@@ -211,6 +210,29 @@ void Canvas::Polygon(const QPoint *points, int count)
     m_painter.drawPolygon(points, count, Qt::OddEvenFill);
 }
 
+void Canvas::DrawFocusRect(int left, int top, int right, int bottom)
+{
+    if (right <= left || bottom <= top)
+        return;
+    const QColor ink = ToQColor(ColorToRGB(m_brushColor) ^ 0x00FFFFFFu);
+    const int lastColumn = right - 1;
+    const int lastRow = bottom - 1;
+    const auto dot = [&](int x, int y) {
+        if (((x + y) & 1) == 0)
+            m_painter.fillRect(QRect(x, y, 1, 1), ink);
+    };
+    for (int x = left; x <= lastColumn; ++x) {
+        dot(x, top);
+        if (lastRow != top)
+            dot(x, lastRow);
+    }
+    for (int y = top + 1; y < lastRow; ++y) {
+        dot(left, y);
+        if (lastColumn != left)
+            dot(lastColumn, y);
+    }
+}
+
 void Canvas::LineTo(int x, int y)
 {
     const QPoint from = m_penPos;
@@ -238,8 +260,14 @@ void Canvas::LineTo(int x, int y)
         while (!(cx == x && cy == y)) {
             m_painter.fillRect(QRect(cx, cy, 1, 1), pen);
             const int e2 = 2 * err;
-            if (e2 >= dy) { err += dy; cx += sx; }
-            if (e2 <= dx) { err += dx; cy += sy; }
+            if (e2 >= dy) {
+                err += dy;
+                cx += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                cy += sy;
+            }
         }
     }
 }
@@ -249,7 +277,8 @@ void Canvas::TextOut(int x, int y, const QString &text)
     m_painter.setFont(m_font);
     const QFontMetrics metrics = m_painter.fontMetrics();
     if (!m_brushClear)
-        m_painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()), ToQColor(m_brushColor));
+        m_painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()),
+                           ToQColor(m_brushColor));
     m_painter.setPen(ToQColor(m_fontColor));
     m_painter.drawText(QPoint(x, y + metrics.ascent()), text);
     ApplyPen();
@@ -264,6 +293,20 @@ int Canvas::TextHeight() const
 {
     const QFontMetrics metrics(m_font, m_painter.device());
     return metrics.ascent() + metrics.descent();
+}
+
+QImage CutOutKeyColor(const QImage &image, TColor key)
+{
+    QImage cut = image.convertToFormat(QImage::Format_ARGB32);
+    const TColor rgb = ColorToRGB(key);
+    const QRgb keyPixel = qRgb(RedOf(rgb), GreenOf(rgb), BlueOf(rgb)) & RGB_MASK;
+    for (int y = 0; y < cut.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(cut.scanLine(y));
+        for (int x = 0; x < cut.width(); ++x)
+            if ((line[x] & RGB_MASK) == keyPixel)
+                line[x] = 0;
+    }
+    return cut;
 }
 
 QFont MakeFont(const char *family, int height, bool bold)

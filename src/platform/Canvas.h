@@ -1,19 +1,23 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Drawing with the pixel rules the program's controls are written against:
 // rectangles exclude their right and bottom edges, LineTo paints its start
 // point but not its end point, and nothing is antialiased.  Every control
 // draws through this class so that the rules live in one place.
 
-#include "TColor.h"
-
 #include <QBrush>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
 #include <QRect>
 
 #include <array>
+
+#include "platform/TColor.h"
 
 // Pens and brushes kept from one paint to the next.  A Canvas built with one
 // switches colours by sharing the kept objects instead of building new ones,
@@ -28,8 +32,18 @@ public:
 
 private:
     static constexpr int Slots = 8;
-    struct PenSlot { QRgb rgb = 0; bool used = false; QPen pen; };
-    struct BrushSlot { QRgb rgb = 0; bool used = false; QBrush brush; };
+    struct PenSlot
+    {
+        QRgb rgb = 0;
+        bool used = false;
+        QPen pen;
+    };
+    struct BrushSlot
+    {
+        QRgb rgb = 0;
+        bool used = false;
+        QBrush brush;
+    };
     std::array<PenSlot, Slots> m_pens;
     std::array<BrushSlot, Slots> m_brushes;
     int m_nextPen = 0;
@@ -47,7 +61,7 @@ public:
     QPainter &Painter() { return m_painter; }
 
     void SetPenColor(TColor color);
-    void SetPenClear(bool clear);   // pen style clear: outlines are not drawn
+    void SetPenClear(bool clear); // pen style clear: outlines are not drawn
     void SetBrushColor(TColor color);
     void SetBrushClear(bool clear); // brush style clear: interiors are not filled
     TColor PenColor() const { return m_penColor; }
@@ -57,15 +71,25 @@ public:
 
     // Fills columns left..right-1 and rows top..bottom-1 with the brush.
     void FillRect(int left, int top, int right, int bottom);
-    void FillRect(const QRect &rect) { FillRect(rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()); }
+    void FillRect(const QRect &rect)
+    {
+        FillRect(rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height());
+    }
     // Outline on columns left and right-1, rows top and bottom-1 (pen), interior filled with the brush.
     void Rectangle(int left, int top, int right, int bottom);
     // Rectangle with corner ellipses of ellipseW x ellipseH; same edge rule as
-    // Rectangle.  With a clear pen only the interior is filled, one pixel
-    // smaller at the right and bottom, as the platform's canvas does.
+    // Rectangle, with or without a pen.
     void RoundRect(int left, int top, int right, int bottom, int ellipseW, int ellipseH);
     // Filled polygon (brush, odd-even rule) outlined by the pen through every point.
     void Polygon(const QPoint *points, int count);
+    // The dotted focus outline on columns left and right-1, rows top and
+    // bottom-1: every pixel whose x + y is even, in the inverse of the brush
+    // colour (the background it is drawn on), so it shows on any background.
+    void DrawFocusRect(int left, int top, int right, int bottom);
+    void DrawFocusRect(const QRect &rect)
+    {
+        DrawFocusRect(rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1);
+    }
 
     void MoveTo(int x, int y) { m_penPos = QPoint(x, y); }
     // Draws from the pen position up to, not including, (x, y); the pen position becomes (x, y).
@@ -98,6 +122,12 @@ private:
     QFont m_font;
     TColor m_fontColor = clBlack;
 };
+
+// `image` as ARGB32 with every pixel of colour `key` (system colours
+// resolved) made fully transparent, so whatever lies behind shows through
+// there when it is drawn.  The key colour is an old way of marking the
+// see-through parts of a face or a glyph in a picture without alpha.
+QImage CutOutKeyColor(const QImage &image, TColor key);
 
 // A font given the way the program's layout tables give it: a face name,
 // a pixel height (negative = character height), bold and colour.

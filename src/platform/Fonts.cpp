@@ -1,4 +1,7 @@
-#include "Fonts.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "platform/Fonts.h"
 
 #include <QFont>
 

@@ -1,13 +1,15 @@
-#include "TBevel.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "platform/TBevel.h"
 
 #include <QPainter>
 
-#include "Canvas.h"
+#include "platform/Canvas.h"
 
 TBevel::TBevel(QWidget *parent)
     : QWidget(parent)
-{
-}
+{ }
 
 void TBevel::SetBevelStyle(Style style)
 {

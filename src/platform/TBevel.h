@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A bevel box: a shadow line along the top and left, a highlight line along
 // the bottom and right (lowered), or the other way round (raised).  Two

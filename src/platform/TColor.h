@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // 32-bit colour value as the rest of the program speaks of it:
 // 0x00BBGGRR is an RGB colour (red in the lowest byte), 0xFF0000nn names
@@ -5,6 +8,7 @@
 // clNone means "no colour".
 
 #include <QColor>
+
 #include <cstdint>
 
 using TColor = std::uint32_t;
@@ -31,15 +35,27 @@ inline constexpr TColor clGrayText = 0xFF000011;
 inline constexpr TColor cl3DDkShadow = 0xFF000015;
 inline constexpr TColor cl3DLight = 0xFF000016;
 
-constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
+constexpr bool IsSystemColor(TColor c)
+{
+    return (c & 0xFF000000u) == 0xFF000000u;
+}
 
 constexpr TColor RGBColor(int r, int g, int b)
 {
     return TColor(r & 0xFF) | (TColor(g & 0xFF) << 8) | (TColor(b & 0xFF) << 16);
 }
-constexpr int RedOf(TColor rgb) { return int(rgb & 0xFF); }
-constexpr int GreenOf(TColor rgb) { return int((rgb >> 8) & 0xFF); }
-constexpr int BlueOf(TColor rgb) { return int((rgb >> 16) & 0xFF); }
+constexpr int RedOf(TColor rgb)
+{
+    return int(rgb & 0xFF);
+}
+constexpr int GreenOf(TColor rgb)
+{
+    return int((rgb >> 8) & 0xFF);
+}
+constexpr int BlueOf(TColor rgb)
+{
+    return int((rgb >> 16) & 0xFF);
+}
 
 // Resolves system colours through the application palette; RGB colours pass
 // through unchanged (the top byte is dropped).  clNone resolves to black.

@@ -1,11 +1,13 @@
-#include "TImage.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "platform/TImage.h"
 
 #include <QPainter>
 
 TImage::TImage(QWidget *parent)
     : QWidget(parent)
-{
-}
+{ }
 
 void TImage::SetPicture(const QImage &picture)
 {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A picture drawn at its own size at the control's top-left corner; the part
 // of the control that the picture does not cover is left untouched, so what

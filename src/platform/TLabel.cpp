@@ -1,4 +1,7 @@
-#include "TLabel.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "platform/TLabel.h"
 
 #include <QMouseEvent>
 

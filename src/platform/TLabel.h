@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A label that can be transparent over its parent and reports clicks.
 
-#include "TColor.h"
-
 #include <QLabel>
+
+#include "platform/TColor.h"
 
 class TLabel : public QLabel
 {

@@ -1,8 +1,11 @@
-#include "TPanel.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
-#include "Canvas.h"
+#include "platform/TPanel.h"
 
 #include <QPainter>
+
+#include "platform/Canvas.h"
 
 TPanel::TPanel(QWidget *parent)
     : QWidget(parent)

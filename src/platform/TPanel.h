@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A plain panel: its colour behind its children and an optional outer bevel.
 
-#include "TColor.h"
-
 #include <QWidget>
+
+#include "platform/TColor.h"
 
 class TPanel : public QWidget
 {

@@ -1,8 +1,11 @@
-#include "TShape.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "platform/TShape.h"
 
 #include <QPainter>
 
-#include "Canvas.h"
+#include "platform/Canvas.h"
 
 TShape::TShape(QWidget *parent)
     : QWidget(parent)

@@ -1,12 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A rectangle shape: the brush fills the inside, a one-pixel pen outlines it
 // on the first and last column and row.  Windowless: whatever lies outside
 // the rectangle is not its business, and nothing under it shows through
 // unless the brush is clear.
 
-#include "TColor.h"
-
 #include <QWidget>
+
+#include "platform/TColor.h"
 
 class TShape : public QWidget
 {

@@ -1,4 +1,7 @@
-#include "TSpeedButton.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "platform/TSpeedButton.h"
 
 #include <QPainter>
 #include <QStyleOptionToolButton>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A small flat tool button with a glyph strip: the strip holds NumGlyphs
 // pictures side by side (normal, disabled, pressed, stay-down); the button

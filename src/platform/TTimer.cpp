@@ -1,4 +1,7 @@
-#include "TTimer.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "platform/TTimer.h"
 
 TTimer::TTimer(QObject *parent)
     : QTimer(parent)

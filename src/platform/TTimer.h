@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The message-loop timer the windows are written against: a QTimer with the
 // general-purpose Tag every component carries and an Enabled switch that

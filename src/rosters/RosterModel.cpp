@@ -1,9 +1,11 @@
-#include "RosterModel.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "rosters/RosterModel.h"
 
 RosterModel::RosterModel(QObject *parent)
     : QAbstractListModel(parent)
-{
-}
+{ }
 
 int RosterModel::rowCount(const QModelIndex &parent) const
 {
@@ -15,12 +17,9 @@ QVariant RosterModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || !HasRow(index.row()))
         return {};
     switch (role) {
-    case Qt::DisplayRole:
-        return m_lines.at(index.row());
-    case Qt::CheckStateRole:
-        return m_checked[std::size_t(index.row())] ? Qt::Checked : Qt::Unchecked;
-    default:
-        return {};
+    case Qt::DisplayRole: return m_lines.at(index.row());
+    case Qt::CheckStateRole: return m_checked[std::size_t(index.row())] ? Qt::Checked : Qt::Unchecked;
+    default: return {};
     }
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The lines of one roster and the on-court check mark of each line.  A line
 // is free text; its position is its ledger row.  Check marks are on or off,
@@ -5,6 +8,7 @@
 
 #include <QAbstractListModel>
 #include <QStringList>
+
 #include <vector>
 
 class RosterModel : public QAbstractListModel

@@ -1,4 +1,7 @@
-#include "TCheckListBox.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "rosters/TCheckListBox.h"
 
 #include <QAbstractItemDelegate>
 #include <QKeyEvent>
@@ -12,7 +15,11 @@ namespace {
 class CanvasScope
 {
 public:
-    CanvasScope(Canvas *&slot, Canvas &canvas) : m_slot(slot) { m_slot = &canvas; }
+    CanvasScope(Canvas *&slot, Canvas &canvas)
+        : m_slot(slot)
+    {
+        m_slot = &canvas;
+    }
     ~CanvasScope() { m_slot = nullptr; }
     CanvasScope(const CanvasScope &) = delete;
     CanvasScope &operator=(const CanvasScope &) = delete;
@@ -31,8 +38,7 @@ public:
     explicit LineDelegate(TCheckListBox *list)
         : QAbstractItemDelegate(list)
         , m_list(list)
-    {
-    }
+    { }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -160,7 +166,7 @@ void TCheckListBox::DrawLine(QPainter &painter, int index, const QRect &lineRect
     if (!enabled)
         canvas.SetFontColor(clGrayText);
     const TOwnerDrawState state = (selected ? odSelected : 0u) | (enabled ? 0u : odDisabled)
-                                  | (checked ? odChecked : 0u) | (focused ? odFocused : 0u);
+        | (checked ? odChecked : 0u) | (focused ? odFocused : 0u);
     {
         CanvasScope scope(m_canvas, canvas);
         if (m_onDrawItem) {
@@ -171,7 +177,7 @@ void TCheckListBox::DrawLine(QPainter &painter, int index, const QRect &lineRect
         }
     }
     if (focused)
-        DrawFocusRect(painter, rect, canvas.BrushColor());
+        canvas.DrawFocusRect(rect);
     painter.restore();
 }
 
@@ -215,28 +221,6 @@ void TCheckListBox::DrawCheck(::Canvas &canvas, const QRect &column, bool checke
     }
 }
 
-void TCheckListBox::DrawFocusRect(QPainter &painter, const QRect &rect, TColor background) const
-{
-    // Every other pixel of the outline, in the inverse of the line's background.
-    const QColor ink = ToQColor(ColorToRGB(background) ^ 0x00FFFFFFu);
-    const int right = rect.left() + rect.width() - 1;
-    const int bottom = rect.top() + rect.height() - 1;
-    const auto dot = [&](int x, int y) {
-        if (((x + y) & 1) == 0)
-            painter.fillRect(QRect(x, y, 1, 1), ink);
-    };
-    for (int x = rect.left(); x <= right; ++x) {
-        dot(x, rect.top());
-        if (bottom != rect.top())
-            dot(x, bottom);
-    }
-    for (int y = rect.top() + 1; y < bottom; ++y) {
-        dot(rect.left(), y);
-        if (right != rect.left())
-            dot(right, y);
-    }
-}
-
 bool TCheckListBox::ToggleAt(const QPoint &pos)
 {
     const QModelIndex index = indexAt(pos);
@@ -244,8 +228,14 @@ bool TCheckListBox::ToggleAt(const QPoint &pos)
         return false;
     if (pos.x() - ItemRect(index.row()).left() >= CheckColumnWidth)
         return false;
-    m_model.Toggle(index.row());
+    ToggleByUser(index.row());
     return true;
+}
+
+void TCheckListBox::ToggleByUser(int row)
+{
+    m_model.Toggle(row);
+    emit CheckClicked(row, m_model.IsChecked(row));
 }
 
 void TCheckListBox::mousePressEvent(QMouseEvent *event)
@@ -271,7 +261,7 @@ void TCheckListBox::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_Space) {
         const int row = ItemIndex();
         if (row >= 0) {
-            m_model.Toggle(row);
+            ToggleByUser(row);
             event->accept();
             return;
         }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A list of text lines, each with a check box, drawn line by line by an
 // owner-draw handler.  The control draws the flat check box left of the
@@ -6,12 +9,13 @@
 // disabled) and draws the dotted focus rectangle after it.  A click on a
 // check box, or Space on the selected line, toggles the check mark.
 
-#include "Canvas.h"
-#include "RosterModel.h"
-#include "TColor.h"
-
 #include <QListView>
+
 #include <functional>
+
+#include "platform/Canvas.h"
+#include "platform/TColor.h"
+#include "rosters/RosterModel.h"
 
 enum TOwnerDrawStateFlag : unsigned {
     odSelected = 1,
@@ -75,6 +79,11 @@ public:
     // Repaints now, not at the next paint cycle.
     void Refresh();
 
+signals:
+    // The user ticked or cleared the check mark of a line (a click on its box
+    // or Space); SetChecked and SetLines do not report.
+    void CheckClicked(int index, bool checked);
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -86,8 +95,8 @@ private:
 
     void DrawLine(QPainter &painter, int index, const QRect &lineRect, bool selected, bool focused);
     void DrawCheck(::Canvas &canvas, const QRect &column, bool checked, bool enabled) const;
-    void DrawFocusRect(QPainter &painter, const QRect &rect, TColor background) const;
     bool ToggleAt(const QPoint &pos);
+    void ToggleByUser(int row);
 
     RosterModel m_model;
     int m_tag = 0;

@@ -1,6 +1,7 @@
-#include "TeamFile.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
-#include "TextEncoding.h"
+#include "rosters/TeamFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "rosters/TextEncoding.h"
 
 namespace {
 
@@ -30,7 +33,9 @@ QString SystemReason(int error)
 class FileDescriptor
 {
 public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    explicit FileDescriptor(int fd)
+        : m_fd(fd)
+    { }
     ~FileDescriptor()
     {
         if (m_fd >= 0)
@@ -50,8 +55,7 @@ TeamFileError::TeamFileError(const QString &path, const QString &reason)
     : std::runtime_error(MessageFor(path, reason))
     , m_path(path)
     , m_reason(reason)
-{
-}
+{ }
 
 std::vector<std::string_view> TeamFile::SplitLines(std::string_view bytes)
 {
@@ -109,7 +113,8 @@ std::string TeamFile::ReadBytes(const QString &path)
         throw TeamFileError(fullPath, SystemReason(errno));
 
     std::string bytes;
-    struct stat info {};
+    struct stat info
+    { };
     if (::fstat(file.Get(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
         bytes.reserve(std::size_t(info.st_size));
     char buffer[64 * 1024];

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Team files: plain text, one roster line per text line.
 //  - CR LF, a lone CR and a lone LF each end a line; a line end at the very
@@ -9,6 +12,7 @@
 
 #include <QString>
 #include <QStringList>
+
 #include <stdexcept>
 #include <string_view>
 #include <vector>

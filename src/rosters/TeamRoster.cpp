@@ -1,11 +1,14 @@
-#include "TeamRoster.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
-#include "Canvas.h"
-#include "TCheckListBox.h"
-#include "TeamFile.h"
+#include "rosters/TeamRoster.h"
 
 #include <algorithm>
 #include <climits>
+
+#include "platform/Canvas.h"
+#include "rosters/TCheckListBox.h"
+#include "rosters/TeamFile.h"
 
 void TeamRoster::ApplyDesign(TCheckListBox &list, TeamIndex team)
 {

@@ -1,11 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What makes a check list a team roster: its look, the drawing of a line
 // with the player's playing time beside it, and loading a team file.
 
-#include "PlayingTimeLedger.h"
-
 #include <QRect>
 #include <QString>
+
+#include "timing/PlayingTimeLedger.h"
 
 class QWidget;
 class TCheckListBox;

@@ -1,4 +1,7 @@
-#include "TextEncoding.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "rosters/TextEncoding.h"
 
 #include <array>
 #include <cstdint>
@@ -15,7 +18,10 @@ constexpr std::array<char16_t, 32> HighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, //
 };
 
-bool IsContinuation(std::uint8_t byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(std::uint8_t byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
 
 } // namespace
 

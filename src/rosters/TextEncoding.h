@@ -1,8 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The two encodings a team file may come in: UTF-8 (what editors here
 // write) and Windows-1252 (what editors on Windows write for German text).
 
 #include <QString>
+
 #include <string_view>
 
 namespace TextEncoding {

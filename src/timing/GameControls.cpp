@@ -1,10 +1,14 @@
-#include "GameControls.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
-#include "Canvas.h"
-#include "TCheckListBox.h"
-#include "TFrameClock.h"
-#include "TLbSpeedButton.h"
-#include "TTimer.h"
+#include "timing/GameControls.h"
+
+#include "buttons/TLbSpeedButton.h"
+#include "clock/TFrameClock.h"
+#include "platform/Canvas.h"
+#include "platform/TTimer.h"
+#include "rosters/TCheckListBox.h"
+#include "timing/ButtonKey.h"
 
 namespace {
 
@@ -61,6 +65,11 @@ TGameControls::TGameControls(QWidget *buttonParent, const Wiring &wiring, QObjec
                 QStringLiteral("F5"));
     bReset->setEnabled(false);
 
+    // The keys the hints of START and PAUSE name.  RESET names one too, but
+    // is left without: a mis-hit key must never wipe a game.
+    new ButtonKey(QKeySequence(Qt::Key_F5), bSTART);
+    new ButtonKey(QKeySequence(Qt::Key_F9), bPause);
+
     TimerList = new TTimer(this);
     TimerList->setObjectName(QStringLiteral("TimerList"));
     TimerList->SetInterval(200);
@@ -80,16 +89,26 @@ bool TGameControls::Running() const
     return TimerList->Enabled();
 }
 
+TCheckListBox *TGameControls::Roster(TeamIndex team) const
+{
+    switch (team) {
+    case 1: return m_wiring.Command1;
+    case 2: return m_wiring.Command2;
+    default: return nullptr;
+    }
+}
+
 bool TGameControls::IsOnCourt(TeamIndex team, int row) const
 {
-    const TCheckListBox *roster = team == 1 ? m_wiring.Command1 : team == 2 ? m_wiring.Command2 : nullptr;
-    return roster && row >= 0 && row < roster->Count() && roster->Checked(row);
+    // A line the roster does not hold is not checked: nobody is on court there.
+    const TCheckListBox *roster = Roster(team);
+    return roster && roster->Checked(row);
 }
 
 void TGameControls::RepaintRoster(TeamIndex team)
 {
     // Repaints now, as a Refresh would, but only the time texts that changed.
-    if (TCheckListBox *roster = team == 1 ? m_wiring.Command1 : team == 2 ? m_wiring.Command2 : nullptr)
+    if (TCheckListBox *roster = Roster(team))
         m_timeRefresh[std::size_t(team - 1)].Repaint(*roster, *m_wiring.Ledger, team);
 }
 
@@ -98,6 +117,7 @@ void TGameControls::bSTART_STOPClick(QObject *sender)
     const auto *button = qobject_cast<const TLbSpeedButton *>(sender);
     const int tag = button ? button->Tag() : 0;
     const bool pause = tag == 1;
+    const std::int64_t standingMs = m_wiring.FrameClock1->GameTime();
 
     if (tag == 0) {
         m_wiring.Ledger->Start();
@@ -108,12 +128,20 @@ void TGameControls::bSTART_STOPClick(QObject *sender)
     }
     TimerList->SetEnabled(!pause);
     m_wiring.FrameClock1->StartStop(pause);
+    ShowClockState(!pause);
+    if (pause)
+        emit ClockPaused();
+    else
+        emit ClockStarted(standingMs);
+}
 
-    bSTART->setEnabled(pause);
+void TGameControls::ShowClockState(bool running)
+{
+    bSTART->setEnabled(!running);
     bPause->setEnabled(!bSTART->isEnabled());
-    bSTART->setVisible(pause);
+    bSTART->setVisible(!running);
     bPause->setVisible(bSTART->isHidden());
-    bReset->setEnabled(pause);
+    bReset->setEnabled(!running);
     m_wiring.Command1->setEnabled(bSTART->isEnabled());
     m_wiring.Command2->setEnabled(m_wiring.Command1->isEnabled());
     m_wiring.sbExcel->setEnabled(bSTART->isEnabled());
@@ -121,15 +149,68 @@ void TGameControls::bSTART_STOPClick(QObject *sender)
     m_wiring.sbLoad2->setEnabled(bSTART->isEnabled());
 }
 
+StandingGame TGameControls::Snapshot() const
+{
+    StandingGame game;
+    for (TeamIndex team = 1; team <= 2; ++team) {
+        const TCheckListBox &roster = *Roster(team);
+        StandingGame::Roster &saved = game.Rosters[std::size_t(team - 1)];
+        saved.Lines = roster.Lines();
+        saved.Checked.resize(std::size_t(roster.Count()));
+        for (int row = 0; row < roster.Count(); ++row)
+            saved.Checked[std::size_t(row)] = roster.Checked(row);
+    }
+    game.Elapsed = m_wiring.Ledger->AllElapsed();
+    game.GameMs = m_wiring.FrameClock1->GameTime();
+    game.ClockStarted = m_wiring.FrameClock1->Started();
+    game.Ledger = *m_wiring.Ledger;
+    return game;
+}
+
+void TGameControls::Restore(const StandingGame &game)
+{
+    if (Running())
+        return;
+    PlayingTimeLedger &ledger = *m_wiring.Ledger;
+    if (game.Ledger)
+        ledger = *game.Ledger;
+    for (TeamIndex team = 1; team <= 2; ++team) {
+        TCheckListBox &roster = *Roster(team);
+        const StandingGame::Roster &saved = game.Rosters[std::size_t(team - 1)];
+        // New lines would lose the selection; unchanged ones keep it.
+        if (roster.Lines() != saved.Lines)
+            roster.SetLines(saved.Lines);
+        for (int row = 0; row < roster.Count(); ++row)
+            roster.SetChecked(row, row < int(saved.Checked.size()) && saved.Checked[std::size_t(row)]);
+        ledger.SetCount(team, roster.Count());
+    }
+    if (!game.Ledger) {
+        if (game.ClockStarted)
+            ledger.RestorePaused(game.Elapsed);
+        else
+            ledger.Reset(); // a game whose clock never ran starts as a fresh one
+    }
+    if (game.ClockStarted)
+        m_wiring.FrameClock1->SetGameTime(game.GameMs);
+    else
+        m_wiring.FrameClock1->ResetClock();
+    ShowClockState(false);
+    m_wiring.Command1->Refresh();
+    m_wiring.Command2->Refresh();
+}
+
 void TGameControls::bResetClick(QObject *)
 {
+    emit AboutToReset();
     m_wiring.FrameClock1->ResetClock();
     m_wiring.Ledger->Reset();
     m_wiring.Command1->Refresh();
     m_wiring.Command2->Refresh();
+    emit ResetDone();
 }
 
 void TGameControls::TimerListTimer(QObject *)
 {
     m_wiring.Ledger->RefreshOnCourt(m_isOnCourt, m_repaintRoster);
+    emit Refreshed();
 }

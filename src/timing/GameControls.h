@@ -1,17 +1,23 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The game controls: START, PAUSE and RESET and the 200 ms refresh of the
 // playing times.  START and PAUSE share one place and one handler (the
 // clicked button's Tag says which); while the clock runs the rosters, their
 // loaders, RESET and the export button are disabled, so check marks and
-// teams change only while the clock stands still.
+// teams change only while the clock stands still.  F5 and F9, the keys that
+// the hints of START and PAUSE name, click them; RESET has no key.
 
 #include <QObject>
 #include <QRect>
 
-#include "PlayingTimeLedger.h"
-#include "RosterTimeRefresh.h"
-
 #include <array>
+#include <cstdint>
+
+#include "timing/PlayingTimeLedger.h"
+#include "timing/RosterTimeRefresh.h"
+#include "timing/StandingGame.h"
 
 class QWidget;
 class TCheckListBox;
@@ -52,6 +58,28 @@ public:
     // Whether the clock runs: the refresh runs exactly then.
     bool Running() const;
 
+    // The roster of team 1 or 2; nullptr for any other team.
+    TCheckListBox *Roster(TeamIndex team) const;
+    // The ledger's on-court query: whether line `row` of the team's roster is checked.
+    bool IsOnCourt(TeamIndex team, int row) const;
+
+    // The game as it stands now; meant for a standing clock.
+    StandingGame Snapshot() const;
+    // Puts the standing game back: both rosters with their check marks, the
+    // ledger's counts and times, the clock, and the buttons as after a PAUSE,
+    // so that START goes on from there.  Ignored while the clock runs.
+    void Restore(const StandingGame &game);
+
+signals:
+    // Each after the click's effect: the clock runs (from `gameMs`, the time
+    // it stood at), stands, is about to be reset, was reset.
+    void ClockStarted(std::int64_t gameMs);
+    void ClockPaused();
+    void AboutToReset();
+    void ResetDone();
+    // After each refresh of the playing times while the clock runs.
+    void Refreshed();
+
 public slots:
     // START (Tag 0) or PAUSE (Tag 1).
     void bSTART_STOPClick(QObject *sender);
@@ -62,7 +90,8 @@ public slots:
 
 private:
     TLbSpeedButton *MakeButton(QWidget *parent, const char *name, int tag);
-    bool IsOnCourt(TeamIndex team, int row) const;
+    // Enables and shows what a running or a standing clock allows.
+    void ShowClockState(bool running);
     void RepaintRoster(TeamIndex team);
 
     Wiring m_wiring;

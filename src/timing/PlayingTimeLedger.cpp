@@ -1,12 +1,14 @@
-#include "PlayingTimeLedger.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "timing/PlayingTimeLedger.h"
 
 #include <algorithm>
 #include <cstdio>
 
 PlayingTimeLedger::PlayingTimeLedger(TickSource tick)
     : m_tick(std::move(tick))
-{
-}
+{ }
 
 void PlayingTimeLedger::Reset()
 {
@@ -92,6 +94,46 @@ void PlayingTimeLedger::RefreshOnCourt(const OnCourtQuery &isOnCourt, const Repa
         if (repaint)
             repaint(team);
     }
+}
+
+void PlayingTimeLedger::RestorePaused(const ElapsedTables &elapsed)
+{
+    // As if the game had been paused just now: a reference of now - Elapsed
+    // is what a pause leaves for a row that was on court, and the next Start
+    // moves every counted row on by the pause from here.
+    const std::uint32_t t = m_tick();
+    for (TeamIndex team = 1; team <= 2; ++team) {
+        auto &table = m_rows[team - 1];
+        for (int row = 0; row < RowsPerTeam; ++row) {
+            table[row].Elapsed = static_cast<std::uint32_t>(elapsed[team - 1][row]);
+            table[row].RefTick = t - table[row].Elapsed;
+        }
+        m_rowsInGame[team - 1] = RowsWalked(team);
+    }
+    m_startTick = t;
+    m_pauseTick = t;
+    m_pausedSinceReset = true;
+}
+
+void PlayingTimeLedger::AdjustElapsed(TeamIndex team, int row, std::int32_t delta)
+{
+    if (!IsTeam(team) || !IsTimed(team, row))
+        return;
+    PlayerTime &time = m_rows[team - 1][row];
+    time.Elapsed += static_cast<std::uint32_t>(delta);
+    // The reference moves the other way, so the next refresh after a resume
+    // counts on from the adjusted time.
+    time.RefTick -= static_cast<std::uint32_t>(delta);
+}
+
+PlayingTimeLedger::ElapsedTables PlayingTimeLedger::AllElapsed() const
+{
+    ElapsedTables tables{};
+    for (TeamIndex team = 1; team <= 2; ++team) {
+        for (int row = 0; row < RowsPerTeam; ++row)
+            tables[team - 1][row] = static_cast<std::int32_t>(m_rows[team - 1][row].Elapsed);
+    }
+    return tables;
 }
 
 std::int32_t PlayingTimeLedger::ElapsedOf(TeamIndex team, int row) const

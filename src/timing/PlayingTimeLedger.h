@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The playing-time ledger: for every line of both rosters, the time the
 // player was on court while the game clock ran.  A row is addressed by its
@@ -5,12 +8,12 @@
 // ledger knows nothing of names.  Plain logic over a tick source and an
 // on-court query; no widget code.
 
-#include "TickSource.h"
-
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
+
+#include "platform/TickSource.h"
 
 using TeamIndex = int;
 
@@ -34,6 +37,17 @@ public:
     void Start();
     void Pause(const OnCourtQuery &isOnCourt);
     void RefreshOnCourt(const OnCourtQuery &isOnCourt, const RepaintRoster &repaint);
+
+    // Every row's Elapsed, row 0 first, per team (index team - 1).
+    using ElapsedTables = std::array<std::array<std::int32_t, RowsPerTeam>, 2>;
+    // Puts the ledger into a pause after a game with these times (a stored
+    // game brought back): the next Start resumes, and every counted row goes
+    // on from the time it shows.
+    void RestorePaused(const ElapsedTables &elapsed);
+    // Adds `delta` milliseconds to the time of one row while the clock
+    // stands (the clock set by hand); the next Start goes on from there.
+    void AdjustElapsed(TeamIndex team, int row, std::int32_t delta);
+    ElapsedTables AllElapsed() const;
 
     // Elapsed milliseconds of a row; 0 for a row the tables do not have.
     std::int32_t ElapsedOf(TeamIndex team, int row) const;

@@ -1,9 +1,12 @@
-#include "RosterTimeRefresh.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "timing/RosterTimeRefresh.h"
 
 #include <algorithm>
 
-#include "TCheckListBox.h"
-#include "TeamRoster.h"
+#include "rosters/TCheckListBox.h"
+#include "rosters/TeamRoster.h"
 
 void RosterTimeRefresh::Repaint(TCheckListBox &roster, const PlayingTimeLedger &ledger, TeamIndex team)
 {

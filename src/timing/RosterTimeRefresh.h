@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Brings the time texts of one roster up to date after a refresh of the
 // ledger, repainting only what changed: a time text changes once a second,
@@ -5,10 +8,10 @@
 // the others paint only the time column of the lines whose second moved on.
 // What is painted has the same pixels as a repaint of the whole roster.
 
-#include "PlayingTimeLedger.h"
-
 #include <array>
 #include <cstdint>
+
+#include "timing/PlayingTimeLedger.h"
 
 class TCheckListBox;
 

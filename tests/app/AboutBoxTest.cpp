@@ -1,7 +1,8 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The About box: its layout, what it draws, its modal results, where it
 // opens, and the link to the maker's page.
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMessageBox>
@@ -13,19 +14,23 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
 #include <cstdlib>
 #include <functional>
+#include <gtest/gtest.h>
+#include <tuple>
+#include <utility>
 
-#include "AppIdentity.h"
-#include "TBevel.h"
-#include "TColor.h"
-#include "TFormInfo.h"
-#include "TFormMain.h"
-#include "TImage.h"
-#include "TLabel.h"
-#include "TShape.h"
-#include "TSpeedButton.h"
-#include "TempSettings.h"
+#include "app/AppIdentity.h"
+#include "app/TFormInfo.h"
+#include "app/TFormMain.h"
+#include "platform/TBevel.h"
+#include "platform/TColor.h"
+#include "platform/TImage.h"
+#include "platform/TLabel.h"
+#include "platform/TShape.h"
+#include "platform/TSpeedButton.h"
+#include "support/TempSettings.h"
 
 namespace {
 
@@ -65,12 +70,13 @@ TEST(AboutBox, FormSettings)
     EXPECT_EQ(dialog.size(), QSize(390, 219));
     EXPECT_EQ(dialog.minimumSize(), QSize(390, 219)) << "not resizable";
     EXPECT_EQ(dialog.maximumSize(), QSize(390, 219)) << "not resizable";
-    const Qt::WindowFlags flags = dialog.windowFlags();
-    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
-    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
+    const std::pair<Qt::WindowType, bool> flags[] = {
+        {Qt::WindowCloseButtonHint, true},        {Qt::WindowSystemMenuHint, true},
+        {Qt::WindowMinimizeButtonHint, false},    {Qt::WindowMaximizeButtonHint, false},
+        {Qt::WindowContextHelpButtonHint, false},
+    };
+    for (const auto &[flag, set] : flags)
+        EXPECT_EQ(dialog.windowFlags().testFlag(flag), set) << "window flag " << std::hex << flag;
     EXPECT_EQ(dialog.palette().color(QPalette::Window), ToQColor(clBtnFace));
     EXPECT_EQ(dialog.font().pixelSize(), 11);
     EXPECT_EQ(dialog.font().family(), QStringLiteral("MS Sans Serif"));
@@ -83,15 +89,17 @@ TEST(AboutBox, FormSettings)
 TEST(AboutBox, ControlsWhereTheLayoutPutsThem)
 {
     TFormInfo dialog;
-    EXPECT_EQ(dialog.Shape1->geometry(), QRect(8, 8, 137, 161));
+    const std::tuple<const char *, const QWidget *, QRect> placed[] = {
+        {"Shape1", dialog.Shape1, QRect(8, 8, 137, 161)},  {"Image1", dialog.Image1, QRect(16, 16, 129, 153)},
+        {"Memo1", dialog.Memo1, QRect(152, 32, 229, 110)}, {"Bevel1", dialog.Bevel1, QRect(152, 176, 233, 2)},
+        {"OKBtn", dialog.OKBtn, QRect(281, 187, 101, 25)},
+    };
+    for (const auto &[name, control, geometry] : placed)
+        EXPECT_EQ(control->geometry(), geometry) << name;
     EXPECT_EQ(dialog.Shape1->BrushColor(), clWhite);
     EXPECT_EQ(dialog.Shape1->PenColor(), clBlack);
-    EXPECT_EQ(dialog.Image1->geometry(), QRect(16, 16, 129, 153));
     EXPECT_EQ(dialog.Image1->Picture().size(), QSize(120, 150));
-    EXPECT_EQ(dialog.Memo1->geometry(), QRect(152, 32, 229, 110));
-    EXPECT_EQ(dialog.Bevel1->geometry(), QRect(152, 176, 233, 2));
     EXPECT_EQ(dialog.Bevel1->BevelStyle(), TBevel::Style::Lowered);
-    EXPECT_EQ(dialog.OKBtn->geometry(), QRect(281, 187, 101, 25));
 
     // Painting order is creation order: the picture lies over its frame.
     const QObjectList children = dialog.children();

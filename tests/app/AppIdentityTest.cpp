@@ -1,10 +1,13 @@
-#include <gtest/gtest.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "app/AppIdentity.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "AppIdentity.h"
+#include <gtest/gtest.h>
 
 using namespace AppIdentity;
 

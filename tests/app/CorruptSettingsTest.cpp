@@ -1,14 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Stored window geometry that no run of the program can have left: the
 // window still opens on the screen, at a size a user can work with.
 
-#include <gtest/gtest.h>
-
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTemporaryDir>
 
-#include "TFormMain.h"
-#include "TempSettings.h"
+#include <gtest/gtest.h>
+
+#include "support/MainWindowFixture.h"
 
 namespace {
 
@@ -17,32 +18,29 @@ QRect ScreenArea()
     return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
-QSize DesignSizeOnThisScreen()
-{
-    return TFormMain::DesignFrameSize.boundedTo(QGuiApplication::primaryScreen()->geometry().size());
-}
-
-class CorruptSettings : public ::testing::Test
+class CorruptSettings : public MainWindowFixture
 {
 protected:
-    TempSettings settings;
-    QTemporaryDir dir;
+    void SetUp() override { }
 
+    // The frame of a window opened with these settings, closed again.
     QRect OpenWith(const char *contents)
     {
         settings.Write(QStringLiteral("Quintora"), QString::fromLatin1(contents));
-        TFormMain form(dir.path() + QStringLiteral("/Quintora"));
-        return form.geometry();
+        const QRect frame = OpenWindow().geometry();
+        CloseWindow();
+        return frame;
     }
 };
 
 TEST_F(CorruptSettings, SizesBelowOnePixelGiveTheDesignSize)
 {
-    EXPECT_EQ(OpenWith("[General]\nLeft=10\nTop=20\nWidth=-800\nHeight=-439\n"), QRect(QPoint(10, 20), DesignSizeOnThisScreen()));
-    EXPECT_EQ(OpenWith("[General]\nLeft=10\nTop=20\nWidth=0\nHeight=0\n"), QRect(QPoint(10, 20), DesignSizeOnThisScreen()));
+    EXPECT_EQ(OpenWith("[General]\nLeft=10\nTop=20\nWidth=-800\nHeight=-439\n"),
+              QRect(QPoint(10, 20), UnframedDesignSize()));
+    EXPECT_EQ(OpenWith("[General]\nLeft=10\nTop=20\nWidth=0\nHeight=0\n"), QRect(QPoint(10, 20), UnframedDesignSize()));
     // Only the bad one of the two is replaced.
     EXPECT_EQ(OpenWith("[General]\nLeft=10\nTop=20\nWidth=500\nHeight=-2147483648\n").size(),
-              QSize(500, DesignSizeOnThisScreen().height()));
+              QSize(500, TFormMain::DesignClientSize.height()));
 }
 
 TEST_F(CorruptSettings, CoordinatesAtTheEndsOfTheRangeComeBackOnScreen)
@@ -65,8 +63,10 @@ TEST_F(CorruptSettings, CoordinatesAtTheEndsOfTheRangeComeBackOnScreen)
 TEST_F(CorruptSettings, NonNumbersEndTheReadingAndGarbageReadsAsFirstRun)
 {
     // Qt's own value syntax is no integer either.
-    EXPECT_EQ(OpenWith("[General]\nLeft=30\nTop=@Rect(0 0 10 10)\nWidth=500\n").topLeft(), QPoint(30, TFormMain::DesignPosition.y()));
-    EXPECT_EQ(OpenWith("[General]\nLeft=@ByteArray(\\xff)\nTop=1e3\n"), QRect(TFormMain::DesignPosition, DesignSizeOnThisScreen()));
+    EXPECT_EQ(OpenWith("[General]\nLeft=30\nTop=@Rect(0 0 10 10)\nWidth=500\n").topLeft(),
+              QPoint(30, TFormMain::DesignPosition.y()));
+    EXPECT_EQ(OpenWith("[General]\nLeft=@ByteArray(\\xff)\nTop=1e3\n"),
+              QRect(TFormMain::DesignPosition, UnframedDesignSize()));
     const QRect garbage = OpenWith("\x01\xff\xfe[General\n=\n[[[\nLeft==\n");
     EXPECT_EQ(garbage.size(), TFormMain::DesignClientSize.boundedTo(ScreenArea().size()));
     EXPECT_TRUE(garbage.intersects(ScreenArea()));

@@ -1,70 +1,81 @@
-#include <gtest/gtest.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
-#include <QStatusBar>
-#include <QTemporaryDir>
 #include <QFile>
+#include <QStatusBar>
+#include <QWindow>
 
-#include "AnchorKeeper.h"
-#include "TApplication.h"
-#include "TFormMain.h"
-#include "TLabel.h"
-#include "TPanel.h"
-#include "TSpeedButton.h"
-#include "TempSettings.h"
+#include <gtest/gtest.h>
+#include <type_traits>
+#include <vector>
 
-#include <QGuiApplication>
-#include <QScreen>
+#include "app/TApplication.h"
+#include "platform/AnchorKeeper.h"
+#include "platform/TLabel.h"
+#include "platform/TPanel.h"
+#include "platform/TSpeedButton.h"
+#include "support/MainWindowFixture.h"
+#include "support/RecordedReports.h"
 
 namespace {
 
-// The design size, unless the (offscreen) screen is smaller than it.
-QSize DesignSizeOnThisScreen()
+// Each test opens its window when its settings and files are in place.
+class FormMain : public MainWindowFixture
 {
-    return TFormMain::DesignFrameSize.boundedTo(QGuiApplication::primaryScreen()->geometry().size());
+protected:
+    void SetUp() override { }
+};
+
+// Where the design puts the controls, one row each.
+struct Placed
+{
+    const char *name;
+    const QWidget *widget;
+    QRect geometry;
+};
+
+std::vector<Placed> DesignLayout(const TFormMain &form)
+{
+    return {
+        {"Panel1", form.Panel1, QRect(0, 0, 800, 111)},
+        {"Panel3", form.Panel3, QRect(0, 111, 800, 234)},
+        {"Panel2", form.Panel2, QRect(0, 345, 800, 41)},
+        {"StatusBar1", form.StatusBar1, QRect(0, 386, 800, 19)},
+        {"PanelClock", form.PanelClock, QRect(240, 4, 318, 104)},
+        {"Panel4", form.Panel4, QRect(612, 62, 185, 45)},
+        {"sbHelp", form.sbHelp, QRect(6, 25, 40, 39)},
+        {"sbInfo", form.sbInfo, QRect(6, 68, 40, 39)},
+        {"sbExcel", form.sbExcel, QRect(384, 2, 36, 39)},
+        // Logo: each coloured part two pixels up and left of its black shadow.
+        {"Label8", form.Label8, QRect(-2, -2, 61, 32)},
+        {"LogoShadow1", form.LogoShadow1, QRect(0, 0, 61, 32)},
+        {"Label9", form.Label9, QRect(60, -2, 81, 32)},
+        {"LogoShadow2", form.LogoShadow2, QRect(62, 0, 81, 32)},
+        {"Label10", form.Label10, QRect(143, 8, 28, 22)},
+    };
 }
 
-QString ExePath(const QTemporaryDir &dir, const char *name = "Quintora")
+TEST_F(FormMain, DesignLayoutAtDesignSize)
 {
-    return dir.path() + QLatin1Char('/') + QLatin1String(name);
-}
-
-TEST(FormMain, DesignLayoutAtDesignSize)
-{
-    TempSettings settings;
-    QTemporaryDir dir;
-    TFormMain form(ExePath(dir));
+    const TFormMain &form = OpenWindow();
     EXPECT_EQ(form.size(), QSize(800, 405));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Quintora 0.9"));
-    EXPECT_EQ(form.Panel1->geometry(), QRect(0, 0, 800, 111));
-    EXPECT_EQ(form.Panel3->geometry(), QRect(0, 111, 800, 234));
-    EXPECT_EQ(form.Panel2->geometry(), QRect(0, 345, 800, 41));
-    EXPECT_EQ(form.StatusBar1->geometry(), QRect(0, 386, 800, 19));
-    EXPECT_EQ(form.PanelClock->geometry(), QRect(240, 4, 318, 104));
-    EXPECT_EQ(form.Panel4->geometry(), QRect(612, 62, 185, 45));
-    EXPECT_EQ(form.sbHelp->geometry(), QRect(6, 25, 40, 39));
-    EXPECT_EQ(form.sbInfo->geometry(), QRect(6, 68, 40, 39));
-    EXPECT_EQ(form.sbExcel->geometry(), QRect(384, 2, 36, 39));
+    for (const auto &[name, widget, geometry] : DesignLayout(form))
+        EXPECT_EQ(widget->geometry(), geometry) << name;
     EXPECT_FALSE(form.sbExcel->isEnabled());
-    EXPECT_EQ(form.sbHelp->toolTip(), QStringLiteral("Hilfe (F1)"));
-    EXPECT_EQ(form.sbInfo->toolTip(), QStringLiteral("Info (F3)"));
-    EXPECT_EQ(form.sbExcel->toolTip(), QStringLiteral("Datei in MS Excel"));
+    const std::pair<const TSpeedButton *, const char *> toolTips[] = {
+        {form.sbHelp, "Hilfe (F1)"}, {form.sbInfo, "Info (F3)"}, {form.sbExcel, "Datei in MS Excel"}};
+    for (const auto &[button, toolTip] : toolTips)
+        EXPECT_EQ(button->toolTip(), QString::fromUtf8(toolTip));
     EXPECT_EQ(form.OpenDialogInitialDir(), dir.path() + QLatin1Char('/'));
     EXPECT_EQ(form.Panel1->Color(), clSkyBlue);
     EXPECT_EQ(form.PanelClock->BevelOuter(), TPanel::Bevel::Lowered);
     EXPECT_EQ(form.PanelClock->BevelWidth(), 2);
-    // Logo: each coloured part two pixels up and left of its black shadow.
-    EXPECT_EQ(form.Label8->geometry(), QRect(-2, -2, 61, 32));
-    EXPECT_EQ(form.LogoShadow1->geometry(), QRect(0, 0, 61, 32));
-    EXPECT_EQ(form.Label9->geometry(), QRect(60, -2, 81, 32));
-    EXPECT_EQ(form.LogoShadow2->geometry(), QRect(62, 0, 81, 32));
-    EXPECT_EQ(form.Label10->geometry(), QRect(143, 8, 28, 22));
 }
 
-TEST(FormMain, AnchorsOnResize)
+TEST_F(FormMain, AnchorsOnResize)
 {
-    TempSettings settings;
-    QTemporaryDir dir;
-    TFormMain form(ExePath(dir));
+    TFormMain &form = OpenWindow();
     form.show();
     form.resize(1000, 505);
     EXPECT_EQ(form.Panel3->geometry(), QRect(0, 111, 1000, 334));
@@ -75,100 +86,107 @@ TEST(FormMain, AnchorsOnResize)
     EXPECT_EQ(form.sbExcel->geometry().x(), (402 * 1000 / 800) - 18);
 }
 
-TEST(FormMain, HelpButtonFollowsTheHelpPage)
+TEST_F(FormMain, HelpButtonFollowsTheHelpPage)
 {
-    TempSettings settings;
-    QTemporaryDir dir;
-    {
-        TFormMain form(ExePath(dir));
-        EXPECT_FALSE(form.sbHelp->isEnabled());
-    }
+    EXPECT_FALSE(OpenWindow().sbHelp->isEnabled());
+    CloseWindow();
     QFile page(dir.path() + QStringLiteral("/Quintora.html"));
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     page.close();
-    TFormMain form(ExePath(dir));
+    const TFormMain &form = OpenWindow();
     EXPECT_TRUE(form.sbHelp->isEnabled());
     EXPECT_EQ(form.HelpFile(), page.fileName());
 }
 
-TEST(FormMain, TwoDotsInTheExecutableName)
+TEST_F(FormMain, TwoDotsInTheExecutableName)
 {
-    TempSettings settings;
-    QTemporaryDir dir;
-    {
-        TFormMain form(ExePath(dir, "MY.GAME.EXE"));
-        EXPECT_EQ(form.windowTitle(), QStringLiteral("My 0.9"));
-        EXPECT_EQ(form.GeometryStore().ApplicationName(), QStringLiteral("MY.GAME"));
-    }
+    const TFormMain &form = OpenWindow(QStringLiteral("MY.GAME.EXE"));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("My 0.9"));
+    EXPECT_EQ(form.GeometryStore().ApplicationName(), QStringLiteral("MY.GAME"));
+    CloseWindow();
     EXPECT_TRUE(QFile::exists(settings.FileOf(QStringLiteral("MY.GAME"))));
 }
 
-TEST(FormMain, RestoresStoredGeometryInReadingOrder)
+TEST_F(FormMain, RestoresStoredGeometryInReadingOrder)
 {
-    TempSettings settings;
-    QTemporaryDir dir;
     settings.Write(QStringLiteral("Quintora"), QStringLiteral("[General]\nLeft=20\nTop=30\n"));
-    {
-        TFormMain form(ExePath(dir));
-        EXPECT_EQ(form.pos(), QPoint(20, 30));
-        EXPECT_EQ(form.size(), DesignSizeOnThisScreen()) << "no frame offscreen: the design size is the client";
-    }
+    OpenWindow();
+    EXPECT_EQ(form->pos(), QPoint(20, 30));
+    EXPECT_EQ(form->size(), UnframedDesignSize()) << "no Width: the size of a first run";
+    CloseWindow();
     settings.Write(QStringLiteral("Quintora"), QStringLiteral("[General]\nTop=30\nWidth=500\nHeight=300\n"));
-    {
-        TFormMain form(ExePath(dir));
-        EXPECT_EQ(form.pos(), TFormMain::DesignPosition) << "no Left: design position, not centred";
-        EXPECT_EQ(form.size(), DesignSizeOnThisScreen());
+    OpenWindow();
+    EXPECT_EQ(form->pos(), TFormMain::DesignPosition) << "no Left: design position, not centred";
+    EXPECT_EQ(form->size(), UnframedDesignSize());
+    CloseWindow();
+    for (const char *noValues : {"", "[General]\n"}) {
+        settings.Write(QStringLiteral("Quintora"), QString::fromLatin1(noValues));
+        EXPECT_EQ(OpenWindow().geometry(), QRect(TFormMain::DesignPosition, UnframedDesignSize()))
+            << "a file with no values: design position, not centred";
+        CloseWindow();
     }
     settings.Write(QStringLiteral("Quintora"), QStringLiteral("[General]\nLeft=40\nTop=50\nWidth=640\nHeight=300\n"));
-    {
-        TFormMain form(ExePath(dir));
-        EXPECT_EQ(form.geometry(), QRect(40, 50, 640, 300));
-    }
+    EXPECT_EQ(OpenWindow().geometry(), QRect(40, 50, 640, 300));
 }
 
-TEST(FormMain, CorruptGeometryNeverStopsTheStart)
+TEST_F(FormMain, CorruptGeometryNeverStopsTheStart)
 {
-    TempSettings settings;
-    QTemporaryDir dir;
     settings.Write(QStringLiteral("Quintora"),
                    QStringLiteral("[General]\nLeft=-2147483648\nTop=2147483647\nWidth=2147483647\nHeight=-7\n"));
-    TFormMain form(ExePath(dir));
+    const TFormMain &form = OpenWindow();
     EXPECT_GE(form.width(), 1);
     EXPECT_GE(form.height(), 1);
     EXPECT_LE(form.width(), 100000);
     EXPECT_LE(form.height(), 100000);
 }
 
-TEST(FormMain, ClosingWritesTheFourValues)
+TEST_F(FormMain, AShownWindowKeepsTheStoredOuterFrame)
 {
-    TempSettings settings;
-    QTemporaryDir dir;
-    {
-        TFormMain form(ExePath(dir));
-        form.setGeometry(33, 44, 700, 400);
+    const QRect stored(100, 50, 600, 400);
+    settings.Write(QStringLiteral("Quintora"), QStringLiteral("[General]\nLeft=100\nTop=50\nWidth=600\nHeight=400\n"));
+    for (int start = 0; start < 2; ++start) {
+        OpenWindow().show();
+        QCoreApplication::processEvents();
+        ASSERT_FALSE(form->windowHandle()->frameMargins().isNull()) << "the offscreen platform draws a frame";
+        EXPECT_EQ(form->windowHandle()->frameGeometry(), stored);
+        form->close();
+        const auto restored = WindowGeometryStore(QStringLiteral("Quintora")).Read();
+        EXPECT_EQ(QRect(restored.left, restored.top, restored.width, restored.height), stored);
     }
+}
+
+TEST_F(FormMain, ClosingWritesTheFourValues)
+{
+    OpenWindow().setGeometry(33, 44, 700, 400);
+    CloseWindow();
     const auto restored = WindowGeometryStore(QStringLiteral("Quintora")).Read();
     ASSERT_TRUE(restored.hasHeight);
     EXPECT_EQ(QRect(restored.left, restored.top, restored.width, restored.height), QRect(33, 44, 700, 400));
 }
 
-TEST(ExceptionReport, EscapingExceptionIsReportedAndTheProgramGoesOn)
+// The report itself; ApplicationTest.cpp throws through a real TApplication.
+TEST(ExceptionReport, ShowExceptionHandsTheMessageToTheReporter)
 {
-    QStringList reported;
-    TApplication::SetReporter([&](const QString &title, const QString &message) { reported << title << message; });
-    // The test binary runs under a plain QApplication; report directly.
+    RecordedReports reports;
     TApplication::ShowException(QStringLiteral("Not enough timers available"));
-    ASSERT_EQ(reported.size(), 2);
-    EXPECT_EQ(reported.at(1), QStringLiteral("Not enough timers available"));
-    TApplication::SetReporter({});
+    ASSERT_EQ(reports.messages.size(), 1);
+    EXPECT_EQ(reports.titles.size(), 1);
+    EXPECT_EQ(reports.messages.at(0), QStringLiteral("Not enough timers available"));
 }
+
+// A set of anchors is built from the anchors themselves: a plain number,
+// such as a 0 meant as "none", does not compile where anchors are asked for.
+static_assert(!std::is_convertible_v<int, Anchors>);
+static_assert(!std::is_convertible_v<unsigned, Anchors>);
+static_assert(std::is_convertible_v<Anchor, Anchors>);
 
 TEST(Anchors, ArrangeRules)
 {
     const QSize design(800, 111);
     const QSize now(1000, 111);
     EXPECT_EQ(AnchorKeeper::Arrange(QRect(10, 5, 50, 20), akLeft | akTop, design, now), QRect(10, 5, 50, 20));
-    EXPECT_EQ(AnchorKeeper::Arrange(QRect(10, 5, 50, 20), akLeft | akRight | akTop, design, now), QRect(10, 5, 250, 20));
+    EXPECT_EQ(AnchorKeeper::Arrange(QRect(10, 5, 50, 20), akLeft | akRight | akTop, design, now),
+              QRect(10, 5, 250, 20));
     EXPECT_EQ(AnchorKeeper::Arrange(QRect(700, 5, 50, 20), akRight | akTop, design, now), QRect(900, 5, 50, 20));
     EXPECT_EQ(AnchorKeeper::Arrange(QRect(375, 5, 50, 20), akTop, design, now), QRect(475, 5, 50, 20));
 }

@@ -1,8 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The program installed as a package lays it out: bin/Quintora, and its help
 // page and sample teams in share/quintora.  It must find both there, whatever
 // prefix the build was configured with.
-
-#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
@@ -10,10 +11,12 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "AppIdentity.h"
-#include "TFormMain.h"
-#include "TSpeedButton.h"
-#include "TempSettings.h"
+#include <gtest/gtest.h>
+
+#include "app/AppIdentity.h"
+#include "app/TFormMain.h"
+#include "platform/TSpeedButton.h"
+#include "support/TempSettings.h"
 
 namespace {
 

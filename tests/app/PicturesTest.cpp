@@ -1,7 +1,8 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The pictures compiled into the program: sizes, transparency, the colours
 // that tell the glyph states apart, and the About box's progressive JPEG.
-
-#include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QFile>
@@ -11,8 +12,10 @@
 #include <QImageWriter>
 #include <QSet>
 
-#include "ApplicationIcon.h"
-#include "TFormInfo.h"
+#include <gtest/gtest.h>
+
+#include "app/ApplicationIcon.h"
+#include "app/TFormInfo.h"
 
 namespace {
 
@@ -22,7 +25,8 @@ QImage Load(const QString &path)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-struct Average {
+struct Average
+{
     double r = 0, g = 0, b = 0;
     int count = 0;
 };
@@ -95,7 +99,8 @@ int StartOfFrameMarker(const QByteArray &jpeg)
 
 TEST(Pictures, GlyphStripsHaveTheirCellsAndTransparentBackgrounds)
 {
-    struct Strip {
+    struct Strip
+    {
         const char *path;
         QSize size;
         int cells;

@@ -1,4 +1,7 @@
-#include <gtest/gtest.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "app/StartupProbe.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -6,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "StartupProbe.h"
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include <gtest/gtest.h>
 
-#include "TempSettings.h"
-#include "WindowGeometryStore.h"
+#include "app/WindowGeometryStore.h"
+#include "support/TempSettings.h"
 
 namespace {
 
@@ -12,6 +15,15 @@ TEST(WindowGeometryStore, NoKeyReadsNothing)
     TempSettings settings;
     const auto restored = WindowGeometryStore(App).Read();
     EXPECT_FALSE(restored.keyExists);
+    EXPECT_FALSE(restored.hasLeft);
+}
+
+TEST(WindowGeometryStore, AFileWithNoValuesIsAKeyWithNoValues)
+{
+    TempSettings settings;
+    settings.Write(App, QString());
+    const auto restored = WindowGeometryStore(App).Read();
+    EXPECT_TRUE(restored.keyExists);
     EXPECT_FALSE(restored.hasLeft);
 }
 

@@ -1,6 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Pixel rules of the button face painter, checked on QImage.
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 #include "FaceTestSupport.h"
 
@@ -119,9 +124,21 @@ TEST(ButtonFaceFrames, ModernCornersStayKeyColoured)
 {
     TLbButtonFace f = Plain(bsModern, 30, 16);
     const QImage image = Paint(f);
-    for (auto [x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}, {29, 0}, {28, 0}, {29, 1}, {0, 15}, {1, 15}, {0, 14}, {29, 15}, {28, 15}, {29, 14}})
+    for (auto [x, y] : {std::pair{0, 0},
+                        {1, 0},
+                        {0, 1},
+                        {29, 0},
+                        {28, 0},
+                        {29, 1},
+                        {0, 15},
+                        {1, 15},
+                        {0, 14},
+                        {29, 15},
+                        {28, 15},
+                        {29, 14}})
         EXPECT_EQ(At(image, x, y), LbKeyColor) << x << "," << y;
-    for (auto [x, y] : {std::pair{2, 0}, {1, 1}, {0, 2}, {27, 0}, {28, 1}, {29, 2}, {2, 15}, {1, 14}, {0, 13}, {28, 14}})
+    for (auto [x, y] :
+         {std::pair{2, 0}, {1, 1}, {0, 2}, {27, 0}, {28, 1}, {29, 2}, {2, 15}, {1, 14}, {0, 13}, {28, 14}})
         EXPECT_EQ(At(image, x, y), clBlack) << x << "," << y;
     EXPECT_EQ(CountOf(image, LbKeyColor), 12);
 }
@@ -141,8 +158,7 @@ TEST(ButtonFaceFrames, QuickenFillsARoundedFaceWithTwoLines)
     EXPECT_EQ(At(image, 0, 1), LbKeyColor) << "rounded corner";
     EXPECT_EQ(At(image, 1, 1), clRed);
     EXPECT_EQ(At(image, 0, 8), clRed);
-    EXPECT_EQ(At(image, 28, 8), clRed);
-    EXPECT_EQ(At(image, 29, 8), LbKeyColor) << "a fill without pen stops one column early";
+    EXPECT_EQ(At(image, 29, 8), clRed);
     EXPECT_EQ(At(image, 10, 14), clRed);
 
     f.Transparent = true;
@@ -159,6 +175,28 @@ TEST(ButtonFaceFrames, QuickenFillsARoundedFaceWithTwoLines)
     EXPECT_EQ(At(down, 5, 5), orange) << "pressed cell, one pixel right and down";
     EXPECT_EQ(At(down, 4, 5), clGreen);
     EXPECT_EQ(At(down, 5, 4), clGreen);
+}
+
+TEST(ButtonFaceFrames, QuickenFaceFillsItsWholeRectangleWithoutOutline)
+{
+    // The filled rounded rectangle (0, 1, W, H) covers columns 0 to W-1 and
+    // rows 1 to H-1 like any filled rectangle; the lines lie over its top
+    // and bottom rows.
+    TLbButtonFace f = Plain(bsQuicken, 12, 6);
+    f.Color = clRed;
+    f.ShadowColor = clBlue;
+    const QImage image = Paint(f);
+    std::vector<std::string> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        std::string row;
+        for (int x = 0; x < image.width(); ++x)
+            row += At(image, x, y) == clRed ? 'r' : At(image, x, y) == clBlue ? 'b' : '.';
+        rows.push_back(row);
+    }
+    const std::vector<std::string> expected = {
+        "....bbb.....", ".rrrrrrrrrr.", "rrrrrrrrrrrr", "rrrrrrrrrrrr", "rrrrrrrrrrrr", ".rrrbbbrrrr.",
+    };
+    EXPECT_EQ(rows, expected);
 }
 
 TEST(ButtonFaceFrames, ShapeIsAllKeyWithoutFrame)
@@ -325,14 +363,13 @@ TEST(ButtonFaceGradient, BandRectanglesCoverTheSpanWithoutItsEdges)
 {
     const TColor c1 = RGBColor(0, 255, 7), c2 = RGBColor(255, 0, 200);
     for (auto [top, bottom] : {std::pair{3, 67}, {2, 11}, {11, 44}, {0, 5}, {5, 100}}) {
-        QImage image(12, bottom + 2, QImage::Format_RGB32);
-        image.fill(ToQColor(LbKeyColor));
-        {
-            QPainter p(&image);
-            Canvas canvas(p);
-            FillGradientBands(canvas, c1, c2, 2, top, 9, bottom);
-            EXPECT_FALSE(canvas.PenClear()) << "pen style restored";
-        }
+        const QImage image = Draw(
+            12, bottom + 2,
+            [&, top = top, bottom = bottom](Canvas &canvas) {
+                FillGradientBands(canvas, c1, c2, 2, top, 9, bottom);
+                EXPECT_FALSE(canvas.PenClear()) << "pen style restored";
+            },
+            ToQColor(LbKeyColor));
         const std::vector<TColor> expected = ExpectedRows(c1, c2, top, bottom);
         for (int y = 0; y < image.height(); ++y) {
             const TColor want = y >= top && y < bottom ? expected[y - top] : LbKeyColor;
@@ -347,13 +384,8 @@ TEST(ButtonFaceGradient, BandRectanglesCoverTheSpanWithoutItsEdges)
 
 TEST(ButtonFaceGradient, LongSpanEndsNearTheSecondColour)
 {
-    QImage image(4, 64, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    {
-        QPainter p(&image);
-        Canvas canvas(p);
-        FillGradientBands(canvas, clBlack, clWhite, 0, 0, 4, 62);
-    }
+    const QImage image = Draw(
+        4, 64, [](Canvas &canvas) { FillGradientBands(canvas, clBlack, clWhite, 0, 0, 4, 62); }, Qt::black);
     // span 62: band height 3, band i starts at 2i; the last band (i = 31)
     // covers rows 62.. which lie outside, so row 61 is band 30.
     EXPECT_EQ(At(image, 0, 0), clBlack);
@@ -576,7 +608,8 @@ TEST(ButtonFacePresets, TableRows)
     EXPECT_EQ(quicken.FaceColor, RGBColor(0, 48, 96));
     EXPECT_EQ(ApplyColorStyle(lcsAqua).ShadowColor, clBlack);
     EXPECT_EQ(ApplyColorStyle(lcsDefault).Style(), bsNormal);
-    for (TLbColorStyle s : {lcsGold, lcsChrome, lcsBlue, lcsRed, lcsUltraFlat1, lcsUltraFlat2, lcsUltraFlatXP, lcsAqua, lcsDefault})
+    for (TLbColorStyle s :
+         {lcsGold, lcsChrome, lcsBlue, lcsRed, lcsUltraFlat1, lcsUltraFlat2, lcsUltraFlatXP, lcsAqua, lcsDefault})
         EXPECT_EQ(ApplyColorStyle(s).FontColor, clBlack) << s;
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Writes one PNG with every face style, every colour preset and the three
 // game buttons, each up, hot, pressed and disabled, composed exactly as the
 // button paints itself and laid over a panel so see-through corners show.
@@ -13,7 +16,7 @@
 #include <vector>
 
 #include "ButtonTestSupport.h"
-#include "Fonts.h"
+#include "platform/Fonts.h"
 
 namespace {
 
@@ -57,7 +60,8 @@ void Styled(TLbSpeedButton &b, TLbSpeedButtonStyle style, const QString &caption
     b.SetFont(TLbFont{MakeFont("Arial", -13), clBlack});
 }
 
-void GameButton(TLbSpeedButton &b, const QString &caption, TColor color, TColor down, TColor hot, TColor light, TColor shadow)
+void GameButton(TLbSpeedButton &b, const QString &caption, TColor color, TColor down, TColor hot, TColor light,
+                TColor shadow)
 {
     b.SetCaption(caption);
     b.SetColor(color);
@@ -96,9 +100,15 @@ std::vector<Row> Rows()
                         b.SetPopupMenu(&menu);
                     }});
     const std::pair<TLbColorStyle, const char *> presets[] = {
-        {lcsGold, "lcsGold"},           {lcsChrome, "lcsChrome"},         {lcsBlue, "lcsBlue"},
-        {lcsRed, "lcsRed"},             {lcsUltraFlat1, "lcsUltraFlat1"}, {lcsUltraFlat2, "lcsUltraFlat2"},
-        {lcsUltraFlatXP, "lcsUltraFlatXP"}, {lcsAqua, "lcsAqua"},         {lcsDefault, "lcsDefault"},
+        {lcsGold, "lcsGold"},
+        {lcsChrome, "lcsChrome"},
+        {lcsBlue, "lcsBlue"},
+        {lcsRed, "lcsRed"},
+        {lcsUltraFlat1, "lcsUltraFlat1"},
+        {lcsUltraFlat2, "lcsUltraFlat2"},
+        {lcsUltraFlatXP, "lcsUltraFlatXP"},
+        {lcsAqua, "lcsAqua"},
+        {lcsDefault, "lcsDefault"},
         {lcsQuicken, "lcsQuicken"},
     };
     for (auto [preset, name] : presets)
@@ -114,9 +124,8 @@ std::vector<Row> Rows()
     rows.push_back({"PAUSE", [](TLbSpeedButton &b) {
                         GameButton(b, "PAUSE", clRed, 0x008080FF, 0x00B0B0FF, 0x009090FF, 0x000000C0);
                     }});
-    rows.push_back({"RESET", [](TLbSpeedButton &b) {
-                        GameButton(b, "RESET", clBlack, clGray, clBlack, clSilver, clBlack);
-                    }});
+    rows.push_back(
+        {"RESET", [](TLbSpeedButton &b) { GameButton(b, "RESET", clBlack, clGray, clBlack, clSilver, clBlack); }});
     return rows;
 }
 

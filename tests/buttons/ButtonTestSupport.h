@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Helpers for the widget tests of the styled button: a shown parent, mouse
 // and pointer events sent straight to the button, a paint counter, a sleep
@@ -17,7 +20,7 @@
 #include <mutex>
 #include <vector>
 
-#include "TLbSpeedButton.h"
+#include "buttons/TLbSpeedButton.h"
 
 namespace buttontest {
 
@@ -94,8 +97,7 @@ class ScriptedSleep
 public:
     explicit ScriptedSleep(bool gated = false)
         : m_gated(gated)
-    {
-    }
+    { }
     ~ScriptedSleep() { Open(); }
 
     TLbButtonThread::SleepMethod Method()

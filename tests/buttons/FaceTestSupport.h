@@ -1,23 +1,22 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Helpers for the pixel tests of the button face: paint a face into a
-// QImage that starts in the key colour, read pixels back as TColor.
+// QImage that starts in the key colour, read pixels back as TColor; and the
+// Draw helper for the parts of a face painted on their own.
 
 #include <QFontMetrics>
 #include <QImage>
-#include <QPainter>
 
-#include "LbButtons.h"
+#include "buttons/LbButtons.h"
+#include "support/CanvasImage.h"
 
 namespace facetest {
 
 inline QImage Paint(const TLbButtonFace &face)
 {
-    QImage image(face.Width, face.Height, QImage::Format_RGB32);
-    image.fill(ToQColor(LbKeyColor));
-    QPainter painter(&image);
-    Canvas canvas(painter);
-    DrawButtonFace(canvas, face);
-    return image;
+    return PaintButtonFace(face, LbKeyColor);
 }
 
 inline TColor At(const QImage &image, int x, int y)

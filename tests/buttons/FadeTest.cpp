@@ -1,11 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The fade-out after the pointer leaves a button with SlowDecease: eight
 // steps handed from the worker to the UI thread, parking, and stopping the
 // worker in the middle of a fade without ever hanging.
 
-#include <gtest/gtest.h>
-
 #include <QTest>
 
+#include <gtest/gtest.h>
 #include <memory>
 
 #include "ButtonTestSupport.h"
@@ -21,11 +23,13 @@ TEST(ButtonThread, StartsParkedAndParkingIsCounted)
 {
     ScriptedSleep sleep;
     int steps = 0;
-    TLbButtonThread thread([&](TLbButtonThread *sender) {
-        EXPECT_EQ(sender, &thread);
-        ++steps;
-        sender->Suspend(); // park again after each step
-    }, sleep.Method());
+    TLbButtonThread thread(
+        [&](TLbButtonThread *sender) {
+            EXPECT_EQ(sender, &thread);
+            ++steps;
+            sender->Suspend(); // park again after each step
+        },
+        sleep.Method());
     EXPECT_TRUE(thread.Suspended());
     QTest::qWait(20);
     EXPECT_EQ(sleep.calls.load(), 0) << "a parked worker does not tick";
@@ -250,8 +254,7 @@ public:
     WatchedButton(QWidget *parent, int &latePaints)
         : TLbSpeedButton(parent)
         , m_latePaints(latePaints)
-    {
-    }
+    { }
     ~WatchedButton() override { m_dying = true; }
 
 protected:

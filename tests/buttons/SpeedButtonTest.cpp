@@ -1,8 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Behaviour of the styled speed button as a widget: properties and their
 // repaint rule, groups, clicks, the accelerator, hot tracking, popup menu,
 // action and the see-through corners on a real parent.
-
-#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
@@ -11,10 +12,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include <gtest/gtest.h>
 #include <memory>
 
 #include "ButtonTestSupport.h"
-#include "TPanel.h"
+#include "platform/TPanel.h"
+#include "support/PropertyTable.h"
 
 namespace {
 
@@ -43,48 +46,62 @@ protected:
 TEST_F(SpeedButton, Defaults)
 {
     TLbSpeedButton button;
-    EXPECT_EQ(button.width(), 100);
-    EXPECT_EQ(button.height(), 23);
-    EXPECT_EQ(button.Alignment(), taLeftJustify);
-    EXPECT_FALSE(button.AllowAllUp());
-    EXPECT_EQ(button.ButtonAnchors(), unsigned(akLeft | akTop));
-    EXPECT_TRUE(button.Caption().isEmpty());
-    EXPECT_EQ(button.Color(), clWindow);
-    EXPECT_TRUE(button.ParentColor());
-    EXPECT_EQ(button.ColorWhenDown(), clNone);
-    EXPECT_EQ(button.ColorStyle(), lcsCustom);
-    EXPECT_FALSE(button.Down());
-    EXPECT_TRUE(button.isEnabled());
-    EXPECT_FALSE(button.Flat());
-    EXPECT_TRUE(button.Glyph().isNull());
-    EXPECT_EQ(button.GroupIndex(), 0);
-    EXPECT_EQ(button.HotTrackColor(), clNone);
-    EXPECT_EQ(button.Layout(), blGlyphLeft);
-    EXPECT_EQ(button.LightColor(), clWhite);
-    EXPECT_EQ(button.NumGlyphs(), 0);
-    EXPECT_TRUE(button.ParentFont());
-    EXPECT_TRUE(button.ParentShowHint());
-    EXPECT_EQ(button.PopupMenu(), nullptr);
-    EXPECT_EQ(button.ShadowColor(), clBlack);
-    EXPECT_FALSE(button.SlowDecease());
-    EXPECT_EQ(button.FadeThread(), nullptr);
-    EXPECT_EQ(button.Style(), bsNormal);
-    EXPECT_FALSE(button.Transparent());
-    EXPECT_FALSE(button.UseHotTrackFont());
-    EXPECT_FALSE(button.WordWrap());
-    EXPECT_EQ(button.Tag(), 0);
-    EXPECT_FALSE(button.testAttribute(Qt::WA_OpaquePaintEvent)) << "the parent shows through";
+    ExpectProperties({
+        {"width", button.width(), 100},
+        {"height", button.height(), 23},
+        {"Alignment", button.Alignment(), taLeftJustify},
+        {"AllowAllUp", button.AllowAllUp(), false},
+        {"ButtonAnchors", button.ButtonAnchors(), akLeft | akTop},
+        {"Caption is empty", button.Caption().isEmpty(), true},
+        {"Color", button.Color(), clWindow},
+        {"ParentColor", button.ParentColor(), true},
+        {"ColorWhenDown", button.ColorWhenDown(), clNone},
+        {"ColorStyle", button.ColorStyle(), lcsCustom},
+        {"Down", button.Down(), false},
+        {"Enabled", button.isEnabled(), true},
+        {"Flat", button.Flat(), false},
+        {"Glyph is null", button.Glyph().isNull(), true},
+        {"GroupIndex", button.GroupIndex(), 0},
+        {"HotTrackColor", button.HotTrackColor(), clNone},
+        {"Layout", button.Layout(), blGlyphLeft},
+        {"LightColor", button.LightColor(), clWhite},
+        {"NumGlyphs", button.NumGlyphs(), 0},
+        {"ParentFont", button.ParentFont(), true},
+        {"ParentShowHint", button.ParentShowHint(), true},
+        {"no PopupMenu", button.PopupMenu() == nullptr, true},
+        {"ShadowColor", button.ShadowColor(), clBlack},
+        {"SlowDecease", button.SlowDecease(), false},
+        {"no FadeThread", button.FadeThread() == nullptr, true},
+        {"Style", button.Style(), bsNormal},
+        {"Transparent", button.Transparent(), false},
+        {"UseHotTrackFont", button.UseHotTrackFont(), false},
+        {"WordWrap", button.WordWrap(), false},
+        {"Tag", button.Tag(), 0},
+        {"opaque paint event (the parent shows through)", button.testAttribute(Qt::WA_OpaquePaintEvent), false},
+    });
 }
 
 TEST_F(SpeedButton, HotTrackFontStartsAsTheFormsFont)
 {
     QFont big = MakeFont("Arial", -21, true);
     form->setFont(big);
+    QPalette colours = form->palette();
+    colours.setColor(QPalette::WindowText, Qt::red);
+    form->setPalette(colours);
     TLbSpeedButton *button = Make();
     EXPECT_EQ(button->HotTrackFont().Font, form->font());
-    TPanel panel(form.get());
+    EXPECT_EQ(button->HotTrackFont().Color, clRed);
+
+    // On a panel inside a panel the form is still the one that counts, not the panel's own font.
+    TPanel outer(form.get());
+    TPanel panel(&outer);
+    panel.setFont(MakeFont("Courier New", -9));
     TLbSpeedButton onPanel(&panel);
-    EXPECT_EQ(onPanel.HotTrackFont().Font, QFont()) << "a panel is no form";
+    EXPECT_EQ(onPanel.HotTrackFont().Font, form->font());
+    EXPECT_EQ(onPanel.HotTrackFont().Color, clRed);
+
+    TLbSpeedButton alone;
+    EXPECT_EQ(alone.HotTrackFont().Font, QFont()) << "no form, default font";
 }
 
 TEST_F(SpeedButton, ColourFollowsTheParentUntilSet)
@@ -332,6 +349,27 @@ TEST_F(SpeedButton, ClickHandlerMayDeleteTheButton)
     QPointer<TLbSpeedButton> watch(button);
     ClickWith(button);
     EXPECT_TRUE(watch.isNull());
+}
+
+TEST_F(SpeedButton, MouseDownAndUpHandlersMayDeleteTheButton)
+{
+    for (const bool onDown : {true, false}) {
+        for (const int groupIndex : {0, 1}) {
+            TLbSpeedButton *button = Make();
+            button->SetGroupIndex(groupIndex);
+            const auto remove = [&] { delete button; };
+            if (onDown)
+                QObject::connect(button, &TLbSpeedButton::OnMouseDown, remove);
+            else
+                QObject::connect(button, &TLbSpeedButton::OnMouseUp, remove);
+            QPointer<TLbSpeedButton> watch(button);
+            Send(button, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(5, 5), Qt::LeftButton);
+            if (watch)
+                Send(button, QEvent::MouseButtonRelease, Qt::LeftButton);
+            EXPECT_TRUE(watch.isNull()) << (onDown ? "OnMouseDown" : "OnMouseUp") << ", group " << groupIndex;
+            delete watch.data();
+        }
+    }
 }
 
 // ---- accelerator -------------------------------------------------------------

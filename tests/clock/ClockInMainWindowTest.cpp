@@ -1,17 +1,17 @@
-#include <gtest/gtest.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
 #include <QImage>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "ScriptedTicks.h"
-#include "TDigit.h"
-#include "TFormMain.h"
-#include "TFrameClock.h"
-#include "TLabel.h"
-#include "TPanel.h"
-#include "TTimer.h"
-#include "TempSettings.h"
+#include <gtest/gtest.h>
+
+#include "clock/TDigit.h"
+#include "clock/TFrameClock.h"
+#include "platform/TLabel.h"
+#include "platform/TPanel.h"
+#include "platform/TTimer.h"
+#include "support/MainWindowFixture.h"
 
 namespace {
 
@@ -19,32 +19,25 @@ constexpr QRgb Yellow = 0xFFFFFF00;
 constexpr QRgb Black = 0xFF000000;
 constexpr QRgb DarkGrey = 0xFF404040;
 
-class ClockInMainWindow : public ::testing::Test
-{
-protected:
-    TempSettings settings;
-    QTemporaryDir dir;
-    ScriptedTicks ticks;
-    TFormMain form{dir.path() + QStringLiteral("/Quintora"), ticks.Source()};
-};
+using ClockInMainWindow = MainWindowFixture;
 
 TEST_F(ClockInMainWindow, FillsTheClockPanelInsideItsBevel)
 {
-    TFrameClock *clock = form.FrameClock1;
+    TFrameClock *clock = form->FrameClock1;
     ASSERT_NE(clock, nullptr);
-    EXPECT_EQ(clock->parentWidget(), form.PanelClock);
+    EXPECT_EQ(clock->parentWidget(), form->PanelClock);
     EXPECT_EQ(clock->geometry(), QRect(2, 2, 314, 100));
     EXPECT_EQ(clock->Color(), clBlack);
-    form.show(); // a hidden widget gets its resize events only when shown
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    form.PanelClock->resize(400, 120);
+    form->show(); // a hidden widget gets its resize events only when shown
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->PanelClock->resize(400, 120);
     EXPECT_EQ(clock->geometry(), QRect(2, 2, 396, 116));
     EXPECT_EQ(clock->DigitS1->geometry(), QRect(246, 7, 60, 85)) << "digits keep their places";
 }
 
 TEST_F(ClockInMainWindow, ShowsZeroWithADimLeadingDigitAndAYellowColon)
 {
-    const QImage shot = form.FrameClock1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shot = form->FrameClock1->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shot.size(), QSize(314, 100));
     // Left and right bars of each 0 lit, the middle bar dark.
     EXPECT_EQ(shot.pixel(7 + 7, 7 + 25), DarkGrey);
@@ -69,14 +62,14 @@ TEST_F(ClockInMainWindow, ShowsZeroWithADimLeadingDigitAndAYellowColon)
 TEST_F(ClockInMainWindow, RunsOnTheWindowsTickSource)
 {
     ticks.now = 40000;
-    form.FrameClock1->StartStop(false);
+    form->FrameClock1->StartStop(false);
     ticks.now += 61000;
-    form.FrameClock1->Timer1Timer(form.FrameClock1->Timer1);
-    form.FrameClock1->StartStop(true);
-    EXPECT_EQ(form.FrameClock1->DigitM1->Value(), 1);
-    EXPECT_EQ(form.FrameClock1->DigitS1->Value(), 1);
-    form.FrameClock1->ResetClock();
-    EXPECT_EQ(form.FrameClock1->DigitM1->Value(), 0);
+    form->FrameClock1->Timer1Timer(form->FrameClock1->Timer1);
+    form->FrameClock1->StartStop(true);
+    EXPECT_EQ(form->FrameClock1->DigitM1->Value(), 1);
+    EXPECT_EQ(form->FrameClock1->DigitS1->Value(), 1);
+    form->FrameClock1->ResetClock();
+    EXPECT_EQ(form->FrameClock1->DigitM1->Value(), 0);
 }
 
 } // namespace

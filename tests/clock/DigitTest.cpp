@@ -1,15 +1,22 @@
-#include <gtest/gtest.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+
 #include <climits>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <ranges>
+#include <string>
 #include <vector>
 
-#include "DigitGeometry.h"
 #include "PaintCounter.h"
-#include "TDigit.h"
+#include "clock/DigitGeometry.h"
+#include "clock/TDigit.h"
+#include "support/PropertyTable.h"
 
 namespace {
 
@@ -140,19 +147,32 @@ TEST_F(DigitPixels, TheFillStaysInsideTheClipRectangle)
     EXPECT_EQ(image.pixel(Interior[7]), Yellow);
 }
 
-TEST_F(DigitPixels, DigitsShowTheirBars)
+TEST_F(DigitPixels, EveryDigitHasItsMaskAndLightsItsSegments)
 {
-    auto lit = [this](int value, int polygon) {
-        digit.SetValue(value);
-        PaintAll();
-        return image.pixel(Interior[polygon]) == Yellow;
+    // Written out from the lit segments of each digit: t top, m middle,
+    // b bottom, l upper-left, r upper-right, L lower-left, R lower-right.
+    struct Row
+    {
+        int value;
+        int mask;
+        const char *lit;
     };
-    EXPECT_TRUE(lit(6, 0)) << "6 has its top bar";
-    EXPECT_FALSE(lit(7, 3)) << "7 has no upper-left bar";
-    EXPECT_TRUE(lit(9, 2)) << "9 has its bottom bar";
-    EXPECT_FALSE(lit(8, 7)) << "no digit lights the corner mark";
-    EXPECT_FALSE(lit(1, 0));
-    EXPECT_TRUE(lit(1, 6));
+    const Row rows[] = {
+        {0, 125, "tblrLR"}, {1, 80, "rR"},      {2, 55, "tmbrL"}, {3, 87, "tmbrR"},    {4, 90, "mlrR"},
+        {5, 79, "tmblR"},   {6, 111, "tmblLR"}, {7, 81, "trR"},   {8, 127, "tmblrLR"}, {9, 95, "tmblrR"},
+    };
+    const std::string segments = "tmblrLR"; // in bit order; the corner mark is never lit
+    // From 9 down, so that each write changes the value (0 is already shown).
+    for (const Row &row : std::views::reverse(rows)) {
+        digit.SetValue(row.value);
+        EXPECT_EQ(digit.ValueBinary(), row.mask) << "digit " << row.value;
+        PaintAll();
+        for (int polygon = 0; polygon < 8; ++polygon) {
+            const bool lit = polygon < 7 && std::strchr(row.lit, segments[std::size_t(polygon)]);
+            EXPECT_EQ(image.pixel(Interior[polygon]), lit ? Yellow : Gray)
+                << "digit " << row.value << ", polygon " << polygon;
+        }
+    }
 }
 
 TEST_F(DigitPixels, BorderStyleChangesNothingOnScreen)
@@ -168,7 +188,8 @@ TEST_F(DigitPixels, BorderStyleChangesNothingOnScreen)
 
 TEST_F(DigitPixels, OutlandishThicknessAndSeparationPaintWithoutHarm)
 {
-    for (const auto &[t, s] : {std::pair{-7, 0}, std::pair{INT_MIN, INT_MAX}, std::pair{30, -5}, std::pair{0, INT_MIN}}) {
+    for (const auto &[t, s] :
+         {std::pair{-7, 0}, std::pair{INT_MIN, INT_MAX}, std::pair{30, -5}, std::pair{0, INT_MIN}}) {
         digit.SetThickness(t);
         digit.SetSeparation(s);
         digit.SetValueBinary(255);
@@ -180,16 +201,19 @@ TEST_F(DigitPixels, OutlandishThicknessAndSeparationPaintWithoutHarm)
 TEST(Digit, AFreshDigit)
 {
     TDigit digit;
-    EXPECT_EQ(digit.size(), QSize(16, 32));
-    EXPECT_EQ(digit.Color(), clBlack);
-    EXPECT_EQ(digit.Value(), 0);
-    EXPECT_EQ(digit.ValueBinary(), 125);
-    EXPECT_EQ(digit.ColorOn(), clYellow);
-    EXPECT_EQ(digit.ColorOff(), clBlack);
-    EXPECT_EQ(digit.Thickness(), 2);
-    EXPECT_EQ(digit.Separation(), 1);
-    EXPECT_EQ(digit.BorderStyle(), TDigit::bsSingle);
-    EXPECT_TRUE(digit.testAttribute(Qt::WA_OpaquePaintEvent));
+    ExpectProperties({
+        {"width", digit.width(), 16},
+        {"height", digit.height(), 32},
+        {"Color", digit.Color(), clBlack},
+        {"Value", digit.Value(), 0},
+        {"ValueBinary", digit.ValueBinary(), 125},
+        {"ColorOn", digit.ColorOn(), clYellow},
+        {"ColorOff", digit.ColorOff(), clBlack},
+        {"Thickness", digit.Thickness(), 2},
+        {"Separation", digit.Separation(), 1},
+        {"BorderStyle", digit.BorderStyle(), TDigit::bsSingle},
+        {"opaque paint event", digit.testAttribute(Qt::WA_OpaquePaintEvent), true},
+    });
 
     // Thickness 2, separation 1: W 15, H 31, h 15.
     QImage image(16, 32, QImage::Format_RGB32);

@@ -1,16 +1,19 @@
-#include <gtest/gtest.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
 #include <QApplication>
 #include <QTest>
+
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
 
 #include "PaintCounter.h"
-#include "ScriptedTicks.h"
-#include "TDigit.h"
-#include "TFrameClock.h"
-#include "TLabel.h"
-#include "TTimer.h"
+#include "clock/TDigit.h"
+#include "clock/TFrameClock.h"
+#include "platform/TLabel.h"
+#include "platform/TTimer.h"
+#include "support/ScriptedTicks.h"
 
 namespace {
 
@@ -55,8 +58,14 @@ protected:
     }
 };
 
-constexpr std::uint32_t Minutes(std::uint32_t m) { return m * 60000u; }
-constexpr std::uint32_t Seconds(std::uint32_t s) { return s * 1000u; }
+constexpr std::uint32_t Minutes(std::uint32_t m)
+{
+    return m * 60000u;
+}
+constexpr std::uint32_t Seconds(std::uint32_t s)
+{
+    return s * 1000u;
+}
 
 TEST_F(Clock, LayoutWhenCreated)
 {
@@ -64,9 +73,15 @@ TEST_F(Clock, LayoutWhenCreated)
     EXPECT_EQ(frame.Color(), clBlack);
     EXPECT_EQ(Shown(), "00:00");
     EXPECT_EQ(LeadingColour(), DarkGrey);
-    const struct { const TDigit *digit; int left; TColor on; } digits[] = {
-        {frame.DigitM10, 7, DarkGrey}, {frame.DigitM1, 79, clYellow},
-        {frame.DigitS10, 174, clYellow}, {frame.DigitS1, 246, clYellow}};
+    const struct
+    {
+        const TDigit *digit;
+        int left;
+        TColor on;
+    } digits[] = {{frame.DigitM10, 7, DarkGrey},
+                  {frame.DigitM1, 79, clYellow},
+                  {frame.DigitS10, 174, clYellow},
+                  {frame.DigitS1, 246, clYellow}};
     for (const auto &[digit, left, on] : digits) {
         EXPECT_EQ(digit->geometry(), QRect(left, 7, 60, 85)) << digit->objectName().toStdString();
         EXPECT_EQ(digit->ColorOn(), on);
@@ -226,11 +241,11 @@ TEST_F(Clock, AStartReferenceWithAllBitsSetIsAStartLikeAnyOther)
 
 TEST_F(Clock, PausesThatShiftTheReferenceToAllBitsSetKeepTheGame)
 {
-    StartAt(0xFFFFFF00u);          // 256 ms before the wrap
-    PauseAt(0xFFFFFF00u + 1000);   // one second played
-    StartAt(0xFFFFFF00u + 1255);   // paused for 255 ms: reference now 0xFFFFFFFF
+    StartAt(0xFFFFFF00u); // 256 ms before the wrap
+    PauseAt(0xFFFFFF00u + 1000); // one second played
+    StartAt(0xFFFFFF00u + 1255); // paused for 255 ms: reference now 0xFFFFFFFF
     EXPECT_EQ(frame.Timer1->Tag(), -1);
-    PauseAt(0xFFFFFF00u + 5255);   // five seconds played
+    PauseAt(0xFFFFFF00u + 5255); // five seconds played
     StartAt(0xFFFFFF00u + 9000);
     EXPECT_EQ(ShownAt(0xFFFFFF00u + 9000 + 549), "00:05");
     EXPECT_EQ(ShownAt(0xFFFFFF00u + 9000 + 550), "00:06");
@@ -287,3 +302,36 @@ TEST_F(Clock, AnUpdateRepaintsOnlyTheDigitsThatChanged)
 }
 
 } // namespace
+
+TEST_F(Clock, AStandingClockSetToATimeShowsItAndGoesOnFromThere)
+{
+    EXPECT_EQ(frame.GameTime(), 0) << "not started";
+    StartAt(1000);
+    EXPECT_EQ(ShownAt(1000 + Seconds(4) + 200), "00:04");
+    EXPECT_EQ(frame.GameTime(), 4200) << "running";
+    PauseAt(1000 + Seconds(5));
+    EXPECT_EQ(frame.GameTime(), 5000) << "standing";
+
+    ticks.now = 1000 + Seconds(9);
+    frame.SetGameTime(Minutes(12) + 7549);
+    EXPECT_EQ(Shown(), "12:07") << "shown at once";
+    EXPECT_EQ(LeadingColour(), clYellow);
+    EXPECT_EQ(frame.GameTime(), int(Minutes(12) + 7549));
+    StartAt(1000 + Seconds(20));
+    EXPECT_EQ(ShownAt(1000 + Seconds(22)), "12:09") << "the time set plus two seconds of play: 12:09.549";
+
+    frame.SetGameTime(0);
+    EXPECT_EQ(frame.GameTime(), int(Minutes(12) + 9549)) << "ignored while running";
+}
+
+TEST_F(Clock, ASetTimeBeforeTheFirstStartIsWhereTheGameBegins)
+{
+    ticks.now = 777;
+    frame.SetGameTime(-5);
+    EXPECT_EQ(frame.GameTime(), 0) << "no time below zero";
+    frame.SetGameTime(Seconds(90));
+    EXPECT_TRUE(frame.Started());
+    EXPECT_EQ(Shown(), "01:30");
+    StartAt(5000);
+    EXPECT_EQ(ShownAt(5000 + Seconds(1)), "01:31");
+}

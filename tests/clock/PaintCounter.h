@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Counts the paint events a widget receives, to prove that unchanged values
 // paint nothing and that "repaint now" paints before the setter returns.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # The Info button opens the About box "Information" centred over the main
 # window; Escape leaves it open, Return closes it; the next showing opens
 # where the last one was left; a logout while it is open still ends the program.
@@ -10,16 +12,8 @@ open_about() {
   wait_window "Information" 100
 }
 
-wait_closed() {
-  for _ in $(seq 1 100); do
-    [ -z "$(xdotool search --onlyvisible --name '^Information$' 2>/dev/null || true)" ] && return 0
-    sleep 0.05
-  done
-  return 1
-}
-
 start_app
-main=$(wait_window "Quintora 0.9") || fail "no main window"
+main=$(wait_window "$MAIN_CAPTION") || fail "no main window"
 sleep 0.5
 read -r mx my mw mh < <(window_geometry "$main")
 
@@ -39,7 +33,7 @@ sleep 0.4
 xdotool windowmove "$about" 100 120
 sleep 0.3
 xdotool key Return
-wait_closed || fail "Return did not close the About box"
+wait_gone "Information" || fail "Return did not close the About box"
 screenshot "about-closed"
 
 about=$(open_about) || fail "the second click on Info opened nothing"

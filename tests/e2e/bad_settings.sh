@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # A damaged settings file never stops the program: with garbage bytes, huge
 # numbers, negative sizes, non-numbers and a folder in place of
 # ~/.config/Velmarin/Quintora.conf it opens a visible window "Quintora 0.9"
@@ -29,10 +31,7 @@ close_with_status() {
 # window and the exit.
 check_start() {
   local name=$1 win x y w h
-  start_app
-  win=$(wait_window "Quintora 0.9") || fail "$name: no visible window 'Quintora 0.9'"
-  sleep 0.4
-  read -r x y w h < <(window_geometry "$win")
+  open_main_window "$name: no visible window '$MAIN_CAPTION'"
   screenshot "$name"
   [ "$w" -ge 200 ] && [ "$h" -ge 150 ] || fail "$name: window is ${w}x${h}"
   [ "$w" -le "$SCREEN_W" ] && [ "$h" -le "$SCREEN_H" ] || fail "$name: window ${w}x${h} is larger than the screen"

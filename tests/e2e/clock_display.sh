@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # The game clock in the real window: 00:00 from the start, the leading 0
 # dark grey, the other digits and the colon yellow, on black inside the
 # clock panel's bevel.
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-start_app
-win=$(wait_window "Quintora 0.9") || fail "no window captioned 'Quintora 0.9'"
-sleep 0.5
-read -r x y w h < <(window_geometry "$win")
+open_main_window "no window captioned '$MAIN_CAPTION'"
 screenshot "clock"
 shot="$ARTIFACTS/clock.png"
 colour() {

@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # A short game in the real window: START, about three seconds, PAUSE; the
 # clock shows 00:03, START is back where PAUSE was, the players on court show
 # 0:03; then a team is loaded through the real open dialog during the pause.
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-start_app
-win=$(wait_window "Quintora 0.9") || fail "no main window"
-sleep 0.5
-read -r x y w h < <(window_geometry "$win")
+open_main_window
 colour_in() {
   /usr/bin/convert "$1" -crop "1x1+$((x + $2))+$((y + $3))" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
 }
@@ -47,17 +46,7 @@ line_time() { /usr/bin/convert "$shot" -crop "70x23+$((x + 400 - 75))+$((y + 113
 [ "$(line_time 0)" != "$(line_time 5)" ] || fail "line 1 shows the same time as a player on the bench"
 
 # A team through the real dialog during the pause.
-xdotool mousemove $((x + 215)) $((y + 86)) click 1
-dialog=$(wait_window "Open") || fail "no open dialog"
-sleep 0.5
-xdotool windowfocus "$dialog"
-sleep 0.2
-xdotool type --delay 20 "Adler Nord.txt"
-xdotool key Return
-for _ in $(seq 1 40); do
-  xdotool search --onlyvisible --name '^Open$' >/dev/null 2>&1 || break
-  sleep 0.05
-done
+load_team $((x + 215)) $((y + 86)) "Adler Nord.txt"
 sleep 0.5
 screenshot "4-loaded"; shot="$ARTIFACTS/4-loaded.png"
 head -c 200 "$BUILD_DIR/Adler Nord.txt" >/dev/null || fail "no sample team"

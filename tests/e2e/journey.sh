@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # A whole match day in the real window, every step checked from outside:
 # first start, both teams loaded through the open dialog, the starting
 # players ticked, START/PAUSE, a substitution, START/PAUSE again, the export
 # read back by LibreOffice, the About box, RESET, moving and resizing, and a
-# second start that finds the window where it was left.
+# second start that finds the window where it was left.  Runs with and
+# without a window manager (QUINTORA_E2E_WM).
 source "$(dirname "$0")/lib.sh"
 command -v soffice >/dev/null 2>&1 || { echo "SKIP: LibreOffice (soffice) is not installed"; exit 77; }
 start_xvfb
@@ -35,22 +38,6 @@ team2="$E2E_HOME/away2.txt"
 printf ' 4 Anna Berger\r\n 5 Clara Dietz\r\n 6 Eva Fuchs\r\n 7 Greta Hoff\r\n 8 Ida Jung\r\n 9 Karla Lenz\r\n10 Mia Noll\r\n11 Olga Pohl\r\n12 Rita Sauer\r\n13 Tina Ulm\r\n14 Vera Wolf\r\n15 Xenia Zorn\r\n' >"$team1"
 printf '4 Berg, Hanna\n5 Kai "Kiki" Lutz\n6 Lea Moos\n7 Nina Ott\n8 Pia Rau\n9 Sina Tell\n10 Uta Vogt\n11 Wiebke Yps\n' >"$team2"
 
-load_team() { # $1: loader x, $2: loader y (window coordinates), $3: file
-  xdotool mousemove $((x + $1)) $((y + $2)) click 1
-  local dialog
-  dialog=$(wait_window "Open") || fail "no open dialog"
-  sleep 0.4
-  xdotool windowfocus "$dialog"
-  sleep 0.2
-  xdotool key ctrl+a
-  xdotool type --delay 15 "$3"
-  xdotool key Return
-  for _ in $(seq 1 60); do
-    xdotool search --onlyvisible --name '^Open$' >/dev/null 2>&1 || return 0
-    sleep 0.05
-  done
-  fail "the open dialog did not close"
-}
 # Clicks the check box of a roster line: $1 team (1 left, 2 right), $2 row.
 tick() {
   local left=$(( $1 == 1 ? 2 : w / 2 + 2 ))
@@ -73,16 +60,14 @@ digit_pattern() { # $1: digit's left in the clock frame
 pattern_of() { case $1 in 0) echo 1011111;; 1) echo 0000101;; 2) echo 1110110;; 3) echo 1110101;; 4) echo 0101101;; 5) echo 1111001;; 6) echo 1111011;; 7) echo 1000101;; 8) echo 1111111;; 9) echo 1111101;; esac; }
 
 # 1. First start: centred at the design size.
-start_app
-win=$(wait_window "Quintora 0.9") || fail "no main window"
-sleep 0.5
-read -r x y w h < <(window_geometry "$win")
+open_main_window
 shot first-start
-[ "$x $y $w $h" = "240 197 800 405" ] || fail "first start at $x $y $w $h"
+frame=$(frame_geometry "$win")
+[ "$frame" = "$(first_run_frame)" ] || fail "first start: frame at $frame, expected $(first_run_frame)"
 
 # 2. Both teams through the real dialog (sbLoad1 at 197,67; sbLoad2 at 565,68).
-load_team 215 86 "$team1"
-load_team 583 87 "$team2"
+load_team $((x + 215)) $((y + 86)) "$team1"
+load_team $((x + 583)) $((y + 87)) "$team2"
 sleep 0.3
 shot teams-loaded
 [ "$(ticked 1 0)" = 0 ] || fail "a loaded team starts with no player ticked"
@@ -157,8 +142,7 @@ sleep 0.4
 shot about
 xdotool windowfocus "$about"
 xdotool key Return
-for _ in $(seq 1 40); do xdotool search --onlyvisible --name '^Information$' >/dev/null 2>&1 || break; sleep 0.05; done
-xdotool search --onlyvisible --name '^Information$' >/dev/null 2>&1 && fail "the About box did not close"
+wait_gone "Information" 40 || fail "the About box did not close"
 
 # 9. RESET (566,5, 114 x 45): the clock back to 00:00.
 xdotool mousemove $((x + 623)) $((y + 27)) click 1
@@ -172,16 +156,19 @@ xdotool windowmove "$win" 60 40
 xdotool windowsize "$win" 1000 600
 sleep 0.5
 read -r x y w h < <(window_geometry "$win")
+left=$(frame_geometry "$win")
+client="$x $y $w $h"
 shot moved
-[ "$x $y $w $h" = "60 40 1000 600" ] || fail "window at $x $y $w $h after moving"
+[ "$w $h" = "1000 600" ] || fail "window ${w}x${h} after resizing"
+[ -n "$E2E_WM" ] || [ "$x $y" = "60 40" ] || fail "window at $x $y after moving"
 close_app
+[ "$(stored_frame)" = "$left" ] || fail "stored $(stored_frame), the frame was left at $left"
 
 # 11. Start again: the window is where it was.
-start_app
-win=$(wait_window "Quintora 0.9") || fail "no main window on the second start"
-sleep 0.5
-read -r x y w h < <(window_geometry "$win")
+open_main_window "no main window on the second start"
 shot second-start
-[ "$x $y $w $h" = "60 40 1000 600" ] || fail "second start at $x $y $w $h, expected 60 40 1000 600"
+frame=$(frame_geometry "$win")
+[ "$frame" = "$left" ] || fail "second start: frame at $frame, expected $left"
+[ "$x $y $w $h" = "$client" ] || fail "second start: client area at $x $y $w $h, expected $client"
 close_app
 echo "PASS"

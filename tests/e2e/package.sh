@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # Builds the Debian package from this build tree, installs it, starts the
 # installed /usr/bin/Quintora and checks that it shows its window and finds
 # its help page in /usr/share/quintora (the Help button is enabled and opens
 # that page), then removes the package again, also when a check fails.
+# Before installing, lintian must find no error and no warning, and the
+# AppStream description must validate together with its desktop entry.
 # Needs root, dpkg and apt; skipped (77) otherwise or when a quintora package
 # is installed already (that one is the user's and stays untouched).
 set -euo pipefail
 
 if [ "$(id -u)" -ne 0 ]; then echo "SKIP: installing a package needs root"; exit 77; fi
-for tool in dpkg dpkg-deb dpkg-query dpkg-shlibdeps apt-get cpack; do
+for tool in dpkg dpkg-deb dpkg-query dpkg-shlibdeps apt-get cpack lintian appstreamcli xprop; do
   command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not available"; exit 77; }
 done
 
+SOURCE_DIR=$(cd "$(dirname "$0")/../.." && pwd)
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 INSTALLED=/usr/bin/Quintora
@@ -79,12 +84,28 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libxlsxwriter libc6 libstdc+
 done
 # Mode, owner, size, date and time, then the path (which may hold blanks).
 contents=$(dpkg-deb -c "$deb" | sed -E 's/^([^ ]+ +){5}//')
-for path in ./usr/bin/Quintora ./usr/share/applications/quintora.desktop ./usr/share/quintora/Quintora.html \
+DESKTOP_ID=example.velmarin.quintora
+for path in ./usr/bin/Quintora ./usr/share/applications/$DESKTOP_ID.desktop ./usr/share/quintora/Quintora.html \
             ./usr/share/icons/hicolor/16x16/apps/quintora.png ./usr/share/icons/hicolor/256x256/apps/quintora.png \
-            ./usr/share/quintora/teams/; do
+            ./usr/share/quintora/teams/ ./usr/share/metainfo/$DESKTOP_ID.metainfo.xml \
+            ./usr/share/man/man1/Quintora.1.gz ./usr/share/doc/quintora/copyright ./usr/share/doc/quintora/changelog.gz; do
   echo "$contents" | grep -qxF "$path" || fail "the package lacks $path"
 done
 [ "$(echo "$contents" | grep -c '^\./usr/share/quintora/teams/.*\.txt$')" -ge 2 ] || fail "the package lacks the sample teams"
+
+echo "== lintian"
+lintian --fail-on error,warning --info "$deb" >"$ARTIFACTS/lintian.log" 2>&1 || { cat "$ARTIFACTS/lintian.log"; fail "lintian found errors or warnings"; }
+grep -E '^[EWIPX]:' "$ARTIFACTS/lintian.log" || echo "no tags"
+
+echo "== AppStream"
+# The tree check also finds the desktop entry that the description launches.
+TREE="$PACKAGE_DIR/tree"
+dpkg-deb -x "$deb" "$TREE"
+appstreamcli validate-tree --no-net "$TREE" >"$ARTIFACTS/appstream.log" 2>&1 || { cat "$ARTIFACTS/appstream.log"; fail "appstreamcli validate-tree failed"; }
+# The copyright file carries the licence of the source tree.
+diff <(sed -n '/^Permission/,$p' "$SOURCE_DIR/LICENSE") \
+     <(sed -n '/^ Permission/,$p' "$TREE/usr/share/doc/quintora/copyright" | sed -e 's/^ //' -e 's/^\.$//') \
+  >"$ARTIFACTS/licence.diff" || { cat "$ARTIFACTS/licence.diff"; fail "the copyright file's licence differs from LICENSE"; }
 
 echo "== Installing"
 installed_packages >"$PACKAGES_BEFORE"
@@ -93,6 +114,8 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends -o DPk
   >"$ARTIFACTS/apt.log" 2>&1 || { cat "$ARTIFACTS/apt.log"; fail "apt-get install failed"; }
 [ -x "$INSTALLED" ] || fail "$INSTALLED is not there after installing"
 [ "$("$INSTALLED" --version)" = "Quintora $version" ] || fail "the installed program says '$("$INSTALLED" --version)'"
+appstreamcli validate --no-net "/usr/share/metainfo/$DESKTOP_ID.metainfo.xml" >>"$ARTIFACTS/appstream.log" 2>&1 \
+  || { cat "$ARTIFACTS/appstream.log"; fail "appstreamcli validate failed on the installed description"; }
 
 echo "== Starting $INSTALLED"
 # The Help button opens its page with xdg-open; this one only notes the address.
@@ -104,9 +127,14 @@ chmod +x "$FAKE_BIN/xdg-open"
 QUINTORA=$INSTALLED
 export PATH="$FAKE_BIN:$PATH"
 start_app
-win=$(wait_window "Quintora 0.9") || fail "the installed program showed no window 'Quintora 0.9'"
+win=$(wait_window "$MAIN_CAPTION") || fail "the installed program showed no window '$MAIN_CAPTION'"
 sleep 0.5
 screenshot "installed"
+# A task bar on X11 groups the window with the menu entry whose StartupWMClass is the window's class.
+wm_class=$(xprop -id "$win" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p')
+startup_class=$(sed -n 's/^StartupWMClass=//p' "/usr/share/applications/$DESKTOP_ID.desktop")
+[ -n "$wm_class" ] && [ "$wm_class" = "$startup_class" ] \
+  || fail "the window's class '$wm_class' is not the menu entry's StartupWMClass '$startup_class'"
 # Help sits at (6, 25) in the top panel, 40 x 39.
 xdotool mousemove --window "$win" 26 44 click 1
 for _ in $(seq 1 100); do [ -s "$OPENED" ] && break; sleep 0.05; done

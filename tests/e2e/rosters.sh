@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 # The rosters in the real window: the starting five checked, a click on a
 # check box, and a team loaded through the open dialog, which starts in the
 # program's folder where the sample teams lie.
@@ -6,10 +8,7 @@ source "$(dirname "$0")/lib.sh"
 [ -f "$BUILD_DIR/Adler Nord.txt" ] || fail "no sample team beside the program"
 start_xvfb
 
-start_app
-win=$(wait_window "Quintora 0.9") || fail "no main window"
-sleep 0.5
-read -r x y w h < <(window_geometry "$win")
+open_main_window
 # The left roster's lines start inside its two-pixel border below the top panel.
 lx=$((x + 2))
 ly=$((y + 111 + 2))
@@ -33,19 +32,7 @@ line_of() { xwd -root -silent | /usr/bin/convert xwd:- -crop "300x23+$((lx + 15)
 before=$(line_of 0)
 
 # sbLoad1 at 197, 67 (36 x 39) in the top panel.
-xdotool mousemove $((x + 215)) $((y + 86)) click 1
-dialog=$(wait_window "Open") || fail "no open dialog"
-sleep 0.5
-screenshot "dialog"
-xdotool windowfocus "$dialog"
-sleep 0.2
-xdotool type --delay 20 "Adler Nord.txt"
-sleep 0.3
-xdotool key Return
-for _ in $(seq 1 40); do
-  xdotool search --onlyvisible --name '^Open$' >/dev/null 2>&1 || break
-  sleep 0.05
-done
+load_team $((x + 215)) $((y + 86)) "Adler Nord.txt"
 sleep 0.5
 screenshot "loaded"
 [ "$(line_of 0)" != "$before" ] || fail "line 1 did not change"

@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "export/DelimitedText.h"
+
 #include <gtest/gtest.h>
 
-#include "DelimitedText.h"
-#include "TStringList.h"
+#include "export/TStringList.h"
 
 namespace {
 
@@ -77,7 +81,8 @@ TEST(DelimitedText, TextAfterAClosingQuoteIsAFieldOfItsOwn)
 TEST(DelimitedText, CharactersBeyondTheBasicPlaneStayWhole)
 {
     const QString text = QStringLiteral("\"\U0001F3C0 K\u00f6rber\",0:01:00");
-    EXPECT_EQ(DelimitedText::Split(text), QStringList({QStringLiteral("\U0001F3C0 K\u00f6rber"), QStringLiteral("0:01:00")}));
+    EXPECT_EQ(DelimitedText::Split(text),
+              QStringList({QStringLiteral("\U0001F3C0 K\u00f6rber"), QStringLiteral("0:01:00")}));
     // Without a closing quote the dropped last character is the whole pair, not half of it.
     EXPECT_EQ(DelimitedText::Split(QStringLiteral("\"ab\U0001F3C0")), QStringList({QStringLiteral("ab")}));
     EXPECT_EQ(DelimitedText::Split(QStringLiteral("\"\U0001F3C0")), QStringList({QString()}));

@@ -1,13 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Rosters and ledgers for the export tests.
 
 #include <QStringList>
+
 #include <map>
 #include <ostream>
 #include <utility>
 
-#include "PlayingTimeLedger.h"
-#include "ScriptedTicks.h"
+#include "support/ScriptedTicks.h"
+#include "timing/PlayingTimeLedger.h"
 
 // "  1 Player 1 of team 1", ... : shirt numbers padded to two characters.
 inline QStringList Roster(int players, int team)
@@ -33,8 +37,8 @@ public:
         ledger.Start();
         for (const auto &[row, ms] : times) {
             ticks.now = 1000 + ms;
-            ledger.RefreshOnCourt([row = row](TeamIndex team, int line) { return team == row.first && line == row.second; },
-                                  nullptr);
+            ledger.RefreshOnCourt(
+                [row = row](TeamIndex team, int line) { return team == row.first && line == row.second; }, nullptr);
         }
     }
 

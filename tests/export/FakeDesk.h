@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The desktop as the export tests see it: a temporary documents folder, a
 // fixed clock, and a record of what was opened, said and reported.
@@ -8,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "WorkbookDelivery.h"
+#include "export/WorkbookDelivery.h"
 
 struct FakeDesk
 {
@@ -39,4 +42,3 @@ struct FakeDesk
     QString PathOf(const char *name) const { return QDir(folder).filePath(QString::fromUtf8(name)); }
     QStringList Files() const { return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 };
-

@@ -1,52 +1,50 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The export button of the main window: both rosters with their playing
 // times into a workbook, and a failure that is reported while the window
 // goes on.
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
-#include "AutomationRegistry.h"
 #include "ExportTestSupport.h"
 #include "FakeDesk.h"
 #include "RecordingAutomation.h"
-#include "ScriptedTicks.h"
-#include "SpreadsheetApplication.h"
-#include "TApplication.h"
-#include "TExcel.h"
-#include "TFormMain.h"
-#include "TSpeedButton.h"
-#include "TempSettings.h"
 #include "XlsxReadBack.h"
+#include "export/AutomationRegistry.h"
+#include "export/SpreadsheetApplication.h"
+#include "export/TExcel.h"
+#include "platform/TSpeedButton.h"
+#include "support/MainWindowFixture.h"
+#include "support/RecordedReports.h"
 
 namespace {
 
 const QString ProgId = QStringLiteral("Excel.Application");
 
 // The process's registry answers with a spreadsheet application that uses
-// the fake desktop; whatever ran before is gone.
-class FormMainExport : public testing::Test
+// the fake desktop; whatever ran before is gone.  Each test opens the window
+// itself, once the registry is as it needs it.
+class FormMainExport : public MainWindowFixture
 {
 protected:
     void SetUp() override
     {
         Registry().RevokeActiveObject(ProgId);
         RegisterSpreadsheetProvider(Registry(), desk.Actions());
-        TApplication::SetReporter([this](const QString &, const QString &message) { reports.append(message); });
     }
     void TearDown() override
     {
-        form.reset();
+        CloseWindow();
         Registry().RevokeActiveObject(ProgId);
         Registry().UnregisterClass(ProgId);
-        TApplication::SetReporter(nullptr);
     }
 
     static AutomationRegistry &Registry() { return AutomationRegistry::Process(); }
 
     void MakeForm()
     {
-        form = std::make_unique<TFormMain>(exeDir.filePath(QStringLiteral("Quintora")), ticks.Source());
+        OpenWindow();
         form->Command1->SetLines(team1);
         form->Command2->SetLines(team2);
         form->Ledger().SetCount(1, static_cast<int>(team1.size()));
@@ -61,22 +59,18 @@ protected:
         form->sbExcel->setEnabled(true); // as while the clock stands paused
     }
 
-    TempSettings settings;
-    QTemporaryDir exeDir;
-    ScriptedTicks ticks;
     FakeDesk desk;
-    QStringList reports;
+    RecordedReports reports;
     QStringList team1 = {QStringLiteral(" 4 M\u00fcller, Jan"), QStringLiteral("5 Hans \"Hansi\" Meier")};
     QStringList team2 = {QStringLiteral("10 Schulze"), QStringLiteral("11 Wagner"), QStringLiteral("12 Becker")};
-    std::unique_ptr<TFormMain> form;
 };
 
 TEST_F(FormMainExport, TheExportButtonWritesBothRostersWithTheirTimes)
 {
     MakeForm();
     form->sbExcel->click();
-    ASSERT_EQ(desk.opened.size(), 1) << reports.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(reports.isEmpty());
+    ASSERT_EQ(desk.opened.size(), 1) << reports.messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(reports.messages.isEmpty());
     EXPECT_TRUE(form->findChildren<TExcel *>().isEmpty());
 
     const std::optional<ReadSheet> sheet = XlsxReadBack::Read(desk.opened[0]);
@@ -95,7 +89,7 @@ TEST_F(FormMainExport, TheExportButtonWritesBothRostersWithTheirTimes)
     EXPECT_TRUE(desk.opened[1].endsWith(QStringLiteral("(2).xlsx")));
 }
 
-TEST_F(FormMainExport, AFailureMidwayIsReportedAndTheRowsBeforeItAreSavedAtExit)
+TEST_F(FormMainExport, AFailureMidwayIsReportedWithTheRowsBeforeItOpenedAtOnce)
 {
     // Only failures need the stand-in; the real application does the rest.
     Registry().UnregisterClass(ProgId);
@@ -104,19 +98,25 @@ TEST_F(FormMainExport, AFailureMidwayIsReportedAndTheRowsBeforeItAreSavedAtExit)
     Registry().RegisterClass(ProgId, [&inner](AutomationRegistry &, const QString &) -> AutomationRef {
         return std::make_shared<FailingAtRow>(inner.Create(ProgId), 3);
     });
+    // What the desktop had opened when the report came; the recorder goes
+    // before the count it writes to.
+    int openedWhenReported = -1;
+    RecordedReports failure;
+    failure.onReport = [this, &openedWhenReported] { openedWhenReported = static_cast<int>(desk.opened.size()); };
     MakeForm();
     form->sbExcel->click();
-    EXPECT_EQ(reports, QStringList{QStringLiteral("Excel has stopped")});
-    EXPECT_TRUE(desk.opened.isEmpty());
+    EXPECT_EQ(failure.messages, QStringList{QStringLiteral("Excel has stopped")});
+    EXPECT_EQ(openedWhenReported, 1) << "the rows written so far show beside the report";
     EXPECT_EQ(form->findChildren<TExcel *>().size(), 1);
     EXPECT_TRUE(form->sbExcel->isEnabled()); // the window goes on
 
-    form.reset(); // exit
     ASSERT_EQ(desk.opened.size(), 1);
     const std::optional<ReadSheet> sheet = XlsxReadBack::Read(desk.opened[0]);
     ASSERT_TRUE(sheet);
     EXPECT_EQ(sheet->cells.size(), 4);
     EXPECT_EQ(sheet->cells.value(QStringLiteral("A2")).text, team1[1]);
+    form.reset(); // exit hands over nothing more
+    EXPECT_EQ(desk.opened.size(), 1);
     inner.RevokeActiveObject(ProgId);
 }
 
@@ -125,7 +125,7 @@ TEST_F(FormMainExport, WithoutASpreadsheetApplicationNothingHappens)
     MakeForm(); // a window registers the desktop's application when none is registered
     Registry().UnregisterClass(ProgId);
     form->sbExcel->click();
-    EXPECT_TRUE(reports.isEmpty());
+    EXPECT_TRUE(reports.messages.isEmpty());
     EXPECT_TRUE(desk.opened.isEmpty());
     EXPECT_TRUE(desk.informed.isEmpty());
     EXPECT_TRUE(form->findChildren<TExcel *>().isEmpty());

@@ -1,9 +1,10 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Reads an exported workbook back with LibreOffice: every roster line must
 // stand in column 1 and its playing time in column 2, as the user's
 // spreadsheet program shows them, and the times must be time values.
 // Exits with 77 (skipped) when LibreOffice is not installed.
-
-#include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,13 +14,15 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QXmlStreamReader>
+
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <iostream>
 
-#include "AutomationRegistry.h"
 #include "ExportTestSupport.h"
-#include "RosterExport.h"
-#include "SpreadsheetApplication.h"
+#include "export/AutomationRegistry.h"
+#include "export/RosterExport.h"
+#include "export/SpreadsheetApplication.h"
 
 namespace {
 
@@ -82,9 +85,9 @@ QString Convert(const QString &workbook, const QString &target, const QString &s
     soffice.setProcessChannelMode(QProcess::MergedChannels);
     soffice.start(QStringLiteral("soffice"),
                   {QStringLiteral("--headless"),
-                   QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(QDir(scratch).filePath(QStringLiteral("profile"))).toString(),
-                   QStringLiteral("--convert-to"), target,
-                   workbook, QStringLiteral("--outdir"), outDir});
+                   QStringLiteral("-env:UserInstallation=")
+                       + QUrl::fromLocalFile(QDir(scratch).filePath(QStringLiteral("profile"))).toString(),
+                   QStringLiteral("--convert-to"), target, workbook, QStringLiteral("--outdir"), outDir});
     if (!soffice.waitForFinished(240000)) {
         soffice.kill();
         soffice.waitForFinished();
@@ -105,7 +108,7 @@ QString Convert(const QString &workbook, const QString &target, const QString &s
 
 struct StoredCell
 {
-    QString type;  // office:value-type
+    QString type; // office:value-type
     QString value; // office:time-value, office:value or the text
 };
 
@@ -198,7 +201,8 @@ TEST(LibreOfficeReadBack, EveryRosterLineAndItsTimeArriveInTheWorkbook)
     EXPECT_EQ(expected[49].second, QStringLiteral("0:59:59"));
 
     // As shown.
-    const QList<QStringList> shown = ParseCsv(Convert(opened[0], QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"), scratch.path()));
+    const QList<QStringList> shown =
+        ParseCsv(Convert(opened[0], QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"), scratch.path()));
     ASSERT_EQ(shown.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
         ASSERT_EQ(shown[i].size(), 2) << "row " << i + 1 << ": " << shown[i].join(QLatin1Char('|')).toStdString();
@@ -222,7 +226,8 @@ TEST(LibreOfficeReadBack, EveryRosterLineAndItsTimeArriveInTheWorkbook)
             continue;
         }
         EXPECT_EQ(stored[i][1].type, QStringLiteral("time")) << "row " << i + 1;
-        EXPECT_EQ(stored[i][1].value, QStringLiteral("PT00H%1M%2S").arg(time.mid(2, 2), time.mid(5, 2))) << "row " << i + 1;
+        EXPECT_EQ(stored[i][1].value, QStringLiteral("PT00H%1M%2S").arg(time.mid(2, 2), time.mid(5, 2)))
+            << "row " << i + 1;
     }
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A stand-in for the spreadsheet application that records every late-bound
 // call (object, member, kind, arguments) and can be told to fail at a call.
@@ -5,18 +8,19 @@
 
 #include <QString>
 #include <QStringList>
+
 #include <functional>
 #include <memory>
 #include <vector>
 
-#include "AutomationError.h"
-#include "AutomationObject.h"
-#include "AutomationRegistry.h"
+#include "export/AutomationError.h"
+#include "export/AutomationObject.h"
+#include "export/AutomationRegistry.h"
 
 struct RecordedCall
 {
-    QString object;  // "Excel.Application", "Workbooks", "cells", ...
-    QString member;  // exactly as the caller passed it
+    QString object; // "Excel.Application", "Workbooks", "cells", ...
+    QString member; // exactly as the caller passed it
     InvokeKind kind;
     QStringList args; // OleVariant::Describe of each argument, in the caller's order
     std::vector<const std::int32_t *> byRefTargets; // the variable each by-reference argument points at
@@ -24,7 +28,8 @@ struct RecordedCall
     // "Excel.Application.Cells put (I4& 1, I4 2, BSTR \"x\")"
     QString Text() const
     {
-        return QStringLiteral("%1.%2 %3 (%4)").arg(object, member, InvokeKindName(kind), args.join(QStringLiteral(", ")));
+        return QStringLiteral("%1.%2 %3 (%4)")
+            .arg(object, member, InvokeKindName(kind), args.join(QStringLiteral(", ")));
     }
 };
 
@@ -47,7 +52,10 @@ struct CallLog
 class RecordingObject : public AutomationObject
 {
 public:
-    RecordingObject(std::shared_ptr<CallLog> log, QString name) : m_log(std::move(log)), m_name(std::move(name)) {}
+    RecordingObject(std::shared_ptr<CallLog> log, QString name)
+        : m_log(std::move(log))
+        , m_name(std::move(name))
+    { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -75,15 +83,17 @@ private:
 class RecordingRegistry : public AutomationRegistry
 {
 public:
-    explicit RecordingRegistry(std::shared_ptr<CallLog> log) : m_log(std::move(log))
+    explicit RecordingRegistry(std::shared_ptr<CallLog> log)
+        : m_log(std::move(log))
     {
-        RegisterClass(QStringLiteral("Excel.Application"), [this](AutomationRegistry &, const QString &progId) -> AutomationRef {
-            if (!creatable)
-                throw AutomationError::FromCode(0x80040154); // class not registered
-            auto object = std::make_shared<RecordingObject>(m_log, progId);
-            lastObject = object;
-            return object;
-        });
+        RegisterClass(QStringLiteral("Excel.Application"),
+                      [this](AutomationRegistry &, const QString &progId) -> AutomationRef {
+                          if (!creatable)
+                              throw AutomationError::FromCode(0x80040154); // class not registered
+                          auto object = std::make_shared<RecordingObject>(m_log, progId);
+                          lastObject = object;
+                          return object;
+                      });
     }
 
     bool running = false;
@@ -114,7 +124,10 @@ private:
 class FailingAtRow : public AutomationObject
 {
 public:
-    FailingAtRow(AutomationRef inner, int row) : m_inner(std::move(inner)), m_row(row) {}
+    FailingAtRow(AutomationRef inner, int row)
+        : m_inner(std::move(inner))
+        , m_row(row)
+    { }
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
         if (name == QLatin1String("Cells") && kind == InvokeKind::Put && args.at(0).ToInt() == m_row)
@@ -126,4 +139,3 @@ private:
     AutomationRef m_inner;
     int m_row;
 };
-

@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The game report's sheets after the rosters' sheet: what is said to the
 // spreadsheet application, and the workbook it saves, read back twice (by
 // the tests' own reader and by openpyxl).
 
-#include <gtest/gtest.h>
+#include "export/ReportExport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,17 +14,17 @@
 #include <QProcess>
 
 #include <cstdlib>
-#include <functional>
 #include <ctime>
+#include <functional>
+#include <gtest/gtest.h>
 
 #include "ExportTestSupport.h"
 #include "FakeDesk.h"
 #include "RecordingAutomation.h"
-#include "ReportExport.h"
-#include "RosterExport.h"
-#include "SpreadsheetApplication.h"
-#include "TExcel.h"
 #include "XlsxReadBack.h"
+#include "export/RosterExport.h"
+#include "export/SpreadsheetApplication.h"
+#include "export/TExcel.h"
 
 namespace {
 
@@ -113,7 +116,7 @@ TEST(ReportExportValues, TimesAreDayFractionsAndWallClockTimesLocalDates)
 TEST(ReportExportValues, AClockSettingShowsItsSignedDelta)
 {
     const std::pair<std::int64_t, const char *> cases[] = {
-        {1870, "+0:00:01,870"}, {-3437, "-0:00:03,437"}, {5000, "+0:00:05"},     {-60000, "-0:01:00"},
+        {1870, "+0:00:01,870"}, {-3437, "-0:00:03,437"},   {5000, "+0:00:05"},       {-60000, "-0:01:00"},
         {0, "+0:00:00"},        {3723004, "+1:02:03,004"}, {-90000000, "-25:00:00"},
     };
     for (const auto &[delta, text] : cases)
@@ -182,14 +185,17 @@ TEST(ReportExportCalls, TheRostersSheetIsWrittenAsWithoutAReportThenTheReportsSh
         QStringList texts = {QStringLiteral("Add.Rows get (I4 1)"), QStringLiteral("Rows.Font get ()"),
                              QStringLiteral("Font.Bold put (BOOL true)")};
         for (const QString &format : formats)
-            texts += {QStringLiteral("Add.Columns get (I4 %1)").arg(format.section(QLatin1Char('='), 0, 0)),
-                      QStringLiteral("Columns.NumberFormat put (BSTR \"%1\")").arg(format.section(QLatin1Char('='), 1))};
-        return texts + QStringList{QStringLiteral("Add.Activate method ()"),
-                                   QStringLiteral("Excel.Application.ActiveWindow get ()"),
-                                   QStringLiteral("ActiveWindow.SplitColumn put (I4 0)"),
-                                   QStringLiteral("ActiveWindow.SplitRow put (I4 1)"),
-                                   QStringLiteral("ActiveWindow.FreezePanes put (BOOL true)"),
-                                   QStringLiteral("Add.Columns get ()"), QStringLiteral("Columns.AutoFit method ()")};
+            texts +=
+                {QStringLiteral("Add.Columns get (I4 %1)").arg(format.section(QLatin1Char('='), 0, 0)),
+                 QStringLiteral("Columns.NumberFormat put (BSTR \"%1\")").arg(format.section(QLatin1Char('='), 1))};
+        return texts
+            + QStringList{QStringLiteral("Add.Activate method ()"),
+                          QStringLiteral("Excel.Application.ActiveWindow get ()"),
+                          QStringLiteral("ActiveWindow.SplitColumn put (I4 0)"),
+                          QStringLiteral("ActiveWindow.SplitRow put (I4 1)"),
+                          QStringLiteral("ActiveWindow.FreezePanes put (BOOL true)"),
+                          QStringLiteral("Add.Columns get ()"),
+                          QStringLiteral("Columns.AutoFit method ()")};
     };
     const auto cell = [](int row, int column, const QString &value) {
         return QStringLiteral("Add.Cells put (I4 %1, I4 %2, %3)").arg(row).arg(column).arg(value);
@@ -199,25 +205,43 @@ TEST(ReportExportCalls, TheRostersSheetIsWrittenAsWithoutAReportThenTheReportsSh
     const QString dateTime = QStringLiteral("d.m.yyyy hh:mm:ss");
 
     QStringList expected = {QStringLiteral("Excel.Application.ActiveWorkbook get ()"),
-                            QStringLiteral("ActiveWorkbook.Worksheets get ()"), QStringLiteral("Worksheets.Count get ()"),
+                            QStringLiteral("ActiveWorkbook.Worksheets get ()"),
+                            QStringLiteral("Worksheets.Count get ()"),
                             QStringLiteral("Worksheets.Item get (DISPATCH)"),
                             QStringLiteral("Worksheets.Add get (EMPTY, DISPATCH)"),
                             QStringLiteral("Add.Name put (BSTR \"Abschnitte\")"),
-                            cell(1, 1, text("Spieler")), cell(1, 2, text("1. Abschnitt")), cell(1, 3, text("Gesamt")),
+                            cell(1, 1, text("Spieler")),
+                            cell(1, 2, text("1. Abschnitt")),
+                            cell(1, 3, text("Gesamt")),
                             cell(1, 4, text("Abschnitte auf dem Feld")),
-                            cell(2, 1, text("4 Anna")), cell(2, 2, R8(306550 / MsPerDay)), cell(2, 3, R8(306550 / MsPerDay)),
+                            cell(2, 1, text("4 Anna")),
+                            cell(2, 2, R8(306550 / MsPerDay)),
+                            cell(2, 3, R8(306550 / MsPerDay)),
                             cell(2, 4, QStringLiteral("I4 1"))};
     expected += finish({QStringLiteral("2=") + duration, QStringLiteral("3=") + duration});
-    expected += {QStringLiteral("Worksheets.Add get (EMPTY, DISPATCH)"), QStringLiteral("Add.Name put (BSTR \"Wechsel\")"),
-                 cell(1, 1, text("Team")), cell(1, 2, text("Spieler")), cell(1, 3, text("Ein")), cell(1, 4, text("Aus")),
-                 cell(1, 5, text("Dauer")), cell(1, 6, text("Ein (Uhrzeit)")), cell(1, 7, text("Aus (Uhrzeit)")),
-                 cell(2, 1, QStringLiteral("I4 1")), cell(2, 2, text("4 Anna")), cell(2, 3, R8(0)),
-                 cell(2, 4, R8(306600 / MsPerDay)), cell(2, 5, R8(306550 / MsPerDay)),
-                 cell(2, 6, R8(WinterDay(Evening))), cell(2, 7, R8(WinterDay(Evening + 306600))),
-                 cell(3, 2, text("Uhr gestellt")), cell(3, 3, R8(307000 / MsPerDay)), cell(3, 5, text("+0:00:00,400")),
+    expected += {QStringLiteral("Worksheets.Add get (EMPTY, DISPATCH)"),
+                 QStringLiteral("Add.Name put (BSTR \"Wechsel\")"),
+                 cell(1, 1, text("Team")),
+                 cell(1, 2, text("Spieler")),
+                 cell(1, 3, text("Ein")),
+                 cell(1, 4, text("Aus")),
+                 cell(1, 5, text("Dauer")),
+                 cell(1, 6, text("Ein (Uhrzeit)")),
+                 cell(1, 7, text("Aus (Uhrzeit)")),
+                 cell(2, 1, QStringLiteral("I4 1")),
+                 cell(2, 2, text("4 Anna")),
+                 cell(2, 3, R8(0)),
+                 cell(2, 4, R8(306600 / MsPerDay)),
+                 cell(2, 5, R8(306550 / MsPerDay)),
+                 cell(2, 6, R8(WinterDay(Evening))),
+                 cell(2, 7, R8(WinterDay(Evening + 306600))),
+                 cell(3, 2, text("Uhr gestellt")),
+                 cell(3, 3, R8(307000 / MsPerDay)),
+                 cell(3, 5, text("+0:00:00,400")),
                  cell(3, 6, R8(WinterDay(Evening + 400000)))};
-    expected += finish({QStringLiteral("3=") + duration, QStringLiteral("4=") + duration, QStringLiteral("5=") + duration,
-                        QStringLiteral("6=") + dateTime, QStringLiteral("7=") + dateTime});
+    expected +=
+        finish({QStringLiteral("3=") + duration, QStringLiteral("4=") + duration, QStringLiteral("5=") + duration,
+                QStringLiteral("6=") + dateTime, QStringLiteral("7=") + dateTime});
     expected += {QStringLiteral("Worksheets.Item get (I4 1)"), QStringLiteral("Item.Activate method ()")};
     EXPECT_EQ(Lines(calls.mid(plain.size())), Lines(expected));
 }
@@ -367,8 +391,9 @@ TEST(ReportExportWorkbook, OpenpyxlReadsTheSameWorkbook)
     ASSERT_FALSE(path.isEmpty());
 
     QProcess python;
-    python.start(QStringLiteral("/usr/bin/python3"),
-                 {qEnvironmentVariable("QUINTORA_SOURCE_DIR") + QStringLiteral("/tests/export/read_workbook.py"), path});
+    python.start(
+        QStringLiteral("/usr/bin/python3"),
+        {qEnvironmentVariable("QUINTORA_SOURCE_DIR") + QStringLiteral("/tests/export/read_workbook.py"), path});
     if (!python.waitForStarted(10000))
         GTEST_SKIP() << "no /usr/bin/python3";
     ASSERT_TRUE(python.waitForFinished(60000));
@@ -383,13 +408,15 @@ TEST(ReportExportWorkbook, OpenpyxlReadsTheSameWorkbook)
     QStringList names;
     for (const QJsonValue &sheet : sheets)
         names.append(sheet[QLatin1String("name")].toString());
-    EXPECT_EQ(names, QStringList({QStringLiteral("Tabelle1"), QStringLiteral("Abschnitte"), QStringLiteral("Wechsel")}));
+    EXPECT_EQ(names,
+              QStringList({QStringLiteral("Tabelle1"), QStringLiteral("Abschnitte"), QStringLiteral("Wechsel")}));
 
     // The rosters' sheet as always: texts and h:mm:ss times, nothing frozen or bold.
     const QJsonObject rosters = sheets[0].toObject();
     EXPECT_TRUE(rosters[QLatin1String("freeze")].isNull());
     const QJsonObject rosterCells = rosters[QLatin1String("cells")].toObject();
-    EXPECT_EQ(rosterCells[QLatin1String("A1")][QLatin1String("value")].toString(), QStringLiteral(" 4 M\u00fcller, Jan"));
+    EXPECT_EQ(rosterCells[QLatin1String("A1")][QLatin1String("value")].toString(),
+              QStringLiteral(" 4 M\u00fcller, Jan"));
     EXPECT_DOUBLE_EQ(rosterCells[QLatin1String("B1")][QLatin1String("value")].toDouble() * 86400, 5 * 60 + 7);
     EXPECT_EQ(rosterCells[QLatin1String("B1")][QLatin1String("format")].toString(), QStringLiteral("h:mm:ss"));
     EXPECT_FALSE(rosterCells[QLatin1String("A1")][QLatin1String("bold")].toBool());
@@ -399,8 +426,8 @@ TEST(ReportExportWorkbook, OpenpyxlReadsTheSameWorkbook)
         EXPECT_EQ(sheet[QLatin1String("freeze")].toString(), QStringLiteral("A2")) << index;
         const QJsonObject cells = sheet[QLatin1String("cells")].toObject();
         for (auto it = cells.constBegin(); it != cells.constEnd(); ++it)
-            EXPECT_EQ(it.value()[QLatin1String("bold")].toBool(), it.key().endsWith(QLatin1String("1")) &&
-                                                                      it.key().size() == 2)
+            EXPECT_EQ(it.value()[QLatin1String("bold")].toBool(),
+                      it.key().endsWith(QLatin1String("1")) && it.key().size() == 2)
                 << index << ' ' << it.key().toStdString();
     }
     const QJsonObject periods = sheets[1][QLatin1String("cells")].toObject();

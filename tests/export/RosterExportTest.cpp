@@ -1,11 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The texts that the export writes: the time column and the row text that
 // the split turns into the two cells.
 
+#include "export/RosterExport.h"
+
 #include <gtest/gtest.h>
 
-#include "DelimitedText.h"
 #include "ExportTestSupport.h"
-#include "RosterExport.h"
+#include "export/DelimitedText.h"
 
 namespace {
 
@@ -51,7 +55,8 @@ TEST(RosterExportRowText, SplitsIntoTheRosterLineAndTheTime)
     };
     for (const QString &line : lines) {
         const QString rowText = RosterExport::RowText(line, QStringLiteral("0:05:07"));
-        EXPECT_EQ(DelimitedText::Split(rowText), QStringList({line, QStringLiteral("0:05:07")})) << rowText.toStdString();
+        EXPECT_EQ(DelimitedText::Split(rowText), QStringList({line, QStringLiteral("0:05:07")}))
+            << rowText.toStdString();
     }
     EXPECT_EQ(RosterExport::RowText(QStringLiteral(" 7 Meier"), QStringLiteral("0:05:07")),
               QStringLiteral("\" 7 Meier\",0:05:07"));

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The sheets as the program's spreadsheet application keeps them: what a
 // number shows with its format (for the auto-fit), and the names a sheet
 // may have.
@@ -5,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "ExportTestSupport.h"
-#include "NumberFormat.h"
-#include "Workbook.h"
+#include "export/NumberFormat.h"
+#include "export/Workbook.h"
 
 namespace {
 
@@ -22,7 +25,7 @@ TEST(NumberFormatDisplay, DatesAndTimesShowAsTheirFormatSays)
         {0, "[h]:mm:ss", "0:00:00"},
         {720130 / 86400000.0, "[h]:mm:ss", "0:12:00"},
         {720500 / 86400000.0, "[h]:mm:ss", "0:12:01"}, // seconds are rounded
-        {1.25, "[h]:mm:ss", "30:00:00"},               // hours not cut at a day
+        {1.25, "[h]:mm:ss", "30:00:00"}, // hours not cut at a day
         {1.25, "h:mm:ss", "6:00:00"},
         {1.25, "[hh]:mm", "30:00"},
         {46363.8125, "d.m.yyyy hh:mm:ss", "7.12.2026 19:30:00"},

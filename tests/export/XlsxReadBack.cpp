@@ -1,8 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include "XlsxReadBack.h"
 
 #include <QFile>
 #include <QXmlStreamReader>
 #include <QtEndian>
+
 #include <zlib.h>
 
 namespace XlsxReadBack {
@@ -228,7 +232,8 @@ std::optional<ReadBook> ReadAll(const QString &path)
         if (workbook.name() == QLatin1String("workbookView")) {
             book.activeSheet = attributes.value(QLatin1String("activeTab")).toInt();
         } else if (workbook.name() == QLatin1String("sheet")) {
-            const QString part = QStringLiteral("xl/") + targets.value(attributes.value(QLatin1String("r:id")).toString());
+            const QString part =
+                QStringLiteral("xl/") + targets.value(attributes.value(QLatin1String("r:id")).toString());
             if (!files->contains(part))
                 return std::nullopt;
             auto sheet = ReadSheetXml(files->value(part), strings, styles);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Reads a written .xlsx back for the tests: each sheet's name, cells with
 // their type, text or number, number format and weight, the column widths,
@@ -8,32 +11,33 @@
 #include <QByteArray>
 #include <QMap>
 #include <QString>
+
 #include <optional>
 
 struct ReadCell
 {
     enum class Type { String, Number, Boolean };
     Type type = Type::String;
-    QString text;          // strings
-    double number = 0;     // numbers and Booleans
-    QString numberFormat;  // format code of a number, empty for "General"
+    QString text; // strings
+    double number = 0; // numbers and Booleans
+    QString numberFormat; // format code of a number, empty for "General"
     bool bold = false;
 };
 
 struct ReadSheet
 {
-    QMap<QString, ReadCell> cells;     // by reference: "A1", "B12"
-    QMap<int, double> columnWidths;     // by column, from 1
-    QString selection;                  // sqref of the selection, empty when none
+    QMap<QString, ReadCell> cells; // by reference: "A1", "B12"
+    QMap<int, double> columnWidths; // by column, from 1
+    QString selection; // sqref of the selection, empty when none
     QString sheetName;
-    int frozenRows = 0;                 // rows above frozen panes
+    int frozenRows = 0; // rows above frozen panes
     int frozenColumns = 0;
 };
 
 struct ReadBook
 {
     QList<ReadSheet> sheets; // in tab order
-    int activeSheet = 0;     // shown first, from 0
+    int activeSheet = 0; // shown first, from 0
 };
 
 namespace XlsxReadBack {

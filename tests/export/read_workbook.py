@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Velmarin Software
+# SPDX-License-Identifier: MIT
 """Prints a workbook as openpyxl reads it, as JSON on standard output: the
 sheet shown first and, for each sheet in tab order, its name, frozen panes,
 column widths and cells (value, number format, bold).  Dates and times come

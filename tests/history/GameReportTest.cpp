@@ -1,17 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The game report on scripted games played through the real ledger: period
 // times, spells on court and clock settings, and in every game the period
 // times adding up to the totals the roster shows.
 
+#include "history/GameReport.h"
+
+#include <functional>
 #include <gtest/gtest.h>
+#include <numeric>
+#include <ostream>
 
 #include "LedgerGame.h"
 #include "history/GameReplay.h"
-#include "history/GameReport.h"
 #include "history/PayloadCodec.h"
-
-#include <functional>
-#include <numeric>
-#include <ostream>
 
 // Readable QStrings in failure messages (found by argument-dependent lookup).
 void PrintTo(const QString &text, std::ostream *out)
@@ -172,8 +175,15 @@ TEST(GameReportPeriods, AStretchAcrossABoundaryIsSplitInProportionToTheOverlap)
 
     const std::vector<ReportStint> stints = Stints(report);
     ASSERT_EQ(stints.size(), 3u);
-    const ReportStint expected{1, 0, Roster(5, 1)[0], true, 0, 12 * Minute + 130, 720000,
-                               LedgerGame::WallBeginMs, LedgerGame::WallBeginMs + 12 * Minute + 130};
+    const ReportStint expected{1,
+                               0,
+                               Roster(5, 1)[0],
+                               true,
+                               0,
+                               12 * Minute + 130,
+                               720000,
+                               LedgerGame::WallBeginMs,
+                               LedgerGame::WallBeginMs + 12 * Minute + 130};
     EXPECT_EQ(stints[0], expected);
     EXPECT_EQ(stints[1].Row, 1);
     EXPECT_EQ(stints[2].Team, 2);
@@ -232,9 +242,10 @@ TEST(GameReportPeriods, OvertimesFollowTheRegularPeriodsAsLongAsTheGameGoesOn)
     game.Check(1, 0, false).Check(1, 1).Start().Run(2 * Minute).Pause();
     const GameReport report = CheckedReport(game);
 
-    EXPECT_EQ(Labels(report), (std::vector<QString>{QStringLiteral("1. Abschnitt"), QStringLiteral("2. Abschnitt"),
-                                                    QStringLiteral("3. Abschnitt"), QStringLiteral("4. Abschnitt"),
-                                                    QStringLiteral("Verlängerung 1")}));
+    EXPECT_EQ(Labels(report),
+              (std::vector<QString>{QStringLiteral("1. Abschnitt"), QStringLiteral("2. Abschnitt"),
+                                    QStringLiteral("3. Abschnitt"), QStringLiteral("4. Abschnitt"),
+                                    QStringLiteral("Verlängerung 1")}));
     EXPECT_TRUE(report.Periods[4].Overtime);
     EXPECT_EQ(report.Periods[4].BeginMs, 40 * Minute);
     EXPECT_EQ(report.Periods[4].EndMs, 45 * Minute);
@@ -288,12 +299,13 @@ TEST(GameReportLines, TeamLoadsKeepTheTimesWithThePositions)
     std::vector<std::pair<QString, std::int64_t>> spells;
     for (const ReportStint &stint : Stints(report))
         spells.emplace_back(stint.Text, stint.LengthMs);
-    EXPECT_EQ(spells, (std::vector<std::pair<QString, std::int64_t>>{{first[0], 5 * Minute},
-                                                                     {first[1], 5 * Minute},
-                                                                     {first[2], 5 * Minute},
-                                                                     {shorter[0], 2 * Minute - 1},
-                                                                     {longer[2], Minute},
-                                                                     {longer[2], Minute - 1}}));
+    EXPECT_EQ(spells,
+              (std::vector<std::pair<QString, std::int64_t>>{{first[0], 5 * Minute},
+                                                             {first[1], 5 * Minute},
+                                                             {first[2], 5 * Minute},
+                                                             {shorter[0], 2 * Minute - 1},
+                                                             {longer[2], Minute},
+                                                             {longer[2], Minute - 1}}));
 }
 
 TEST(GameReportLines, LinesPastTheFiftiethHaveNoTimesButTheirSpellsAndPeriodsCount)
@@ -315,8 +327,9 @@ TEST(GameReportLines, LinesPastTheFiftiethHaveNoTimesButTheirSpellsAndPeriodsCou
     const std::vector<ReportStint> stints = Stints(report);
     ASSERT_EQ(stints.size(), 5u);
     EXPECT_TRUE(stints[1].Timed);
-    EXPECT_EQ(stints[2], (ReportStint{1, 50, Roster(55, 1)[50], false, 0, 12 * Minute, 0, LedgerGame::WallBeginMs,
-                                      LedgerGame::WallBeginMs + 12 * Minute}));
+    EXPECT_EQ(stints[2],
+              (ReportStint{1, 50, Roster(55, 1)[50], false, 0, 12 * Minute, 0, LedgerGame::WallBeginMs,
+                           LedgerGame::WallBeginMs + 12 * Minute}));
 }
 
 TEST(GameReportChanges, ASpellGoesOnAcrossPausesWhileItsLineStaysChecked)
@@ -334,14 +347,16 @@ TEST(GameReportChanges, ASpellGoesOnAcrossPausesWhileItsLineStaysChecked)
     const std::vector<ReportStint> stints = Stints(report);
     ASSERT_EQ(stints.size(), 4u);
     // In game order: the spells of the first START by team and row, then the substitute.
-    EXPECT_EQ(stints[0], (ReportStint{1, 0, Roster(3, 1)[0], true, 0, 2 * Minute, 2 * Minute - 1,
-                                      LedgerGame::WallBeginMs, game.WallMs()}));
-    EXPECT_EQ(stints[1], (ReportStint{1, 1, Roster(3, 1)[1], true, 0, Minute, Minute, LedgerGame::WallBeginMs,
-                                      firstPauseWall}));
+    EXPECT_EQ(stints[0],
+              (ReportStint{1, 0, Roster(3, 1)[0], true, 0, 2 * Minute, 2 * Minute - 1, LedgerGame::WallBeginMs,
+                           game.WallMs()}));
+    EXPECT_EQ(stints[1],
+              (ReportStint{1, 1, Roster(3, 1)[1], true, 0, Minute, Minute, LedgerGame::WallBeginMs, firstPauseWall}));
     EXPECT_EQ(stints[2].Team, 2);
     // Substituted during the pause: on at the game time of the START that followed, and its wall time.
-    EXPECT_EQ(stints[3], (ReportStint{1, 2, Roster(3, 1)[2], true, Minute, 2 * Minute, Minute - 1, secondStartWall,
-                                      game.WallMs()}));
+    EXPECT_EQ(
+        stints[3],
+        (ReportStint{1, 2, Roster(3, 1)[2], true, Minute, 2 * Minute, Minute - 1, secondStartWall, game.WallMs()}));
 }
 
 TEST(GameReportRecovery, ARecoveredGameCountsUpToItsCheckpointAndNothingOfTheLostSecond)
@@ -463,8 +478,8 @@ TEST(GameReportCorrections, BeforeTheFirstStartOnlyTheClockMoves)
     EXPECT_EQ(LineOf(report, 1, 0).TotalMs, 2 * Minute);
     EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{Minute, Minute}));
     ASSERT_EQ(report.Changes.size(), 2u);
-    EXPECT_EQ(std::get<ReportClockSet>(report.Changes[0]), (ReportClockSet{9 * Minute, 9 * Minute,
-                                                                           LedgerGame::WallBeginMs}));
+    EXPECT_EQ(std::get<ReportClockSet>(report.Changes[0]),
+              (ReportClockSet{9 * Minute, 9 * Minute, LedgerGame::WallBeginMs}));
     EXPECT_EQ(std::get<ReportStint>(report.Changes[1]).OnGameMs, 9 * Minute);
 }
 
@@ -550,7 +565,10 @@ TEST(GameReportRefusals, AGameThatDoesNotFitTheRulesGetsNoReportAndASentenceWhy)
         {"a format without periods", [](StoredGame &game) { game.Opening.Format.RegularPeriods = 0; },
          "unmögliches Spielformat"},
         {"periods of a millisecond",
-         [](StoredGame &game) { game.Opening.Format = GameFormat{1, 1, 1}; }, "mehr als 1000 Spielabschnitte"},
+         [](StoredGame &game) {
+             game.Opening.Format = GameFormat{1, 1, 1};
+         },
+         "mehr als 1000 Spielabschnitte"},
         {"check marks without their lines", [](StoredGame &game) { game.Opening.Rosters[1].Checked.clear(); },
          "Mannschaft 2 ist unvollständig"},
         {"a correction the clock does not show",
@@ -576,8 +594,8 @@ TEST(GameReportRefusals, AGameThatDoesNotFitTheRulesGetsNoReportAndASentenceWhy)
         EXPECT_FALSE(report) << refusal.name;
         EXPECT_TRUE(report.Error.startsWith(QStringLiteral("Der Spielbericht kann nicht erstellt werden: ")))
             << refusal.name;
-        EXPECT_TRUE(report.Error.contains(QString::fromUtf8(refusal.words))) << refusal.name << ": "
-                                                                              << report.Error.toStdString();
+        EXPECT_TRUE(report.Error.contains(QString::fromUtf8(refusal.words)))
+            << refusal.name << ": " << report.Error.toStdString();
     }
     EXPECT_TRUE(GameReport::Of(played.Game()));
 }

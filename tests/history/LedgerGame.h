@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A game played through the real playing-time ledger on a scripted tick
 // source and written down as the history stores it: the times in each
@@ -6,14 +9,13 @@
 // stretch.  Clock corrections and recoveries, which the ledger itself does
 // not know, are kept as offsets on top of it, as the program applies them.
 
-#include "history/GameRecord.h"
-
-#include "PlayingTimeLedger.h"
-#include "ScriptedTicks.h"
-
 #include <array>
 #include <memory>
 #include <optional>
+
+#include "history/GameRecord.h"
+#include "support/ScriptedTicks.h"
+#include "timing/PlayingTimeLedger.h"
 
 class LedgerGame
 {

@@ -1,11 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Where the periods lie: the format's boundaries, periods ended by the
 // bench, and format changes during the game.
-
-#include <gtest/gtest.h>
 
 #include "history/PeriodSchedule.h"
 
 #include <functional>
+#include <gtest/gtest.h>
 #include <ostream>
 
 namespace {
@@ -106,7 +108,9 @@ TEST(PeriodSchedule, EndsByTheBenchAndFormatChangesMoveOnlyLaterBoundaries)
          fourTimesTen,
          {{Step::End, 1, {}, 10 * Minute}, {Step::End, 2, {}, 10 * Minute}},
          21 * Minute,
-         {{"1. Abschnitt", 0, 10 * Minute}, {"2. Abschnitt", 10 * Minute, 20 * Minute}, {"3. Abschnitt", 20 * Minute, 30 * Minute}}},
+         {{"1. Abschnitt", 0, 10 * Minute},
+          {"2. Abschnitt", 10 * Minute, 20 * Minute},
+          {"3. Abschnitt", 20 * Minute, 30 * Minute}}},
         {"at game time 0 nothing has begun",
          fourTimesTen,
          {{Step::End, 1, {}, 0}},
@@ -125,12 +129,16 @@ TEST(PeriodSchedule, EndsByTheBenchAndFormatChangesMoveOnlyLaterBoundaries)
          fourTimesTen,
          {{Step::Format, 0, fourTimesTwelve, 15 * Minute}},
          23 * Minute,
-         {{"1. Abschnitt", 0, 10 * Minute}, {"2. Abschnitt", 10 * Minute, 22 * Minute}, {"3. Abschnitt", 22 * Minute, 34 * Minute}}},
+         {{"1. Abschnitt", 0, 10 * Minute},
+          {"2. Abschnitt", 10 * Minute, 22 * Minute},
+          {"3. Abschnitt", 22 * Minute, 34 * Minute}}},
         {"shorter periods from 15:00: the second ends just then",
          fourTimesTen,
          {{Step::Format, 0, eightTimesFive, 15 * Minute}},
          16 * Minute,
-         {{"1. Abschnitt", 0, 10 * Minute}, {"2. Abschnitt", 10 * Minute, 15 * Minute}, {"3. Abschnitt", 15 * Minute, 20 * Minute}}},
+         {{"1. Abschnitt", 0, 10 * Minute},
+          {"2. Abschnitt", 10 * Minute, 15 * Minute},
+          {"3. Abschnitt", 15 * Minute, 20 * Minute}}},
         {"a format chosen before the game",
          fourTimesTen,
          {{Step::Format, 0, eightTimesFive, 0}},

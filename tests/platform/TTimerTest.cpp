@@ -1,6 +1,9 @@
-#include <gtest/gtest.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
-#include "TTimer.h"
+#include "platform/TTimer.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,6 +1,9 @@
-#include <gtest/gtest.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
 
 #include <QSignalSpy>
+
+#include <gtest/gtest.h>
 
 #include "RosterTestSupport.h"
 
@@ -148,14 +151,17 @@ TEST_F(CheckListBox, HandlerGetsTheRectRightOfTheCheckBoxAndTheState)
     list.SetOnDrawItem([&](QWidget *control, int index, const QRect &rect, TOwnerDrawState state) {
         EXPECT_EQ(control, &list);
         EXPECT_NE(list.Canvas(), nullptr) << "the canvas is there while a line is drawn";
-        calls.emplace_back(index, rect, state, list.Canvas() && list.Canvas()->BrushColor() == (state & odSelected ? clHighlight : clWindow));
+        calls.emplace_back(index, rect, state,
+                           list.Canvas()
+                               && list.Canvas()->BrushColor() == (state & odSelected ? clHighlight : clWindow));
     });
     list.Refresh();
     EXPECT_EQ(list.Canvas(), nullptr);
     ASSERT_EQ(calls.size(), 4u);
     const int width = list.viewport()->width();
     for (const auto &[index, rect, state, brushRight] : calls) {
-        EXPECT_EQ(rect, QRect(TCheckListBox::CheckColumnWidth, index * 23, width - TCheckListBox::CheckColumnWidth, 23));
+        EXPECT_EQ(rect,
+                  QRect(TCheckListBox::CheckColumnWidth, index * 23, width - TCheckListBox::CheckColumnWidth, 23));
         EXPECT_EQ(bool(state & odSelected), index == 1);
         EXPECT_EQ(bool(state & odChecked), index == 2);
         EXPECT_FALSE(state & odDisabled);

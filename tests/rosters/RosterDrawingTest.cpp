@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #include <gtest/gtest.h>
 
 #include "RosterTestSupport.h"
@@ -7,8 +10,7 @@ namespace {
 constexpr int Check = TCheckListBox::CheckColumnWidth;
 
 class RosterDrawing : public ::testing::Test, public RosterFixture
-{
-};
+{ };
 
 // The time stands at right - 78 on an opaque background: a long line text
 // is covered from there on, and an empty line shows nothing but its check
@@ -49,7 +51,8 @@ TEST_F(RosterDrawing, LinesPastTheFiftiethShowNoTime)
         const QRect line = list.ItemRect(row);
         ASSERT_TRUE(line.isValid()) << row;
         const QString time = row < 50 ? QStringLiteral(" 1:05") : QStringLiteral("--:--");
-        EXPECT_EQ(Region(image, timeLeft, line.top(), 23), Region(ExpectedTimeCell(time, width), timeLeft, 0, 23)) << row;
+        EXPECT_EQ(Region(image, timeLeft, line.top(), 23), Region(ExpectedTimeCell(time, width), timeLeft, 0, 23))
+            << row;
     }
 }
 
@@ -72,7 +75,9 @@ TEST_F(RosterDrawing, DisabledListDrawsEveryTextGrey)
     EXPECT_TRUE(RegionHasColour(image, text.adjusted(0, 23, 0, 0), Rgb(clGrayText))) << "the selected line too";
     // The time is grey as well.
     const int timeLeft = list.viewport()->width() - TeamRoster::TimeTextOffset;
-    EXPECT_EQ(Region(image, timeLeft, 0, 23), Region(ExpectedTimeCell(QStringLiteral(" 0:00"), list.viewport()->width(), clWindow, clGrayText), timeLeft, 0, 23));
+    EXPECT_EQ(Region(image, timeLeft, 0, 23),
+              Region(ExpectedTimeCell(QStringLiteral(" 0:00"), list.viewport()->width(), clWindow, clGrayText),
+                     timeLeft, 0, 23));
     // A disabled check box: button face inside, a grey tick.
     EXPECT_EQ(image.pixel(7, 14), Rgb(clBtnFace)) << "unticked part of the face";
     EXPECT_EQ(image.pixel(4, 10), Rgb(clGrayText));
@@ -158,7 +163,9 @@ TEST_F(RosterDrawing, TimeFollowsTheRightEdgeAfterAResize)
         ASSERT_EQ(width, outer - 4);
         EXPECT_EQ(list.ItemRect(0), QRect(0, 0, width, 23));
         const int timeLeft = width - TeamRoster::TimeTextOffset;
-        EXPECT_EQ(Region(image, timeLeft, 0, 23), Region(ExpectedTimeCell(QStringLiteral(" 0:00"), width), timeLeft, 0, 23)) << outer;
+        EXPECT_EQ(Region(image, timeLeft, 0, 23),
+                  Region(ExpectedTimeCell(QStringLiteral(" 0:00"), width), timeLeft, 0, 23))
+            << outer;
     }
 }
 

@@ -1,8 +1,11 @@
-#include <gtest/gtest.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "rosters/RosterModel.h"
 
 #include <QSignalSpy>
 
-#include "RosterModel.h"
+#include <gtest/gtest.h>
 
 namespace {
 

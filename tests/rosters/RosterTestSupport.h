@@ -1,17 +1,19 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Shared by the roster widget tests: a roster list drawn by the roster
 // line drawing over a ledger with a scripted clock, and pixel helpers.
 
 #include <QApplication>
 #include <QImage>
-#include <QPainter>
 #include <QTest>
 
-#include "Canvas.h"
-#include "PlayingTimeLedger.h"
-#include "ScriptedTicks.h"
-#include "TCheckListBox.h"
-#include "TeamRoster.h"
+#include "rosters/TCheckListBox.h"
+#include "rosters/TeamRoster.h"
+#include "support/CanvasImage.h"
+#include "support/ScriptedTicks.h"
+#include "timing/PlayingTimeLedger.h"
 
 inline QRgb Rgb(TColor color)
 {
@@ -68,15 +70,15 @@ public:
     // image as wide and high as a line; only the part from right - 78 on is meaningful.
     QImage ExpectedTimeCell(const QString &time, int lineWidth, TColor background = clWindow, TColor ink = clWindowText)
     {
-        QImage image(lineWidth, list.ItemHeight(), QImage::Format_RGB32);
-        image.fill(Rgb(background));
-        QPainter painter(&image);
-        Canvas canvas(painter);
-        canvas.SetFont(list.font());
-        canvas.SetBrushColor(background);
-        canvas.SetFontColor(ink);
-        canvas.TextOut(lineWidth - TeamRoster::TimeTextOffset, 0, QLatin1Char(' ') + time + QLatin1Char(' '));
-        return image;
+        return Draw(
+            lineWidth, list.ItemHeight(),
+            [&](Canvas &canvas) {
+                canvas.SetFont(list.font());
+                canvas.SetBrushColor(background);
+                canvas.SetFontColor(ink);
+                canvas.TextOut(lineWidth - TeamRoster::TimeTextOffset, 0, QLatin1Char(' ') + time + QLatin1Char(' '));
+            },
+            Rgb(background));
     }
 };
 

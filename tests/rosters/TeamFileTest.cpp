@@ -1,4 +1,7 @@
-#include <gtest/gtest.h>
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "rosters/TeamFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,12 +10,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "TeamFile.h"
-#include "TextEncoding.h"
+#include "rosters/TextEncoding.h"
 
 using namespace std::string_literals;
 
@@ -99,17 +102,24 @@ TEST(TeamFileLines, SplitLinesViewsTheBytesInPlace)
 
 TEST(TeamFileEncoding, Utf8WithAndWithoutByteOrderMark)
 {
-    EXPECT_EQ(Lines("4 J\xC3\xBCrgen M\xC3\xBCller\n5 Stra\xC3\x9F" "e"),
+    EXPECT_EQ(Lines("4 J\xC3\xBCrgen M\xC3\xBCller\n5 Stra\xC3\x9F"
+                    "e"),
               (QStringList{QStringLiteral("4 Jürgen Müller"), QStringLiteral("5 Straße")}));
-    EXPECT_EQ(Lines("\xEF\xBB\xBF" "4 J\xC3\xBCrgen\r\n"), (QStringList{QStringLiteral("4 Jürgen")}));
+    EXPECT_EQ(Lines("\xEF\xBB\xBF"
+                    "4 J\xC3\xBCrgen\r\n"),
+              (QStringList{QStringLiteral("4 Jürgen")}));
     EXPECT_TRUE(Lines("\xEF\xBB\xBF").isEmpty()) << "a mark alone is no line";
     // Only a leading mark is dropped.
-    EXPECT_EQ(Lines("a\n\xEF\xBB\xBF" "b").at(1), QString(QChar(0xFEFF)) + QLatin1Char('b'));
+    EXPECT_EQ(Lines("a\n\xEF\xBB\xBF"
+                    "b")
+                  .at(1),
+              QString(QChar(0xFEFF)) + QLatin1Char('b'));
 }
 
 TEST(TeamFileEncoding, AMarkedFileWithADamagedSequenceStaysUtf8)
 {
-    const QStringList lines = Lines("\xEF\xBB\xBF" "M\xC3\xBCller\n\xFF");
+    const QStringList lines = Lines("\xEF\xBB\xBF"
+                                    "M\xC3\xBCller\n\xFF");
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0], QStringLiteral("Müller"));
     EXPECT_EQ(lines[1], QString(QChar(QChar::ReplacementCharacter)));
@@ -117,7 +127,8 @@ TEST(TeamFileEncoding, AMarkedFileWithADamagedSequenceStaysUtf8)
 
 TEST(TeamFileEncoding, AnythingElseIsWindows1252)
 {
-    EXPECT_EQ(Lines("4 J\xFCrgen M\xFCller\r\n5 Stra\xDF" "e\r\n6 \x80\x84\x93\x94"),
+    EXPECT_EQ(Lines("4 J\xFCrgen M\xFCller\r\n5 Stra\xDF"
+                    "e\r\n6 \x80\x84\x93\x94"),
               (QStringList{QStringLiteral("4 Jürgen Müller"), QStringLiteral("5 Straße"), QStringLiteral("6 €„“”")}));
     // One byte that is not UTF-8 decides for the whole file: the UTF-8
     // looking pair in the first line reads as two Windows-1252 characters.
@@ -128,7 +139,7 @@ TEST(TeamFileEncoding, Windows1252Table)
 {
     const QString text = TextEncoding::FromWindows1252("\x80\x81\x8A\x8D\x9C\x9F\xA0\xC4\xFF");
     const QString expected = QString(QChar(0x20AC)) + QChar(0x81) + QChar(0x160) + QChar(0x8D) + QChar(0x153)
-                             + QChar(0x178) + QChar(0xA0) + QChar(0xC4) + QChar(0xFF);
+        + QChar(0x178) + QChar(0xA0) + QChar(0xC4) + QChar(0xFF);
     EXPECT_EQ(text, expected);
 }
 
@@ -137,7 +148,7 @@ TEST(TeamFileEncoding, Utf8Validation)
     EXPECT_TRUE(TextEncoding::IsValidUtf8(""));
     EXPECT_TRUE(TextEncoding::IsValidUtf8("plain"));
     EXPECT_TRUE(TextEncoding::IsValidUtf8("\xC3\xA4\xE2\x82\xAC\xF0\x9F\x8F\x80")); // ä € basketball
-    EXPECT_TRUE(TextEncoding::IsValidUtf8("\xF4\x8F\xBF\xBF"));                    // U+10FFFF
+    EXPECT_TRUE(TextEncoding::IsValidUtf8("\xF4\x8F\xBF\xBF")); // U+10FFFF
     EXPECT_FALSE(TextEncoding::IsValidUtf8("\xC0\x80")) << "overlong";
     EXPECT_FALSE(TextEncoding::IsValidUtf8("\xE0\x80\x80")) << "overlong";
     EXPECT_FALSE(TextEncoding::IsValidUtf8("\xF0\x80\x80\x80")) << "overlong";
@@ -205,7 +216,8 @@ TEST(TeamFileRead, RelativePathIsReportedInFull)
     QDir::setCurrent(dir.path());
     const QString message = ReadError(QStringLiteral("fehlt.txt"));
     QDir::setCurrent(before);
-    EXPECT_EQ(message, ExpectedMessage(QFileInfo(dir.filePath(QStringLiteral("fehlt.txt"))).absoluteFilePath(), ENOENT));
+    EXPECT_EQ(message,
+              ExpectedMessage(QFileInfo(dir.filePath(QStringLiteral("fehlt.txt"))).absoluteFilePath(), ENOENT));
 }
 
 TEST(TeamFileRead, FolderIsNotAFile)

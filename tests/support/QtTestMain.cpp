@@ -1,11 +1,15 @@
-// Shared main of the test suites: a QApplication on the offscreen platform
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+// Main of the suites that use widgets: a QApplication on the offscreen platform
 // (unless the environment names another), the program's font names mapped,
 // and GoogleTest/GoogleMock.
 
 #include <QApplication>
+
 #include <gmock/gmock.h>
 
-#include "Fonts.h"
+#include "platform/Fonts.h"
 
 int main(int argc, char **argv)
 {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A tick source that tests drive by hand: it returns `now` on every read
 // and counts the reads, so a test can set the time and see how often the
@@ -6,7 +9,7 @@
 #include <cstdint>
 #include <deque>
 
-#include "TickSource.h"
+#include "platform/TickSource.h"
 
 class ScriptedTicks
 {

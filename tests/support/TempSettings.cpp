@@ -1,4 +1,7 @@
-#include "TempSettings.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "support/TempSettings.h"
 
 #include <QDir>
 #include <QFile>

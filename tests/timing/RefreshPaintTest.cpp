@@ -1,29 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
 // The 200 ms refresh of the playing times in a shown main window: it paints
 // only when a time text changes, and what the screen then shows is exactly
 // what a complete repaint of the window shows.
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
-#include "PaintCounter.h"
-#include "ScriptedTicks.h"
-#include "TCheckListBox.h"
-#include "TFormMain.h"
-#include "TFrameClock.h"
-#include "TLbSpeedButton.h"
-#include "TSpeedButton.h"
-#include "TTimer.h"
-#include "WindowGame.h"
+#include <gtest/gtest.h>
+
+#include "app/TFormMain.h"
+#include "buttons/TLbSpeedButton.h"
+#include "clock/PaintCounter.h"
+#include "clock/TFrameClock.h"
+#include "platform/TSpeedButton.h"
+#include "platform/TTimer.h"
+#include "rosters/TCheckListBox.h"
+#include "support/MainWindowFixture.h"
+#include "support/ScriptedTicks.h"
 
 namespace {
 
-class RefreshPaint : public WindowGame
+class RefreshPaint : public MainWindowFixture
 {
 protected:
     void Show()
@@ -34,25 +35,22 @@ protected:
     // START and PAUSE, then the deferred repaints of the controls they switch.
     void Start(std::uint32_t at)
     {
-        WindowGame::Start(at);
+        MainWindowFixture::Start(at);
         QApplication::processEvents();
     }
     void Pause(std::uint32_t at)
     {
-        WindowGame::Pause(at);
+        MainWindowFixture::Pause(at);
         QApplication::processEvents();
     }
     void LoadTeam2(int lines)
     {
-        const QString path = dir.filePath(QStringLiteral("team.txt"));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         // Names long enough to run under the time column.
+        QByteArray team;
         for (int i = 1; i <= lines; ++i)
-            file.write(QByteArray::number(i).rightJustified(2, ' ') + " Maximilian-Alexander von Hohenzollern-Sigmaringen\n");
-        file.close();
-        form->SetTeamFileChooser([path] { return path; });
-        form->sbLoadClick(form->sbLoad2);
+            team +=
+                QByteArray::number(i).rightJustified(2, ' ') + " Maximilian-Alexander von Hohenzollern-Sigmaringen\n";
+        LoadTeam(2, WriteTeam(QStringLiteral("team.txt"), team));
     }
     // What the window's backing store holds: the pixels on the screen.
     QImage Screen() const
@@ -73,8 +71,8 @@ TEST_F(RefreshPaint, OnlyARefreshWithANewSecondPaintsTheRosters)
     EXPECT_EQ(left.count, 1) << "the first refresh after START paints";
     EXPECT_EQ(right.count, 1);
     // The starting five show 0:01 from 550 ms on, 0:02 from 1550 ms on.
-    const std::vector<std::pair<std::uint32_t, int>> expected = {
-        {1400, 1}, {1600, 2}, {1800, 2}, {2000, 2}, {2200, 2}, {2400, 2}, {2600, 3}, {2800, 3}};
+    const std::vector<std::pair<std::uint32_t, int>> expected = {{1400, 1}, {1600, 2}, {1800, 2}, {2000, 2},
+                                                                 {2200, 2}, {2400, 2}, {2600, 3}, {2800, 3}};
     for (const auto &[at, paints] : expected) {
         Refresh(at);
         EXPECT_EQ(left.count, paints) << "at " << at;

@@ -1,4 +1,7 @@
-#include "TickSource.h"
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "platform/TickSource.h"
 
 #include <chrono>
 

@@ -1,0 +1,136 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "app/GameHistory.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "app/TApplication.h"
+#include "app/TFormMain.h"
+#include "history/GameHistoryStore.h"
+#include "history/GameRecovery.h"
+#include "history/HistoryPaths.h"
+#include "history/HistoryWriter.h"
+#include "history/InstanceLock.h"
+#include "timing/GameControls.h"
+#include "timing/StandingGame.h"
+
+HistoryDialogs HistoryDialogs::MessageBoxes(QWidget *window)
+{
+    const QPointer<QWidget> shownWindow(window);
+    const auto parent = [shownWindow]() -> QWidget * {
+        return shownWindow && shownWindow->isVisible() ? shownWindow.data() : nullptr;
+    };
+    HistoryDialogs dialogs;
+    dialogs.AskContinue = [parent](const QString &question) {
+        QMessageBox box(QMessageBox::Question, TApplication::CurrentTitle(), question, QMessageBox::NoButton, parent());
+        QPushButton *goOn = box.addButton(QStringLiteral("Fortsetzen"), QMessageBox::AcceptRole);
+        QPushButton *fresh = box.addButton(QStringLiteral("Neues Spiel"), QMessageBox::RejectRole);
+        box.setDefaultButton(goOn);
+        box.setEscapeButton(fresh);
+        box.exec();
+        return box.clickedButton() == goOn;
+    };
+    dialogs.Tell = [](const QString &message) { QMessageBox::warning(nullptr, TApplication::CurrentTitle(), message); };
+    return dialogs;
+}
+
+GameJournal::WallClock GameHistory::DefaultWallClock()
+{
+    return [] { return QDateTime::currentMSecsSinceEpoch(); };
+}
+
+StandingGame GameHistory::ToStanding(const RecoveredGame &game)
+{
+    StandingGame standing;
+    for (std::size_t team = 0; team < standing.Rosters.size(); ++team) {
+        standing.Rosters[team].Lines = game.Teams[team].Lines;
+        standing.Rosters[team].Checked = game.Teams[team].Checked;
+        std::copy(game.Teams[team].Elapsed.begin(), game.Teams[team].Elapsed.end(), standing.Elapsed[team].begin());
+    }
+    standing.GameMs = std::int32_t(game.GameMs);
+    standing.ClockStarted = true;
+    return standing;
+}
+
+GameHistory::GameHistory(TFormMain &form, const QString &dataFolder, HistoryDialogs dialogs,
+                         GameJournal::WallClock wallClock, QObject *parent)
+    : QObject(parent)
+    , m_dialogs(std::move(dialogs))
+{
+    std::unique_ptr<GameHistoryStore> store = OpenStore(dataFolder);
+    std::optional<RecoveredGame> recovered;
+    std::vector<GameId> givenUp;
+    if (store)
+        recovered = ChooseGame(*store, givenUp);
+
+    m_writer = std::make_unique<HistoryWriter>(std::move(store));
+    m_journal = std::make_unique<GameJournal>(
+        form, *m_writer, [this](const QString &message) { Tell(message); }, wallClock);
+    const std::int64_t now = wallClock();
+    for (GameId game : givenUp) {
+        m_writer->ContinueGame(game);
+        m_writer->EndGame(GameEndReason::NewGame, now);
+    }
+    if (recovered) {
+        form.GameControls->Restore(ToStanding(*recovered));
+        m_journal->ContinueStoredGame(recovered->Id, recovered->WasRunning);
+    } else {
+        m_journal->BeginNewGame();
+    }
+}
+
+std::unique_ptr<GameHistoryStore> GameHistory::OpenStore(const QString &dataFolder)
+{
+    if (dataFolder.isEmpty()) {
+        Tell(QStringLiteral("Es gibt keinen Datenordner für die Spieldatenbank; das Spiel wird nicht gespeichert."));
+        return nullptr;
+    }
+    m_lock = std::make_unique<InstanceLock>(dataFolder);
+    if (!m_lock->IsHeld()) {
+        // Another copy's game is none of this one's business: not read, not offered, not touched.
+        Tell(m_lock->Problem());
+        return nullptr;
+    }
+    GameHistoryStore::OpenResult opened =
+        GameHistoryStore::Open(QDir(dataFolder).filePath(QLatin1String(HistoryPaths::DatabaseFileName)));
+    if (!opened.Message.isEmpty())
+        Tell(opened.Message);
+    return std::move(opened.Store);
+}
+
+std::optional<RecoveredGame> GameHistory::ChooseGame(GameHistoryStore &store, std::vector<GameId> &givenUp)
+{
+    std::optional<RecoveredGame> recovered;
+    RecoveryCandidate candidate = FindGameToRecover(store);
+    if (candidate.Result == RecoveryCandidate::Outcome::Offer
+        && m_dialogs.AskContinue(RecoveryQuestion(candidate.Game)))
+        recovered = std::move(candidate.Game);
+    else if (candidate.Result == RecoveryCandidate::Outcome::Refused)
+        Tell(candidate.Message + QStringLiteral(" Es bleibt gespeichert; ein neues Spiel beginnt."));
+    // Every other open game is given up, so that only the game under way is ever open.
+    if (HistoryResult<std::vector<GameId>> open = store.OpenGames())
+        givenUp = std::move(*open.Value);
+    if (recovered)
+        std::erase(givenUp, recovered->Id);
+    return recovered;
+}
+
+GameHistory::~GameHistory() = default;
+
+bool GameHistory::IsStoring() const
+{
+    return m_writer->IsActive() && !m_writer->Failed();
+}
+
+void GameHistory::Tell(const QString &message)
+{
+    if (m_dialogs.Tell)
+        m_dialogs.Tell(message);
+}

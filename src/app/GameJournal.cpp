@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "app/GameJournal.h"
+
+#include <QTimer>
+
+#include "app/ResetUndo.h"
+#include "app/TFormMain.h"
+#include "clock/TFrameClock.h"
+#include "history/HistoryWriter.h"
+#include "rosters/TCheckListBox.h"
+#include "timing/GameControls.h"
+
+GameJournal::GameJournal(TFormMain &form, HistoryWriter &writer, Notice tell, WallClock wallClock, QObject *parent)
+    : QObject(parent)
+    , m_form(form)
+    , m_writer(writer)
+    , m_tell(std::move(tell))
+    , m_wallClock(std::move(wallClock))
+{
+    TGameControls &controls = *form.GameControls;
+    connect(&controls, &TGameControls::ClockStarted, this, &GameJournal::OnStarted);
+    connect(&controls, &TGameControls::ClockPaused, this, &GameJournal::OnPaused);
+    connect(&controls, &TGameControls::ResetDone, this, &GameJournal::OnReset);
+    connect(&controls, &TGameControls::Refreshed, this, &GameJournal::OnRefreshed);
+    for (int team = 1; team <= HistoryTeamCount; ++team) {
+        connect(form.Roster(team), &TCheckListBox::CheckClicked, this,
+                [this, team](int line, bool on) { OnCheckClicked(team, line, on); });
+    }
+    connect(&form, &TFormMain::TeamLoaded, this, &GameJournal::OnTeamLoaded);
+    connect(&form, &TFormMain::Exported, this, [this] { m_writer.Record(GameEvent::Export(GameMs(), m_wallClock())); });
+    connect(form.TakeBackReset, &ResetUndo::ResetTakenBack, this,
+            [this](std::int64_t gameMs) { m_writer.UndoReset(gameMs, m_wallClock()); });
+    connect(&writer, &HistoryWriter::WriteFailed, this, &GameJournal::OnWriteFailed);
+}
+
+void GameJournal::BeginNewGame()
+{
+    m_writer.NewGame(CurrentOpening());
+}
+
+void GameJournal::ContinueStoredGame(GameId game, bool wasRunning)
+{
+    m_writer.ContinueGame(game);
+    if (wasRunning)
+        m_writer.Record(GameEvent::Pause(GameMs(), m_wallClock(), ShownTimes()));
+}
+
+GameOpening GameJournal::CurrentOpening() const
+{
+    GameOpening opening;
+    for (int team = 1; team <= HistoryTeamCount; ++team) {
+        const TCheckListBox &roster = *m_form.Roster(team);
+        RosterState &state = opening.Rosters[std::size_t(team - 1)];
+        state.Lines = roster.Lines();
+        state.Checked.resize(std::size_t(roster.Count()));
+        for (int row = 0; row < roster.Count(); ++row)
+            state.Checked[std::size_t(row)] = roster.Checked(row);
+    }
+    opening.WallMs = m_wallClock();
+    return opening;
+}
+
+TeamTimes GameJournal::ShownTimes() const
+{
+    TeamTimes times;
+    const PlayingTimeLedger &ledger = m_form.Ledger();
+    for (int team = 1; team <= HistoryTeamCount; ++team) {
+        std::vector<std::int32_t> &rows = times[std::size_t(team - 1)];
+        rows.resize(std::size_t(TimedRows(m_form.Roster(team)->Count())));
+        for (std::size_t row = 0; row < rows.size(); ++row)
+            rows[row] = ledger.ElapsedOf(team, int(row));
+    }
+    return times;
+}
+
+std::int64_t GameJournal::GameMs() const
+{
+    return m_form.FrameClock1->GameTime();
+}
+
+void GameJournal::OnStarted(std::int64_t gameMs)
+{
+    m_writer.Record(GameEvent::Start(gameMs, m_wallClock()));
+    m_checkpoints.Restart(gameMs);
+}
+
+void GameJournal::OnPaused()
+{
+    m_writer.Record(GameEvent::Pause(GameMs(), m_wallClock(), ShownTimes()));
+    TellFailureWhenStanding();
+}
+
+void GameJournal::OnReset()
+{
+    m_writer.EndGame(GameEndReason::Reset, m_wallClock());
+    BeginNewGame();
+}
+
+void GameJournal::OnRefreshed()
+{
+    // Five refreshes a second; only the first after each whole second stores.
+    const std::int64_t gameMs = GameMs();
+    if (m_checkpoints.IsDue(gameMs))
+        m_writer.SaveCheckpoint(GameCheckpoint{0, gameMs, m_wallClock(), ShownTimes()});
+}
+
+void GameJournal::OnCheckClicked(int team, int line, bool on)
+{
+    m_writer.Record(GameEvent::Check(GameMs(), m_wallClock(), team, line, on));
+}
+
+void GameJournal::OnTeamLoaded(int team)
+{
+    m_writer.Record(GameEvent::TeamLoad(GameMs(), m_wallClock(), team, m_form.Roster(team)->Lines()));
+}
+
+void GameJournal::OnWriteFailed(const QString &reason)
+{
+    if (m_failureTold)
+        return;
+    m_failure = reason;
+    TellFailureWhenStanding();
+}
+
+void GameJournal::TellFailureWhenStanding()
+{
+    if (m_failure.isEmpty() || m_failureTold)
+        return;
+    // After the click that stopped the clock has done all it does; and
+    // never during play, which a message box would interrupt.
+    QTimer::singleShot(0, this, [this] {
+        if (m_failureTold || m_failure.isEmpty() || m_form.GameControls->Running())
+            return;
+        m_failureTold = true;
+        m_tell(m_failure
+               + QStringLiteral(" Uhr und Spielzeiten laufen weiter wie bisher; bis zum nächsten "
+                                "Programmstart wird nichts mehr gespeichert."));
+    });
+}

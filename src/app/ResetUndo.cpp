@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "app/ResetUndo.h"
+
+#include "rosters/TCheckListBox.h"
+#include "timing/GameControls.h"
+
+ResetUndo::ResetUndo(TGameControls &controls, QObject *parent)
+    : QObject(parent)
+    , m_controls(controls)
+{
+    connect(&controls, &TGameControls::AboutToReset, this, [this] { m_beforeReset = m_controls.Snapshot(); });
+    connect(&controls, &TGameControls::ClockStarted, this, &ResetUndo::Forget);
+    for (TeamIndex team = 1; team <= 2; ++team)
+        connect(controls.Roster(team), &TCheckListBox::CheckClicked, this, &ResetUndo::Forget);
+}
+
+bool ResetUndo::CanTakeBack() const
+{
+    return m_beforeReset.has_value() && !m_controls.Running();
+}
+
+void ResetUndo::TakeBack()
+{
+    if (!CanTakeBack())
+        return;
+    const StandingGame game = std::move(*m_beforeReset);
+    m_beforeReset.reset();
+    m_controls.Restore(game);
+    emit ResetTakenBack(game.GameMs);
+}
+
+void ResetUndo::Forget()
+{
+    m_beforeReset.reset();
+}

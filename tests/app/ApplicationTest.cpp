@@ -1,0 +1,131 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+// An exception that escapes an event handler goes through
+// TApplication::notify to the exception report, captioned with the
+// application title, and the program goes on.  This suite runs under a real
+// TApplication, so it has a main of its own.
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+#include "app/TApplication.h"
+#include "support/RecordedReports.h"
+
+namespace {
+
+TApplication &Application()
+{
+    return *static_cast<TApplication *>(QCoreApplication::instance());
+}
+
+// Counts the events of one type it receives and runs `handler` for each.
+class Receiver : public QObject
+{
+public:
+    static constexpr QEvent::Type Type = QEvent::User;
+    std::function<void()> handler;
+    int received = 0;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() != Type)
+            return QObject::event(event);
+        ++received;
+        if (handler)
+            handler();
+        return true;
+    }
+};
+
+// Posts an event to `receiver` and lets the event loop deliver it.
+void PostAndDeliver(Receiver &receiver)
+{
+    QCoreApplication::postEvent(&receiver, new QEvent(Receiver::Type));
+    QCoreApplication::sendPostedEvents(&receiver, Receiver::Type);
+}
+
+TEST(ExceptionReport, EscapingExceptionIsReportedAndTheProgramGoesOn)
+{
+    RecordedReports reports;
+    Receiver receiver;
+    receiver.handler = [] { throw std::runtime_error("Not enough timers available"); };
+    PostAndDeliver(receiver);
+    ASSERT_EQ(reports.messages, QStringList{QStringLiteral("Not enough timers available")});
+    EXPECT_EQ(reports.titles, QStringList{Application().Title()});
+
+    // The next events are delivered as ever, and nothing more is reported.
+    receiver.handler = nullptr;
+    PostAndDeliver(receiver);
+    Receiver other;
+    PostAndDeliver(other);
+    EXPECT_EQ(receiver.received, 2);
+    EXPECT_EQ(other.received, 1);
+    EXPECT_EQ(reports.messages.size(), 1);
+}
+
+TEST(ExceptionReport, TheBoxIsCaptionedWithTheApplicationTitle)
+{
+    const QString title = Application().Title();
+    EXPECT_FALSE(title.isEmpty()) << "the executable's name up to its first dot";
+    Application().SetTitle(QStringLiteral("Spielzeit"));
+    RecordedReports reports;
+    Receiver receiver;
+    receiver.handler = [] { throw std::logic_error("kaputt"); };
+    PostAndDeliver(receiver);
+    Application().SetTitle(title);
+    EXPECT_EQ(reports.titles, QStringList{QStringLiteral("Spielzeit")});
+    EXPECT_EQ(reports.messages, QStringList{QStringLiteral("kaputt")});
+}
+
+TEST(ExceptionReport, AnythingButAStandardExceptionIsAnUnknownError)
+{
+    RecordedReports reports;
+    Receiver receiver;
+    receiver.handler = [] { throw 42; };
+    PostAndDeliver(receiver);
+    EXPECT_EQ(reports.messages, QStringList{QStringLiteral("Unbekannter Fehler")});
+}
+
+TEST(ExceptionReport, ASentEventWhoseHandlerThrowsCountsAsNotHandled)
+{
+    RecordedReports reports;
+    Receiver receiver;
+    QEvent event(Receiver::Type);
+    EXPECT_TRUE(QCoreApplication::sendEvent(&receiver, &event));
+    receiver.handler = [] { throw std::runtime_error("nein"); };
+    EXPECT_FALSE(QCoreApplication::sendEvent(&receiver, &event));
+    EXPECT_EQ(reports.messages, QStringList{QStringLiteral("nein")});
+}
+
+// A slot run by the event loop (a timer's, say) that throws: reported, and
+// the slots queued after it still run.
+TEST(ExceptionReport, AThrowingSlotLeavesTheEventLoopRunning)
+{
+    RecordedReports reports;
+    QObject context;
+    bool laterSlotRan = false;
+    QTimer::singleShot(0, &context, [] { throw std::runtime_error("Timer kaputt"); });
+    QTimer::singleShot(0, &context, [&laterSlotRan] { laterSlotRan = true; });
+    for (int round = 0; round < 100 && !laterSlotRan; ++round)
+        QCoreApplication::processEvents();
+    EXPECT_TRUE(laterSlotRan);
+    EXPECT_EQ(reports.messages, QStringList{QStringLiteral("Timer kaputt")});
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleTest(&argc, argv);
+    TApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}

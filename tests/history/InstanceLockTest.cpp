@@ -1,0 +1,125 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "history/InstanceLock.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "HistoryTestSupport.h"
+#include "history/HistoryPaths.h"
+
+using namespace HistoryTest;
+
+namespace {
+
+// Another copy of the program: a child process that takes the lock and
+// says whether it got it, then holds it until it is killed.
+class OtherCopy
+{
+public:
+    explicit OtherCopy(const QString &folder)
+    {
+        m_process.start(QStringLiteral(HISTORY_LOCK_HOLDER), {folder});
+        EXPECT_TRUE(m_process.waitForStarted(10000));
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(10000)) { }
+        m_answer = QString::fromUtf8(m_process.readLine()).trimmed();
+    }
+    ~OtherCopy() { Kill(); }
+    const QString &Answer() const { return m_answer; }
+    // SIGKILL: the lock file stays behind.
+    void Kill()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(10000);
+        }
+    }
+
+private:
+    QProcess m_process;
+    QString m_answer;
+};
+
+class LockFolder : public testing::Test
+{
+protected:
+    QTemporaryDir temp;
+    QString Folder() const { return temp.filePath(QStringLiteral("Velmarin/Quintora")); }
+};
+
+TEST_F(LockFolder, TheFirstCopyHoldsTheLockInAPrivateFolderUntilItEnds)
+{
+    {
+        const InstanceLock lock(Folder());
+        EXPECT_TRUE(lock.IsHeld()) << lock.Problem().toStdString();
+        EXPECT_TRUE(lock.Problem().isEmpty());
+        EXPECT_EQ(ModeOf(Folder()), 0700u);
+        EXPECT_TRUE(Exists(Folder() + QStringLiteral("/") + QLatin1String(InstanceLock::FileName)));
+        const InstanceLock second(Folder());
+        EXPECT_FALSE(second.IsHeld());
+    }
+    EXPECT_FALSE(Exists(Folder() + QStringLiteral("/") + QLatin1String(InstanceLock::FileName)));
+    const InstanceLock again(Folder());
+    EXPECT_TRUE(again.IsHeld());
+}
+
+TEST_F(LockFolder, ASecondCopyStartedMeanwhileGetsNoLockAndSaysSo)
+{
+    const InstanceLock first(Folder());
+    ASSERT_TRUE(first.IsHeld());
+    OtherCopy second(Folder());
+    EXPECT_EQ(second.Answer(),
+              QStringLiteral("busy: Das Programm läuft bereits; diese zweite Kopie speichert das "
+                             "Spiel nicht."));
+}
+
+TEST_F(LockFolder, ALockLeftByAKilledCopyDoesNotBlockTheNextStart)
+{
+    OtherCopy running(Folder());
+    ASSERT_EQ(running.Answer(), QStringLiteral("held"));
+    {
+        const InstanceLock whileItRuns(Folder());
+        EXPECT_FALSE(whileItRuns.IsHeld());
+    }
+    running.Kill();
+    ASSERT_TRUE(Exists(Folder() + QStringLiteral("/") + QLatin1String(InstanceLock::FileName)))
+        << "a killed process leaves its lock file";
+    const InstanceLock next(Folder());
+    EXPECT_TRUE(next.IsHeld()) << next.Problem().toStdString();
+}
+
+TEST(LockFolderProblem, AFileInPlaceOfTheFolderIsToldAndNothingIsHeld)
+{
+    QTemporaryDir temp;
+    WriteBytes(temp.filePath(QStringLiteral("Quintora")), "x");
+    const InstanceLock lock(temp.filePath(QStringLiteral("Quintora")));
+    EXPECT_FALSE(lock.IsHeld());
+    EXPECT_TRUE(lock.Problem().endsWith(QStringLiteral("das Spiel wird nicht gespeichert.")))
+        << lock.Problem().toStdString();
+}
+
+TEST(HistoryPaths, TheDatabaseLiesInTheApplicationsLocalDataFolder)
+{
+    QTemporaryDir temp;
+    const QByteArray previous = qgetenv("XDG_DATA_HOME");
+    const QString organisation = QCoreApplication::organizationName();
+    const QString application = QCoreApplication::applicationName();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(temp.path()));
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmarin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quintora"));
+    EXPECT_EQ(HistoryPaths::DataFolder(), temp.path() + QStringLiteral("/Velmarin/Quintora"));
+    EXPECT_EQ(HistoryPaths::DefaultDatabasePath(), temp.path() + QStringLiteral("/Velmarin/Quintora/games.db"));
+    QCoreApplication::setOrganizationName(organisation);
+    QCoreApplication::setApplicationName(application);
+    if (previous.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", previous);
+}
+
+} // namespace
