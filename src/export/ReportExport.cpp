@@ -22,9 +22,33 @@ ReportExport::ReportExport(OleVariant application)
     : m_application(std::move(application))
 { }
 
+namespace {
+
+std::int64_t ShownMs(std::int64_t ms)
+{
+    return (ms + 450) / 1000 * 1000;
+}
+
+} // namespace
+
 double ReportExport::DurationValue(std::int64_t ms)
 {
-    return double(ms) / NumberFormat::MsPerDay;
+    return double(ShownMs(ms)) / NumberFormat::MsPerDay;
+}
+
+std::vector<std::int64_t> ReportExport::WholeSecondPeriods(const std::vector<std::int64_t> &periodMs)
+{
+    std::vector<std::int64_t> whole;
+    whole.reserve(periodMs.size());
+    std::int64_t sum = 0;
+    std::int64_t shownSoFar = 0;
+    for (const std::int64_t ms : periodMs) {
+        sum += ms;
+        const std::int64_t shown = ShownMs(sum);
+        whole.push_back(shown - shownSoFar);
+        shownSoFar = shown;
+    }
+    return whole;
 }
 
 double ReportExport::WallClockValue(std::int64_t wallMs)
@@ -104,9 +128,10 @@ OleVariant ReportExport::WritePeriods(const OleVariant &previous, const GameRepo
     int row = 2;
     for (const ReportLine &line : report.Lines) {
         std::vector<OleVariant> cells{OleVariant(line.Text)};
+        const std::vector<std::int64_t> periodMs = WholeSecondPeriods(line.PeriodMs);
         for (std::size_t period = 0; period < report.Periods.size(); ++period) {
-            if (line.Timed && period < line.PeriodMs.size())
-                cells.emplace_back(DurationValue(line.PeriodMs[period]));
+            if (line.Timed && period < periodMs.size())
+                cells.emplace_back(DurationValue(periodMs[period]));
             else
                 cells.emplace_back(Untimed);
         }

@@ -108,9 +108,28 @@ TEST(ReportExportValues, TimesAreDayFractionsAndWallClockTimesLocalDates)
     const BerlinTime berlin;
     EXPECT_EQ(ReportExport::DurationValue(0), 0.0);
     EXPECT_EQ(ReportExport::DurationValue(720000), 720000 / MsPerDay);
+    // The whole second the clock shows: from 550 ms on a fraction counts.
+    EXPECT_EQ(ReportExport::DurationValue(603549), 603000 / MsPerDay);
+    EXPECT_EQ(ReportExport::DurationValue(603550), 604000 / MsPerDay);
     EXPECT_DOUBLE_EQ(ReportExport::WallClockValue(Evening), EveningDay + 19.5 / 24);
     EXPECT_DOUBLE_EQ(ReportExport::WallClockValue(SummerNoon), SummerDay + 0.5);
     EXPECT_DOUBLE_EQ(ReportExport::WallClockValue(Evening + 1500), EveningDay + 19.5 / 24 + 1.5 / 86400);
+}
+
+// The period cells of a line add up to its total as the rosters' sheet shows it.
+TEST(ReportExportValues, PeriodTimesInWholeSecondsAddUpToTheCutTotal)
+{
+    using Ms = std::vector<std::int64_t>;
+    const std::pair<Ms, Ms> cases[] = {
+        {{599891, 120109}, {600000, 120000}},
+        {{599831, 3687}, {600000, 3000}},
+        {{999, 999, 999}, {1000, 1000, 1000}},
+        {{1000, 0, 2500}, {1000, 0, 2000}},
+        {{549, 1}, {0, 1000}},
+        {{}, {}},
+    };
+    for (const auto &[periods, whole] : cases)
+        EXPECT_EQ(ReportExport::WholeSecondPeriods(periods), whole) << periods.size();
 }
 
 TEST(ReportExportValues, AClockSettingShowsItsSignedDelta)
@@ -215,8 +234,8 @@ TEST(ReportExportCalls, TheRostersSheetIsWrittenAsWithoutAReportThenTheReportsSh
                             cell(1, 3, text("Gesamt")),
                             cell(1, 4, text("Abschnitte auf dem Feld")),
                             cell(2, 1, text("4 Anna")),
-                            cell(2, 2, R8(306550 / MsPerDay)),
-                            cell(2, 3, R8(306550 / MsPerDay)),
+                            cell(2, 2, R8(307000 / MsPerDay)),
+                            cell(2, 3, R8(307000 / MsPerDay)),
                             cell(2, 4, QStringLiteral("I4 1"))};
     expected += finish({QStringLiteral("2=") + duration, QStringLiteral("3=") + duration});
     expected += {QStringLiteral("Worksheets.Add get (EMPTY, DISPATCH)"),
@@ -231,8 +250,8 @@ TEST(ReportExportCalls, TheRostersSheetIsWrittenAsWithoutAReportThenTheReportsSh
                  cell(2, 1, QStringLiteral("I4 1")),
                  cell(2, 2, text("4 Anna")),
                  cell(2, 3, R8(0)),
-                 cell(2, 4, R8(306600 / MsPerDay)),
-                 cell(2, 5, R8(306550 / MsPerDay)),
+                 cell(2, 4, R8(307000 / MsPerDay)),
+                 cell(2, 5, R8(307000 / MsPerDay)),
                  cell(2, 6, R8(WinterDay(Evening))),
                  cell(2, 7, R8(WinterDay(Evening + 306600))),
                  cell(3, 2, text("Uhr gestellt")),
@@ -342,7 +361,7 @@ TEST(ReportExportWorkbook, TheRostersSheetStaysAsItWasAndTheReportsSheetsFollowI
     EXPECT_EQ(periods.cells.value(QStringLiteral("A2")).text, QStringLiteral(" 4 Anna"));
     EXPECT_FALSE(periods.cells.value(QStringLiteral("A2")).bold);
     for (const auto &[ref, ms] : std::vector<std::pair<const char *, double>>{
-             {"B2", 599891}, {"C2", 120109}, {"D2", 720000}, {"B3", 0}, {"D4", 1000}}) {
+             {"B2", 600000}, {"C2", 120000}, {"D2", 720000}, {"B3", 0}, {"D4", 1000}}) {
         const ReadCell cell = periods.cells.value(QString::fromLatin1(ref));
         EXPECT_EQ(cell.type, ReadCell::Type::Number) << ref;
         EXPECT_DOUBLE_EQ(Ms(cell), ms) << ref;
@@ -364,7 +383,7 @@ TEST(ReportExportWorkbook, TheRostersSheetStaysAsItWasAndTheReportsSheetsFollowI
     EXPECT_EQ(changes.cells.value(QStringLiteral("G1")).text, QStringLiteral("Aus (Uhrzeit)"));
     EXPECT_TRUE(changes.cells.value(QStringLiteral("G1")).bold);
     EXPECT_EQ(changes.cells.value(QStringLiteral("A2")).number, 1);
-    EXPECT_DOUBLE_EQ(Ms(changes.cells.value(QStringLiteral("D2"))), 720130);
+    EXPECT_DOUBLE_EQ(Ms(changes.cells.value(QStringLiteral("D2"))), 720000);
     EXPECT_DOUBLE_EQ(Ms(changes.cells.value(QStringLiteral("E2"))), 720000);
     EXPECT_EQ(changes.cells.value(QStringLiteral("E2")).numberFormat, QStringLiteral("[h]:mm:ss"));
     EXPECT_DOUBLE_EQ(changes.cells.value(QStringLiteral("F2")).number, EveningDay + 19.5 / 24);
@@ -431,7 +450,7 @@ TEST(ReportExportWorkbook, OpenpyxlReadsTheSameWorkbook)
                 << index << ' ' << it.key().toStdString();
     }
     const QJsonObject periods = sheets[1][QLatin1String("cells")].toObject();
-    EXPECT_NEAR(periods[QLatin1String("B2")][QLatin1String("value")].toDouble() * MsPerDay, 599891, 1e-3);
+    EXPECT_NEAR(periods[QLatin1String("B2")][QLatin1String("value")].toDouble() * MsPerDay, 600000, 1e-3);
     EXPECT_EQ(periods[QLatin1String("B2")][QLatin1String("format")].toString(), QStringLiteral("[h]:mm:ss"));
     EXPECT_EQ(periods[QLatin1String("E2")][QLatin1String("value")].toInt(), 2);
     const QJsonObject changes = sheets[2][QLatin1String("cells")].toObject();
