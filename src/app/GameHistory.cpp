@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "app/ClockCommands.h"
 #include "app/TApplication.h"
 #include "app/TFormMain.h"
 #include "history/GameHistoryStore.h"
@@ -56,6 +57,16 @@ StandingGame GameHistory::ToStanding(const RecoveredGame &game)
     }
     standing.GameMs = std::int32_t(game.GameMs);
     standing.ClockStarted = true;
+    if (game.LastStretch) {
+        ClockCorrection::Stretch stretch;
+        stretch.StartGameMs = game.LastStretch->StartGameMs;
+        for (std::size_t team = 0; team < stretch.OnCourt.size(); ++team) {
+            const std::vector<bool> &checked = game.LastStretch->OnCourt[team];
+            for (std::size_t row = 0; row < checked.size() && row < stretch.OnCourt[team].size(); ++row)
+                stretch.OnCourt[team][row] = checked[row];
+        }
+        standing.LastStretch = stretch;
+    }
     return standing;
 }
 
@@ -79,8 +90,10 @@ GameHistory::GameHistory(TFormMain &form, const QString &dataFolder, HistoryDial
         m_writer->EndGame(GameEndReason::NewGame, now);
     }
     if (recovered) {
-        form.GameControls->Restore(ToStanding(*recovered));
-        m_journal->ContinueStoredGame(recovered->Id, recovered->WasRunning);
+        const StandingGame standing = ToStanding(*recovered);
+        form.GameControls->Restore(standing);
+        form.ClockMenuCommands->Correction().SetLastStretch(standing.LastStretch);
+        m_journal->ContinueStoredGame(recovered->Id, recovered->WasRunning, recovered->Periods);
     } else {
         m_journal->BeginNewGame();
     }

@@ -5,6 +5,7 @@
 
 #include <QTimer>
 
+#include "app/ClockCommands.h"
 #include "app/ResetUndo.h"
 #include "app/TFormMain.h"
 #include "clock/TFrameClock.h"
@@ -33,18 +34,36 @@ GameJournal::GameJournal(TFormMain &form, HistoryWriter &writer, Notice tell, Wa
     connect(form.TakeBackReset, &ResetUndo::ResetTakenBack, this,
             [this](std::int64_t gameMs) { m_writer.UndoReset(gameMs, m_wallClock()); });
     connect(&writer, &HistoryWriter::WriteFailed, this, &GameJournal::OnWriteFailed);
+    ClockCommands &clock = *form.ClockMenuCommands;
+    connect(&clock, &ClockCommands::FormatChosen, this, &GameJournal::OnFormatChosen);
+    connect(&clock, &ClockCommands::PeriodEndRequested, this, &GameJournal::OnPeriodEndRequested);
+    connect(&clock, &ClockCommands::ClockCorrected, this, &GameJournal::OnClockCorrected);
+    form.SetReportSource([this] { return CurrentReport(); });
+}
+
+GameJournal::~GameJournal()
+{
+    m_form.SetReportSource({});
 }
 
 void GameJournal::BeginNewGame()
 {
-    m_writer.NewGame(CurrentOpening());
+    const GameOpening opening = CurrentOpening();
+    m_periods = PeriodSchedule(opening.Format);
+    m_formatAtPause.reset();
+    m_writer.NewGame(opening);
 }
 
-void GameJournal::ContinueStoredGame(GameId game, bool wasRunning)
+void GameJournal::ContinueStoredGame(GameId game, bool wasRunning, const PeriodSchedule &periods)
 {
+    m_periods = periods;
+    m_formatAtPause.reset();
     m_writer.ContinueGame(game);
     if (wasRunning)
         m_writer.Record(GameEvent::Pause(GameMs(), m_wallClock(), ShownTimes()));
+    // The format in force now is the one the game goes on with.
+    if (m_form.ClockMenuCommands->Format() != periods.Format())
+        RecordFormat(m_form.ClockMenuCommands->Format());
 }
 
 GameOpening GameJournal::CurrentOpening() const
@@ -58,6 +77,7 @@ GameOpening GameJournal::CurrentOpening() const
         for (int row = 0; row < roster.Count(); ++row)
             state.Checked[std::size_t(row)] = roster.Checked(row);
     }
+    opening.Format = m_form.ClockMenuCommands->Format();
     opening.WallMs = m_wallClock();
     return opening;
 }
@@ -89,7 +109,53 @@ void GameJournal::OnStarted(std::int64_t gameMs)
 void GameJournal::OnPaused()
 {
     m_writer.Record(GameEvent::Pause(GameMs(), m_wallClock(), ShownTimes()));
+    if (m_formatAtPause) {
+        RecordFormat(*m_formatAtPause);
+        m_formatAtPause.reset();
+    }
     TellFailureWhenStanding();
+}
+
+void GameJournal::OnFormatChosen(const GameFormat &format)
+{
+    if (m_form.GameControls->Running())
+        m_formatAtPause = format;
+    else
+        RecordFormat(format);
+}
+
+void GameJournal::RecordFormat(const GameFormat &format)
+{
+    const std::int64_t gameMs = GameMs();
+    m_periods.ChangeFormat(format, gameMs);
+    m_writer.Record(GameEvent::FormatChange(gameMs, m_wallClock(), format));
+}
+
+void GameJournal::OnPeriodEndRequested(std::int64_t gameMs)
+{
+    const std::optional<SchedulePeriod> period = m_periods.PeriodUnderWay(gameMs);
+    if (!period)
+        return;
+    m_periods.EndPeriod(period->Number, gameMs);
+    m_writer.Record(GameEvent::PeriodEnd(gameMs, m_wallClock(), period->Number));
+}
+
+void GameJournal::OnClockCorrected(std::int64_t deltaMs, std::int64_t newGameMs)
+{
+    m_writer.Record(GameEvent::Correction(newGameMs, m_wallClock(), deltaMs));
+}
+
+std::optional<GameReport> GameJournal::CurrentReport() const
+{
+    if (m_form.GameControls->Running())
+        return std::nullopt; // a report tells of a standing game
+    HistoryResult<StoredGame> game = m_writer.LoadCurrentGame();
+    if (!game)
+        return std::nullopt;
+    HistoryResult<GameReport> report = GameReport::Of(*game.Value);
+    if (!report)
+        return std::nullopt;
+    return std::move(*report.Value);
 }
 
 void GameJournal::OnReset()

@@ -4,13 +4,19 @@
 #include "app/ResetUndo.h"
 
 #include "rosters/TCheckListBox.h"
+#include "timing/ClockCorrection.h"
 #include "timing/GameControls.h"
 
-ResetUndo::ResetUndo(TGameControls &controls, QObject *parent)
+ResetUndo::ResetUndo(TGameControls &controls, ClockCorrection *correction, QObject *parent)
     : QObject(parent)
     , m_controls(controls)
+    , m_correction(correction)
 {
-    connect(&controls, &TGameControls::AboutToReset, this, [this] { m_beforeReset = m_controls.Snapshot(); });
+    connect(&controls, &TGameControls::AboutToReset, this, [this] {
+        m_beforeReset = m_controls.Snapshot();
+        if (m_correction)
+            m_beforeReset->LastStretch = m_correction->LastStretch();
+    });
     connect(&controls, &TGameControls::ClockStarted, this, &ResetUndo::Forget);
     for (TeamIndex team = 1; team <= 2; ++team)
         connect(controls.Roster(team), &TCheckListBox::CheckClicked, this, &ResetUndo::Forget);
@@ -28,6 +34,8 @@ void ResetUndo::TakeBack()
     const StandingGame game = std::move(*m_beforeReset);
     m_beforeReset.reset();
     m_controls.Restore(game);
+    if (m_correction)
+        m_correction->SetLastStretch(game.LastStretch);
     emit ResetTakenBack(game.GameMs);
 }
 

@@ -6,7 +6,8 @@
 // in memory, and Ctrl+Z brings it back while the clock stands, as long as
 // nothing has happened to the new game since (no START, no check mark
 // changed, no team loaded; an export changes nothing).  Works without any
-// stored history.
+// stored history.  The last stretch that a clock set by hand moves comes
+// back with the game.
 
 #include <QObject>
 
@@ -15,6 +16,7 @@
 
 #include "timing/StandingGame.h"
 
+class ClockCorrection;
 class TCheckListBox;
 class TGameControls;
 
@@ -22,7 +24,8 @@ class ResetUndo : public QObject
 {
     Q_OBJECT
 public:
-    ResetUndo(TGameControls &controls, QObject *parent = nullptr);
+    // `correction` (may be null) is the clock's, whose last stretch a RESET forgets.
+    ResetUndo(TGameControls &controls, ClockCorrection *correction, QObject *parent = nullptr);
 
     // Whether Ctrl+Z would bring a game back now.
     bool CanTakeBack() const;
@@ -39,5 +42,6 @@ signals:
 
 private:
     TGameControls &m_controls;
+    ClockCorrection *m_correction;
     std::optional<StandingGame> m_beforeReset;
 };

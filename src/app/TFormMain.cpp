@@ -258,14 +258,14 @@ void TFormMain::BuildGameControls()
     m_panel1Anchors->Place(bPause, TGameControls::PauseBounds, akLeft | akTop);
     m_panel1Anchors->Place(bReset, TGameControls::ResetBounds, akTop | akRight);
 
-    TakeBackReset = new ResetUndo(*GameControls, this);
+    ClockMenuCommands =
+        new ClockCommands({FrameClock1, GameControls, &m_ledger, m_geometryStore.ApplicationName()}, this);
+    TakeBackReset = new ResetUndo(*GameControls, &ClockMenuCommands->Correction(), this);
     connect(this, &TFormMain::TeamLoaded, TakeBackReset, &ResetUndo::Forget);
     auto *undoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
     undoKey->setContext(Qt::WindowShortcut);
     undoKey->setAutoRepeat(false);
     connect(undoKey, &QShortcut::activated, TakeBackReset, &ResetUndo::TakeBack);
-    ClockMenuCommands =
-        new ClockCommands({FrameClock1, GameControls, &m_ledger, m_geometryStore.ApplicationName()}, this);
 }
 
 void TFormMain::bSTART_STOPClick(QObject *sender)
@@ -495,7 +495,13 @@ void TFormMain::sbExcelClick(QObject *)
 {
     // A call that fails ends the export there and throws; the rows written
     // so far are already handed over when the click's report shows it.
-    RosterExport::Run(this, Command1->Lines(), Command2->Lines(), m_ledger);
+    const QStringList team1 = Command1->Lines();
+    const QStringList team2 = Command2->Lines();
+    std::optional<GameReport> report = m_reportSource ? m_reportSource() : std::nullopt;
+    // A history that missed an action would contradict the rosters' sheet.
+    if (report && !RosterExport::ReportFitsRosters(*report, team1, team2, m_ledger))
+        report.reset();
+    RosterExport::Run(this, team1, team2, m_ledger, nullptr, report ? &*report : nullptr);
     emit Exported();
 }
 

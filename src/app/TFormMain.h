@@ -16,6 +16,7 @@
 
 #include "app/WindowGeometryStore.h"
 #include "app/WindowPlacement.h"
+#include "history/GameReport.h"
 #include "platform/TickSource.h"
 #include "rosters/TCheckListBox.h"
 #include "timing/PlayingTimeLedger.h"
@@ -100,6 +101,12 @@ public:
     using TeamFileChooser = std::function<QString()>;
     void SetTeamFileChooser(TeamFileChooser chooser) { m_chooseTeamFile = std::move(chooser); }
 
+    // The game report that the export adds to the rosters' sheet; nothing
+    // when there is none (no history, no action stored yet).  The game
+    // history puts its own here while it stores.
+    using ReportSource = std::function<std::optional<GameReport>()>;
+    void SetReportSource(ReportSource source) { m_reportSource = std::move(source); }
+
 public slots:
     void sbHelpClick(QObject *sender);
     void sbInfoClick(QObject *sender);
@@ -108,8 +115,9 @@ public slots:
     void bSTART_STOPClick(QObject *sender);
     void bResetClick(QObject *sender);
     void TimerListTimer(QObject *sender);
-    // Writes both rosters with their playing times into a new workbook; what
-    // fails is thrown, and the button's click reports it.
+    // Writes both rosters with their playing times into a new workbook, and
+    // the game report's sheets when the report fits the rosters; what fails
+    // is thrown, and the button's click reports it.
     void sbExcelClick(QObject *sender);
     void Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState State);
 
@@ -162,6 +170,7 @@ private:
     AnchorKeeper *m_panel2Anchors = nullptr;
     int m_command1Width = 400; // the left roster's width; the right one takes the rest
     TeamFileChooser m_chooseTeamFile;
+    ReportSource m_reportSource;
 
     WindowFrameKeeper *m_frameKeeper = nullptr;
     std::optional<QRect> m_frameAtClose;

@@ -3,6 +3,8 @@
 
 #include "export/OleVariant.h"
 
+#include <QLocale>
+
 #include "export/AutomationError.h"
 #include "export/AutomationObject.h"
 
@@ -38,6 +40,13 @@ std::int32_t OleVariant::ToInt() const
     throw AutomationError::FromCode(AutomationError::TypeMismatchCode);
 }
 
+double OleVariant::ToDouble() const
+{
+    if (const auto *value = std::get_if<double>(&m_value))
+        return *value;
+    return ToInt();
+}
+
 std::int32_t *OleVariant::IntRef() const
 {
     if (const auto *ref = std::get_if<std::int32_t *>(&m_value))
@@ -52,6 +61,7 @@ QString OleVariant::ToString() const
     case Type::Int32:
     case Type::Int32ByRef: return QString::number(ToInt());
     case Type::Bool: return std::get<bool>(m_value) ? QStringLiteral("True") : QStringLiteral("False");
+    case Type::Double: return QString::number(std::get<double>(m_value), 'g', QLocale::FloatingPointShortest);
     case Type::Empty: return QString();
     case Type::Object: break;
     }
@@ -102,6 +112,8 @@ QString OleVariant::Describe() const
     case Type::String: return QStringLiteral("BSTR \"%1\"").arg(std::get<QString>(m_value));
     case Type::Bool: return std::get<bool>(m_value) ? QStringLiteral("BOOL true") : QStringLiteral("BOOL false");
     case Type::Object: return QStringLiteral("DISPATCH");
+    case Type::Double:
+        return QStringLiteral("R8 ") + QString::number(std::get<double>(m_value), 'g', QLocale::FloatingPointShortest);
     }
     return QString();
 }

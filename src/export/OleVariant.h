@@ -4,9 +4,9 @@
 #pragma once
 // A value passed to or returned from a late-bound call: empty, a 32-bit
 // integer, a 32-bit integer by reference (the callee sees the caller's
-// variable itself), a string, a Boolean, or a reference to an automation
-// object.  Copying a variant that holds an object adds a reference;
-// destroying or clearing it drops that reference.
+// variable itself), a string, a Boolean, a reference to an automation
+// object, or a double (times and dates go to a sheet as day fractions).  Copying a variant that holds an object adds a
+// reference; destroying or clearing it drops that reference.
 
 #include <QString>
 
@@ -38,6 +38,7 @@ public:
         String,
         Bool,
         Object,
+        Double,
     };
 
     OleVariant() = default;
@@ -48,6 +49,9 @@ public:
         : m_value(value)
     { }
     OleVariant(const QString &value)
+        : m_value(value)
+    { }
+    OleVariant(double value)
         : m_value(value)
     { }
     OleVariant(AutomationRef object);
@@ -64,6 +68,7 @@ public:
     // Conversions for callees; a value of another type is a type mismatch
     // (AutomationError).  An integer by reference reads as its target's value.
     std::int32_t ToInt() const;
+    double ToDouble() const; // also an integer's value
     std::int32_t *IntRef() const; // null unless Int32ByRef
     QString ToString() const;
     bool ToBool() const;
@@ -79,11 +84,12 @@ public:
     void Put(const QString &name, const OleArgs &args) const { Invoke(name, InvokeKind::Put, args); }
     void Call(const QString &name, const OleArgs &args = {}) const { Invoke(name, InvokeKind::Method, args); }
 
-    // "I4 5", "I4& 5", "BSTR \"x\"", "BOOL true", "DISPATCH", "EMPTY": for logs and tests.
+    // "I4 5", "I4& 5", "BSTR \"x\"", "BOOL true", "DISPATCH", "R8 0.25", "EMPTY": for logs and tests.
     QString Describe() const;
 
 private:
-    std::variant<std::monostate, std::int32_t, std::int32_t *, QString, bool, AutomationRef> m_value;
+    // In the order of Type.
+    std::variant<std::monostate, std::int32_t, std::int32_t *, QString, bool, AutomationRef, double> m_value;
 };
 
 static_assert(std::is_same_v<std::int32_t, int>, "OleVariant's integer constructor assumes a 32-bit int");

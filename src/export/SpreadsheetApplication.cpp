@@ -25,6 +25,7 @@ struct Conversation
     ~Conversation() { application->ReleaseClient(client); }
 };
 using ConversationRef = std::shared_ptr<Conversation>;
+using OpenWorkbook = SpreadsheetApplication::OpenWorkbook;
 
 bool Is(const QString &name, const char *member)
 {
@@ -37,6 +38,12 @@ void ExpectArgs(const OleArgs &args, std::size_t count)
         throw AutomationError::FromCode(AutomationError::BadParamCountCode);
 }
 
+void ExpectArgs(const OleArgs &args, std::size_t least, std::size_t most)
+{
+    if (args.size() < least || args.size() > most)
+        throw AutomationError::FromCode(AutomationError::BadParamCountCode);
+}
+
 // Gets and methods are both calls; a put needs a settable property.
 void ExpectCall(InvokeKind kind)
 {
@@ -44,53 +51,174 @@ void ExpectCall(InvokeKind kind)
         throw AutomationError::FromCode(AutomationError::MemberNotFoundCode);
 }
 
-SpreadsheetApplication::Workbook &ActiveWorkbookOf(const ConversationRef &conversation)
+OpenWorkbook &ActiveWorkbookOf(const ConversationRef &conversation)
 {
-    SpreadsheetApplication::Workbook *workbook = conversation->application->ActiveWorkbook();
+    OpenWorkbook *workbook = conversation->application->ActiveWorkbook();
     if (!workbook)
         throw AutomationError::Exception(QStringLiteral("Es ist keine Arbeitsmappe geöffnet."));
     return *workbook;
 }
 
-SpreadsheetApplication::Workbook &WorkbookOf(const ConversationRef &conversation, int id)
+OpenWorkbook &WorkbookOf(const ConversationRef &conversation, int id)
 {
-    SpreadsheetApplication::Workbook *workbook = conversation->application->FindWorkbook(id);
+    OpenWorkbook *workbook = conversation->application->FindWorkbook(id);
     if (!workbook)
         throw AutomationError::Exception(QStringLiteral("Die Arbeitsmappe ist nicht mehr geöffnet."));
     return *workbook;
 }
 
+// A sheet as the member objects hold it: by the ids of its workbook and of itself.
+struct SheetRef
+{
+    int workbook = 0;
+    int sheet = 0;
+};
+
+SheetRef ActiveSheetOf(const ConversationRef &conversation)
+{
+    OpenWorkbook &workbook = ActiveWorkbookOf(conversation);
+    return {workbook.id, workbook.book.IdAt(workbook.book.ActiveIndex())};
+}
+
+Worksheet &SheetOf(const ConversationRef &conversation, SheetRef ref)
+{
+    Workbook &book = WorkbookOf(conversation, ref.workbook).book;
+    const int index = book.IndexOf(ref.sheet);
+    if (index < 0)
+        throw AutomationError::Exception(QStringLiteral("Das Tabellenblatt gibt es nicht mehr."));
+    return book.Sheet(index);
+}
+
+// Cells put (row, column, value), on the application and on a sheet.
+void PutCell(Worksheet &sheet, const OleArgs &args)
+{
+    ExpectArgs(args, 3);
+    const int row = args[0].ToInt();
+    const int column = args[1].ToInt();
+    if (!Worksheet::IsCell(row, column))
+        throw AutomationError::Exception(
+            QStringLiteral("Die Zelle in Zeile %1, Spalte %2 liegt außerhalb des Tabellenblatts.")
+                .arg(row)
+                .arg(column));
+    const OleVariant &value = args[2];
+    switch (value.type()) {
+    case OleVariant::Type::Int32:
+    case OleVariant::Type::Int32ByRef: sheet.SetCell(row, column, value.ToInt()); break;
+    case OleVariant::Type::Double: sheet.SetCell(row, column, value.ToDouble()); break;
+    case OleVariant::Type::Bool: sheet.SetCell(row, column, value.ToBool()); break;
+    case OleVariant::Type::String:
+    case OleVariant::Type::Empty: sheet.SetCell(row, column, value.ToString()); break;
+    case OleVariant::Type::Object: throw AutomationError::FromCode(AutomationError::TypeMismatchCode);
+    }
+}
+
+// A row or column number from 1 up to `maximum`.
+int Position(const OleVariant &value, int maximum, const char *what)
+{
+    const int position = value.ToInt();
+    if (position < 1 || position > maximum)
+        throw AutomationError::Exception(
+            QStringLiteral("%1 %2 liegt außerhalb des Tabellenblatts.").arg(QLatin1String(what)).arg(position));
+    return position;
+}
+
 class ColumnsObject : public AutomationObject
 {
 public:
-    ColumnsObject(ConversationRef conversation, int workbook, std::pair<int, int> columns)
+    ColumnsObject(ConversationRef conversation, SheetRef sheet, std::pair<int, int> columns)
         : m_conversation(std::move(conversation))
-        , m_workbook(workbook)
+        , m_sheet(sheet)
         , m_columns(columns)
     { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
-        if (!Is(name, "AutoFit"))
-            throw AutomationError::UnknownName(name);
-        ExpectCall(kind);
-        ExpectArgs(args, 0);
-        WorkbookOf(m_conversation, m_workbook).sheet.AutoFitColumns(m_columns.first, m_columns.second);
-        return OleVariant();
+        Worksheet &sheet = SheetOf(m_conversation, m_sheet);
+        if (Is(name, "AutoFit")) {
+            ExpectCall(kind);
+            ExpectArgs(args, 0);
+            sheet.AutoFitColumns(m_columns.first, m_columns.second);
+            return OleVariant();
+        }
+        if (Is(name, "NumberFormat")) {
+            if (kind == InvokeKind::Put) {
+                ExpectArgs(args, 1);
+                sheet.SetNumberFormat(m_columns.first, m_columns.second, args[0].ToString());
+                return OleVariant();
+            }
+            ExpectArgs(args, 0);
+            const QString format = sheet.NumberFormatOf(m_columns.first);
+            return OleVariant(format.isEmpty() ? QStringLiteral("General") : format);
+        }
+        throw AutomationError::UnknownName(name);
     }
 
 private:
     ConversationRef m_conversation;
-    int m_workbook;
+    SheetRef m_sheet;
     std::pair<int, int> m_columns;
+};
+
+class FontObject : public AutomationObject
+{
+public:
+    FontObject(ConversationRef conversation, SheetRef sheet, std::pair<int, int> rows)
+        : m_conversation(std::move(conversation))
+        , m_sheet(sheet)
+        , m_rows(rows)
+    { }
+
+    OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
+    {
+        if (!Is(name, "Bold"))
+            throw AutomationError::UnknownName(name);
+        Worksheet &sheet = SheetOf(m_conversation, m_sheet);
+        if (kind == InvokeKind::Put) {
+            ExpectArgs(args, 1);
+            sheet.SetBold(m_rows.first, m_rows.second, args[0].ToBool());
+            return OleVariant();
+        }
+        ExpectArgs(args, 0);
+        return OleVariant(sheet.IsBold(m_rows.first));
+    }
+
+private:
+    ConversationRef m_conversation;
+    SheetRef m_sheet;
+    std::pair<int, int> m_rows;
+};
+
+class RowsObject : public AutomationObject
+{
+public:
+    RowsObject(ConversationRef conversation, SheetRef sheet, std::pair<int, int> rows)
+        : m_conversation(std::move(conversation))
+        , m_sheet(sheet)
+        , m_rows(rows)
+    { }
+
+    OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
+    {
+        if (!Is(name, "Font"))
+            throw AutomationError::UnknownName(name);
+        ExpectCall(kind);
+        ExpectArgs(args, 0);
+        SheetOf(m_conversation, m_sheet);
+        return OleVariant(std::make_shared<FontObject>(m_conversation, m_sheet, m_rows));
+    }
+
+private:
+    ConversationRef m_conversation;
+    SheetRef m_sheet;
+    std::pair<int, int> m_rows;
 };
 
 class SelectionObject : public AutomationObject
 {
 public:
-    SelectionObject(ConversationRef conversation, int workbook, std::pair<int, int> columns)
+    SelectionObject(ConversationRef conversation, SheetRef sheet, std::pair<int, int> columns)
         : m_conversation(std::move(conversation))
-        , m_workbook(workbook)
+        , m_sheet(sheet)
         , m_columns(columns)
     { }
 
@@ -100,22 +228,22 @@ public:
             throw AutomationError::UnknownName(name);
         ExpectCall(kind);
         ExpectArgs(args, 0);
-        WorkbookOf(m_conversation, m_workbook);
-        return OleVariant(std::make_shared<ColumnsObject>(m_conversation, m_workbook, m_columns));
+        SheetOf(m_conversation, m_sheet);
+        return OleVariant(std::make_shared<ColumnsObject>(m_conversation, m_sheet, m_columns));
     }
 
 private:
     ConversationRef m_conversation;
-    int m_workbook;
+    SheetRef m_sheet;
     std::pair<int, int> m_columns;
 };
 
 class AllCellsObject : public AutomationObject
 {
 public:
-    AllCellsObject(ConversationRef conversation, int workbook)
+    AllCellsObject(ConversationRef conversation, SheetRef sheet)
         : m_conversation(std::move(conversation))
-        , m_workbook(workbook)
+        , m_sheet(sheet)
     { }
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
@@ -124,7 +252,197 @@ public:
             throw AutomationError::UnknownName(name);
         ExpectCall(kind);
         ExpectArgs(args, 0);
-        WorkbookOf(m_conversation, m_workbook).sheet.SelectAll();
+        SheetOf(m_conversation, m_sheet).SelectAll();
+        return OleVariant();
+    }
+
+private:
+    ConversationRef m_conversation;
+    SheetRef m_sheet;
+};
+
+class WorksheetObject : public AutomationObject
+{
+public:
+    WorksheetObject(ConversationRef conversation, SheetRef sheet)
+        : m_conversation(std::move(conversation))
+        , m_sheet(sheet)
+    { }
+
+    SheetRef Ref() const { return m_sheet; }
+    const SpreadsheetApplication *Owner() const { return m_conversation->application.get(); }
+
+    OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
+    {
+        Worksheet &sheet = SheetOf(m_conversation, m_sheet);
+        if (Is(name, "Name")) {
+            if (kind != InvokeKind::Put) {
+                ExpectArgs(args, 0);
+                return OleVariant(sheet.Name());
+            }
+            ExpectArgs(args, 1);
+            Workbook &book = WorkbookOf(m_conversation, m_sheet.workbook).book;
+            const QString newName = args[0].ToString();
+            if (const QString problem = book.NameProblem(newName, book.IndexOf(m_sheet.sheet)); !problem.isEmpty())
+                throw AutomationError::Exception(problem);
+            sheet.SetName(newName);
+            return OleVariant();
+        }
+        if (Is(name, "Cells")) {
+            if (kind != InvokeKind::Put)
+                throw AutomationError::FromCode(AutomationError::MemberNotFoundCode);
+            PutCell(sheet, args);
+            return OleVariant();
+        }
+        if (Is(name, "Columns")) {
+            ExpectCall(kind);
+            ExpectArgs(args, 0, 1);
+            std::pair<int, int> columns{1, Worksheet::MaxColumns};
+            if (!args.empty()) {
+                const int column = Position(args[0], Worksheet::MaxColumns, "Spalte");
+                columns = {column, column};
+            }
+            return OleVariant(std::make_shared<ColumnsObject>(m_conversation, m_sheet, columns));
+        }
+        if (Is(name, "Rows")) {
+            ExpectCall(kind);
+            ExpectArgs(args, 1);
+            const int row = Position(args[0], Worksheet::MaxRows, "Zeile");
+            return OleVariant(std::make_shared<RowsObject>(m_conversation, m_sheet, std::pair(row, row)));
+        }
+        if (Is(name, "Activate")) {
+            ExpectCall(kind);
+            ExpectArgs(args, 0);
+            Workbook &book = WorkbookOf(m_conversation, m_sheet.workbook).book;
+            book.Activate(book.IndexOf(m_sheet.sheet));
+            return OleVariant();
+        }
+        throw AutomationError::UnknownName(name);
+    }
+
+private:
+    ConversationRef m_conversation;
+    SheetRef m_sheet;
+};
+
+class WorksheetsObject : public AutomationObject
+{
+public:
+    WorksheetsObject(ConversationRef conversation, int workbook)
+        : m_conversation(std::move(conversation))
+        , m_workbook(workbook)
+    { }
+
+    OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
+    {
+        Workbook &book = WorkbookOf(m_conversation, m_workbook).book;
+        if (Is(name, "Add")) {
+            ExpectCall(kind);
+            ExpectArgs(args, 0, 2);
+            int position = book.ActiveIndex();
+            if (args.size() >= 1 && !args[0].IsEmpty())
+                position = IndexOfSheet(book, args[0]);
+            else if (args.size() == 2 && !args[1].IsEmpty())
+                position = IndexOfSheet(book, args[1]) + 1;
+            const int id = book.Insert(position);
+            return OleVariant(std::make_shared<WorksheetObject>(m_conversation, SheetRef{m_workbook, id}));
+        }
+        if (Is(name, "Count")) {
+            ExpectCall(kind);
+            ExpectArgs(args, 0);
+            return OleVariant(book.Count());
+        }
+        if (Is(name, "Item")) {
+            ExpectCall(kind);
+            ExpectArgs(args, 1);
+            return Item(m_conversation, m_workbook, args[0]);
+        }
+        throw AutomationError::UnknownName(name);
+    }
+
+    // A sheet by its position from 1 or its name.
+    static OleVariant Item(const ConversationRef &conversation, int workbook, const OleVariant &which)
+    {
+        const Workbook &book = WorkbookOf(conversation, workbook).book;
+        const int index =
+            which.type() == OleVariant::Type::String ? book.IndexOfName(which.ToString()) : which.ToInt() - 1;
+        if (index < 0 || index >= book.Count())
+            throw AutomationError::Exception(
+                QStringLiteral("Das Tabellenblatt „%1“ gibt es nicht.").arg(which.ToString()));
+        return OleVariant(std::make_shared<WorksheetObject>(conversation, SheetRef{workbook, book.IdAt(index)}));
+    }
+
+private:
+    int IndexOfSheet(const Workbook &book, const OleVariant &sheet) const
+    {
+        const auto *object = dynamic_cast<const WorksheetObject *>(sheet.ToObject().get());
+        const bool ours =
+            object && object->Owner() == m_conversation->application.get() && object->Ref().workbook == m_workbook;
+        const int index = ours ? book.IndexOf(object->Ref().sheet) : -1;
+        if (index < 0)
+            throw AutomationError::Exception(QStringLiteral("Das Tabellenblatt gehört nicht zu dieser Arbeitsmappe."));
+        return index;
+    }
+
+    ConversationRef m_conversation;
+    int m_workbook;
+};
+
+class WorkbookObject : public AutomationObject
+{
+public:
+    WorkbookObject(ConversationRef conversation, int workbook)
+        : m_conversation(std::move(conversation))
+        , m_workbook(workbook)
+    { }
+
+    OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
+    {
+        if (!Is(name, "Worksheets"))
+            throw AutomationError::UnknownName(name);
+        ExpectCall(kind);
+        ExpectArgs(args, 0, 1);
+        WorkbookOf(m_conversation, m_workbook);
+        if (args.size() == 1)
+            return WorksheetsObject::Item(m_conversation, m_workbook, args[0]);
+        return OleVariant(std::make_shared<WorksheetsObject>(m_conversation, m_workbook));
+    }
+
+private:
+    ConversationRef m_conversation;
+    int m_workbook;
+};
+
+// The window of a workbook: its split and frozen panes belong to the sheet
+// it shows, the active one.
+class WindowObject : public AutomationObject
+{
+public:
+    WindowObject(ConversationRef conversation, int workbook)
+        : m_conversation(std::move(conversation))
+        , m_workbook(workbook)
+    { }
+
+    OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
+    {
+        const bool splitRow = Is(name, "SplitRow");
+        const bool splitColumn = Is(name, "SplitColumn");
+        if (!splitRow && !splitColumn && !Is(name, "FreezePanes"))
+            throw AutomationError::UnknownName(name);
+        Worksheet &sheet = WorkbookOf(m_conversation, m_workbook).book.Active();
+        if (kind != InvokeKind::Put) {
+            ExpectArgs(args, 0);
+            return splitRow   ? OleVariant(sheet.SplitRows())
+                : splitColumn ? OleVariant(sheet.SplitColumns())
+                              : OleVariant(sheet.PanesFrozen());
+        }
+        ExpectArgs(args, 1);
+        if (splitRow)
+            sheet.SetSplit(args[0].ToInt(), sheet.SplitColumns());
+        else if (splitColumn)
+            sheet.SetSplit(sheet.SplitRows(), args[0].ToInt());
+        else
+            sheet.SetPanesFrozen(args[0].ToBool());
         return OleVariant();
     }
 
@@ -184,46 +502,36 @@ public:
             ExpectArgs(args, 0);
             return OleVariant(std::make_shared<WorkbooksObject>(m_conversation));
         }
-        if (Is(name, "Cells"))
-            return Cells(kind, args);
+        if (Is(name, "Cells")) {
+            const SheetRef sheet = ActiveSheetOf(m_conversation);
+            if (kind == InvokeKind::Put) {
+                PutCell(SheetOf(m_conversation, sheet), args);
+                return OleVariant();
+            }
+            ExpectArgs(args, 0);
+            return OleVariant(std::make_shared<AllCellsObject>(m_conversation, sheet));
+        }
         if (Is(name, "Selection")) {
             ExpectCall(kind);
             ExpectArgs(args, 0);
-            SpreadsheetApplication::Workbook &workbook = ActiveWorkbookOf(m_conversation);
-            return OleVariant(
-                std::make_shared<SelectionObject>(m_conversation, workbook.id, workbook.sheet.SelectedColumns()));
+            const SheetRef sheet = ActiveSheetOf(m_conversation);
+            return OleVariant(std::make_shared<SelectionObject>(m_conversation, sheet,
+                                                                SheetOf(m_conversation, sheet).SelectedColumns()));
+        }
+        if (Is(name, "ActiveWorkbook")) {
+            ExpectCall(kind);
+            ExpectArgs(args, 0);
+            return OleVariant(std::make_shared<WorkbookObject>(m_conversation, ActiveWorkbookOf(m_conversation).id));
+        }
+        if (Is(name, "ActiveWindow")) {
+            ExpectCall(kind);
+            ExpectArgs(args, 0);
+            return OleVariant(std::make_shared<WindowObject>(m_conversation, ActiveWorkbookOf(m_conversation).id));
         }
         throw AutomationError::UnknownName(name);
     }
 
 private:
-    OleVariant Cells(InvokeKind kind, const OleArgs &args)
-    {
-        SpreadsheetApplication::Workbook &workbook = ActiveWorkbookOf(m_conversation);
-        if (kind != InvokeKind::Put) {
-            ExpectArgs(args, 0);
-            return OleVariant(std::make_shared<AllCellsObject>(m_conversation, workbook.id));
-        }
-        ExpectArgs(args, 3);
-        const int row = args[0].ToInt();
-        const int column = args[1].ToInt();
-        if (!Worksheet::IsCell(row, column))
-            throw AutomationError::Exception(
-                QStringLiteral("Die Zelle in Zeile %1, Spalte %2 liegt außerhalb des Tabellenblatts.")
-                    .arg(row)
-                    .arg(column));
-        const OleVariant &value = args[2];
-        switch (value.type()) {
-        case OleVariant::Type::Int32:
-        case OleVariant::Type::Int32ByRef: workbook.sheet.SetCell(row, column, value.ToInt()); break;
-        case OleVariant::Type::Bool: workbook.sheet.SetCell(row, column, value.ToBool()); break;
-        case OleVariant::Type::String:
-        case OleVariant::Type::Empty: workbook.sheet.SetCell(row, column, value.ToString()); break;
-        case OleVariant::Type::Object: throw AutomationError::FromCode(AutomationError::TypeMismatchCode);
-        }
-        return OleVariant();
-    }
-
     ConversationRef m_conversation;
 };
 
@@ -246,24 +554,30 @@ AutomationRef SpreadsheetApplication::NewReference()
 
 const Worksheet *SpreadsheetApplication::ActiveSheet() const
 {
-    return m_workbooks.empty() ? nullptr : &m_workbooks.back()->sheet;
+    const Workbook *book = ActiveBook();
+    return book ? &book->Active() : nullptr;
 }
 
-SpreadsheetApplication::Workbook &SpreadsheetApplication::AddWorkbook(int client)
+const Workbook *SpreadsheetApplication::ActiveBook() const
 {
-    auto workbook = std::make_unique<Workbook>();
+    return m_workbooks.empty() ? nullptr : &m_workbooks.back()->book;
+}
+
+SpreadsheetApplication::OpenWorkbook &SpreadsheetApplication::AddWorkbook(int client)
+{
+    auto workbook = std::make_unique<OpenWorkbook>();
     workbook->id = m_nextWorkbook++;
     workbook->client = client;
     m_workbooks.push_back(std::move(workbook));
     return *m_workbooks.back();
 }
 
-SpreadsheetApplication::Workbook *SpreadsheetApplication::ActiveWorkbook()
+SpreadsheetApplication::OpenWorkbook *SpreadsheetApplication::ActiveWorkbook()
 {
     return m_workbooks.empty() ? nullptr : m_workbooks.back().get();
 }
 
-SpreadsheetApplication::Workbook *SpreadsheetApplication::FindWorkbook(int id)
+SpreadsheetApplication::OpenWorkbook *SpreadsheetApplication::FindWorkbook(int id)
 {
     for (const auto &workbook : m_workbooks) {
         if (workbook->id == id)
@@ -276,7 +590,7 @@ void SpreadsheetApplication::ReleaseClient(int client) noexcept
 {
     // Taken out of the open workbooks first: a delivery may show a message,
     // and another export may run while it is open.
-    std::vector<std::unique_ptr<Workbook>> released;
+    std::vector<std::unique_ptr<OpenWorkbook>> released;
     for (auto it = m_workbooks.begin(); it != m_workbooks.end();) {
         if ((*it)->client == client) {
             released.push_back(std::move(*it));
@@ -286,7 +600,7 @@ void SpreadsheetApplication::ReleaseClient(int client) noexcept
         }
     }
     for (const auto &workbook : released)
-        m_delivery.Deliver(workbook->sheet);
+        m_delivery.Deliver(workbook->book);
 }
 
 void RegisterSpreadsheetProvider(AutomationRegistry &registry, DeliveryActions actions)

@@ -13,11 +13,24 @@
 // Members (names without regard to case):
 //   application: Visible (put, get), Workbooks (get), Cells (put: row,
 //     column, value; get without arguments: all cells of the active sheet),
-//     Selection (get)
+//     Selection (get), ActiveWorkbook (get), ActiveWindow (get)
 //   workbooks: Add (method), Count (get)
+//   workbook: Worksheets (get; with an argument: one sheet, as Item)
+//   worksheets: Add (call; optional Before, After: a sheet, the new sheet
+//     goes before or after it, else before the active one; returns the new
+//     sheet, which becomes active), Count (get), Item (get: position from 1
+//     or name)
+//   worksheet: Name (put, get), Cells (put: row, column, value), Columns
+//     (get: all, or one column by number), Rows (get: one row by number),
+//     Activate (method)
 //   range of all cells: Select (method)
 //   selection: Columns (get)
-//   columns: AutoFit (method)
+//   columns: AutoFit (method), NumberFormat (put, get)
+//   rows: Font (get)
+//   font: Bold (put, get)
+//   window (of the active sheet): SplitRow, SplitColumn (put, get: rows
+//     above and columns left of the split), FreezePanes (put, get)
+// Cell values are texts, 32-bit integers, doubles and Booleans.
 
 #include <QString>
 
@@ -25,8 +38,8 @@
 #include <vector>
 
 #include "export/OleVariant.h"
+#include "export/Workbook.h"
 #include "export/WorkbookDelivery.h"
-#include "export/Worksheet.h"
 
 class AutomationRegistry;
 
@@ -42,25 +55,27 @@ public:
     int OpenWorkbookCount() const { return static_cast<int>(m_workbooks.size()); }
     // The sheet that Cells writes into; null when no workbook is open.
     const Worksheet *ActiveSheet() const;
+    // The workbook added last; null when none is open.
+    const Workbook *ActiveBook() const;
 
     // Called by the member objects.
-    struct Workbook
+    struct OpenWorkbook
     {
         int id = 0;
         int client = 0; // the conversation that added it
-        Worksheet sheet;
+        Workbook book;
     };
     void SetVisible(bool visible) { m_visible = visible; }
-    Workbook &AddWorkbook(int client);
-    Workbook *ActiveWorkbook();
-    Workbook *FindWorkbook(int id);
+    OpenWorkbook &AddWorkbook(int client);
+    OpenWorkbook *ActiveWorkbook();
+    OpenWorkbook *FindWorkbook(int id);
     void ReleaseClient(int client) noexcept;
 
 private:
     explicit SpreadsheetApplication(WorkbookDelivery delivery);
 
     WorkbookDelivery m_delivery;
-    std::vector<std::unique_ptr<Workbook>> m_workbooks; // open, in the order added; the last is active
+    std::vector<std::unique_ptr<OpenWorkbook>> m_workbooks; // open, in the order added; the last is active
     bool m_visible = false;
     int m_nextClient = 1;
     int m_nextWorkbook = 1;

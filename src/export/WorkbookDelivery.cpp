@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#include "export/Worksheet.h"
+#include "export/Workbook.h"
 #include "export/XlsxFile.h"
 
 namespace {
@@ -83,12 +83,12 @@ QString WorkbookDelivery::FailureMessage(const QString &path, const QString &rea
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
-QString WorkbookDelivery::Deliver(const Worksheet &sheet) noexcept
+QString WorkbookDelivery::Deliver(const Workbook &workbook) noexcept
 {
     try {
         QString failurePath;
         QString reason;
-        const QString path = Save(sheet, failurePath, reason);
+        const QString path = Save(workbook, failurePath, reason);
         if (path.isEmpty()) {
             if (m_actions.reportFailure)
                 m_actions.reportFailure(FailureMessage(failurePath, reason));
@@ -106,7 +106,7 @@ QString WorkbookDelivery::Deliver(const Worksheet &sheet) noexcept
     return QString();
 }
 
-QString WorkbookDelivery::Save(const Worksheet &sheet, QString &failurePath, QString &reason)
+QString WorkbookDelivery::Save(const Workbook &workbook, QString &failurePath, QString &reason)
 {
     const QString folder = m_actions.documentsFolder ? m_actions.documentsFolder() : QString();
     const QDateTime time = m_actions.now ? m_actions.now() : QDateTime::currentDateTime();
@@ -127,7 +127,7 @@ QString WorkbookDelivery::Save(const Worksheet &sheet, QString &failurePath, QSt
     if (partPath.isEmpty())
         return QString();
     const RemoveUnlessKept part(partPath);
-    const XlsxFile::Result written = XlsxFile::Write(sheet, partPath);
+    const XlsxFile::Result written = XlsxFile::Write(workbook, partPath);
     if (!written.ok()) {
         reason = written.error;
         return QString();

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Hands a finished sheet to the user: saves it as a new .xlsx in the user's
+// Hands a finished workbook to the user: saves it as a new .xlsx in the user's
 // documents folder under a name that never replaces a file, then opens it
 // with the desktop's spreadsheet program.  When no program is set up to
 // open it, a message says where it was saved; when it cannot be saved, the
@@ -15,7 +15,7 @@
 
 #include <functional>
 
-class Worksheet;
+class Workbook;
 
 struct DeliveryActions
 {
@@ -36,10 +36,10 @@ class WorkbookDelivery
 public:
     explicit WorkbookDelivery(DeliveryActions actions);
 
-    // Saves and opens `sheet`; returns the path written, or an empty string
-    // when it could not be saved (the failure has then been reported).
-    // Never throws: it runs where a reference is released.
-    QString Deliver(const Worksheet &sheet) noexcept;
+    // Saves and opens `workbook`; returns the path written, or an empty
+    // string when it could not be saved (the failure has then been
+    // reported).  Never throws: it runs where a reference is released.
+    QString Deliver(const Workbook &workbook) noexcept;
 
     // "Quintora 2026-12-07 19-30-05.xlsx", then "… (2).xlsx", "… (3).xlsx".
     static QString FileName(const QDateTime &time, int attempt);
@@ -47,7 +47,7 @@ public:
     static QString FailureMessage(const QString &path, const QString &reason);
 
 private:
-    QString Save(const Worksheet &sheet, QString &failurePath, QString &reason);
+    QString Save(const Workbook &workbook, QString &failurePath, QString &reason);
     void Show(const QString &path);
 
     DeliveryActions m_actions;

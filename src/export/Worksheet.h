@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The cells of one sheet as they were put, the column widths an auto-fit
-// asked for, and the selection.  Rows and columns count from 1.  QtCore only.
+// The cells of one sheet as they were put, its name, the number formats of
+// its columns, its bold rows, the panes frozen at a split, the column
+// widths an auto-fit asked for, and the selection.  Rows and columns count
+// from 1.  QtCore only.
 
 #include <QString>
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <utility>
 #include <variant>
 
@@ -19,22 +22,44 @@ public:
     static constexpr int MaxColumns = 16384;
     static constexpr double MaxColumnWidth = 255.0;
 
-    using Value = std::variant<QString, std::int32_t, bool>;
+    using Value = std::variant<QString, std::int32_t, bool, double>;
     using Cell = std::pair<int, int>; // row, column
+
+    explicit Worksheet(QString name = QStringLiteral("Tabelle1"))
+        : m_name(std::move(name))
+    { }
 
     static bool IsCell(int row, int column)
     {
         return row >= 1 && row <= MaxRows && column >= 1 && column <= MaxColumns;
     }
-    // The text a cell shows.
-    static QString DisplayText(const Value &value);
+    // The text a cell shows; a number shows as its number format says.
+    static QString DisplayText(const Value &value, const QString &numberFormat = {});
+
+    const QString &Name() const { return m_name; }
+    void SetName(const QString &name) { m_name = name; }
 
     void SetCell(int row, int column, Value value);
     const std::map<Cell, Value> &Cells() const { return m_cells; }
     const Value *CellAt(int row, int column) const;
 
+    // The number format of every cell in the columns; empty: "General".
+    void SetNumberFormat(int firstColumn, int lastColumn, const QString &format);
+    QString NumberFormatOf(int column) const;
+
+    void SetBold(int firstRow, int lastRow, bool bold);
+    bool IsBold(int row) const { return m_boldRows.contains(row); }
+
+    // The window's split (rows above, columns left of it) and whether the
+    // panes are frozen there.
+    void SetSplit(int rows, int columns);
+    int SplitRows() const { return m_splitRows; }
+    int SplitColumns() const { return m_splitColumns; }
+    void SetPanesFrozen(bool frozen) { m_panesFrozen = frozen; }
+    bool PanesFrozen() const { return m_panesFrozen; }
+
     // Every column from `first` to `last` that holds text gets the width of
-    // its longest text; columns without text keep theirs.
+    // its longest shown text; columns without text keep theirs.
     void AutoFitColumns(int first, int last);
     // Width in characters of the standard font, by column.
     const std::map<int, double> &ColumnWidths() const { return m_columnWidths; }
@@ -46,7 +71,13 @@ public:
     std::pair<int, int> SelectedColumns() const { return m_allSelected ? std::pair(1, MaxColumns) : std::pair(1, 1); }
 
 private:
+    QString m_name;
     std::map<Cell, Value> m_cells;
+    std::map<int, QString> m_numberFormats;
+    std::set<int> m_boldRows;
+    int m_splitRows = 0;
+    int m_splitColumns = 0;
+    bool m_panesFrozen = false;
     std::map<int, double> m_columnWidths;
     bool m_allSelected = false;
 };

@@ -2,18 +2,20 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Writes one sheet as an .xlsx workbook (libxlsxwriter).  Texts that read as
-// a time h:mm:ss become time values with that number format; every other
-// text stays a string, unchanged.  QtCore only.
+// Writes a workbook as an .xlsx file (libxlsxwriter): every sheet in tab
+// order with its name, cells, column number formats, bold rows, frozen
+// panes, column widths and selection, the active sheet shown first.  Texts
+// that read as a time h:mm:ss become time values (with the column's number
+// format, else h:mm:ss); every other text stays a string, unchanged.
+// QtCore only.
 
 #include <QString>
 
-class Worksheet;
+class Workbook;
 
 namespace XlsxFile {
 
 inline constexpr int MaxTextLength = 32767; // characters a cell can hold
-inline constexpr const char *SheetName = "Tabelle1";
 
 struct Result
 {
@@ -22,7 +24,7 @@ struct Result
     bool ok() const { return error.isEmpty(); }
 };
 
-// Writes `sheet` to `path`, replacing whatever file is there.
-Result Write(const Worksheet &sheet, const QString &path);
+// Writes `workbook` to `path`, replacing whatever file is there.
+Result Write(const Workbook &workbook, const QString &path);
 
 } // namespace XlsxFile

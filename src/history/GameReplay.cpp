@@ -82,6 +82,7 @@ QString Replayer::Opening()
     if (!IsValidFormat(opening.Format.RegularPeriods, opening.Format.PeriodMs, opening.Format.OvertimeMs))
         return QStringLiteral("unmögliches Spielformat");
     m_result.Format = opening.Format;
+    m_result.Periods = PeriodSchedule(opening.Format);
     for (int team = 1; team <= HistoryTeamCount; ++team) {
         const RosterState &roster = opening.Rosters[std::size_t(team - 1)];
         if (roster.Checked.size() != std::size_t(roster.Lines.size()))
@@ -126,6 +127,7 @@ QString Replayer::Apply(const GameEvent &event)
             return problem;
         for (int team = 1; team <= HistoryTeamCount; ++team)
             m_onCourtAtPause[std::size_t(team - 1)] = Team(team).Checked;
+        m_result.LastStretch = RecoveredStretch{m_startGameMs, m_onCourtAtPause};
         m_running = false;
         m_result.GameMs = event.GameMs;
         return {};
@@ -171,6 +173,7 @@ QString Replayer::Apply(const GameEvent &event)
             return problem;
         }
         m_result.PeriodsEnded = int(event.Arg1);
+        m_result.Periods.EndPeriod(int(event.Arg1), event.GameMs);
         return {};
     case GameEventKind::Format:
         if (QString problem = Standing(event); !problem.isEmpty())
@@ -178,6 +181,7 @@ QString Replayer::Apply(const GameEvent &event)
         if (!IsValidFormat(event.Arg1, event.Arg2, event.Arg3))
             return QStringLiteral("unmögliches Spielformat");
         m_result.Format = GameFormat{int(event.Arg1), event.Arg2, event.Arg3};
+        m_result.Periods.ChangeFormat(m_result.Format, event.GameMs);
         return {};
     case GameEventKind::Correction: {
         if (m_running)
@@ -249,6 +253,11 @@ QString Replayer::Finish()
     m_result.WasRunning = m_running;
     if (!m_running)
         return {};
+    // Check marks stay while the clock runs: the running stretch's players are the ones checked now.
+    RecoveredStretch running{m_startGameMs, {}};
+    for (int team = 1; team <= HistoryTeamCount; ++team)
+        running.OnCourt[std::size_t(team - 1)] = Team(team).Checked;
+    m_result.LastStretch = std::move(running);
     // A checkpoint from an earlier stretch is older than the last START: the running stretch then counts nothing.
     if (!checkpoint || checkpoint->AfterSequence < m_lastStartSequence) {
         m_result.GameMs = m_startGameMs;

@@ -25,6 +25,7 @@
 #include <array>
 
 #include "history/GameRecord.h"
+#include "history/PeriodSchedule.h"
 
 struct RecoveredTeam
 {
@@ -35,6 +36,16 @@ struct RecoveredTeam
     // roster: a later team load with more lines shows them again, as the
     // ledger does.
     std::array<std::int32_t, TimedRowsPerTeam> Elapsed{};
+};
+
+// The last stretch of running clock, which a clock set by hand moves.
+struct RecoveredStretch
+{
+    std::int64_t StartGameMs = 0; // the game time of its START
+    // Check marks when it ended (index team - 1), one per line.
+    std::array<std::vector<bool>, HistoryTeamCount> OnCourt;
+
+    bool operator==(const RecoveredStretch &) const = default;
 };
 
 struct RecoveredGame
@@ -50,6 +61,11 @@ struct RecoveredGame
     std::int64_t LastSavedWallMs = 0;
     // The last period_end seen (0: none).
     int PeriodsEnded = 0;
+    // The periods by the opening's format, its changes and the periods ended.
+    PeriodSchedule Periods;
+    // The last stretch: ended by the last PAUSE, or still running at the
+    // end; nothing when the clock never ran.
+    std::optional<RecoveredStretch> LastStretch;
 };
 
 namespace GameReplay {

@@ -71,3 +71,10 @@ HistoryStatus HistorySession::UndoReset(std::int64_t gameMs, std::int64_t wallMs
     }
     return status;
 }
+
+HistoryResult<StoredGame> HistorySession::LoadCurrentGame()
+{
+    if (!m_current)
+        return HistoryResult<StoredGame>::Failure(QStringLiteral("Zum laufenden Spiel ist noch nichts gespeichert."));
+    return m_store->LoadGame(*m_current);
+}

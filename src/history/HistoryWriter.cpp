@@ -86,6 +86,19 @@ void HistoryWriter::WaitIdle()
     m_idle.wait(lock, [this] { return m_queue.empty() && !m_busy; });
 }
 
+HistoryResult<StoredGame> HistoryWriter::LoadCurrentGame()
+{
+    if (!m_thread)
+        return HistoryResult<StoredGame>::Failure(QStringLiteral("Es wird kein Spiel gespeichert."));
+    std::unique_lock lock(m_mutex);
+    m_idle.wait(lock, [this] { return m_queue.empty() && !m_busy; });
+    if (m_failed.load())
+        return HistoryResult<StoredGame>::Failure(QStringLiteral("Das Spiel wird nicht mehr gespeichert."));
+    // The queue is empty and the lock held: the worker waits for work, and
+    // the store is this thread's until the lock goes.
+    return m_session->LoadCurrentGame();
+}
+
 void HistoryWriter::Run()
 {
     std::unique_lock lock(m_mutex);

@@ -22,6 +22,7 @@
 //   EndGame(Reset, wallMs)      on RESET, before NewGame
 //   UndoReset(gameMs, wallMs)   when the RESET is taken back
 //   WaitIdle()                  before the program ends (the destructor waits too)
+//   LoadCurrentGame()           for the game report of an export
 
 #include <QObject>
 
@@ -58,6 +59,11 @@ public:
 
     // Blocks until every queued action is written (or dropped after a failure).
     void WaitIdle();
+    // Once everything queued is written, the game that actions go to as
+    // stored so far, read on the calling thread while the worker waits.
+    // Nothing without a store, after a failure, or before the game's first
+    // action; a German sentence when it cannot be read.
+    HistoryResult<StoredGame> LoadCurrentGame();
     // Whether a write has failed; nothing is written since.
     bool Failed() const { return m_failed.load(); }
     // Whether anything is written at all (false without a store).

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "timing/ClockCorrection.h"
 #include "timing/PlayingTimeLedger.h"
 
 struct StandingGame
@@ -33,4 +34,6 @@ struct StandingGame
     // taken back): it also keeps the fraction of a second that the last
     // refresh had not shown yet.  Without it the shown times are put back.
     std::optional<PlayingTimeLedger> Ledger;
+    // Whose times a clock set by hand moves, and how far back it may go.
+    std::optional<ClockCorrection::Stretch> LastStretch;
 };

@@ -25,6 +25,7 @@
 #include <memory>
 
 #include "HistoryTestSupport.h"
+#include "app/ClockCommands.h"
 #include "app/ResetUndo.h"
 #include "app/TApplication.h"
 #include "history/GameReplay.h"
@@ -162,6 +163,11 @@ protected:
     static constexpr const char *FreshEnabling = "START+e PAUSE-d RESETd rosters e e loaders e e export d";
 
     StandingGame Now() const { return form->GameControls->Snapshot(); }
+    // The stretch a clock set by hand would move now.
+    std::optional<ClockCorrection::Stretch> Stretch() const
+    {
+        return form->ClockMenuCommands->Correction().LastStretch();
+    }
     static void ExpectSameGame(const StandingGame &actual, const StandingGame &expected)
     {
         for (std::size_t team = 0; team < 2; ++team) {
@@ -324,6 +330,8 @@ TEST_F(HistoryWindow, FortsetzenBringsBackTheGameAsAtTheCrashAndStartGoesOnAsAft
 
     // What the game would have done after a PAUSE here and a START later.
     Pause(7400);
+    const std::optional<ClockCorrection::Stretch> stretchAtPause = Stretch();
+    ASSERT_TRUE(stretchAtPause);
     Start(9000);
     Refresh(10500);
     const StandingGame afterPauseAndStart = Now();
@@ -340,6 +348,9 @@ TEST_F(HistoryWindow, FortsetzenBringsBackTheGameAsAtTheCrashAndStartGoesOnAsAft
     ExpectSameGame(Now(), atCrash);
     EXPECT_EQ(ClockText(), QStringLiteral("00:04"));
     EXPECT_EQ(Enabling(), StandingEnabling);
+    // A clock set by hand now moves the players of the stretch that ran at the crash.
+    EXPECT_EQ(Stretch(), stretchAtPause);
+    EXPECT_EQ(Stretch()->StartGameMs, 2600);
     EXPECT_EQ(form->Ledger().Count(1), 12);
     EXPECT_EQ(form->Ledger().Count(2), 10);
     EXPECT_FALSE(form->TimerList->Enabled());
@@ -368,6 +379,9 @@ TEST_F(HistoryWindow, AGameClosedDuringAPauseIsOfferedAgainAndComesBackWithoutAn
     StartProgram();
     PlayUntilCheckpoint();
     Pause(7500);
+    const std::optional<ClockCorrection::Stretch> stretchAtClose = Stretch();
+    // Ticked after the PAUSE: not a player of the last stretch.
+    ToggleCheck(2, 8);
     const StandingGame atClose = Now();
     const std::size_t actions = StoredGames()[0].Events.size();
 
@@ -377,6 +391,7 @@ TEST_F(HistoryWindow, AGameClosedDuringAPauseIsOfferedAgainAndComesBackWithoutAn
     ASSERT_EQ(dialogs.questions.size(), 1);
     EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("Spielzeit 00:04")));
     ExpectSameGame(Now(), atClose);
+    EXPECT_EQ(Stretch(), stretchAtClose);
     EXPECT_EQ(StoredGames()[0].Events.size(), actions);
     EXPECT_TRUE(StoredGames()[0].Summary.IsOpen());
 }
@@ -471,15 +486,20 @@ TEST_F(HistoryWindow, CtrlZRightAfterResetBringsTheGameBackExactly)
         ToggleCheck(2, 6);
         const StandingGame beforeReset = Now();
         const QString clockBeforeReset = ClockText();
+        const std::optional<ClockCorrection::Stretch> stretchBeforeReset = Stretch();
+        ASSERT_TRUE(stretchBeforeReset);
+        EXPECT_FALSE(stretchBeforeReset->OnCourt[1][6]);
 
         ticks.now = 9000;
         Reset();
         EXPECT_EQ(ClockText(), QStringLiteral("00:00"));
         EXPECT_EQ(form->Ledger().ElapsedOf(1, 1), 0);
+        EXPECT_FALSE(Stretch());
         emit form->Exported(); // an export in between changes nothing
         ticks.now = 9500;
         CtrlZ();
         ExpectSameGame(Now(), beforeReset);
+        EXPECT_EQ(Stretch(), stretchBeforeReset);
         EXPECT_EQ(ClockText(), clockBeforeReset);
         EXPECT_EQ(Enabling(), StandingEnabling);
 

@@ -290,4 +290,188 @@ TEST(SpreadsheetProvider, UntimedLinesNumbersAndOddTextsAreWrittenAsTheyArePut)
     EXPECT_TRUE(provider.desk.failures.isEmpty());
 }
 
+// A workbook of the provider with one client's reference, kept open.
+struct OpenBook
+{
+    Provider provider;
+    OleVariant app{provider.registry.Create(ProgId)};
+    OleVariant worksheets;
+
+    OpenBook()
+    {
+        app.Get(QStringLiteral("Workbooks")).Call(QStringLiteral("Add"));
+        worksheets = app.Get(QStringLiteral("ActiveWorkbook")).Get(QStringLiteral("Worksheets"));
+    }
+    OleVariant Sheet(const OleVariant &which) const { return worksheets.Get(QStringLiteral("Item"), {which}); }
+    QStringList Names() const
+    {
+        QStringList names;
+        for (int i = 1; i <= worksheets.Get(QStringLiteral("Count")).ToInt(); ++i)
+            names.append(Sheet(OleVariant(i)).Get(QStringLiteral("Name")).ToString());
+        return names;
+    }
+};
+
+TEST(SpreadsheetProviderSheets, SheetsAreAddedWhereAskedNamedAndFoundByPositionOrName)
+{
+    OpenBook book;
+    const OleVariant first = book.Sheet(OleVariant(1));
+    EXPECT_EQ(first.Get(QStringLiteral("Name")).ToString(), QStringLiteral("Tabelle1"));
+    // After a given sheet, before a given sheet, and with neither before the active one.
+    const OleVariant second = book.worksheets.Get(QStringLiteral("Add"), {OleVariant(), first});
+    second.Put(QStringLiteral("Name"), {OleVariant(QStringLiteral("Abschnitte"))});
+    book.worksheets.Get(QStringLiteral("Add"), {first});
+    book.worksheets.Get(QStringLiteral("Add"));
+    EXPECT_EQ(book.Names(),
+              QStringList({QStringLiteral("Tabelle4"), QStringLiteral("Tabelle3"), QStringLiteral("Tabelle1"),
+                           QStringLiteral("Abschnitte")}));
+    EXPECT_EQ(book.Sheet(OleVariant(QStringLiteral("abschnitte"))).Get(QStringLiteral("Name")).ToString(),
+              QStringLiteral("Abschnitte"));
+    // A reference keeps its sheet when others are inserted before it.
+    EXPECT_EQ(second.Get(QStringLiteral("Name")).ToString(), QStringLiteral("Abschnitte"));
+    // A sheet renamed to a default name is not given that name again.
+    book.Sheet(OleVariant(1)).Put(QStringLiteral("Name"), {OleVariant(QStringLiteral("Tabelle5"))});
+    book.worksheets.Get(QStringLiteral("Add"));
+    EXPECT_EQ(book.Names().first(), QStringLiteral("Tabelle6"));
+}
+
+TEST(SpreadsheetProviderSheets, NamesAndSheetsThatCannotBeAreRefusedWithAMessage)
+{
+    OpenBook book;
+    const OleVariant sheet = book.worksheets.Get(QStringLiteral("Add"));
+    const std::pair<QString, const char *> names[] = {
+        {QStringLiteral("tabelle1"), "Es gibt schon ein Tabellenblatt namens „tabelle1“"},
+        {QString(), "Der Name eines Tabellenblatts muss 1 bis 31 Zeichen lang sein"},
+        {QString(32, QLatin1Char('x')), "Der Name eines Tabellenblatts muss 1 bis 31 Zeichen lang sein"},
+        {QStringLiteral("a/b"), "Der Name eines Tabellenblatts darf keines der Zeichen : \\ / ? * [ ] enthalten"},
+        {QStringLiteral("[x]"), "Der Name eines Tabellenblatts darf keines der Zeichen : \\ / ? * [ ] enthalten"},
+        {QStringLiteral("'x"), "Der Name eines Tabellenblatts darf nicht mit einem Apostroph beginnen oder enden"},
+    };
+    for (const auto &[name, message] : names)
+        EXPECT_EQ(Message([&] { sheet.Put(QStringLiteral("Name"), {OleVariant(name)}); }), message)
+            << name.toStdString();
+    EXPECT_EQ(sheet.Get(QStringLiteral("Name")).ToString(), QStringLiteral("Tabelle2"));
+    // Its own name again, in other letters, is fine.
+    sheet.Put(QStringLiteral("Name"), {OleVariant(QStringLiteral("TABELLE2"))});
+
+    EXPECT_EQ(Message([&] { book.Sheet(OleVariant(3)); }), "Das Tabellenblatt „3“ gibt es nicht");
+    EXPECT_EQ(Message([&] { book.Sheet(OleVariant(QStringLiteral("Wechsel"))); }),
+              "Das Tabellenblatt „Wechsel“ gibt es nicht");
+    // A sheet of another workbook, of another application or of the same one.
+    OpenBook other;
+    EXPECT_EQ(Message([&] {
+                  book.worksheets.Get(QStringLiteral("Add"), {OleVariant(), other.Sheet(OleVariant(1))});
+              }),
+              "Das Tabellenblatt gehört nicht zu dieser Arbeitsmappe");
+    const OleVariant first = book.Sheet(OleVariant(1));
+    book.app.Get(QStringLiteral("Workbooks")).Call(QStringLiteral("Add"));
+    const OleVariant newer = book.app.Get(QStringLiteral("ActiveWorkbook")).Get(QStringLiteral("Worksheets"));
+    EXPECT_EQ(Message([&] { newer.Get(QStringLiteral("Add"), {first}); }),
+              "Das Tabellenblatt gehört nicht zu dieser Arbeitsmappe");
+    EXPECT_EQ(Message([&] { newer.Get(QStringLiteral("Add"), {OleVariant(QStringLiteral("x"))}); }),
+              "OLE error 80020005");
+    EXPECT_EQ(Message([&] { sheet.Get(QStringLiteral("Rows"), {OleVariant(0)}); }),
+              "Zeile 0 liegt außerhalb des Tabellenblatts");
+    EXPECT_EQ(Message([&] { sheet.Get(QStringLiteral("Columns"), {OleVariant(16385)}); }),
+              "Spalte 16385 liegt außerhalb des Tabellenblatts");
+    EXPECT_EQ(Message([&] { sheet.Call(QStringLiteral("Delete")); }),
+              "Method 'Delete' not supported by automation object");
+}
+
+TEST(SpreadsheetProviderSheets, FormatsBoldRowsAndFrozenPanesBelongToTheirSheet)
+{
+    OpenBook book;
+    const OleVariant first = book.Sheet(OleVariant(1));
+    const OleVariant second = book.worksheets.Get(QStringLiteral("Add"), {OleVariant(), first});
+    const OleVariant columns = second.Get(QStringLiteral("Columns"), {OleVariant(3)});
+    EXPECT_EQ(columns.Get(QStringLiteral("NumberFormat")).ToString(), QStringLiteral("General"));
+    columns.Put(QStringLiteral("NumberFormat"), {OleVariant(QStringLiteral("[h]:mm:ss"))});
+    EXPECT_EQ(columns.Get(QStringLiteral("NumberFormat")).ToString(), QStringLiteral("[h]:mm:ss"));
+    EXPECT_EQ(first.Get(QStringLiteral("Columns"), {OleVariant(3)}).Get(QStringLiteral("NumberFormat")).ToString(),
+              QStringLiteral("General"));
+
+    const OleVariant font = second.Get(QStringLiteral("Rows"), {OleVariant(1)}).Get(QStringLiteral("Font"));
+    font.Put(QStringLiteral("Bold"), {OleVariant(true)});
+    EXPECT_TRUE(font.Get(QStringLiteral("Bold")).ToBool());
+    EXPECT_FALSE(second.Get(QStringLiteral("Rows"), {OleVariant(2)})
+                     .Get(QStringLiteral("Font"))
+                     .Get(QStringLiteral("Bold"))
+                     .ToBool());
+
+    // The window freezes the panes of the sheet it shows.
+    const OleVariant window = book.app.Get(QStringLiteral("ActiveWindow"));
+    window.Put(QStringLiteral("SplitRow"), {OleVariant(1)});
+    window.Put(QStringLiteral("FreezePanes"), {OleVariant(true)});
+    EXPECT_EQ(window.Get(QStringLiteral("SplitRow")).ToInt(), 1);
+    EXPECT_TRUE(window.Get(QStringLiteral("FreezePanes")).ToBool());
+    first.Call(QStringLiteral("Activate"));
+    EXPECT_FALSE(window.Get(QStringLiteral("FreezePanes")).ToBool());
+    EXPECT_EQ(window.Get(QStringLiteral("SplitRow")).ToInt(), 0);
+
+    // Numbers of every kind go into a sheet's cells; the application's Cells fill the active sheet.
+    second.Put(QStringLiteral("Cells"), {OleVariant(2), OleVariant(3), OleVariant(0.25)});
+    book.app.Put(QStringLiteral("Cells"), {OleVariant(1), OleVariant(1), OleVariant(QStringLiteral("x"))});
+    second.Call(QStringLiteral("Activate"));
+    book.app.Put(QStringLiteral("Cells"), {OleVariant(1), OleVariant(1), OleVariant(7)});
+}
+
+TEST(SpreadsheetProviderSheets, TheSavedWorkbookHasEverySheetWithItsFormatsAndOpensOnTheActiveOne)
+{
+    Provider provider;
+    {
+        const OleVariant app(provider.registry.Create(ProgId));
+        app.Get(QStringLiteral("Workbooks")).Call(QStringLiteral("Add"));
+        app.Put(QStringLiteral("Cells"), {OleVariant(1), OleVariant(1), OleVariant(QStringLiteral("0:05:07"))});
+        const OleVariant worksheets = app.Get(QStringLiteral("ActiveWorkbook")).Get(QStringLiteral("Worksheets"));
+        const OleVariant first = worksheets.Get(QStringLiteral("Item"), {OleVariant(1)});
+        const OleVariant report = worksheets.Get(QStringLiteral("Add"), {OleVariant(), first});
+        report.Put(QStringLiteral("Name"), {OleVariant(QStringLiteral("Bericht"))});
+        report.Put(QStringLiteral("Cells"), {OleVariant(1), OleVariant(1), OleVariant(QStringLiteral("Kopf"))});
+        report.Put(QStringLiteral("Cells"), {OleVariant(1), OleVariant(2), OleVariant(0.5)});
+        report.Put(QStringLiteral("Cells"), {OleVariant(2), OleVariant(2), OleVariant(1.25)});
+        report.Put(QStringLiteral("Cells"), {OleVariant(2), OleVariant(3), OleVariant(QStringLiteral("0:05:07"))});
+        report.Put(QStringLiteral("Cells"), {OleVariant(2), OleVariant(4), OleVariant(false)});
+        report.Get(QStringLiteral("Rows"), {OleVariant(1)})
+            .Get(QStringLiteral("Font"))
+            .Put(QStringLiteral("Bold"), {OleVariant(true)});
+        report.Get(QStringLiteral("Columns"), {OleVariant(2)})
+            .Put(QStringLiteral("NumberFormat"), {OleVariant(QStringLiteral("[h]:mm:ss"))});
+        report.Get(QStringLiteral("Columns"), {OleVariant(3)})
+            .Put(QStringLiteral("NumberFormat"), {OleVariant(QStringLiteral("[h]:mm"))});
+        const OleVariant window = app.Get(QStringLiteral("ActiveWindow"));
+        window.Put(QStringLiteral("SplitColumn"), {OleVariant(1)});
+        window.Put(QStringLiteral("SplitRow"), {OleVariant(2)});
+        window.Put(QStringLiteral("FreezePanes"), {OleVariant(true)});
+        report.Get(QStringLiteral("Columns")).Call(QStringLiteral("AutoFit"));
+    }
+    ASSERT_EQ(provider.desk.opened.size(), 1);
+    const auto book = XlsxReadBack::ReadAll(provider.desk.opened[0]);
+    ASSERT_TRUE(book);
+    ASSERT_EQ(book->sheets.size(), 2);
+    EXPECT_EQ(book->activeSheet, 1);
+    EXPECT_EQ(book->sheets[0].sheetName, QStringLiteral("Tabelle1"));
+    EXPECT_EQ(book->sheets[0].cells.value(QStringLiteral("A1")).numberFormat, QStringLiteral("h:mm:ss"));
+    EXPECT_EQ(book->sheets[0].frozenRows, 0);
+    const ReadSheet &report = book->sheets[1];
+    EXPECT_EQ(report.sheetName, QStringLiteral("Bericht"));
+    EXPECT_EQ(report.frozenRows, 2);
+    EXPECT_EQ(report.frozenColumns, 1);
+    const ReadCell head = report.cells.value(QStringLiteral("A1"));
+    EXPECT_TRUE(head.bold);
+    EXPECT_EQ(head.text, QStringLiteral("Kopf"));
+    const ReadCell boldTime = report.cells.value(QStringLiteral("B1"));
+    EXPECT_TRUE(boldTime.bold);
+    EXPECT_EQ(boldTime.numberFormat, QStringLiteral("[h]:mm:ss"));
+    EXPECT_EQ(boldTime.number, 0.5);
+    const ReadCell longTime = report.cells.value(QStringLiteral("B2"));
+    EXPECT_FALSE(longTime.bold);
+    EXPECT_EQ(longTime.numberFormat, QStringLiteral("[h]:mm:ss"));
+    // A text that reads as a time keeps its column's format.
+    EXPECT_EQ(report.cells.value(QStringLiteral("C2")).numberFormat, QStringLiteral("[h]:mm"));
+    EXPECT_EQ(report.cells.value(QStringLiteral("D2")).type, ReadCell::Type::Boolean);
+    // 30:00:00 is the widest text of column 2.
+    EXPECT_GE(report.columnWidths.value(2), 9.0);
+    EXPECT_LT(report.columnWidths.value(2), 10.0);
+}
+
 } // namespace

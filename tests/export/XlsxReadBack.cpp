@@ -110,51 +110,48 @@ QStringList SharedStrings(const QByteArray &xml)
     return strings;
 }
 
-// Format code of each cell style index.
-QList<QString> StyleFormats(const QByteArray &xml)
+struct CellStyle
+{
+    QString numberFormat;
+    bool bold = false;
+};
+
+// Number format and weight of each cell style index.
+QList<CellStyle> CellStyles(const QByteArray &xml)
 {
     QMap<int, QString> codes{{0, QString()}, {21, QStringLiteral("h:mm:ss")}};
-    QList<QString> formats;
+    QList<bool> boldFonts;
+    QList<CellStyle> styles;
     QXmlStreamReader reader(xml);
+    bool inFonts = false;
     bool inCellXfs = false;
     while (!reader.atEnd()) {
         reader.readNext();
-        if (reader.isStartElement() && reader.name() == QLatin1String("numFmt")) {
+        const QStringView name = reader.name();
+        if (reader.isStartElement() && name == QLatin1String("numFmt")) {
             codes.insert(reader.attributes().value(QLatin1String("numFmtId")).toInt(),
                          reader.attributes().value(QLatin1String("formatCode")).toString());
-        } else if (reader.isStartElement() && reader.name() == QLatin1String("cellXfs")) {
-            inCellXfs = true;
-        } else if (reader.isEndElement() && reader.name() == QLatin1String("cellXfs")) {
-            inCellXfs = false;
-        } else if (inCellXfs && reader.isStartElement() && reader.name() == QLatin1String("xf")) {
-            formats.append(
-                codes.value(reader.attributes().value(QLatin1String("numFmtId")).toInt(), QStringLiteral("?")));
+        } else if (name == QLatin1String("fonts")) {
+            inFonts = reader.isStartElement();
+        } else if (inFonts && reader.isStartElement() && name == QLatin1String("font")) {
+            boldFonts.append(false);
+        } else if (inFonts && reader.isStartElement() && name == QLatin1String("b") && !boldFonts.isEmpty()) {
+            boldFonts.last() = true;
+        } else if (name == QLatin1String("cellXfs")) {
+            inCellXfs = reader.isStartElement();
+        } else if (inCellXfs && reader.isStartElement() && name == QLatin1String("xf")) {
+            const QXmlStreamAttributes attributes = reader.attributes();
+            styles.append({codes.value(attributes.value(QLatin1String("numFmtId")).toInt(), QStringLiteral("?")),
+                           boldFonts.value(attributes.value(QLatin1String("fontId")).toInt())});
         }
     }
-    return formats;
+    return styles;
 }
 
-} // namespace
-
-std::optional<ReadSheet> Read(const QString &path)
+std::optional<ReadSheet> ReadSheetXml(const QByteArray &xml, const QStringList &strings, const QList<CellStyle> &styles)
 {
-    const auto files = Unzip(path);
-    if (!files || !files->contains(QStringLiteral("xl/worksheets/sheet1.xml")))
-        return std::nullopt;
-    const QStringList strings = SharedStrings(files->value(QStringLiteral("xl/sharedStrings.xml")));
-    const QList<QString> formats = StyleFormats(files->value(QStringLiteral("xl/styles.xml")));
-
     ReadSheet sheet;
-    QXmlStreamReader workbook(files->value(QStringLiteral("xl/workbook.xml")));
-    while (!workbook.atEnd()) {
-        workbook.readNext();
-        if (workbook.isStartElement() && workbook.name() == QLatin1String("sheet")) {
-            sheet.sheetName = workbook.attributes().value(QLatin1String("name")).toString();
-            break;
-        }
-    }
-
-    QXmlStreamReader reader(files->value(QStringLiteral("xl/worksheets/sheet1.xml")));
+    QXmlStreamReader reader(xml);
     while (!reader.atEnd()) {
         reader.readNext();
         if (!reader.isStartElement())
@@ -166,12 +163,20 @@ std::optional<ReadSheet> Read(const QString &path)
             for (int column = min; column <= max; ++column)
                 sheet.columnWidths.insert(column, attributes.value(QLatin1String("width")).toDouble());
         } else if (reader.name() == QLatin1String("selection")) {
-            sheet.selection = attributes.value(QLatin1String("sqref")).toString();
+            // With frozen panes the selection belongs to a pane; the whole-sheet one has none.
+            if (!attributes.hasAttribute(QLatin1String("pane")))
+                sheet.selection = attributes.value(QLatin1String("sqref")).toString();
+        } else if (reader.name() == QLatin1String("pane")) {
+            if (attributes.value(QLatin1String("state")) == QLatin1String("frozen")) {
+                sheet.frozenRows = attributes.value(QLatin1String("ySplit")).toInt();
+                sheet.frozenColumns = attributes.value(QLatin1String("xSplit")).toInt();
+            }
         } else if (reader.name() == QLatin1String("c")) {
             const QString ref = attributes.value(QLatin1String("r")).toString();
             const QString type = attributes.value(QLatin1String("t")).toString();
-            const int style = attributes.value(QLatin1String("s")).toInt();
+            const CellStyle style = styles.value(attributes.value(QLatin1String("s")).toInt());
             ReadCell cell;
+            cell.bold = style.bold;
             QString value;
             while (reader.readNextStartElement()) {
                 if (reader.name() == QLatin1String("v"))
@@ -188,7 +193,7 @@ std::optional<ReadSheet> Read(const QString &path)
             } else {
                 cell.type = ReadCell::Type::Number;
                 cell.number = value.toDouble();
-                cell.numberFormat = formats.value(style);
+                cell.numberFormat = style.numberFormat;
             }
             sheet.cells.insert(ref, cell);
         }
@@ -196,6 +201,59 @@ std::optional<ReadSheet> Read(const QString &path)
     if (reader.hasError())
         return std::nullopt;
     return sheet;
+}
+
+} // namespace
+
+std::optional<ReadBook> ReadAll(const QString &path)
+{
+    const auto files = Unzip(path);
+    if (!files)
+        return std::nullopt;
+    const QStringList strings = SharedStrings(files->value(QStringLiteral("xl/sharedStrings.xml")));
+    const QList<CellStyle> styles = CellStyles(files->value(QStringLiteral("xl/styles.xml")));
+
+    QMap<QString, QString> targets; // relationship id -> part below xl/
+    QXmlStreamReader relations(files->value(QStringLiteral("xl/_rels/workbook.xml.rels")));
+    while (!relations.atEnd()) {
+        relations.readNext();
+        if (relations.isStartElement() && relations.name() == QLatin1String("Relationship"))
+            targets.insert(relations.attributes().value(QLatin1String("Id")).toString(),
+                           relations.attributes().value(QLatin1String("Target")).toString());
+    }
+
+    ReadBook book;
+    QXmlStreamReader workbook(files->value(QStringLiteral("xl/workbook.xml")));
+    while (!workbook.atEnd()) {
+        workbook.readNext();
+        if (!workbook.isStartElement())
+            continue;
+        const QXmlStreamAttributes attributes = workbook.attributes();
+        if (workbook.name() == QLatin1String("workbookView")) {
+            book.activeSheet = attributes.value(QLatin1String("activeTab")).toInt();
+        } else if (workbook.name() == QLatin1String("sheet")) {
+            const QString part =
+                QStringLiteral("xl/") + targets.value(attributes.value(QLatin1String("r:id")).toString());
+            if (!files->contains(part))
+                return std::nullopt;
+            auto sheet = ReadSheetXml(files->value(part), strings, styles);
+            if (!sheet)
+                return std::nullopt;
+            sheet->sheetName = attributes.value(QLatin1String("name")).toString();
+            book.sheets.append(*sheet);
+        }
+    }
+    if (workbook.hasError() || book.sheets.isEmpty())
+        return std::nullopt;
+    return book;
+}
+
+std::optional<ReadSheet> Read(const QString &path)
+{
+    const auto book = ReadAll(path);
+    if (!book)
+        return std::nullopt;
+    return book->sheets.first();
 }
 
 } // namespace XlsxReadBack

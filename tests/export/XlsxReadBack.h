@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Reads a written .xlsx back for the tests: the first sheet's cells with
-// their type, text or number and number format, the column widths and the
-// selection.  Just enough of ZIP (stored and deflated entries) and of the
-// spreadsheet XML for that.
+// Reads a written .xlsx back for the tests: each sheet's name, cells with
+// their type, text or number, number format and weight, the column widths,
+// the selection and the frozen panes, and which sheet is shown first.  Just
+// enough of ZIP (stored and deflated entries) and of the spreadsheet XML
+// for that.
 
 #include <QByteArray>
 #include <QMap>
@@ -20,6 +21,7 @@ struct ReadCell
     QString text; // strings
     double number = 0; // numbers and Booleans
     QString numberFormat; // format code of a number, empty for "General"
+    bool bold = false;
 };
 
 struct ReadSheet
@@ -28,12 +30,22 @@ struct ReadSheet
     QMap<int, double> columnWidths; // by column, from 1
     QString selection; // sqref of the selection, empty when none
     QString sheetName;
+    int frozenRows = 0; // rows above frozen panes
+    int frozenColumns = 0;
+};
+
+struct ReadBook
+{
+    QList<ReadSheet> sheets; // in tab order
+    int activeSheet = 0; // shown first, from 0
 };
 
 namespace XlsxReadBack {
 
 // The entries of a ZIP file by name; nothing when it is no readable ZIP.
 std::optional<QMap<QString, QByteArray>> Unzip(const QString &path);
+// The first sheet.
 std::optional<ReadSheet> Read(const QString &path);
+std::optional<ReadBook> ReadAll(const QString &path);
 
 } // namespace XlsxReadBack

@@ -446,3 +446,54 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<RefusalCase> &info) { return std::string(info.param.Name); });
 
 } // namespace
+
+// What a clock set by hand after a recovery moves: the players on court at
+// the last PAUSE (whatever was ticked since) from the last START's game time;
+// for a game still running at the end, those ticked now.
+TEST(ReplayedStretch, IsTheLastPausesCheckMarksFromTheLastStart)
+{
+    ScriptedGame game(SampleOpening(10, 10));
+    EXPECT_FALSE(GameReplay::Replay(game.Stored()).Value->LastStretch.has_value()) << "no action: no stretch";
+    game.Start();
+    game.Run(61000);
+    game.Pause();
+    Substitute(game, 1, 0, 5);
+    game.Start();
+    const std::int64_t secondStart = game.GameMs();
+    game.Run(3000);
+    game.Pause();
+    const std::array<std::vector<bool>, HistoryTeamCount> atPause{game.Roster(1).Checked, game.Roster(2).Checked};
+    Substitute(game, 2, 1, 7);
+
+    const auto standing = GameReplay::Replay(game.Stored());
+    ASSERT_TRUE(standing.Ok()) << standing.Error.toStdString();
+    EXPECT_EQ(standing.Value->LastStretch, (RecoveredStretch{secondStart, atPause}));
+
+    game.Start();
+    const std::int64_t thirdStart = game.GameMs();
+    game.Run(2500);
+    const auto running = GameReplay::Replay(game.Stored());
+    ASSERT_TRUE(running.Ok()) << running.Error.toStdString();
+    EXPECT_EQ(running.Value->LastStretch,
+              (RecoveredStretch{thirdStart, {game.Roster(1).Checked, game.Roster(2).Checked}}));
+}
+
+// The periods of a recovered game follow its format changes and periods ended.
+TEST(ReplayedPeriods, FollowTheFormatAndThePeriodsEnded)
+{
+    ScriptedGame game(SampleOpening(10, 10));
+    game.Start();
+    game.Run(2000);
+    game.Pause();
+    game.Record(GameEvent::PeriodEnd(game.GameMs(), game.WallMs(), 1));
+    game.Record(GameEvent::FormatChange(game.GameMs(), game.WallMs(), GameFormat{8, 300000, 300000}));
+    const auto replayed = GameReplay::Replay(game.Stored());
+    ASSERT_TRUE(replayed.Ok()) << replayed.Error.toStdString();
+    const PeriodSchedule &periods = replayed.Value->Periods;
+    EXPECT_EQ(periods.Format(), (GameFormat{8, 300000, 300000}));
+    const auto second = periods.PeriodUnderWay(game.GameMs() + 1);
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->Number, 2);
+    EXPECT_EQ(second->BeginMs, game.GameMs());
+    EXPECT_EQ(second->EndMs, game.GameMs() + 300000);
+}

@@ -20,8 +20,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "ScriptedTicks.h"
-#include "TempSettings.h"
+#include "support/ScriptedTicks.h"
+#include "support/TempSettings.h"
 #include "app/TFormMain.h"
 #include "buttons/TLbSpeedButton.h"
 #include "clock/TDigit.h"

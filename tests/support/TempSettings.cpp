@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmarin Software
 // SPDX-License-Identifier: MIT
 
-#include "TempSettings.h"
+#include "support/TempSettings.h"
 
 #include <QDir>
 #include <QFile>

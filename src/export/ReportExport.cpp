@@ -1,0 +1,181 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "export/ReportExport.h"
+
+#include <QDateTime>
+
+#include "export/NumberFormat.h"
+
+namespace {
+
+const QString Untimed = QStringLiteral("--:--");
+
+QString Text(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+ReportExport::ReportExport(OleVariant application)
+    : m_application(std::move(application))
+{ }
+
+namespace {
+
+std::int64_t ShownMs(std::int64_t ms)
+{
+    return (ms + 450) / 1000 * 1000;
+}
+
+} // namespace
+
+double ReportExport::DurationValue(std::int64_t ms)
+{
+    return double(ShownMs(ms)) / NumberFormat::MsPerDay;
+}
+
+std::vector<std::int64_t> ReportExport::WholeSecondPeriods(const std::vector<std::int64_t> &periodMs)
+{
+    std::vector<std::int64_t> whole;
+    whole.reserve(periodMs.size());
+    std::int64_t sum = 0;
+    std::int64_t shownSoFar = 0;
+    for (const std::int64_t ms : periodMs) {
+        sum += ms;
+        const std::int64_t shown = ShownMs(sum);
+        whole.push_back(shown - shownSoFar);
+        shownSoFar = shown;
+    }
+    return whole;
+}
+
+double ReportExport::WallClockValue(std::int64_t wallMs)
+{
+    const qint64 offsetMs = qint64(QDateTime::fromMSecsSinceEpoch(wallMs).offsetFromUtc()) * 1000;
+    return double(wallMs + offsetMs) / NumberFormat::MsPerDay + NumberFormat::UnixEpochDay;
+}
+
+QString ReportExport::SignedDuration(std::int64_t deltaMs)
+{
+    const std::int64_t ms = deltaMs < 0 ? -deltaMs : deltaMs;
+    const std::int64_t seconds = ms / 1000;
+    QString text = QStringLiteral("%1%2:%3:%4")
+                       .arg(deltaMs < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                       .arg(seconds / 3600)
+                       .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+                       .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    if (ms % 1000 != 0)
+        text += QStringLiteral(",%1").arg(ms % 1000, 3, 10, QLatin1Char('0'));
+    return text;
+}
+
+void ReportExport::Write(const GameReport &report)
+{
+    const OleVariant workbook = m_application.Get(QStringLiteral("ActiveWorkbook"));
+    m_worksheets = workbook.Get(QStringLiteral("Worksheets"));
+    const OleVariant last = m_worksheets.Get(QStringLiteral("Item"), {m_worksheets.Get(QStringLiteral("Count"))});
+    const OleVariant periods = WritePeriods(last, report);
+    WriteChanges(periods, report);
+    // The workbook opens where it always has: on the rosters.
+    m_worksheets.Get(QStringLiteral("Item"), {OleVariant(1)}).Call(QStringLiteral("Activate"));
+}
+
+OleVariant ReportExport::AddSheetAfter(const OleVariant &previous, const QString &name)
+{
+    const OleVariant sheet = m_worksheets.Get(QStringLiteral("Add"), {OleVariant(), previous});
+    sheet.Put(QStringLiteral("Name"), {OleVariant(name)});
+    return sheet;
+}
+
+void ReportExport::WriteRow(const OleVariant &sheet, int row, const std::vector<OleVariant> &cells)
+{
+    for (std::size_t column = 0; column < cells.size(); ++column) {
+        if (!cells[column].IsEmpty())
+            sheet.Put(QStringLiteral("Cells"), {OleVariant(row), OleVariant(int(column) + 1), cells[column]});
+    }
+}
+
+void ReportExport::FinishSheet(const OleVariant &sheet, const std::vector<std::pair<int, const char *>> &columnFormats)
+{
+    sheet.Get(QStringLiteral("Rows"), {OleVariant(1)})
+        .Get(QStringLiteral("Font"))
+        .Put(QStringLiteral("Bold"), {OleVariant(true)});
+    for (const auto &[column, format] : columnFormats)
+        sheet.Get(QStringLiteral("Columns"), {OleVariant(column)})
+            .Put(QStringLiteral("NumberFormat"), {OleVariant(Text(format))});
+    // Panes are frozen in the window of the sheet shown.
+    sheet.Call(QStringLiteral("Activate"));
+    const OleVariant window = m_application.Get(QStringLiteral("ActiveWindow"));
+    window.Put(QStringLiteral("SplitColumn"), {OleVariant(0)});
+    window.Put(QStringLiteral("SplitRow"), {OleVariant(1)});
+    window.Put(QStringLiteral("FreezePanes"), {OleVariant(true)});
+    // Fitted last: the widths depend on the number formats.
+    sheet.Get(QStringLiteral("Columns")).Call(QStringLiteral("AutoFit"));
+}
+
+OleVariant ReportExport::WritePeriods(const OleVariant &previous, const GameReport &report)
+{
+    const OleVariant sheet = AddSheetAfter(previous, Text(PeriodsSheet));
+    std::vector<OleVariant> header{OleVariant(QStringLiteral("Spieler"))};
+    for (const ReportPeriod &period : report.Periods)
+        header.emplace_back(period.Label);
+    header.emplace_back(QStringLiteral("Gesamt"));
+    header.emplace_back(QStringLiteral("Abschnitte auf dem Feld"));
+    WriteRow(sheet, 1, header);
+
+    int row = 2;
+    for (const ReportLine &line : report.Lines) {
+        std::vector<OleVariant> cells{OleVariant(line.Text)};
+        const std::vector<std::int64_t> periodMs = WholeSecondPeriods(line.PeriodMs);
+        for (std::size_t period = 0; period < report.Periods.size(); ++period) {
+            if (line.Timed && period < periodMs.size())
+                cells.emplace_back(DurationValue(periodMs[period]));
+            else
+                cells.emplace_back(Untimed);
+        }
+        cells.push_back(line.Timed ? OleVariant(DurationValue(line.TotalMs)) : OleVariant(Untimed));
+        cells.emplace_back(std::int32_t(line.PeriodsOnCourt));
+        WriteRow(sheet, row++, cells);
+    }
+
+    std::vector<std::pair<int, const char *>> formats;
+    const int timeColumns = int(report.Periods.size()) + 1; // the periods and the total
+    for (int column = 2; column <= 1 + timeColumns; ++column)
+        formats.emplace_back(column, NumberFormat::Duration);
+    FinishSheet(sheet, formats);
+    return sheet;
+}
+
+OleVariant ReportExport::WriteChanges(const OleVariant &previous, const GameReport &report)
+{
+    const OleVariant sheet = AddSheetAfter(previous, Text(ChangesSheet));
+    WriteRow(sheet, 1,
+             {OleVariant(QStringLiteral("Team")), OleVariant(QStringLiteral("Spieler")),
+              OleVariant(QStringLiteral("Ein")), OleVariant(QStringLiteral("Aus")), OleVariant(QStringLiteral("Dauer")),
+              OleVariant(QStringLiteral("Ein (Uhrzeit)")), OleVariant(QStringLiteral("Aus (Uhrzeit)"))});
+    int row = 2;
+    for (const ReportChange &change : report.Changes) {
+        if (const auto *stint = std::get_if<ReportStint>(&change)) {
+            WriteRow(sheet, row++,
+                     {OleVariant(std::int32_t(stint->Team)), OleVariant(stint->Text),
+                      OleVariant(DurationValue(stint->OnGameMs)), OleVariant(DurationValue(stint->OffGameMs)),
+                      stint->Timed ? OleVariant(DurationValue(stint->LengthMs)) : OleVariant(Untimed),
+                      OleVariant(WallClockValue(stint->OnWallMs)), OleVariant(WallClockValue(stint->OffWallMs))});
+        } else {
+            const auto &clockSet = std::get<ReportClockSet>(change);
+            WriteRow(sheet, row++,
+                     {OleVariant(), OleVariant(Text(ClockSetText)), OleVariant(DurationValue(clockSet.GameMs)),
+                      OleVariant(), OleVariant(SignedDuration(clockSet.DeltaMs)),
+                      OleVariant(WallClockValue(clockSet.WallMs)), OleVariant()});
+        }
+    }
+    FinishSheet(sheet,
+                {{3, NumberFormat::Duration},
+                 {4, NumberFormat::Duration},
+                 {5, NumberFormat::Duration},
+                 {6, NumberFormat::DateTime},
+                 {7, NumberFormat::DateTime}});
+    return sheet;
+}

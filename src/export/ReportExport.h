@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The game report in the workbook, after the rosters' sheet: a sheet
+// "Abschnitte" with every roster line's playing time in each period, its
+// total and the periods it was on court, and a sheet "Wechsel" with every
+// spell on court and every setting of the clock, in game order.  Times are
+// values a sheet can sum: game times and lengths as day fractions shown
+// [h]:mm:ss, wall-clock times as dates in local time.  The header rows are
+// bold and frozen, the columns fitted.  Written late-bound through the
+// spreadsheet application, as the rosters' sheet is.
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+#include "export/OleVariant.h"
+#include "history/GameReport.h"
+
+class ReportExport
+{
+public:
+    static constexpr const char *PeriodsSheet = "Abschnitte";
+    static constexpr const char *ChangesSheet = "Wechsel";
+    static constexpr const char *ClockSetText = "Uhr gestellt";
+
+    // Writes into the active workbook of `application`.
+    explicit ReportExport(OleVariant application);
+
+    // Adds both sheets after the last one and shows the first sheet again.
+    // A failing call ends the export there and throws its AutomationError.
+    void Write(const GameReport &report);
+
+    // A game time or length as a sheet holds times: a fraction of a day, of
+    // the whole second the clock and the rosters show (ShownSecond: from
+    // 550 ms on a fraction counts as a second), so that a cell of seconds
+    // shows what the window and the rosters' sheet show.
+    static double DurationValue(std::int64_t ms);
+    // A line's period times in whole seconds that add up to its total as
+    // shown: each period gets what it adds to the running sum as shown.
+    static std::vector<std::int64_t> WholeSecondPeriods(const std::vector<std::int64_t> &periodMs);
+    // A wall-clock time (ms since the epoch, UTC) as a sheet date in local time.
+    static double WallClockValue(std::int64_t wallMs);
+    // A clock setting's delta as text, sign first: "+0:00:05", "-0:00:03,437".
+    // A text, because a spreadsheet shows no negative times.
+    static QString SignedDuration(std::int64_t deltaMs);
+
+private:
+    OleVariant AddSheetAfter(const OleVariant &previous, const QString &name);
+    void WriteRow(const OleVariant &sheet, int row, const std::vector<OleVariant> &cells);
+    void FinishSheet(const OleVariant &sheet, const std::vector<std::pair<int, const char *>> &columnFormats);
+    OleVariant WritePeriods(const OleVariant &previous, const GameReport &report);
+    OleVariant WriteChanges(const OleVariant &previous, const GameReport &report);
+
+    OleVariant m_application;
+    OleVariant m_worksheets;
+};
