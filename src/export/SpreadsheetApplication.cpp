@@ -122,80 +122,78 @@ int Position(const OleVariant &value, int maximum, const char *what)
     return position;
 }
 
-class ColumnsObject : public AutomationObject
+// Rows or columns first..last of one sheet, as a call such as Columns or
+// Rows(1) reaches them; the sheet is looked up again at every call, so a
+// closed workbook is reported instead of touched.
+class SheetRangeObject : public AutomationObject
 {
 public:
-    ColumnsObject(ConversationRef conversation, SheetRef sheet, std::pair<int, int> columns)
+    SheetRangeObject(ConversationRef conversation, SheetRef sheet, std::pair<int, int> range)
         : m_conversation(std::move(conversation))
         , m_sheet(sheet)
-        , m_columns(columns)
+        , m_range(range)
     { }
+
+protected:
+    Worksheet &Sheet() const { return SheetOf(m_conversation, m_sheet); }
+
+    ConversationRef m_conversation;
+    SheetRef m_sheet;
+    std::pair<int, int> m_range;
+};
+
+class ColumnsObject : public SheetRangeObject
+{
+public:
+    using SheetRangeObject::SheetRangeObject;
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
-        Worksheet &sheet = SheetOf(m_conversation, m_sheet);
+        Worksheet &sheet = Sheet();
         if (Is(name, "AutoFit")) {
             ExpectCall(kind);
             ExpectArgs(args, 0);
-            sheet.AutoFitColumns(m_columns.first, m_columns.second);
+            sheet.AutoFitColumns(m_range.first, m_range.second);
             return OleVariant();
         }
         if (Is(name, "NumberFormat")) {
             if (kind == InvokeKind::Put) {
                 ExpectArgs(args, 1);
-                sheet.SetNumberFormat(m_columns.first, m_columns.second, args[0].ToString());
+                sheet.SetNumberFormat(m_range.first, m_range.second, args[0].ToString());
                 return OleVariant();
             }
             ExpectArgs(args, 0);
-            const QString format = sheet.NumberFormatOf(m_columns.first);
+            const QString format = sheet.NumberFormatOf(m_range.first);
             return OleVariant(format.isEmpty() ? QStringLiteral("General") : format);
         }
         throw AutomationError::UnknownName(name);
     }
-
-private:
-    ConversationRef m_conversation;
-    SheetRef m_sheet;
-    std::pair<int, int> m_columns;
 };
 
-class FontObject : public AutomationObject
+class FontObject : public SheetRangeObject
 {
 public:
-    FontObject(ConversationRef conversation, SheetRef sheet, std::pair<int, int> rows)
-        : m_conversation(std::move(conversation))
-        , m_sheet(sheet)
-        , m_rows(rows)
-    { }
+    using SheetRangeObject::SheetRangeObject;
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
         if (!Is(name, "Bold"))
             throw AutomationError::UnknownName(name);
-        Worksheet &sheet = SheetOf(m_conversation, m_sheet);
+        Worksheet &sheet = Sheet();
         if (kind == InvokeKind::Put) {
             ExpectArgs(args, 1);
-            sheet.SetBold(m_rows.first, m_rows.second, args[0].ToBool());
+            sheet.SetBold(m_range.first, m_range.second, args[0].ToBool());
             return OleVariant();
         }
         ExpectArgs(args, 0);
-        return OleVariant(sheet.IsBold(m_rows.first));
+        return OleVariant(sheet.IsBold(m_range.first));
     }
-
-private:
-    ConversationRef m_conversation;
-    SheetRef m_sheet;
-    std::pair<int, int> m_rows;
 };
 
-class RowsObject : public AutomationObject
+class RowsObject : public SheetRangeObject
 {
 public:
-    RowsObject(ConversationRef conversation, SheetRef sheet, std::pair<int, int> rows)
-        : m_conversation(std::move(conversation))
-        , m_sheet(sheet)
-        , m_rows(rows)
-    { }
+    using SheetRangeObject::SheetRangeObject;
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -203,24 +201,15 @@ public:
             throw AutomationError::UnknownName(name);
         ExpectCall(kind);
         ExpectArgs(args, 0);
-        SheetOf(m_conversation, m_sheet);
-        return OleVariant(std::make_shared<FontObject>(m_conversation, m_sheet, m_rows));
+        Sheet(); // throws when the workbook is gone
+        return OleVariant(std::make_shared<FontObject>(m_conversation, m_sheet, m_range));
     }
-
-private:
-    ConversationRef m_conversation;
-    SheetRef m_sheet;
-    std::pair<int, int> m_rows;
 };
 
-class SelectionObject : public AutomationObject
+class SelectionObject : public SheetRangeObject
 {
 public:
-    SelectionObject(ConversationRef conversation, SheetRef sheet, std::pair<int, int> columns)
-        : m_conversation(std::move(conversation))
-        , m_sheet(sheet)
-        , m_columns(columns)
-    { }
+    using SheetRangeObject::SheetRangeObject;
 
     OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
     {
@@ -228,14 +217,9 @@ public:
             throw AutomationError::UnknownName(name);
         ExpectCall(kind);
         ExpectArgs(args, 0);
-        SheetOf(m_conversation, m_sheet);
-        return OleVariant(std::make_shared<ColumnsObject>(m_conversation, m_sheet, m_columns));
+        Sheet(); // throws when the workbook is gone
+        return OleVariant(std::make_shared<ColumnsObject>(m_conversation, m_sheet, m_range));
     }
-
-private:
-    ConversationRef m_conversation;
-    SheetRef m_sheet;
-    std::pair<int, int> m_columns;
 };
 
 class AllCellsObject : public AutomationObject

@@ -242,6 +242,21 @@ QString DamagedGame(const QString &detail)
     return QStringLiteral("Das gespeicherte Spiel ist beschädigt: %1.").arg(detail);
 }
 
+// The first four columns id, begun_wall_ms, ended_wall_ms, end_reason of a
+// game row; empty, or German words for what is damaged.
+QString ReadSummary(const SqliteStatement &row, GameSummary &summary)
+{
+    summary.Id = row.Integer(0);
+    summary.BegunWallMs = row.Integer(1);
+    summary.EndedWallMs = row.OptionalInteger(2);
+    if (!row.IsNull(3)) {
+        summary.EndReason = GameEndReasonFromName(row.Text(3));
+        if (!summary.EndReason)
+            return DamagedGame(QStringLiteral("unbekannte Art des Spielendes"));
+    }
+    return {};
+}
+
 } // namespace
 
 GameHistoryStore::OpenResult GameHistoryStore::Open(const QString &path, const QDateTime &now)
@@ -479,14 +494,8 @@ HistoryResult<std::optional<GameSummary>> GameHistoryStore::LatestGame()
     if (code != SQLITE_ROW)
         return ReadFailure<std::optional<GameSummary>>(code);
     GameSummary summary;
-    summary.Id = latest.Integer(0);
-    summary.BegunWallMs = latest.Integer(1);
-    summary.EndedWallMs = latest.OptionalInteger(2);
-    if (!latest.IsNull(3)) {
-        summary.EndReason = GameEndReasonFromName(latest.Text(3));
-        if (!summary.EndReason)
-            return Result::Failure(DamagedGame(QStringLiteral("unbekannte Art des Spielendes")));
-    }
+    if (QString damage = ReadSummary(latest, summary); !damage.isEmpty())
+        return Result::Failure(std::move(damage));
     return Result::Of(summary);
 }
 
@@ -508,14 +517,8 @@ HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
         if (code != SQLITE_ROW)
             return ReadFailure<StoredGame>(code);
         GameSummary &summary = stored.Summary;
-        summary.Id = row.Integer(0);
-        summary.BegunWallMs = row.Integer(1);
-        summary.EndedWallMs = row.OptionalInteger(2);
-        if (!row.IsNull(3)) {
-            summary.EndReason = GameEndReasonFromName(row.Text(3));
-            if (!summary.EndReason)
-                return Result::Failure(DamagedGame(QStringLiteral("unbekannte Art des Spielendes")));
-        }
+        if (QString damage = ReadSummary(row, summary); !damage.isEmpty())
+            return Result::Failure(std::move(damage));
         stored.Opening.WallMs = summary.BegunWallMs;
         stored.Opening.Format.RegularPeriods = int(std::clamp<std::int64_t>(row.Integer(4), INT_MIN, INT_MAX));
         stored.Opening.Format.PeriodMs = row.Integer(5);

@@ -13,11 +13,30 @@ namespace {
 
 constexpr int MaxPeriods = 99;
 
+} // namespace
+
 bool IsValidFormat(std::int64_t periods, std::int64_t periodMs, std::int64_t overtimeMs)
 {
     return periods >= 1 && periods <= MaxPeriods && periodMs > 0 && periodMs <= MaxGameMs && overtimeMs >= 0
         && overtimeMs <= MaxGameMs;
 }
+
+QString WalkEvents(const std::vector<GameEvent> &events, const std::function<QString(const GameEvent &)> &apply)
+{
+    std::int64_t expected = 1;
+    for (const GameEvent &event : events) {
+        if (event.Sequence != expected)
+            return QStringLiteral("Aktion Nr. %1 fehlt").arg(expected);
+        if (event.GameMs < 0 || event.GameMs > MaxGameMs)
+            return QStringLiteral("unmögliche Spielzeit (Aktion %1)").arg(event.Sequence);
+        if (QString problem = apply(event); !problem.isEmpty())
+            return QStringLiteral("%1 (Aktion %2)").arg(problem).arg(event.Sequence);
+        ++expected;
+    }
+    return {};
+}
+
+namespace {
 
 // Walks the events once, keeping the state the window would have had.
 class Replayer
@@ -60,18 +79,12 @@ QString Replayer::Run()
         return problem;
     if (m_game.Events.empty())
         return QStringLiteral("es enthält keine Aktion");
-    std::int64_t expected = 1;
-    for (const GameEvent &event : m_game.Events) {
-        if (event.Sequence != expected)
-            return QStringLiteral("Aktion Nr. %1 fehlt").arg(expected);
-        if (event.GameMs < 0 || event.GameMs > MaxGameMs)
-            return QStringLiteral("unmögliche Spielzeit (Aktion %1)").arg(event.Sequence);
-        if (QString problem = Apply(event); !problem.isEmpty())
-            return QStringLiteral("%1 (Aktion %2)").arg(problem).arg(event.Sequence);
+    const QString problem = WalkEvents(m_game.Events, [this](const GameEvent &event) {
+        QString objection = Apply(event);
         m_result.LastSavedWallMs = event.WallMs;
-        ++expected;
-    }
-    return Finish();
+        return objection;
+    });
+    return problem.isEmpty() ? Finish() : problem;
 }
 
 QString Replayer::Opening()

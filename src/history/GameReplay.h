@@ -23,6 +23,7 @@
 // a game is never returned half right.
 
 #include <array>
+#include <functional>
 
 #include "history/GameRecord.h"
 #include "history/PeriodSchedule.h"
@@ -76,6 +77,16 @@ inline constexpr std::int64_t PlayerAheadToleranceMs = 1000;
 // Game time beyond which a stored game is taken as damaged (the ledger's
 // times are 32-bit milliseconds: about 24 days).
 inline constexpr std::int64_t MaxGameMs = 0x7FFFFFFF;
+
+// Whether a stored format can be played: 1 to 99 regular periods, lengths
+// within the game time (overtimes may be 0: until the bench ends them).
+bool IsValidFormat(std::int64_t periods, std::int64_t periodMs, std::int64_t overtimeMs);
+
+// Walks a stored game's events in order, checking what every event must
+// have (no gap in the sequence, a possible game time) before `apply` sees
+// it.  Empty, or German words for the first thing that does not fit, with
+// the number of the action where `apply` objected.
+QString WalkEvents(const std::vector<GameEvent> &events, const std::function<QString(const GameEvent &)> &apply);
 
 // The game as it stood at its last saved moment, or a German sentence
 // ("Das gespeicherte Spiel kann nicht wiederhergestellt werden: ...").

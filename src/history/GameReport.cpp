@@ -14,13 +14,7 @@
 namespace {
 
 constexpr std::int64_t MaxGameMs = GameReplay::MaxGameMs;
-constexpr int MaxRegularPeriods = 99;
-
-bool IsValidFormat(std::int64_t periods, std::int64_t periodMs, std::int64_t overtimeMs)
-{
-    return periods >= 1 && periods <= MaxRegularPeriods && periodMs > 0 && periodMs <= MaxGameMs && overtimeMs >= 0
-        && overtimeMs <= MaxGameMs;
-}
+using GameReplay::IsValidFormat;
 
 bool IsTeam(std::int64_t team)
 {
@@ -106,16 +100,10 @@ QString ReportBuilder::Run()
 {
     if (QString problem = Opening(); !problem.isEmpty())
         return problem;
-    std::int64_t expected = 1;
-    for (const GameEvent &event : m_game.Events) {
-        if (event.Sequence != expected)
-            return QStringLiteral("Aktion Nr. %1 fehlt").arg(expected);
-        if (event.GameMs < 0 || event.GameMs > MaxGameMs)
-            return QStringLiteral("unmögliche Spielzeit (Aktion %1)").arg(event.Sequence);
-        if (QString problem = Apply(event); !problem.isEmpty())
-            return QStringLiteral("%1 (Aktion %2)").arg(problem).arg(event.Sequence);
-        ++expected;
-    }
+    if (QString problem =
+            GameReplay::WalkEvents(m_game.Events, [this](const GameEvent &event) { return Apply(event); });
+        !problem.isEmpty())
+        return problem;
     if (m_running)
         return QStringLiteral("die Uhr läuft noch");
     return Build();
