@@ -11,6 +11,7 @@
 #include <set>
 #include <utility>
 
+#include "TwoTeamsOfTen.h"
 #include "support/ScriptedTicks.h"
 
 namespace {
@@ -19,29 +20,14 @@ using Outcome = ClockCorrection::Outcome;
 
 // Two teams of ten, the first five of each on court, and a clock beside the
 // ledger that the corrections set.
-class Correction : public ::testing::Test
+class Correction : public TwoTeamsOfTen
 {
 protected:
-    ScriptedTicks ticks;
-    PlayingTimeLedger ledger{ticks.Source()};
     ClockCorrection correction;
-    std::set<std::pair<int, int>> onCourt;
     std::int32_t clockMs = 0; // the standing clock's game time
     std::uint32_t clockStartTick = 0;
     int resumes = 0;
 
-    void SetUp() override
-    {
-        ledger.SetCount(1, 10);
-        ledger.SetCount(2, 10);
-        for (int team = 1; team <= 2; ++team)
-            for (int row = 0; row < 5; ++row)
-                onCourt.insert({team, row});
-    }
-    PlayingTimeLedger::OnCourtQuery Query()
-    {
-        return [this](int team, int row) { return onCourt.count({team, row}) > 0; };
-    }
     void StartAt(std::uint32_t t)
     {
         ticks.now = t;

@@ -8,31 +8,17 @@
 #include <set>
 #include <utility>
 
+#include "TwoTeamsOfTen.h"
 #include "support/ScriptedTicks.h"
 
 namespace {
 
 // Both teams of ten with a settable on-court set, as the bench would have them.
-class LedgerGame : public ::testing::Test
+class LedgerGame : public TwoTeamsOfTen
 {
 protected:
-    ScriptedTicks ticks;
-    PlayingTimeLedger ledger{ticks.Source()};
-    std::set<std::pair<int, int>> onCourt;
     std::vector<int> repaints;
 
-    void SetUp() override
-    {
-        ledger.SetCount(1, 10);
-        ledger.SetCount(2, 10);
-        for (int team = 1; team <= 2; ++team)
-            for (int row = 0; row < 5; ++row)
-                onCourt.insert({team, row});
-    }
-    PlayingTimeLedger::OnCourtQuery Query()
-    {
-        return [this](int team, int row) { return onCourt.count({team, row}) > 0; };
-    }
     void StartAt(std::uint32_t t)
     {
         ticks.now = t;
@@ -289,7 +275,7 @@ TEST_F(LedgerGame, AnAdjustedTimeIsShownAtOnceAndCountedOnFrom)
     ledger.AdjustElapsed(1, 0, -1500);
     ledger.AdjustElapsed(2, 3, 2500);
     ledger.AdjustElapsed(2, 50, 1000); // untimed line: nothing
-    ledger.AdjustElapsed(3, 0, 1000);  // no such team: nothing
+    ledger.AdjustElapsed(3, 0, 1000); // no such team: nothing
     EXPECT_EQ(ledger.ElapsedOf(1, 0), 18500);
     EXPECT_EQ(ledger.ElapsedOf(2, 3), 22500);
     StartAt(31000);
