@@ -32,6 +32,17 @@ median() { sort -n | awk '{ v[NR] = $1 } END { if (NR == 0) exit 1; if (NR % 2) 
 cpu_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 
+# Starts the program with the start-up probe writing to $1 and waits for its
+# first paint; fails with $2 when none comes within 10 s.
+start_probed() {
+  QUINTORA_STARTUP_PROBE="$1" start_app
+  for _ in $(seq 1 200); do
+    [ -s "$1" ] && return 0
+    sleep 0.05
+  done
+  fail "$2: no first paint within 10 s"
+}
+
 start_xvfb
 
 # Start-ups: each a first run (no settings yet), timed to the first paint.
@@ -39,12 +50,7 @@ startup=() startup_main=() rss=()
 for run in $(seq 1 "$STARTUPS"); do
   rm -rf "$XDG_CONFIG_HOME/Velmarin"
   probe="$E2E_HOME/startup-$run"
-  QUINTORA_STARTUP_PROBE="$probe" start_app
-  for _ in $(seq 1 200); do
-    [ -s "$probe" ] && break
-    sleep 0.05
-  done
-  [ -s "$probe" ] || fail "start-up $run: no first paint within 10 s"
+  start_probed "$probe" "start-up $run"
   startup+=("$(awk '$1 == "process" { print $2 }' "$probe")")
   startup_main+=("$(awk '$1 == "main" { print $2 }' "$probe")")
   sleep 1
@@ -64,12 +70,7 @@ if [ -x "$MAKE_HISTORY" ]; then
     mkdir -p "$XDG_DATA_HOME/Velmarin/Quintora"
     cp "$scratch/games.db" "$XDG_DATA_HOME/Velmarin/Quintora/games.db"
     probe="$E2E_HOME/startup-1000-$run"
-    QUINTORA_STARTUP_PROBE="$probe" start_app
-    for _ in $(seq 1 200); do
-      [ -s "$probe" ] && break
-      sleep 0.05
-    done
-    [ -s "$probe" ] || fail "start-up $run with 1000 games: no first paint within 10 s"
+    start_probed "$probe" "start-up $run with 1000 games"
     startup_1000+=("$(awk '$1 == "process" { print $2 }' "$probe")")
     [ "$(message_count)" = 0 ] || fail "start-up with 1000 games shows a message"
     close_app

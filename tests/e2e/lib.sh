@@ -69,7 +69,7 @@ start_xvfb() {
     for i in $(seq 1 100); do
       kill -0 "$XVFB_PID" 2>/dev/null || break
       # Our own server: it writes its process id into the display's lock file.
-      if [ "$(tr -dc 0-9 <"/tmp/.X$n-lock" 2>/dev/null)" = "$XVFB_PID" ] && xdpyinfo >/dev/null 2>&1; then
+      if [ "$(tr -dc 0-9 2>/dev/null <"/tmp/.X$n-lock")" = "$XVFB_PID" ] && xdpyinfo >/dev/null 2>&1; then
         [ -z "$E2E_WM" ] || start_window_manager
         return 0
       fi
