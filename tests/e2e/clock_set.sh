@@ -11,8 +11,6 @@ source "$(dirname "$0")/lib.sh"
 /usr/bin/python3 -c 'import openpyxl' 2>/dev/null || { echo "SKIP: python3-openpyxl is not installed"; exit 77; }
 start_xvfb
 
-step=0
-shot() { step=$((step + 1)); screenshot "$(printf '%02d' $step)-$1"; SHOT="$ARTIFACTS/$(printf '%02d' $step)-$1.png"; }
 colour() { /usr/bin/convert "$SHOT" -crop "1x1+$((x + $1))+$((y + $2))" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:; }
 start_pause() { # $1: seconds the clock runs
   xdotool mousemove $((x + 175)) $((y + 27)) click 1

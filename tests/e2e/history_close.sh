@@ -8,8 +8,6 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-step=0
-shot() { step=$((step + 1)); SHOT="$ARTIFACTS/$(printf '%02d' $step)-$1.png"; screenshot "$(printf '%02d' $step)-$1"; }
 no_message_for() { # $1 tenths of a second without any message box
   for _ in $(seq 1 "$1"); do [ "$(message_count)" = 0 ] || fail "an unexpected message box"; sleep 0.1; done
 }

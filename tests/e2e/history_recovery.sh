@@ -11,8 +11,6 @@ source "$(dirname "$0")/lib.sh"
 start_xvfb
 use_fake_spreadsheet
 
-step=0
-shot() { step=$((step + 1)); SHOT="$ARTIFACTS/$(printf '%02d' $step)-$1.png"; screenshot "$(printf '%02d' $step)-$1"; }
 field() { echo "$1" | awk -v k="$2" '{ for (i = 1; i <= NF; i++) if ($i == k) print $(i + 1) }'; }
 at() { echo "$1" | tr ',' '\n' | sed -n "$(($2 + 1))p"; }
 shown_seconds() { echo $((($1 + 450) / 1000)); }

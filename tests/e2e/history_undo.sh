@@ -7,8 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-step=0
-shot() { step=$((step + 1)); SHOT="$ARTIFACTS/$(printf '%02d' $step)-$1.png"; screenshot "$(printf '%02d' $step)-$1"; }
 
 open_main_window
 click_start_pause

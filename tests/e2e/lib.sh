@@ -257,6 +257,16 @@ stored_frame() {
   for key in Left Top Width Height; do sed -n "s/^$key=\(-\?[0-9]*\)\$/\1/p" "$conf"; done | paste -sd ' '
 }
 
+# A numbered screenshot of the screen, kept with the artefacts; $SHOT is its file.
+SHOT_STEP=0
+shot() {
+  SHOT_STEP=$((SHOT_STEP + 1))
+  local name
+  name="$(printf '%02d' "$SHOT_STEP")-$1"
+  screenshot "$name"
+  SHOT="$ARTIFACTS/$name.png"
+}
+
 # The caption of the program's message boxes: the application title.
 MESSAGE_CAPTION="Quintora"
 

@@ -14,8 +14,6 @@ source "$(dirname "$0")/lib.sh"
 start_xvfb
 use_fake_spreadsheet
 
-step=0
-shot() { step=$((step + 1)); SHOT="$ARTIFACTS/$(printf '%02d' $step)-$1.png"; screenshot "$(printf '%02d' $step)-$1"; }
 start_pause() { # $1: seconds the clock runs
   click_start_pause
   sleep "$1"
