@@ -36,7 +36,7 @@ const QTemporaryDir &Scratch()
 
 void CheckOffered(const RecoveredGame &game)
 {
-    Require(game.GameMs >= 0 && game.GameMs <= GameReplay::MaxGameMs);
+    Require(game.GameMs >= 0 && game.GameMs <= StoredGameRules::MaxGameMs);
     for (const RecoveredTeam &team : game.Teams) {
         Require(team.Checked.size() == std::size_t(team.Lines.size()));
         for (const std::int32_t elapsed : team.Elapsed)

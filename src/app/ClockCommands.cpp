@@ -9,6 +9,7 @@
 #include "rosters/TCheckListBox.h"
 #include "timing/GameControls.h"
 #include "timing/GameTimeText.h"
+#include "timing/ShownTime.h"
 
 ClockCommands::ClockCommands(const Wiring &wiring, QObject *parent)
     : QObject(parent)
@@ -27,7 +28,7 @@ ClockCommands::ClockCommands(const Wiring &wiring, QObject *parent)
     connect(controls, &TGameControls::ResetDone, this, [this] { m_correction.Forget(); });
 
     Menu = new ClockMenu(m_wiring.Clock, [this] {
-        return ClockMenu::State{ClockStands(), m_wiring.Clock->GameTime(), m_format};
+        return ClockMenu::State{ClockStands(), ShownTime::Ms(m_wiring.Clock->ShownGameTime()), m_format};
     });
     // Queued: the dialog opens once the menu has closed, not inside its click.
     connect(Menu, &ClockMenu::SetClockChosen, this, &ClockCommands::OpenSetClockDialog, Qt::QueuedConnection);
@@ -44,12 +45,12 @@ QString ClockCommands::Refusal(std::int32_t gameMs) const
 {
     if (!ClockStands())
         return QStringLiteral("Die Uhr l\u00e4uft. Sie l\u00e4sst sich nur stellen, solange sie steht.");
-    switch (m_correction.Check(m_wiring.Clock->GameTime(), gameMs)) {
+    switch (m_correction.Check(m_wiring.Clock->GameTime(), m_correction.Admitted(gameMs))) {
     case ClockCorrection::Outcome::BelowZero:
         return QStringLiteral("Die Uhr l\u00e4sst sich nicht unter 00:00 stellen.");
     case ClockCorrection::Outcome::BelowStretchStart: {
-        // The earliest time that can be typed: whole seconds, rounded up.
-        const std::int64_t earliestSeconds = (m_correction.EarliestGameTime() + 999) / 1000;
+        // The second the clock showed at that START: typed, it is taken.
+        const std::int64_t earliestSeconds = ShownTime::Seconds(m_correction.EarliestGameTime());
         return QStringLiteral("So weit l\u00e4sst sich die Uhr nicht zur\u00fcckstellen: Wer zuletzt auf dem Feld "
                               "stand, h\u00e4tte dann weniger Spielzeit als beim letzten START. "
                               "Fr\u00fchestens %1.")
@@ -67,6 +68,7 @@ QString ClockCommands::SetGameTime(std::int32_t gameMs)
     if (!refusal.isEmpty())
         return refusal;
     const std::int32_t oldGameMs = m_wiring.Clock->GameTime();
+    gameMs = static_cast<std::int32_t>(m_correction.Admitted(gameMs));
     if (m_correction.Apply(*m_wiring.Ledger, oldGameMs, gameMs) != ClockCorrection::Outcome::Applied)
         return {};
     m_wiring.Clock->SetGameTime(gameMs);
@@ -81,8 +83,9 @@ void ClockCommands::OpenSetClockDialog()
     if (!ClockStands())
         return;
     QWidget *window = m_wiring.Clock->window();
+    // The dialog offers what the clock shows, not the unseen fraction past it.
     ClockSetDialog dialog(
-        m_wiring.Clock->GameTime(), [this](std::int32_t gameMs) { return Refusal(gameMs); }, window);
+        m_wiring.Clock->ShownGameTime(), [this](std::int32_t gameMs) { return Refusal(gameMs); }, window);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     // Without a window manager nobody hands the keyboard back to the window,
     // and F5 and F9 would not reach it.
@@ -104,7 +107,7 @@ void ClockCommands::ChooseFormat(const GameFormat &format)
 
 void ClockCommands::EndPeriodHere()
 {
-    const std::int32_t gameMs = m_wiring.Clock->GameTime();
-    if (ClockStands() && gameMs > 0)
-        emit PeriodEndRequested(gameMs);
+    const std::int64_t endMs = ShownTime::Ms(m_wiring.Clock->ShownGameTime());
+    if (ClockStands() && endMs > 0)
+        emit PeriodEndRequested(endMs);
 }

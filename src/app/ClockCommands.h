@@ -44,7 +44,7 @@ public:
     ClockCorrection &Correction() { return m_correction; }
 
     // Why the standing clock cannot be set to `gameMs`, as a German
-    // sentence; empty when it can.
+    // sentence naming a time that can be typed; empty when it can.
     QString Refusal(std::int32_t gameMs) const;
     // Sets the standing clock to `gameMs`, the players following, and
     // repaints the rosters; returns the refusal instead when it cannot.
@@ -55,7 +55,8 @@ public slots:
     void OpenSetClockDialog();
     // Keeps `format` as the one in force and in the settings.
     void ChooseFormat(const GameFormat &format);
-    // "Abschnitt hier beenden": the period under way ends at the clock's time.
+    // "Abschnitt hier beenden": the period under way ends at the time the
+    // clock shows, in whole seconds.
     void EndPeriodHere();
 
 signals:
@@ -64,8 +65,9 @@ signals:
     void ClockCorrected(qint64 deltaMs, qint64 newGameMs);
     // A format other than the one in force was picked; already stored.
     void FormatChosen(const GameFormat &format);
-    // The period under way is to end at `gameMs`, the standing clock's time.
-    void PeriodEndRequested(qint64 gameMs);
+    // The period under way is to end at `endMs`, the standing clock's time
+    // as it shows it.
+    void PeriodEndRequested(qint64 endMs);
 
 private:
     bool ClockStands() const;

@@ -47,7 +47,7 @@ void ClockMenu::Update()
     for (std::size_t i = 0; i < CommonGameFormats.size(); ++i)
         FormatActions[i]->setChecked(CommonGameFormats[i].Matches(state.Format));
     // Ending a period before any game time has run would make an empty one.
-    EndPeriodAction->setEnabled(state.ClockStands && state.GameMs > 0);
+    EndPeriodAction->setEnabled(state.ClockStands && state.ShownGameMs > 0);
 }
 
 void ClockMenu::Popup(const QPoint &globalPos)

@@ -37,7 +37,8 @@ public:
     struct State
     {
         bool ClockStands = true;
-        std::int32_t GameMs = 0;
+        // The game time the clock shows, in whole seconds.
+        std::int64_t ShownGameMs = 0;
         GameFormat Format;
     };
     using StateQuery = std::function<State()>;

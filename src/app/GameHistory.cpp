@@ -56,6 +56,7 @@ StandingGame GameHistory::ToStanding(const RecoveredGame &game)
         std::copy(game.Teams[team].Elapsed.begin(), game.Teams[team].Elapsed.end(), standing.Elapsed[team].begin());
     }
     standing.GameMs = std::int32_t(game.GameMs);
+    standing.ShownGameMs = std::int32_t(game.ShownGameMs);
     standing.ClockStarted = true;
     if (game.LastStretch) {
         ClockCorrection::Stretch stretch;

@@ -60,7 +60,7 @@ void GameJournal::ContinueStoredGame(GameId game, bool wasRunning, const PeriodS
     m_formatAtPause.reset();
     m_writer.ContinueGame(game);
     if (wasRunning)
-        m_writer.Record(GameEvent::Pause(GameMs(), m_wallClock(), ShownTimes()));
+        m_writer.Record(GameEvent::Pause(GameMs(), m_wallClock(), ShownTimes(), m_form.FrameClock1->ShownGameTime()));
     // The format in force now is the one the game goes on with.
     if (m_form.ClockMenuCommands->Format() != periods.Format())
         RecordFormat(m_form.ClockMenuCommands->Format());
@@ -108,7 +108,7 @@ void GameJournal::OnStarted(std::int64_t gameMs)
 
 void GameJournal::OnPaused()
 {
-    m_writer.Record(GameEvent::Pause(GameMs(), m_wallClock(), ShownTimes()));
+    m_writer.Record(GameEvent::Pause(GameMs(), m_wallClock(), ShownTimes(), m_form.FrameClock1->ShownGameTime()));
     if (m_formatAtPause) {
         RecordFormat(*m_formatAtPause);
         m_formatAtPause.reset();
@@ -131,13 +131,12 @@ void GameJournal::RecordFormat(const GameFormat &format)
     m_writer.Record(GameEvent::FormatChange(gameMs, m_wallClock(), format));
 }
 
-void GameJournal::OnPeriodEndRequested(std::int64_t gameMs)
+void GameJournal::OnPeriodEndRequested(std::int64_t endMs)
 {
-    const std::optional<SchedulePeriod> period = m_periods.PeriodUnderWay(gameMs);
-    if (!period)
+    const std::optional<SchedulePeriod> period = m_periods.PeriodUnderWay(endMs);
+    if (!period || !m_periods.EndPeriod(period->Number, endMs))
         return;
-    m_periods.EndPeriod(period->Number, gameMs);
-    m_writer.Record(GameEvent::PeriodEnd(gameMs, m_wallClock(), period->Number));
+    m_writer.Record(GameEvent::PeriodEnd(GameMs(), m_wallClock(), period->Number, endMs));
 }
 
 void GameJournal::OnClockCorrected(std::int64_t deltaMs, std::int64_t newGameMs)

@@ -64,7 +64,7 @@ private:
     void OnTeamLoaded(int team);
     void OnFormatChosen(const GameFormat &format);
     void RecordFormat(const GameFormat &format);
-    void OnPeriodEndRequested(std::int64_t gameMs);
+    void OnPeriodEndRequested(std::int64_t endMs);
     void OnClockCorrected(std::int64_t deltaMs, std::int64_t newGameMs);
     void OnWriteFailed(const QString &reason);
     void TellFailureWhenStanding();

@@ -11,6 +11,7 @@
 #include "platform/Canvas.h"
 #include "platform/TLabel.h"
 #include "platform/TTimer.h"
+#include "timing/ShownTime.h"
 
 std::uint32_t ClockPauseTick = 0xFFFFFFFFu;
 
@@ -20,7 +21,6 @@ constexpr int DigitTop = 7;
 constexpr QSize DigitSize(60, 85);
 constexpr int DigitThickness = 7;
 constexpr int RefreshInterval = 200;
-constexpr std::int32_t RoundingOffset = 450; // seconds turn at 550 ms, as the players' times do
 
 } // namespace
 
@@ -96,15 +96,17 @@ void TFrameClock::ShowTime(int Minutes, int Seconds)
 
 void TFrameClock::ShowElapsed(std::int32_t Milliseconds)
 {
-    // Wraps like the 32-bit tick arithmetic instead of overflowing.
-    const auto m = static_cast<std::int32_t>(static_cast<std::uint32_t>(Milliseconds) + RoundingOffset);
-    ShowTime((m / 60000) % 60, (m / 1000) % 60);
+    m_shownMs = Milliseconds;
+    // The players' times turn their seconds at the same moment.
+    const std::int32_t seconds = ShownTime::Seconds32(Milliseconds);
+    ShowTime((seconds / 60) % 60, seconds % 60);
 }
 
 void TFrameClock::ResetClock()
 {
     SetStartReference(static_cast<std::uint32_t>(NotStartedTag));
     m_started = false;
+    m_shownMs = 0;
     DigitM10->SetValue(0);
     DigitM1->SetValue(0);
     DigitS10->SetValue(0);
@@ -139,6 +141,11 @@ std::int32_t TFrameClock::GameTime() const
 
 void TFrameClock::SetGameTime(std::int32_t milliseconds)
 {
+    RestoreGameTime(milliseconds, std::max(milliseconds, 0));
+}
+
+void TFrameClock::RestoreGameTime(std::int32_t milliseconds, std::int32_t shownMilliseconds)
+{
     if (Timer1->Enabled())
         return;
     milliseconds = std::max(milliseconds, 0);
@@ -148,7 +155,7 @@ void TFrameClock::SetGameTime(std::int32_t milliseconds)
     ClockPauseTick = now;
     SetStartReference(now - static_cast<std::uint32_t>(milliseconds));
     m_started = true;
-    ShowElapsed(milliseconds);
+    ShowElapsed(std::max(shownMilliseconds, 0));
 }
 
 void TFrameClock::Timer1Timer(QObject *)

@@ -74,6 +74,14 @@ public:
     // from there as after a pause.  Negative times are taken as 0.  Only
     // while the clock stands; ignored while it runs.
     void SetGameTime(std::int32_t milliseconds);
+    // The same for a game brought back: it continues from `milliseconds`
+    // but shows `shownMilliseconds`, the time of the display's last refresh
+    // before, so the clock shows what it showed and agrees with the players.
+    void RestoreGameTime(std::int32_t milliseconds, std::int32_t shownMilliseconds);
+    // The game time the display was last written for: the last refresh, or
+    // the time set.  While the clock stands this is what the bench reads,
+    // up to 200 ms short of GameTime(); 0 before the first refresh.
+    std::int32_t ShownGameTime() const { return m_shownMs; }
 
 public slots:
     void Timer1Timer(QObject *Sender);
@@ -93,4 +101,5 @@ private:
     // Kept apart from the tag: a real start reference can be 0xFFFFFFFF,
     // the same bits as the tag's "not started".
     bool m_started = false;
+    std::int32_t m_shownMs = 0;
 };

@@ -6,6 +6,7 @@
 #include <QDateTime>
 
 #include "export/NumberFormat.h"
+#include "timing/ShownTime.h"
 
 namespace {
 
@@ -22,33 +23,9 @@ ReportExport::ReportExport(OleVariant application)
     : m_application(std::move(application))
 { }
 
-namespace {
-
-std::int64_t ShownMs(std::int64_t ms)
-{
-    return (ms + 450) / 1000 * 1000;
-}
-
-} // namespace
-
 double ReportExport::DurationValue(std::int64_t ms)
 {
-    return double(ShownMs(ms)) / NumberFormat::MsPerDay;
-}
-
-std::vector<std::int64_t> ReportExport::WholeSecondPeriods(const std::vector<std::int64_t> &periodMs)
-{
-    std::vector<std::int64_t> whole;
-    whole.reserve(periodMs.size());
-    std::int64_t sum = 0;
-    std::int64_t shownSoFar = 0;
-    for (const std::int64_t ms : periodMs) {
-        sum += ms;
-        const std::int64_t shown = ShownMs(sum);
-        whole.push_back(shown - shownSoFar);
-        shownSoFar = shown;
-    }
-    return whole;
+    return double(ShownTime::Ms(ms)) / NumberFormat::MsPerDay;
 }
 
 double ReportExport::WallClockValue(std::int64_t wallMs)
@@ -128,10 +105,9 @@ OleVariant ReportExport::WritePeriods(const OleVariant &previous, const GameRepo
     int row = 2;
     for (const ReportLine &line : report.Lines) {
         std::vector<OleVariant> cells{OleVariant(line.Text)};
-        const std::vector<std::int64_t> periodMs = WholeSecondPeriods(line.PeriodMs);
         for (std::size_t period = 0; period < report.Periods.size(); ++period) {
-            if (line.Timed && period < periodMs.size())
-                cells.emplace_back(DurationValue(periodMs[period]));
+            if (line.Timed && period < line.ShownPeriodMs.size())
+                cells.emplace_back(DurationValue(line.ShownPeriodMs[period]));
             else
                 cells.emplace_back(Untimed);
         }
@@ -160,8 +136,8 @@ OleVariant ReportExport::WriteChanges(const OleVariant &previous, const GameRepo
         if (const auto *stint = std::get_if<ReportStint>(&change)) {
             WriteRow(sheet, row++,
                      {OleVariant(std::int32_t(stint->Team)), OleVariant(stint->Text),
-                      OleVariant(DurationValue(stint->OnGameMs)), OleVariant(DurationValue(stint->OffGameMs)),
-                      stint->Timed ? OleVariant(DurationValue(stint->LengthMs)) : OleVariant(Untimed),
+                      OleVariant(DurationValue(stint->ShownOnMs)), OleVariant(DurationValue(stint->ShownOffMs)),
+                      stint->Timed ? OleVariant(DurationValue(stint->ShownLengthMs)) : OleVariant(Untimed),
                       OleVariant(WallClockValue(stint->OnWallMs)), OleVariant(WallClockValue(stint->OffWallMs))});
         } else {
             const auto &clockSet = std::get<ReportClockSet>(change);

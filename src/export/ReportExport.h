@@ -34,13 +34,9 @@ public:
     void Write(const GameReport &report);
 
     // A game time or length as a sheet holds times: a fraction of a day, of
-    // the whole second the clock and the rosters show (ShownSecond: from
-    // 550 ms on a fraction counts as a second), so that a cell of seconds
-    // shows what the window and the rosters' sheet show.
+    // the whole second the clock and the rosters show (ShownTime), so that a
+    // cell of seconds shows what the window and the rosters' sheet show.
     static double DurationValue(std::int64_t ms);
-    // A line's period times in whole seconds that add up to its total as
-    // shown: each period gets what it adds to the running sum as shown.
-    static std::vector<std::int64_t> WholeSecondPeriods(const std::vector<std::int64_t> &periodMs);
     // A wall-clock time (ms since the epoch, UTC) as a sheet date in local time.
     static double WallClockValue(std::int64_t wallMs);
     // A clock setting's delta as text, sign first: "+0:00:05", "-0:00:03,437".

@@ -3,6 +3,8 @@
 
 #include "history/GameRecord.h"
 
+#include <algorithm>
+
 #include "history/PayloadCodec.h"
 
 namespace {
@@ -15,10 +17,10 @@ struct KindEntry
 };
 
 constexpr KindEntry Kinds[] = {
-    {GameEventKind::Start, "start", 0},           {GameEventKind::Pause, "pause", 0},
+    {GameEventKind::Start, "start", 0},           {GameEventKind::Pause, "pause", 1},
     {GameEventKind::Check, "check", 3},           {GameEventKind::TeamLoad, "team_load", 2},
     {GameEventKind::Export, "export", 0},         {GameEventKind::ResetUndone, "reset_undone", 0},
-    {GameEventKind::PeriodEnd, "period_end", 1},  {GameEventKind::Format, "format", 3},
+    {GameEventKind::PeriodEnd, "period_end", 2},  {GameEventKind::Format, "format", 3},
     {GameEventKind::Correction, "correction", 1},
 };
 
@@ -69,9 +71,11 @@ GameEvent GameEvent::Start(std::int64_t gameMs, std::int64_t wallMs)
     return Make(GameEventKind::Start, gameMs, wallMs);
 }
 
-GameEvent GameEvent::Pause(std::int64_t gameMs, std::int64_t wallMs, const TeamTimes &shownElapsed)
+GameEvent GameEvent::Pause(std::int64_t gameMs, std::int64_t wallMs, const TeamTimes &shownElapsed,
+                           std::optional<std::int64_t> shownGameMs)
 {
     GameEvent event = Make(GameEventKind::Pause, gameMs, wallMs);
+    event.Arg1 = std::clamp<std::int64_t>(gameMs - shownGameMs.value_or(gameMs), 0, std::max<std::int64_t>(gameMs, 0));
     event.Payload = PayloadCodec::EncodeTimes(shownElapsed);
     return event;
 }
@@ -104,10 +108,11 @@ GameEvent GameEvent::ResetUndone(std::int64_t gameMs, std::int64_t wallMs)
     return Make(GameEventKind::ResetUndone, gameMs, wallMs);
 }
 
-GameEvent GameEvent::PeriodEnd(std::int64_t gameMs, std::int64_t wallMs, int period)
+GameEvent GameEvent::PeriodEnd(std::int64_t gameMs, std::int64_t wallMs, int period, std::int64_t endMs)
 {
     GameEvent event = Make(GameEventKind::PeriodEnd, gameMs, wallMs);
     event.Arg1 = period;
+    event.Arg2 = endMs;
     return event;
 }
 
@@ -125,6 +130,17 @@ GameEvent GameEvent::Correction(std::int64_t gameMs, std::int64_t wallMs, std::i
     GameEvent event = Make(GameEventKind::Correction, gameMs, wallMs);
     event.Arg1 = deltaMs;
     return event;
+}
+
+std::int64_t GameEvent::ShownGameMs() const
+{
+    return Kind == GameEventKind::Pause ? GameMs - std::clamp<std::int64_t>(Arg1, 0, std::max<std::int64_t>(GameMs, 0))
+                                        : GameMs;
+}
+
+std::int64_t GameEvent::PeriodEndMs() const
+{
+    return Arg2 > 0 ? Arg2 : GameMs;
 }
 
 QString GameEndReasonName(GameEndReason reason)

@@ -72,16 +72,20 @@ struct GameOpening
 //
 //   kind           Arg1              Arg2          Arg3          Payload
 //   start          -                 -             -             -
-//   pause          -                 -             -             shown Elapsed of every timed row (TeamTimes)
+//   pause          display lag ms    -             -             shown Elapsed of every timed row (TeamTimes)
 //   check          team              line          1 on, 0 off   -
 //   team_load      team              line count    -             the lines (JSON array of strings)
 //   export         -                 -             -             -
 //   reset_undone   -                 -             -             -     (a RESET taken back reopened the game)
-//   period_end     period (from 1)   -             -             -     (reserved for the game report)
+//   period_end     period (from 1)   end ms        -             -     (the end as the clock showed it, whole
+//                                                                       seconds; 0 in games stored before it was
+//                                                                       kept: then the event's game time)
 //   format         regular periods   period ms     overtime ms   -     (reserved for the game report)
 //   correction     delta ms          -             -             -     (reserved: clock set by a delta while it stands;
 //                                                                       the event's game time is the time after it)
 //
+// A pause's display lag: how far the clock's display (its last refresh)
+// trailed the exact game time; 0 in games stored before it was kept.
 // A team load leaves every check mark of that team off, as the program does.
 enum class GameEventKind {
     Start,
@@ -118,14 +122,23 @@ struct GameEvent
     QString KindName;
 
     static GameEvent Start(std::int64_t gameMs, std::int64_t wallMs);
-    static GameEvent Pause(std::int64_t gameMs, std::int64_t wallMs, const TeamTimes &shownElapsed);
+    // `shownGameMs`: the game time the clock's display showed then; without
+    // it, the game time itself.
+    static GameEvent Pause(std::int64_t gameMs, std::int64_t wallMs, const TeamTimes &shownElapsed,
+                           std::optional<std::int64_t> shownGameMs = std::nullopt);
     static GameEvent Check(std::int64_t gameMs, std::int64_t wallMs, int team, int line, bool on);
     static GameEvent TeamLoad(std::int64_t gameMs, std::int64_t wallMs, int team, const QStringList &lines);
     static GameEvent Export(std::int64_t gameMs, std::int64_t wallMs);
     static GameEvent ResetUndone(std::int64_t gameMs, std::int64_t wallMs);
-    static GameEvent PeriodEnd(std::int64_t gameMs, std::int64_t wallMs, int period);
+    // `endMs`: where the period ends, as the clock showed it; 0: at `gameMs`.
+    static GameEvent PeriodEnd(std::int64_t gameMs, std::int64_t wallMs, int period, std::int64_t endMs = 0);
     static GameEvent FormatChange(std::int64_t gameMs, std::int64_t wallMs, const GameFormat &format);
     static GameEvent Correction(std::int64_t gameMs, std::int64_t wallMs, std::int64_t deltaMs);
+
+    // A pause: the game time the clock showed; any other kind: its game time.
+    std::int64_t ShownGameMs() const;
+    // A period end: the game time the period ends at.
+    std::int64_t PeriodEndMs() const;
 };
 
 // Taken while the clock runs, at each whole second of game time.  Carries

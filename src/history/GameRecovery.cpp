@@ -6,6 +6,7 @@
 #include <QDateTime>
 
 #include "history/GameHistoryStore.h"
+#include "timing/ShownTime.h"
 
 RecoveryCandidate FindGameToRecover(GameHistoryStore &store)
 {
@@ -41,8 +42,8 @@ RecoveryCandidate FindGameToRecover(GameHistoryStore &store)
 
 QString RecoveryQuestion(const RecoveredGame &game)
 {
-    // The clock's rounding: a second shows from 550 ms on.
-    const std::int64_t seconds = (game.GameMs + 450) / 1000;
+    // The time the recovered clock will show.
+    const std::int64_t seconds = ShownTime::Seconds(game.ShownGameMs);
     const QDateTime saved = QDateTime::fromMSecsSinceEpoch(game.LastSavedWallMs).toLocalTime();
     return QStringLiteral("Das letzte Spiel wurde nicht beendet (Spielzeit %1:%2, zuletzt gesichert am %3 um %4). "
                           "Spiel fortsetzen?")

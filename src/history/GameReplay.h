@@ -4,27 +4,18 @@
 #pragma once
 // Turns a stored game back into what the window shows: both rosters with
 // their check marks, every player's playing time and the game clock, all
-// standing (paused).  Pure: no database, no clock, no widgets.
-//
-// The replay follows the program's rules: START and PAUSE alternate,
-// beginning with START; check marks and teams change only while the clock
-// stands; a team load leaves all check marks of that team off and keeps the
-// times with the line positions; only the first 50 lines of a team are
-// timed.  Player times come from the pauses (each carries the shown time of
-// every timed row) and, for a stretch still running at the end, from the
-// latest checkpoint; that stretch ends at the checkpoint's game time (the
-// running time since, under one second, counts nowhere).  Without a
-// checkpoint from that stretch it counts nothing.
-//
-// Anything that does not fit these rules (a gap in the sequence, a PAUSE
-// while standing, a line outside its roster, a time that is negative or
-// ahead of the game clock, a bench player whose time moved, an unknown
-// kind of action, ...) refuses the whole game with a German sentence:
-// a game is never returned half right.
+// standing (paused).  Read through GameEventReader, which checks the game
+// against the program's rules; player times come from the pauses and, for a
+// stretch still running at the end, from the latest checkpoint: that stretch
+// ends at the checkpoint's game time (the running time since, under one
+// second, counts nowhere).  Without a checkpoint from that stretch it counts
+// nothing.  A game that does not fit the rules is refused whole with a
+// German sentence: it is never returned half right.
 
 #include <array>
 #include <functional>
 
+#include "history/GameEventReader.h"
 #include "history/GameRecord.h"
 #include "history/PeriodSchedule.h"
 
@@ -56,6 +47,9 @@ struct RecoveredGame
     GameFormat Format;
     // Game time the clock stands at.
     std::int64_t GameMs = 0;
+    // What the clock showed there: after a PAUSE its last refresh, up to
+    // 200 ms short of GameMs, as the players' times are.
+    std::int64_t ShownGameMs = 0;
     // The clock ran when the game was last saved (a crash or kill during play).
     bool WasRunning = false;
     // Wall time of the last saved action or checkpoint.
@@ -70,23 +64,6 @@ struct RecoveredGame
 };
 
 namespace GameReplay {
-
-// How far a player's time may run ahead of the game clock: the clock and
-// the ledger read the tick source a moment apart at every START and PAUSE.
-inline constexpr std::int64_t PlayerAheadToleranceMs = 1000;
-// Game time beyond which a stored game is taken as damaged (the ledger's
-// times are 32-bit milliseconds: about 24 days).
-inline constexpr std::int64_t MaxGameMs = 0x7FFFFFFF;
-
-// Whether a stored format can be played: 1 to 99 regular periods, lengths
-// within the game time (overtimes may be 0: until the bench ends them).
-bool IsValidFormat(std::int64_t periods, std::int64_t periodMs, std::int64_t overtimeMs);
-
-// Walks a stored game's events in order, checking what every event must
-// have (no gap in the sequence, a possible game time) before `apply` sees
-// it.  Empty, or German words for the first thing that does not fit, with
-// the number of the action where `apply` objected.
-QString WalkEvents(const std::vector<GameEvent> &events, const std::function<QString(const GameEvent &)> &apply);
 
 // The game as it stood at its last saved moment, or a German sentence
 // ("Das gespeicherte Spiel kann nicht wiederhergestellt werden: ...").

@@ -4,7 +4,8 @@
 #pragma once
 // The game report: from a stored game, every roster line's playing time in
 // each period and every spell on court ("Wechsel"), as plain values for the
-// exported workbook.  Pure: no database, no clock, no widgets.
+// exported workbook.  Read through GameEventReader, as the replay is.  Pure:
+// no database, no clock, no widgets.
 //
 // Times are the ledger's own, per ledger position (team, row): row i of a
 // team belongs to whatever line stands at position i, a team load keeps the
@@ -18,6 +19,10 @@
 // the end of that stretch.  A stretch's time is split over the periods it
 // overlaps in proportion to the overlap, the last taking the remainder, so
 // a row's period times add up exactly to its total.
+//
+// Beside the exact times the report gives them as shown: whole seconds by
+// the clock's rounding, carried from part to part so that a line's periods
+// and its spells each add up to the total the roster shows.
 //
 // The game must stand: a game that was running when it was last saved has
 // had a PAUSE appended at its checkpoint when it was recovered.
@@ -52,9 +57,12 @@ struct ReportLine
     bool Timed = true;
     std::vector<std::int64_t> PeriodMs; // one per period of GameReport::Periods; empty when untimed
     std::int64_t TotalMs = 0; // the time the roster shows
-    // Periods in which the line's position was on court while the clock ran
-    // (counted for untimed lines too).
+    // Periods in which the line's position had running time on court, as
+    // shown: a period whose time shows as 0:00 is not counted (counted for
+    // untimed lines too, by their time on court).
     int PeriodsOnCourt = 0;
+    // PeriodMs in whole seconds as shown, adding up to the shown total.
+    std::vector<std::int64_t> ShownPeriodMs;
 
     bool operator==(const ReportLine &) const = default;
 };
@@ -74,6 +82,12 @@ struct ReportStint
     std::int64_t LengthMs = 0; // what its stretches gave the row; 0 when untimed
     std::int64_t OnWallMs = 0; // wall time of its first START
     std::int64_t OffWallMs = 0; // wall time of the PAUSE that ended it
+    // As written: the game time the clock showed at its first START, its
+    // length in whole seconds carried over the position's spells (so they add
+    // up to the roster's time) and on plus length.  Length 0 when untimed.
+    std::int64_t ShownOnMs = 0;
+    std::int64_t ShownLengthMs = 0;
+    std::int64_t ShownOffMs = 0;
 
     bool operator==(const ReportStint &) const = default;
 };

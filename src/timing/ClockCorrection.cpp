@@ -34,6 +34,12 @@ std::int64_t ClockCorrection::EarliestGameTime() const
     return 0;
 }
 
+std::int64_t ClockCorrection::Admitted(std::int64_t typedMs) const
+{
+    const std::int64_t earliest = EarliestGameTime();
+    return typedMs < earliest && typedMs >= ShownTime::Ms(earliest) ? earliest : typedMs;
+}
+
 ClockCorrection::Outcome ClockCorrection::Check(std::int64_t oldGameMs, std::int64_t newGameMs) const
 {
     if (newGameMs < 0)
@@ -56,7 +62,9 @@ ClockCorrection::Outcome ClockCorrection::Apply(PlayingTimeLedger &ledger, std::
     for (TeamIndex team = 1; team <= 2; ++team) {
         for (int row = 0; row < PlayingTimeLedger::RowsPerTeam; ++row) {
             if (Follows(team, row))
-                ledger.AdjustElapsed(team, row, delta);
+                ledger.AdjustElapsed(team, row,
+                                     static_cast<std::int32_t>(
+                                         std::max<std::int64_t>(delta, -std::int64_t(ledger.ElapsedOf(team, row)))));
         }
     }
     return outcome;

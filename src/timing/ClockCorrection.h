@@ -14,9 +14,10 @@
 // next START.  Before the first PAUSE of a game, and after RESET, there is
 // no last stretch and a correction moves the clock alone.
 //
-// A correction never takes a player below the time the player had when the
-// stretch began, nor the clock below 0: one that would is refused as a
-// whole.  The players of the last stretch were on court for all of it (the
+// A correction never takes the clock below 0, nor before the stretch's
+// START: one that would is refused as a whole.  A player's time follows by
+// the same delta but never below 0 (a player's shown time trails the clock
+// by up to one refresh).  The players of the last stretch were on court for all of it (the
 // rosters are locked while the clock runs), so each of them gained exactly
 // what the clock gained, corrections included: the limit for all of them is
 // the game time at the stretch's START.  The players' shown times would be a
@@ -70,6 +71,11 @@ public:
     // The earliest game time the standing clock can be set to: 0, or the
     // start of the last stretch when anyone was on court in it.
     std::int64_t EarliestGameTime() const;
+
+    // The time a correction to `typedMs` goes to.  A time typed in whole
+    // seconds that names the second the clock showed at the last stretch's
+    // START, a fraction short of it, means that START: the earliest time.
+    std::int64_t Admitted(std::int64_t typedMs) const;
 
     // What setting the clock from `oldGameMs` to `newGameMs` would do.
     Outcome Check(std::int64_t oldGameMs, std::int64_t newGameMs) const;

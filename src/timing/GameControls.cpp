@@ -162,6 +162,7 @@ StandingGame TGameControls::Snapshot() const
     }
     game.Elapsed = m_wiring.Ledger->AllElapsed();
     game.GameMs = m_wiring.FrameClock1->GameTime();
+    game.ShownGameMs = m_wiring.FrameClock1->ShownGameTime();
     game.ClockStarted = m_wiring.FrameClock1->Started();
     game.Ledger = *m_wiring.Ledger;
     return game;
@@ -191,7 +192,7 @@ void TGameControls::Restore(const StandingGame &game)
             ledger.Reset(); // a game whose clock never ran starts as a fresh one
     }
     if (game.ClockStarted)
-        m_wiring.FrameClock1->SetGameTime(game.GameMs);
+        m_wiring.FrameClock1->RestoreGameTime(game.GameMs, game.ShownGameMs.value_or(game.GameMs));
     else
         m_wiring.FrameClock1->ResetClock();
     ShowClockState(false);

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "timing/ShownTime.h"
+
 namespace GameTimeText {
 
 namespace {
@@ -50,9 +52,7 @@ std::string FormatSeconds(std::int32_t seconds)
 
 std::string Format(std::int32_t milliseconds)
 {
-    // The same rounding as the clock's digits and the players' times.
-    const std::int64_t shown = (std::max<std::int64_t>(milliseconds, 0) + 450) / 1000;
-    return FormatSeconds(static_cast<std::int32_t>(shown));
+    return FormatSeconds(static_cast<std::int32_t>(ShownTime::Seconds(std::max<std::int64_t>(milliseconds, 0))));
 }
 
 std::optional<std::int32_t> Parse(std::string_view text)

@@ -158,7 +158,7 @@ const PlayerTime &PlayingTimeLedger::Row(TeamIndex team, int row) const
 
 std::string FormatPlayTime(std::int32_t milliseconds)
 {
-    const std::int32_t shown = ShownSecond(milliseconds);
+    const std::int32_t shown = ShownTime::Seconds32(milliseconds);
     const int minutes = (shown / 60) % 60;
     const int seconds = shown % 60;
     char text[16];

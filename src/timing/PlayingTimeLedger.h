@@ -14,6 +14,7 @@
 #include <string>
 
 #include "platform/TickSource.h"
+#include "timing/ShownTime.h"
 
 using TeamIndex = int;
 
@@ -76,18 +77,9 @@ private:
     bool m_pausedSinceReset = false;
 };
 
-// Milliseconds to the five-character time text " M:SS" / "MM:SS": 450 ms are
-// added (a fraction counts as a whole second from 550 ms on) and the minutes
-// run modulo 60.
+// Milliseconds to the five-character time text " M:SS" / "MM:SS": the
+// shown second (ShownTime) with the minutes run modulo 60.
 std::string FormatPlayTime(std::int32_t milliseconds);
-
-// The whole second that FormatPlayTime shows for a time: two times with the
-// same value show the same text, so a refresh can skip unchanged lines.
-constexpr std::int32_t ShownSecond(std::int32_t milliseconds)
-{
-    // Wrapping addition: the value is a 32-bit signed number.
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(milliseconds) + 450u) / 1000;
-}
 
 // What a line past the ledger's 50 rows shows instead of a time.
 inline constexpr const char *UntimedPlayTime = "--:--";

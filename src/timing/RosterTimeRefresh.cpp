@@ -15,7 +15,7 @@ void RosterTimeRefresh::Repaint(TCheckListBox &roster, const PlayingTimeLedger &
     int first = -1;
     int last = -1;
     for (int row = 0; row < rows; ++row) {
-        const std::int32_t shown = ShownSecond(ledger.ElapsedOf(team, row));
+        const std::int32_t shown = ShownTime::Seconds32(ledger.ElapsedOf(team, row));
         if (m_known && shown == m_shown[std::size_t(row)])
             continue;
         m_shown[std::size_t(row)] = shown;

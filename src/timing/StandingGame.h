@@ -28,6 +28,8 @@ struct StandingGame
     PlayingTimeLedger::ElapsedTables Elapsed{};
     // The game time the clock stands at.
     std::int32_t GameMs = 0;
+    // What the clock's display shows (its last refresh); without it, GameMs.
+    std::optional<std::int32_t> ShownGameMs;
     // Whether the clock had run since the last RESET (a fresh game shows 00:00 without having started).
     bool ClockStarted = false;
     // The whole ledger, when the game is taken from this window (a RESET

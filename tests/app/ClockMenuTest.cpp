@@ -184,15 +184,18 @@ TEST_F(ClockContextMenu, AClosedWindowWithoutAPickHasNoFormatInItsSettings)
     EXPECT_FALSE(stored.contains(QStringLiteral("OvertimeMinutes")));
 }
 
-TEST_F(ClockContextMenu, EndingThePeriodReportsTheStandingClocksTime)
+// The period ends where the clock's digits stand: the second of its last
+// refresh, not the fraction the PAUSE added after it.
+TEST_F(ClockContextMenu, EndingThePeriodReportsTheSecondTheStandingClockShows)
 {
     Start(1000);
     Refresh(5000);
     form->ClockMenuCommands->EndPeriodHere();
     EXPECT_TRUE(periodEnds.empty()) << "not while the clock runs";
-    Pause(601000);
+    Refresh(600000); // 09:59.000 shows 09:59
+    Pause(600600); // 09:59.600 would show 10:00
     Menu().EndPeriodAction->trigger();
-    EXPECT_EQ(periodEnds, std::vector<qint64>{600000});
+    EXPECT_EQ(periodEnds, std::vector<qint64>{599000});
 }
 
 } // namespace

@@ -192,7 +192,7 @@ TEST_F(ReportWindow, TheExportAddsTheReportWhoseTimesAddUpToTheRostersSheet)
         EXPECT_EQ(cell(periods, 'A', row + 1).text, cell(book.sheets[0], 'A', row).text);
         // The whole seconds the roster shows, the same as on sheet 1.
         const double total = cell(periods, 'E', row + 1).number * MsPerDay;
-        EXPECT_NEAR(total, ShownSecond(form->Ledger().ElapsedOf(team, line)) * 1000, 0.01);
+        EXPECT_NEAR(total, ShownTime::Seconds32(form->Ledger().ElapsedOf(team, line)) * 1000, 0.01);
         EXPECT_NEAR(total, cell(book.sheets[0], 'B', row).number * MsPerDay, 0.01);
         const double sum = (cell(periods, 'B', row + 1).number + cell(periods, 'C', row + 1).number
                             + cell(periods, 'D', row + 1).number)

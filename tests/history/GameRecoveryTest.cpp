@@ -111,6 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  Outcome::Refused, true}),
     [](const testing::TestParamInfo<RecoveryCase> &info) { return std::string(info.param.Name); });
 
+// The time the recovered clock will show: its last refresh before, not the
+// PAUSE's exact time a fraction later.
 TEST(RecoveryQuestion, NamesTheGameTimeAsTheClockShowsItAndTheLastSavedLocalTime)
 {
     const std::int64_t saved = QDateTime(QDate(2026, 12, 8), QTime(19, 42, 31)).toMSecsSinceEpoch();
@@ -122,7 +124,8 @@ TEST(RecoveryQuestion, NamesTheGameTimeAsTheClockShowsItAndTheLastSavedLocalTime
     };
     for (const auto &[gameMs, shown] : times) {
         RecoveredGame game;
-        game.GameMs = gameMs;
+        game.GameMs = gameMs + 199;
+        game.ShownGameMs = gameMs;
         game.LastSavedWallMs = saved;
         EXPECT_EQ(RecoveryQuestion(game),
                   QStringLiteral("Das letzte Spiel wurde nicht beendet (Spielzeit %1, zuletzt "

@@ -386,7 +386,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"PlayerAheadOfTheClock",
                     [](StoredGame &game) {
                         SetPauseTime(Event(game, 2), 2, 4,
-                                     std::int32_t(61000 + GameReplay::PlayerAheadToleranceMs + 1));
+                                     std::int32_t(61000 + StoredGameRules::PlayerAheadToleranceMs + 1));
                     },
                     "Zeile 5 von Mannschaft 2 ist negativ oder größer als die Spielzeit"},
         RefusalCase{"BenchPlayerWhoseTimeMoved", [](StoredGame &game) { SetPauseTime(Event(game, 2), 1, 7, 1); },
@@ -441,7 +441,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"OpeningFormatWithoutPeriods", [](StoredGame &game) { game.Opening.Format.RegularPeriods = 0; },
                     "unmögliches Spielformat"},
         RefusalCase{"GameTimeBeyondTheLedgersRange",
-                    [](StoredGame &game) { Event(game, 2).GameMs = GameReplay::MaxGameMs + 1; },
+                    [](StoredGame &game) { Event(game, 2).GameMs = StoredGameRules::MaxGameMs + 1; },
                     "unmögliche Spielzeit (Aktion 2)"}),
     [](const testing::TestParamInfo<RefusalCase> &info) { return std::string(info.param.Name); });
 

@@ -7,6 +7,7 @@
 
 #include "history/GameReport.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <numeric>
@@ -15,6 +16,7 @@
 #include "LedgerGame.h"
 #include "history/GameReplay.h"
 #include "history/PayloadCodec.h"
+#include "timing/ShownTime.h"
 
 // Readable QStrings in failure messages (found by argument-dependent lookup).
 void PrintTo(const QString &text, std::ostream *out)
@@ -73,10 +75,12 @@ const ReportLine &LineOf(const GameReport &report, int team, int row)
     return none;
 }
 
-// The exact sums the report promises, for every line of the current
-// rosters: its period times add up to its total, the total is what the
-// roster shows, and the spells at its position add up to it as well.
-// Untimed lines have no times at all.
+// The sums the report promises, for every line of the current rosters: its
+// period times add up to its total, the total is what the roster shows, and
+// the spells at its position add up to it as well; exactly, and in the whole
+// seconds written, where each spell also ends at its start plus its length
+// and the periods counted are those that show time.  Untimed lines have no
+// times at all.
 void ExpectExactSums(const GameReport &report, const LedgerGame &game)
 {
     std::size_t index = 0;
@@ -91,9 +95,15 @@ void ExpectExactSums(const GameReport &report, const LedgerGame &game)
             EXPECT_EQ(line.Text, lines[row]);
             EXPECT_LE(std::size_t(line.PeriodsOnCourt), report.Periods.size());
             std::int64_t stintSum = 0;
+            std::int64_t shownStintSum = 0;
             for (const ReportStint &stint : Stints(report)) {
-                if (stint.Team == team && stint.Row == row)
+                if (stint.Team == team && stint.Row == row) {
                     stintSum += stint.LengthMs;
+                    shownStintSum += stint.ShownLengthMs;
+                    if (stint.Timed)
+                        EXPECT_EQ(stint.ShownOffMs - stint.ShownOnMs, stint.ShownLengthMs);
+                    EXPECT_EQ(stint.ShownOnMs % 1000, 0);
+                }
             }
             if (row < TimedRowsPerTeam) {
                 EXPECT_TRUE(line.Timed);
@@ -103,6 +113,13 @@ void ExpectExactSums(const GameReport &report, const LedgerGame &game)
                 EXPECT_EQ(std::accumulate(line.PeriodMs.begin(), line.PeriodMs.end(), std::int64_t(0)), line.TotalMs);
                 EXPECT_EQ(line.TotalMs, game.Shown(team, row));
                 EXPECT_EQ(stintSum, line.TotalMs);
+                const std::int64_t shownTotal = ShownTime::Ms(line.TotalMs);
+                EXPECT_EQ(std::accumulate(line.ShownPeriodMs.begin(), line.ShownPeriodMs.end(), std::int64_t(0)),
+                          shownTotal);
+                EXPECT_EQ(shownStintSum, shownTotal);
+                EXPECT_EQ(line.PeriodsOnCourt,
+                          std::count_if(line.ShownPeriodMs.begin(), line.ShownPeriodMs.end(),
+                                        [](std::int64_t ms) { return ms > 0; }));
             } else {
                 EXPECT_FALSE(line.Timed);
                 EXPECT_TRUE(line.PeriodMs.empty());
@@ -129,19 +146,12 @@ void ExpectReplayAgrees(const GameReport &report, const StoredGame &game)
     EXPECT_EQ(report.GameMs, replay.Value->GameMs);
 }
 
-// Games with clock corrections are checked against the ledger alone: the
-// replay brings back the times stored in the pauses, but not yet a
-// correction's delta for the players on court.
-GameReport ReportMatchingLedger(const LedgerGame &game)
+// The report of a game played on the real ledger, checked against the
+// ledger and against the replay, which reads the game the same way.
+GameReport CheckedReport(const LedgerGame &game)
 {
     GameReport report = ReportOf(game.Game());
     ExpectExactSums(report, game);
-    return report;
-}
-
-GameReport CheckedReport(const LedgerGame &game)
-{
-    GameReport report = ReportMatchingLedger(game);
     ExpectReplayAgrees(report, game.Game());
     return report;
 }
@@ -183,7 +193,10 @@ TEST(GameReportPeriods, AStretchAcrossABoundaryIsSplitInProportionToTheOverlap)
                                12 * Minute + 130,
                                720000,
                                LedgerGame::WallBeginMs,
-                               LedgerGame::WallBeginMs + 12 * Minute + 130};
+                               LedgerGame::WallBeginMs + 12 * Minute + 130,
+                               0,
+                               720000,
+                               720000};
     EXPECT_EQ(stints[0], expected);
     EXPECT_EQ(stints[1].Row, 1);
     EXPECT_EQ(stints[2].Team, 2);
@@ -329,7 +342,7 @@ TEST(GameReportLines, LinesPastTheFiftiethHaveNoTimesButTheirSpellsAndPeriodsCou
     EXPECT_TRUE(stints[1].Timed);
     EXPECT_EQ(stints[2],
               (ReportStint{1, 50, Roster(55, 1)[50], false, 0, 12 * Minute, 0, LedgerGame::WallBeginMs,
-                           LedgerGame::WallBeginMs + 12 * Minute}));
+                           LedgerGame::WallBeginMs + 12 * Minute, 0, 0, 12 * Minute}));
 }
 
 TEST(GameReportChanges, ASpellGoesOnAcrossPausesWhileItsLineStaysChecked)
@@ -349,14 +362,15 @@ TEST(GameReportChanges, ASpellGoesOnAcrossPausesWhileItsLineStaysChecked)
     // In game order: the spells of the first START by team and row, then the substitute.
     EXPECT_EQ(stints[0],
               (ReportStint{1, 0, Roster(3, 1)[0], true, 0, 2 * Minute, 2 * Minute - 1, LedgerGame::WallBeginMs,
-                           game.WallMs()}));
+                           game.WallMs(), 0, 2 * Minute, 2 * Minute}));
     EXPECT_EQ(stints[1],
-              (ReportStint{1, 1, Roster(3, 1)[1], true, 0, Minute, Minute, LedgerGame::WallBeginMs, firstPauseWall}));
+              (ReportStint{1, 1, Roster(3, 1)[1], true, 0, Minute, Minute, LedgerGame::WallBeginMs, firstPauseWall, 0,
+                           Minute, Minute}));
     EXPECT_EQ(stints[2].Team, 2);
     // Substituted during the pause: on at the game time of the START that followed, and its wall time.
-    EXPECT_EQ(
-        stints[3],
-        (ReportStint{1, 2, Roster(3, 1)[2], true, Minute, 2 * Minute, Minute - 1, secondStartWall, game.WallMs()}));
+    EXPECT_EQ(stints[3],
+              (ReportStint{1, 2, Roster(3, 1)[2], true, Minute, 2 * Minute, Minute - 1, secondStartWall, game.WallMs(),
+                           Minute, Minute, 2 * Minute}));
 }
 
 TEST(GameReportRecovery, ARecoveredGameCountsUpToItsCheckpointAndNothingOfTheLostSecond)
@@ -396,7 +410,8 @@ TEST(GameReportRecovery, ResetTakenBackAndExportsChangeNothing)
 TEST(GameReportChanges, AGameWithoutActionsHasOneEmptyPeriod)
 {
     LedgerGame game(Roster(2, 1), Roster(1, 2));
-    const GameReport report = ReportMatchingLedger(game);
+    const GameReport report = ReportOf(game.Game()); // nothing for the replay to bring back
+    ExpectExactSums(report, game);
     ASSERT_EQ(report.Periods.size(), 1u);
     EXPECT_TRUE(report.Changes.empty());
     EXPECT_EQ(report.Lines.size(), 3u);
@@ -429,7 +444,7 @@ TEST(GameReportCorrections, ThePlayersOnCourtAtTheLastPauseFollowTheClock)
         LedgerGame game = FiveMinutesPlayed();
         for (const std::int64_t gameMs : each.clockSetTo)
             game.SetClock(gameMs);
-        const GameReport report = ReportMatchingLedger(game);
+        const GameReport report = CheckedReport(game);
         EXPECT_EQ(LineOf(report, 1, 0).TotalMs, each.onCourtTotal);
         EXPECT_EQ(LineOf(report, 1, 1).TotalMs, each.onCourtTotal);
         EXPECT_EQ(LineOf(report, 1, 2).TotalMs, 0);
@@ -454,7 +469,7 @@ TEST(GameReportCorrections, ASubstitutionAfterTheClockWasSetStartsFromTheSetTime
 {
     LedgerGame game = FiveMinutesPlayed();
     game.SetClock(5 * Minute + 2000).Check(1, 0, false).Check(1, 2).Start().Run(Minute).Pause();
-    const GameReport report = ReportMatchingLedger(game);
+    const GameReport report = CheckedReport(game);
     EXPECT_EQ(LineOf(report, 1, 0).TotalMs, 5 * Minute + 1900);
     // The first refresh after the resume catches up the 100 ms the pause did not show.
     EXPECT_EQ(LineOf(report, 1, 1).TotalMs, 6 * Minute + 300 - 1 + 1700);
@@ -474,7 +489,7 @@ TEST(GameReportCorrections, BeforeTheFirstStartOnlyTheClockMoves)
 {
     LedgerGame game(Roster(2, 1), {});
     game.Check(1, 0).SetClock(9 * Minute).Start().Run(2 * Minute).Pause();
-    const GameReport report = ReportMatchingLedger(game);
+    const GameReport report = CheckedReport(game);
     EXPECT_EQ(LineOf(report, 1, 0).TotalMs, 2 * Minute);
     EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{Minute, Minute}));
     ASSERT_EQ(report.Changes.size(), 2u);
@@ -487,12 +502,12 @@ TEST(GameReportCorrections, TheClockSetBackBeforeABoundaryTakesTheTimeOutOfTheLa
 {
     LedgerGame game(Roster(2, 1), {});
     game.Check(1, 0).Start().Run(10 * Minute + 5000).Pause().SetClock(9 * Minute + 55000);
-    GameReport report = ReportMatchingLedger(game);
+    GameReport report = CheckedReport(game);
     ASSERT_EQ(report.Periods.size(), 1u);
     EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{9 * Minute + 55000}));
 
     game.Start().Run(10000).Pause();
-    report = ReportMatchingLedger(game);
+    report = CheckedReport(game);
     ASSERT_EQ(report.Periods.size(), 2u);
     // 9999 ms for 9:55 to 10:05, split in halves, the later half taking the odd millisecond.
     EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{10 * Minute - 1, 5000}));
@@ -502,16 +517,16 @@ TEST(GameReportCorrections, AStretchTheClockWasSetBackPastCountsWhereTheClockNow
 {
     // The pause showed 199 ms less than the clock; the refresh after the
     // resume catches them up, so 200 ms of running clock give 398 ms, and
-    // setting the clock back by 300 ms leaves the player 98 ms of a stretch
-    // that now ends before it began.
+    // setting the clock back to that START by 200 ms leaves the player 198 ms
+    // of a stretch without length.
     LedgerGame game(Roster(2, 1), {});
-    game.Check(1, 0).Start().Run(10 * Minute + 199).Pause().Start().Run(200).Pause().SetClock(10 * Minute + 99);
-    const GameReport report = ReportMatchingLedger(game);
-    EXPECT_EQ(LineOf(report, 1, 0).TotalMs, 10 * Minute + 98);
+    game.Check(1, 0).Start().Run(10 * Minute + 199).Pause().Start().Run(200).Pause().SetClock(10 * Minute + 199);
+    const GameReport report = CheckedReport(game);
+    EXPECT_EQ(LineOf(report, 1, 0).TotalMs, 10 * Minute + 198);
     // The first stretch ran 199 of its 600199 ms in the second period; the
-    // one without length gives its 98 ms to the period where it now ends.
+    // one without length gives its 198 ms to the period where it ends.
     ASSERT_EQ(report.Periods.size(), 2u);
-    EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{599801, 199 + 98}));
+    EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{599801, 199 + 198}));
 }
 
 // A valid game, taken apart in the ways a damaged or foreign history could be.
@@ -520,6 +535,7 @@ struct Refusal
     const char *name;
     std::function<void(StoredGame &)> damage;
     const char *words;
+    bool replayToo = true; // the replay reads the game through the same reader
 };
 
 TEST(GameReportRefusals, AGameThatDoesNotFitTheRulesGetsNoReportAndASentenceWhy)
@@ -533,7 +549,7 @@ TEST(GameReportRefusals, AGameThatDoesNotFitTheRulesGetsNoReportAndASentenceWhy)
         return PayloadCodec::EncodeTimes(values);
     };
     const Refusal refusals[] = {
-        {"the clock still runs", [](StoredGame &game) { game.Events.pop_back(); }, "die Uhr läuft noch"},
+        {"the clock still runs", [](StoredGame &game) { game.Events.pop_back(); }, "die Uhr läuft noch", false},
         {"an action is missing", [](StoredGame &game) { game.Events.erase(game.Events.begin() + 1); },
          "Aktion Nr. 2 fehlt"},
         {"unreadable times", [](StoredGame &game) { game.Events[2].Payload = "xx"; }, "unlesbare Spielzeiten"},
@@ -568,7 +584,7 @@ TEST(GameReportRefusals, AGameThatDoesNotFitTheRulesGetsNoReportAndASentenceWhy)
          [](StoredGame &game) {
              game.Opening.Format = GameFormat{1, 1, 1};
          },
-         "mehr als 1000 Spielabschnitte"},
+         "mehr als 1000 Spielabschnitte", false}, // the replay needs no periods
         {"check marks without their lines", [](StoredGame &game) { game.Opening.Rosters[1].Checked.clear(); },
          "Mannschaft 2 ist unvollständig"},
         {"a correction the clock does not show",
@@ -585,7 +601,21 @@ TEST(GameReportRefusals, AGameThatDoesNotFitTheRulesGetsNoReportAndASentenceWhy)
              correction.Sequence = std::int64_t(game.Events.size()) + 1;
              game.Events.push_back(correction);
          },
-         "unter ihren Stand beim letzten START"},
+         "vor den letzten START"},
+        {"a period number past the most periods",
+         [](StoredGame &game) {
+             GameEvent end = GameEvent::PeriodEnd(game.Events.back().GameMs, 0, PeriodSchedule::MaxPeriods + 1);
+             end.Sequence = std::int64_t(game.Events.size()) + 1;
+             game.Events.push_back(end);
+         },
+         "unmögliche Spielabschnittsnummer"},
+        {"a period end further than the most periods reach",
+         [](StoredGame &game) {
+             GameEvent end = GameEvent::PeriodEnd(game.Events.back().GameMs, 0, 1, 400LL * 3600 * 1000);
+             end.Sequence = std::int64_t(game.Events.size()) + 1;
+             game.Events.push_back(end);
+         },
+         "mehr als 1000 Spielabschnitte"},
     };
     for (const Refusal &refusal : refusals) {
         StoredGame game = played.Game();
@@ -596,6 +626,11 @@ TEST(GameReportRefusals, AGameThatDoesNotFitTheRulesGetsNoReportAndASentenceWhy)
             << refusal.name;
         EXPECT_TRUE(report.Error.contains(QString::fromUtf8(refusal.words)))
             << refusal.name << ": " << report.Error.toStdString();
+        const HistoryResult<RecoveredGame> replay = GameReplay::Replay(game);
+        EXPECT_EQ(replay.Ok(), !refusal.replayToo) << refusal.name;
+        if (refusal.replayToo)
+            EXPECT_TRUE(replay.Error.contains(QString::fromUtf8(refusal.words)))
+                << refusal.name << ": " << replay.Error.toStdString();
     }
     EXPECT_TRUE(GameReport::Of(played.Game()));
 }
