@@ -8,6 +8,7 @@
 #include <map>
 #include <xlsxwriter.h>
 
+#include "export/CNumericLocale.h"
 #include "export/SheetTime.h"
 #include "export/Workbook.h"
 
@@ -110,6 +111,10 @@ lxw_error WriteSheet(lxw_worksheet *worksheet, const Worksheet &sheet, CellForma
 Result Write(const Workbook &book, const QString &path)
 {
     Result result;
+    // libxlsxwriter writes every number with printf, which follows the
+    // user's locale: a German one would put "18,7" into the file, which no
+    // spreadsheet program reads as a number.
+    const CNumericLocale pointNumbers;
     const QByteArray fileName = QFile::encodeName(path);
     lxw_workbook *workbook = workbook_new(fileName.constData());
     if (!workbook) {
