@@ -5,9 +5,11 @@
 
 #include <QMessageBox>
 
+#include <clocale>
 #include <utility>
 
 #include "app/AppIdentity.h"
+#include "app/QtCatalogue.h"
 
 namespace {
 
@@ -35,6 +37,12 @@ TApplication::TApplication(int &argc, char **argv)
     setApplicationName(AppIdentity::SettingsApplicationName(applicationFilePath()));
     setOrganizationName(QLatin1String(AppIdentity::Organisation));
     setApplicationVersion(QLatin1String(AppIdentity::Version));
+    // QCoreApplication has set the C library's locale from the environment
+    // (setlocale(LC_ALL, "")).  On a German desktop printf and strtod would
+    // then write and read "2,5", and so would every library built on them
+    // that writes our files; numbers follow the C locale, the rest the user's.
+    std::setlocale(LC_NUMERIC, "C");
+    QtCatalogue::Install(*this);
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)

@@ -3,17 +3,27 @@
 
 // An exception that escapes an event handler goes through
 // TApplication::notify to the exception report, captioned with the
-// application title, and the program goes on.  This suite runs under a real
+// application title, and the program goes on; the application's numbers and
+// Qt's own texts under the desktop's locale.  This suite runs under a real
 // TApplication, so it has a main of its own.
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QEvent>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <stdexcept>
 
+#include "app/QtCatalogue.h"
 #include "app/TApplication.h"
 #include "support/RecordedReports.h"
 
@@ -117,6 +127,40 @@ TEST(ExceptionReport, AThrowingSlotLeavesTheEventLoopRunning)
         QCoreApplication::processEvents();
     EXPECT_TRUE(laterSlotRan);
     EXPECT_EQ(reports.messages, QStringList{QStringLiteral("Timer kaputt")});
+}
+
+// The start-up under the desktop's locale (application_tests_de runs this
+// suite under a German one): numbers that C libraries write into files keep
+// their point, and Qt's own texts follow the desktop's language.
+TEST(DesktopLanguage, NumbersAreWrittenAndReadWithAPoint)
+{
+    char written[16];
+    std::snprintf(written, sizeof written, "%g", 2.5);
+    EXPECT_STREQ(written, "2.5");
+    EXPECT_EQ(std::strtod("2.5", nullptr), 2.5);
+}
+
+TEST(DesktopLanguage, QtsOwnTextsAreInTheDesktopsLanguage)
+{
+    const bool german = QLocale().language() == QLocale::German;
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Open"),
+              german ? QStringLiteral("Öffnen") : QStringLiteral("Open"));
+}
+
+TEST(QtCatalogue, GermanIsLoadedAndTheCLocaleNeedsNone)
+{
+    const QString catalogue = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm");
+    ASSERT_TRUE(QFile::exists(catalogue)) << "qt6-translations-l10n is not installed (scripts/install-deps)";
+    const std::unique_ptr<QTranslator> german(
+        QtCatalogue::Install(Application(), QLocale(QLocale::German, QLocale::Germany)));
+    ASSERT_TRUE(german);
+    EXPECT_EQ(german->parent(), &Application());
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Open"), QStringLiteral("Öffnen"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
+    const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+
+    EXPECT_EQ(QtCatalogue::Install(Application(), QLocale::c()), nullptr);
 }
 
 } // namespace
