@@ -21,8 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.velmarin.example/")
 # Library dependencies come from the binary itself; the rest is what the
-# program needs at run time but does not link.
+# program needs at run time but does not link (Qt's catalogues put its own
+# dialogs and buttons into the user's language).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-calc | gnumeric")
 include(CPack)

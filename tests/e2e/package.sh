@@ -79,7 +79,7 @@ echo "$(basename "$deb"): $(stat -c %s "$deb") bytes"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libxlsxwriter libc6 libstdc++6 qt6-qpa-plugins fonts-liberation2 xdg-utils; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libxlsxwriter libc6 libstdc++6 qt6-qpa-plugins fonts-liberation2 xdg-utils qt6-translations-l10n; do
   echo "$depends" | grep -q "$needed" || fail "Depends lacks $needed"
 done
 # Mode, owner, size, date and time, then the path (which may hold blanks).
