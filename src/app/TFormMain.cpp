@@ -8,10 +8,12 @@
 #include <QCompleter>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -19,6 +21,7 @@
 
 #include "app/AppIdentity.h"
 #include "app/ClockCommands.h"
+#include "app/DesktopOpener.h"
 #include "app/ResetUndo.h"
 #include "app/TApplication.h"
 #include "app/WindowFrameKeeper.h"
@@ -59,6 +62,7 @@ TFormMain::TFormMain(const QString &executablePath, TickSource tick, QWidget *pa
     , m_tick(std::move(tick))
     , m_ledger(m_tick)
     , m_geometryStore(AppIdentity::SettingsApplicationName(executablePath))
+    , m_openFile(&DesktopOpener::Open)
 {
     setObjectName(QStringLiteral("FormMain"));
     BuildLayout();
@@ -367,8 +371,22 @@ void TFormMain::FormResize()
 
 void TFormMain::sbHelpClick(QObject *)
 {
-    if (!m_helpFile.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(m_helpFile));
+    if (m_helpFile.isEmpty() || !m_openFile)
+        return;
+    // The answer can come after the window is gone.
+    m_openFile(m_helpFile, [window = QPointer<TFormMain>(this), page = m_helpFile] {
+        if (window)
+            window->TellHelpPageNotShown(page);
+    });
+}
+
+void TFormMain::TellHelpPageNotShown(const QString &page)
+{
+    QMessageBox::information(this, TApplication::CurrentTitle(),
+                             QStringLiteral("Es wurde kein Programm gefunden, das die Hilfeseite anzeigen kann. "
+                                            "Sie können sie von Hand öffnen:\n%1")
+                                 .arg(QDir::toNativeSeparators(page)));
+    TakeFocusBack();
 }
 
 void TFormMain::sbInfoClick(QObject *)

@@ -107,6 +107,12 @@ public:
     using ReportSource = std::function<std::optional<GameReport>()>;
     void SetReportSource(ReportSource source) { m_reportSource = std::move(source); }
 
+    // Shows a local file (the help page) with the desktop's program and
+    // calls `failed` when no program could show it.  The window uses
+    // DesktopOpener; tests put their own here.
+    using FileOpener = std::function<void(const QString &path, std::function<void()> failed)>;
+    void SetFileOpener(FileOpener opener) { m_openFile = std::move(opener); }
+
 public slots:
     void sbHelpClick(QObject *sender);
     void sbInfoClick(QObject *sender);
@@ -140,6 +146,8 @@ private:
     void AlignRosters();
     QString ChooseTeamFile();
     void TakeFocusBack();
+    // Tells the user that no program showed the help page `page`, and where it is.
+    void TellHelpPageNotShown(const QString &page);
     void FormCreate();
     void FormDestroy();
     void FormResize();
@@ -171,6 +179,7 @@ private:
     int m_command1Width = 400; // the left roster's width; the right one takes the rest
     TeamFileChooser m_chooseTeamFile;
     ReportSource m_reportSource;
+    FileOpener m_openFile;
 
     WindowFrameKeeper *m_frameKeeper = nullptr;
     std::optional<QRect> m_frameAtClose;

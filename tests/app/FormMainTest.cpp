@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Velmarin Software
 // SPDX-License-Identifier: MIT
 
+#include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QStatusBar>
+#include <QTimer>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -96,6 +99,47 @@ TEST_F(FormMain, HelpButtonFollowsTheHelpPage)
     const TFormMain &form = OpenWindow();
     EXPECT_TRUE(form.sbHelp->isEnabled());
     EXPECT_EQ(form.HelpFile(), page.fileName());
+}
+
+// Without a program that shows the page (xdg-open: "no method available")
+// the user is told so, with the page's full path to open it by hand; when
+// the page is shown, nothing is said.
+TEST_F(FormMain, AHelpPageThatNoProgramShowsIsNamedInAMessage)
+{
+    QFile page(dir.path() + QStringLiteral("/Quintora.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.close();
+    TFormMain &window = OpenWindow();
+    for (const bool shown : {true, false}) {
+        SCOPED_TRACE(shown ? "shown" : "no program");
+        QStringList opened;
+        window.SetFileOpener([&](const QString &path, const std::function<void()> &failed) {
+            opened.append(path);
+            if (!shown)
+                failed();
+        });
+        QStringList messages;
+        QString caption;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                caption = box->windowTitle();
+                messages.append(box->text());
+                box->accept();
+            }
+        });
+        answer.start(10);
+        window.sbHelp->click();
+        EXPECT_EQ(opened, QStringList{page.fileName()});
+        if (shown) {
+            EXPECT_TRUE(messages.isEmpty());
+        } else {
+            ASSERT_EQ(messages.size(), 1);
+            EXPECT_EQ(caption, TApplication::CurrentTitle());
+            EXPECT_TRUE(messages[0].contains(QStringLiteral("kein Programm"))) << messages[0].toStdString();
+            EXPECT_TRUE(messages[0].contains(page.fileName())) << messages[0].toStdString();
+        }
+    }
 }
 
 TEST_F(FormMain, TwoDotsInTheExecutableName)
