@@ -4,6 +4,7 @@
 #include "app/DesktopOpener.h"
 
 #include <QProcess>
+#include <QUrl>
 
 namespace DesktopOpener {
 
@@ -16,7 +17,8 @@ void Open(const QString &path, std::function<void()> failed)
     // would close under it.
     auto *process = new QProcess;
     process->setProgram(QStringLiteral("xdg-open"));
-    process->setArguments({path});
+    // A file: URL, as QDesktopServices hands it over.
+    process->setArguments({QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)});
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->setStandardInputFile(QProcess::nullDevice());
     QObject::connect(process, &QProcess::finished, process,
