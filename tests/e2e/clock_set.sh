@@ -61,6 +61,7 @@ for _ in $(seq 1 100); do [ -s "$opened" ] && break; sleep 0.1; done
 book=$(head -n 1 "$opened")
 book=${book#file://}
 [ -f "$book" ] || fail "the workbook $book does not exist"
+check_plain_numbers "$book"
 /usr/bin/python3 - "$book" >"$ARTIFACTS/times.txt" <<'PYTHON' || fail "openpyxl could not read the workbook"
 import datetime, sys
 import openpyxl

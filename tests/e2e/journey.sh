@@ -91,6 +91,7 @@ shot exported
 book=$(head -n 1 "$opened")
 book=${book#file://}
 [ -f "$book" ] || fail "the workbook $book does not exist"
+check_plain_numbers "$book"
 case "$book" in "$HOME"/Documents/*.xlsx) ;; *) fail "workbook not in the documents folder: $book" ;; esac
 mkdir -p "$E2E_HOME/csv"
 HOME="$E2E_HOME/lo-home" soffice --headless --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76' "$book" --outdir "$E2E_HOME/csv" >"$ARTIFACTS/soffice.log" 2>&1 || fail "LibreOffice could not read the workbook"

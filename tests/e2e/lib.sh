@@ -6,16 +6,23 @@
 set -euo pipefail
 
 QUINTORA=${1:?usage: $0 path/to/Quintora}
-# The captions of the main window and of the open dialog.
-MAIN_CAPTION="Quintora 0.9"
-OPEN_CAPTION="Open"
 QUINTORA=$(readlink -f "$QUINTORA")
 BUILD_DIR=$(dirname "$QUINTORA")
 # QUINTORA_E2E_WM=openbox runs the test under a window manager that draws
 # frames, started in the same Xvfb; unset, no manager runs and every frame
 # is the client area.
 E2E_WM=${QUINTORA_E2E_WM:-}
-TEST_NAME=$(basename "$0" .sh)${E2E_WM:+-$E2E_WM}
+# QUINTORA_E2E_LANG=de_DE.UTF-8 runs the test on a German desktop, where
+# the C library writes numbers with a decimal comma and Qt's own dialogs
+# speak German; unset, it runs under the C locale.
+E2E_LANG=${QUINTORA_E2E_LANG:-}
+TEST_NAME=$(basename "$0" .sh)${E2E_WM:+-$E2E_WM}${E2E_LANG:+-${E2E_LANG%%_*}}
+# The captions of the main window and of the open dialog (Qt's own, translated).
+MAIN_CAPTION="Quintora 0.9"
+case "$E2E_LANG" in
+  de_*) OPEN_CAPTION="Öffnen" ;;
+  *) OPEN_CAPTION="Open" ;;
+esac
 ARTIFACTS="$BUILD_DIR/e2e-artifacts/$TEST_NAME"
 rm -rf "$ARTIFACTS"
 mkdir -p "$ARTIFACTS"
@@ -26,6 +33,13 @@ for tool in Xvfb xdotool xwd xdpyinfo xwininfo xprop $E2E_WM; do
     exit 77
   fi
 done
+
+if [ -n "$E2E_LANG" ] && ! locale -a 2>/dev/null | grep -qix "${E2E_LANG%%.*}\.utf-\?8"; then
+  echo "SKIP: the locale $E2E_LANG is not installed (scripts/install-deps generates it)"
+  exit 77
+fi
+unset LC_ALL LANGUAGE LC_CTYPE LC_NUMERIC LC_TIME LC_COLLATE LC_MONETARY LC_MESSAGES
+export LANG=${E2E_LANG:-C.UTF-8}
 
 E2E_HOME=$(mktemp -d /tmp/quintora-e2e.XXXXXX)
 export HOME="$E2E_HOME/home"
@@ -365,8 +379,25 @@ export_workbook() {
   for _ in $(seq 1 100); do [ "$(cat "$OPENED_LOG" 2>/dev/null | wc -l)" -gt "$before" ] && break; sleep 0.1; done
   book=$(tail -n 1 "$OPENED_LOG" 2>/dev/null)
   book=${book#file://}
-  [ -f "$book" ] || fail "the export wrote no workbook"
+  [ -f "$book" ] || fail "the export wrote no workbook" >&2
+  check_plain_numbers "$book" >&2
   echo "$book"
+}
+# Fails when a number in the workbook $1 is written with a decimal comma (as
+# printf does under a German locale), which spreadsheet programs misread.
+# The cell texts (shared strings) are the user's and may hold any comma.
+check_plain_numbers() {
+  local found
+  found=$(/usr/bin/python3 - "$1" <<'PYTHON'
+import re, sys, zipfile
+with zipfile.ZipFile(sys.argv[1]) as book:
+    for name in book.namelist():
+        if name.endswith(".xml") and name != "xl/sharedStrings.xml":
+            for number in re.findall(r'[-+.\w]*\d,\d[-+.\w]*', book.read(name).decode("utf-8")):
+                print(name, number)
+PYTHON
+) || fail "the workbook $1 cannot be read as a ZIP file"
+  [ -z "$found" ] || fail "numbers with a decimal comma in the workbook: $(echo "$found" | head -n 5 | paste -sd ';')"
 }
 # Prints each row of a workbook as "seconds<TAB>line" (column B as whole
 # seconds, column A as it stands).
