@@ -19,7 +19,7 @@ ClockCommands::ClockCommands(const Wiring &wiring, QObject *parent)
 {
     TGameControls *controls = m_wiring.Controls;
     connect(controls, &TGameControls::ClockStarted, this,
-            [this] { m_correction.StretchStarted(m_wiring.Clock->GameTime()); });
+            [this] { m_correction.StretchStarted(m_wiring.Clock->GameTime(), m_wiring.Clock->ShownGameTime()); });
     connect(controls, &TGameControls::ClockPaused, this, [this] {
         const TGameControls *controls = m_wiring.Controls;
         m_correction.StretchEnded(*m_wiring.Ledger,
@@ -50,7 +50,7 @@ QString ClockCommands::Refusal(std::int32_t gameMs) const
         return QStringLiteral("Die Uhr l\u00e4sst sich nicht unter 00:00 stellen.");
     case ClockCorrection::Outcome::BelowStretchStart: {
         // The second the clock showed at that START: typed, it is taken.
-        const std::int64_t earliestSeconds = ShownTime::Seconds(m_correction.EarliestGameTime());
+        const std::int64_t earliestSeconds = m_correction.EarliestShownTime() / 1000;
         return QStringLiteral("So weit l\u00e4sst sich die Uhr nicht zur\u00fcckstellen: Wer zuletzt auf dem Feld "
                               "stand, h\u00e4tte dann weniger Spielzeit als beim letzten START. "
                               "Fr\u00fchestens %1.")
@@ -68,10 +68,12 @@ QString ClockCommands::SetGameTime(std::int32_t gameMs)
     if (!refusal.isEmpty())
         return refusal;
     const std::int32_t oldGameMs = m_wiring.Clock->GameTime();
-    gameMs = static_cast<std::int32_t>(m_correction.Admitted(gameMs));
+    const std::int32_t typedMs = gameMs;
+    gameMs = static_cast<std::int32_t>(m_correction.Admitted(typedMs));
     if (m_correction.Apply(*m_wiring.Ledger, oldGameMs, gameMs) != ClockCorrection::Outcome::Applied)
         return {};
-    m_wiring.Clock->SetGameTime(gameMs);
+    // The clock shows what was typed, even where it goes on from the START a fraction later.
+    m_wiring.Clock->RestoreGameTime(gameMs, typedMs);
     m_wiring.Controls->Roster(1)->Refresh();
     m_wiring.Controls->Roster(2)->Refresh();
     emit ClockCorrected(qint64(gameMs) - oldGameMs, gameMs);

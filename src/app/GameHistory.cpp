@@ -61,6 +61,7 @@ StandingGame GameHistory::ToStanding(const RecoveredGame &game)
     if (game.LastStretch) {
         ClockCorrection::Stretch stretch;
         stretch.StartGameMs = game.LastStretch->StartGameMs;
+        stretch.StartShownMs = game.LastStretch->StartShownMs;
         for (std::size_t team = 0; team < stretch.OnCourt.size(); ++team) {
             const std::vector<bool> &checked = game.LastStretch->OnCourt[team];
             for (std::size_t row = 0; row < checked.size() && row < stretch.OnCourt[team].size(); ++row)

@@ -141,7 +141,7 @@ void GameJournal::OnPeriodEndRequested(std::int64_t endMs)
 
 void GameJournal::OnClockCorrected(std::int64_t deltaMs, std::int64_t newGameMs)
 {
-    m_writer.Record(GameEvent::Correction(newGameMs, m_wallClock(), deltaMs));
+    m_writer.Record(GameEvent::Correction(newGameMs, m_wallClock(), deltaMs, m_form.FrameClock1->ShownGameTime()));
 }
 
 std::optional<GameReport> GameJournal::CurrentReport() const

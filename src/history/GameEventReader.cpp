@@ -121,6 +121,7 @@ QString GameEventReader::Start(const GameEvent &event)
     m_running = true;
     m_lastStartSequence = event.Sequence;
     m_lastStartMs = m_stretchMs = event.GameMs;
+    m_lastStartShownMs = m_shownClockMs;
     return {};
 }
 
@@ -137,6 +138,7 @@ QString GameEventReader::Pause(const GameEvent &event, RowCredits &credits)
         return problem;
     m_lastOnCourt = m_checked;
     m_lastStretchStartMs = m_lastStartMs;
+    m_lastStretchStartShownMs = m_lastStartShownMs;
     m_running = false;
     m_clockMs = event.GameMs;
     m_shownClockMs = event.ShownGameMs();
@@ -299,7 +301,8 @@ QString GameEventReader::Correction(const GameEvent &event, RowCredits &moved)
             shown = std::int32_t(adjusted);
         }
     }
-    m_clockMs = m_shownClockMs = event.GameMs;
+    m_clockMs = event.GameMs;
+    m_shownClockMs = event.ShownGameMs();
     m_correctedMs += delta;
     return {};
 }

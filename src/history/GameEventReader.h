@@ -92,6 +92,8 @@ public:
     std::int64_t StretchMs() const { return m_stretchMs; }
     std::int64_t LastStartSequence() const { return m_lastStartSequence; }
     std::int64_t LastStartGameMs() const { return m_lastStartMs; }
+    // What the clock showed at the last START.
+    std::int64_t LastStartShownMs() const { return m_lastStartShownMs; }
     // Check marks of the last stretch (at its PAUSE); nothing before the first PAUSE.
     const std::optional<std::array<std::vector<bool>, HistoryTeamCount>> &LastStretchOnCourt() const
     {
@@ -99,6 +101,7 @@ public:
     }
     // Game time of the START of the last stretch (ended by a PAUSE).
     std::int64_t LastStretchStartMs() const { return m_lastStretchStartMs; }
+    std::int64_t LastStretchStartShownMs() const { return m_lastStretchStartShownMs; }
     // Wall time of the latest action read.
     std::int64_t LastWallMs() const { return m_lastWallMs; }
 
@@ -132,11 +135,13 @@ private:
     std::int64_t m_stretchMs = 0;
     std::int64_t m_lastStartSequence = 0;
     std::int64_t m_lastStartMs = 0;
+    std::int64_t m_lastStartShownMs = 0;
     // Sum of the clock corrections: they set the clock, and the times of
     // only those players who were on court in the last stretch.
     std::int64_t m_correctedMs = 0;
     std::optional<std::array<std::vector<bool>, HistoryTeamCount>> m_lastOnCourt;
     std::int64_t m_lastStretchStartMs = 0;
+    std::int64_t m_lastStretchStartShownMs = 0;
     std::int64_t m_lastWallMs = 0;
     int m_periodsEnded = 0;
 };

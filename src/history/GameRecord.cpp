@@ -21,7 +21,7 @@ constexpr KindEntry Kinds[] = {
     {GameEventKind::Check, "check", 3},           {GameEventKind::TeamLoad, "team_load", 2},
     {GameEventKind::Export, "export", 0},         {GameEventKind::ResetUndone, "reset_undone", 0},
     {GameEventKind::PeriodEnd, "period_end", 2},  {GameEventKind::Format, "format", 3},
-    {GameEventKind::Correction, "correction", 1},
+    {GameEventKind::Correction, "correction", 2},
 };
 
 const KindEntry *EntryOf(GameEventKind kind)
@@ -31,6 +31,12 @@ const KindEntry *EntryOf(GameEventKind kind)
             return &entry;
     }
     return nullptr;
+}
+
+// How far the clock's display trails the game time: never ahead, never below 0.
+std::int64_t DisplayLag(std::int64_t gameMs, std::optional<std::int64_t> shownGameMs)
+{
+    return std::clamp<std::int64_t>(gameMs - shownGameMs.value_or(gameMs), 0, std::max<std::int64_t>(gameMs, 0));
 }
 
 GameEvent Make(GameEventKind kind, std::int64_t gameMs, std::int64_t wallMs)
@@ -75,7 +81,7 @@ GameEvent GameEvent::Pause(std::int64_t gameMs, std::int64_t wallMs, const TeamT
                            std::optional<std::int64_t> shownGameMs)
 {
     GameEvent event = Make(GameEventKind::Pause, gameMs, wallMs);
-    event.Arg1 = std::clamp<std::int64_t>(gameMs - shownGameMs.value_or(gameMs), 0, std::max<std::int64_t>(gameMs, 0));
+    event.Arg1 = DisplayLag(gameMs, shownGameMs);
     event.Payload = PayloadCodec::EncodeTimes(shownElapsed);
     return event;
 }
@@ -125,17 +131,19 @@ GameEvent GameEvent::FormatChange(std::int64_t gameMs, std::int64_t wallMs, cons
     return event;
 }
 
-GameEvent GameEvent::Correction(std::int64_t gameMs, std::int64_t wallMs, std::int64_t deltaMs)
+GameEvent GameEvent::Correction(std::int64_t gameMs, std::int64_t wallMs, std::int64_t deltaMs,
+                                std::optional<std::int64_t> shownGameMs)
 {
     GameEvent event = Make(GameEventKind::Correction, gameMs, wallMs);
     event.Arg1 = deltaMs;
+    event.Arg2 = DisplayLag(gameMs, shownGameMs);
     return event;
 }
 
 std::int64_t GameEvent::ShownGameMs() const
 {
-    return Kind == GameEventKind::Pause ? GameMs - std::clamp<std::int64_t>(Arg1, 0, std::max<std::int64_t>(GameMs, 0))
-                                        : GameMs;
+    const std::int64_t lag = Kind == GameEventKind::Pause ? Arg1 : Kind == GameEventKind::Correction ? Arg2 : 0;
+    return GameMs - std::clamp<std::int64_t>(lag, 0, std::max<std::int64_t>(GameMs, 0));
 }
 
 std::int64_t GameEvent::PeriodEndMs() const

@@ -81,11 +81,12 @@ struct GameOpening
 //                                                                       seconds; 0 in games stored before it was
 //                                                                       kept: then the event's game time)
 //   format         regular periods   period ms     overtime ms   -     (reserved for the game report)
-//   correction     delta ms          -             -             -     (reserved: clock set by a delta while it stands;
+//   correction     delta ms          display lag   -             -     (the clock set by a delta while it stands;
 //                                                                       the event's game time is the time after it)
 //
-// A pause's display lag: how far the clock's display (its last refresh)
-// trailed the exact game time; 0 in games stored before it was kept.
+// A display lag: how far the clock's display (its last refresh, or the time
+// typed when a correction went on from a START a fraction later) trailed the
+// exact game time; 0 in games stored before it was kept.
 // A team load leaves every check mark of that team off, as the program does.
 enum class GameEventKind {
     Start,
@@ -133,9 +134,10 @@ struct GameEvent
     // `endMs`: where the period ends, as the clock showed it; 0: at `gameMs`.
     static GameEvent PeriodEnd(std::int64_t gameMs, std::int64_t wallMs, int period, std::int64_t endMs = 0);
     static GameEvent FormatChange(std::int64_t gameMs, std::int64_t wallMs, const GameFormat &format);
-    static GameEvent Correction(std::int64_t gameMs, std::int64_t wallMs, std::int64_t deltaMs);
+    static GameEvent Correction(std::int64_t gameMs, std::int64_t wallMs, std::int64_t deltaMs,
+                                std::optional<std::int64_t> shownGameMs = std::nullopt);
 
-    // A pause: the game time the clock showed; any other kind: its game time.
+    // A pause or correction: the game time the clock showed; any other kind: its game time.
     std::int64_t ShownGameMs() const;
     // A period end: the game time the period ends at.
     std::int64_t PeriodEndMs() const;

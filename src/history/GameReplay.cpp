@@ -43,12 +43,13 @@ RecoveredGame Recovered(const StoredGame &game, const GameEventReader &reader)
     result.PeriodsEnded = reader.PeriodsEnded();
     if (result.WasRunning) {
         // Check marks stay while the clock runs: the running stretch's players are the ones checked now.
-        RecoveredStretch running{reader.LastStartGameMs(), {}};
+        RecoveredStretch running{reader.LastStartGameMs(), reader.LastStartShownMs(), {}};
         for (int team = 1; team <= HistoryTeamCount; ++team)
             running.OnCourt[GameEventReader::Slot(team)] = reader.Checked(team);
         result.LastStretch = std::move(running);
     } else if (reader.LastStretchOnCourt()) {
-        result.LastStretch = RecoveredStretch{reader.LastStretchStartMs(), *reader.LastStretchOnCourt()};
+        result.LastStretch = RecoveredStretch{reader.LastStretchStartMs(), reader.LastStretchStartShownMs(),
+                                              *reader.LastStretchOnCourt()};
     }
     return result;
 }

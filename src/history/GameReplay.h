@@ -34,6 +34,7 @@ struct RecoveredTeam
 struct RecoveredStretch
 {
     std::int64_t StartGameMs = 0; // the game time of its START
+    std::int64_t StartShownMs = 0; // what the clock showed at its START
     // Check marks when it ended (index team - 1), one per line.
     std::array<std::vector<bool>, HistoryTeamCount> OnCourt;
 

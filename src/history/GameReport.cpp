@@ -49,6 +49,8 @@ public:
 
 private:
     QString Build();
+    // How many periods the report shows: at least `played`.
+    std::size_t ShownPeriodCount(std::size_t played) const;
     void BuildLines(std::size_t shownPeriods);
     void BuildChanges();
     void ShowStintLengths();
@@ -153,31 +155,31 @@ void ReportBuilder::Corrected(const GameEvent &event, const RowCredits &moved)
         for (const auto &[position, index] : m_openStints) {
             StintRecord &record = m_stints[index];
             record.Stint.OffGameMs += delta;
-            record.OffShownClockMs = event.GameMs;
+            record.OffShownClockMs = event.ShownGameMs();
             const std::vector<std::int64_t> &rows = moved[GameEventReader::Slot(position.first)];
             if (record.Stint.Timed && std::size_t(position.second) < rows.size())
                 record.Stint.LengthMs += rows[std::size_t(position.second)];
         }
     }
-    m_clockSets.emplace_back(event.Sequence, ReportClockSet{event.GameMs, delta, event.WallMs});
+    m_clockSets.emplace_back(event.Sequence, ReportClockSet{event.ShownGameMs(), delta, event.WallMs});
 }
 
 QString ReportBuilder::Build()
 {
-    // Every period a stretch touches, and at least those begun before the
-    // clock's time.  A stretch lies beyond the clock only when the clock was
-    // set back past its start; its time still shows in its period.
+    // Every period a stretch touches, to split the times; the report shows
+    // those begun before the time the clock shows and every one a line shows
+    // time in.  A stretch lies beyond the clock only when the clock was set
+    // back to its start; its time still shows in its period.
     const std::int64_t clockMs = m_reader.ClockMs();
     std::int64_t latestMs = clockMs;
     for (const Stretch &stretch : m_stretches)
         latestMs = std::max({latestMs, stretch.BeginMs, stretch.EndMs});
     const PeriodSchedule &schedule = m_reader.Periods();
     const auto periods = schedule.PeriodsBefore(latestMs + 1);
-    const auto played = schedule.PeriodsBefore(clockMs);
+    const auto played = schedule.PeriodsBefore(ShownTime::Ms(m_reader.ShownClockMs()));
     if (!periods || !played)
         return QStringLiteral("mehr als %1 Spielabschnitte").arg(PeriodSchedule::MaxPeriods);
 
-    std::size_t shown = played->size();
     for (auto &team : m_periodMs) {
         for (auto &row : team)
             row.assign(periods->size(), 0);
@@ -203,7 +205,6 @@ QString ReportBuilder::Build()
         }
         if (overlaps.empty())
             continue; // cannot happen: the periods cover all game time
-        shown = std::max(shown, overlaps.back().first + 1);
         for (int team = 1; team <= HistoryTeamCount; ++team) {
             const std::vector<std::int64_t> &credits = stretch.Credit[GameEventReader::Slot(team)];
             for (std::size_t row = 0; row < credits.size(); ++row) {
@@ -229,6 +230,7 @@ QString ReportBuilder::Build()
         }
     }
 
+    const std::size_t shown = ShownPeriodCount(played->size());
     for (std::size_t index = 0; index < shown; ++index) {
         const SchedulePeriod &period = (*periods)[index];
         m_report.Periods.push_back(ReportPeriod{PeriodLabel(period), period.Overtime, period.BeginMs, period.EndMs});
@@ -238,6 +240,45 @@ QString ReportBuilder::Build()
     BuildChanges();
     m_report.GameMs = clockMs;
     return {};
+}
+
+namespace {
+
+// A line's times in the periods shown: the last one shown takes the
+// milliseconds of any later period, which shows no time.
+std::vector<std::int64_t> FoldedInto(const std::vector<std::int64_t> &perPeriod, std::size_t shownPeriods)
+{
+    std::vector<std::int64_t> folded(perPeriod.begin(),
+                                     perPeriod.begin() + std::ptrdiff_t(std::min(shownPeriods, perPeriod.size())));
+    folded.resize(shownPeriods, 0);
+    for (std::size_t index = shownPeriods; index < perPeriod.size(); ++index)
+        folded.back() += perPeriod[index];
+    return folded;
+}
+
+// One past the last period in which a whole second shows.
+std::size_t PeriodsShowingTime(const std::vector<std::int64_t> &perPeriod)
+{
+    const std::vector<std::int64_t> whole = ShownTime::CarriedParts(perPeriod);
+    const auto last = std::find_if(whole.rbegin(), whole.rend(), [](std::int64_t ms) { return ms != 0; });
+    return std::size_t(whole.rend() - last);
+}
+
+} // namespace
+
+std::size_t ReportBuilder::ShownPeriodCount(std::size_t played) const
+{
+    std::size_t count = std::max<std::size_t>(played, 1);
+    for (int team = 1; team <= HistoryTeamCount; ++team) {
+        const auto timed = std::min<qsizetype>(m_reader.Lines(team).size(), TimedRowsPerTeam);
+        for (qsizetype row = 0; row < timed; ++row)
+            count = std::max(count, PeriodsShowingTime(m_periodMs[GameEventReader::Slot(team)][std::size_t(row)]));
+    }
+    for (const auto &[position, perPeriod] : m_untimedMs) {
+        if (position.second < m_reader.Lines(position.first).size())
+            count = std::max(count, PeriodsShowingTime(perPeriod));
+    }
+    return count;
 }
 
 void ReportBuilder::BuildLines(std::size_t shownPeriods)
@@ -255,13 +296,13 @@ void ReportBuilder::BuildLines(std::size_t shownPeriods)
             line.Timed = row < TimedRowsPerTeam;
             if (line.Timed) {
                 const std::vector<std::int64_t> &perPeriod = m_periodMs[GameEventReader::Slot(team)][std::size_t(row)];
-                // Periods past those shown hold nothing: a stretch reaches at most the last one shown.
-                line.PeriodMs.assign(perPeriod.begin(), perPeriod.begin() + std::ptrdiff_t(shownPeriods));
+                line.PeriodMs = FoldedInto(perPeriod, shownPeriods);
                 line.ShownPeriodMs = ShownTime::CarriedParts(line.PeriodMs);
                 line.TotalMs = m_reader.Shown(team)[std::size_t(row)];
                 line.PeriodsOnCourt = periodsShownAboveZero(line.ShownPeriodMs);
             } else if (const auto untimed = m_untimedMs.find({team, int(row)}); untimed != m_untimedMs.end()) {
-                line.PeriodsOnCourt = periodsShownAboveZero(ShownTime::CarriedParts(untimed->second));
+                line.PeriodsOnCourt =
+                    periodsShownAboveZero(ShownTime::CarriedParts(FoldedInto(untimed->second, shownPeriods)));
             }
             m_report.Lines.push_back(std::move(line));
         }

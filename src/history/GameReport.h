@@ -95,7 +95,7 @@ struct ReportStint
 // The clock set by the bench while it stood ("Uhr gestellt").
 struct ReportClockSet
 {
-    std::int64_t GameMs = 0; // the clock after it
+    std::int64_t GameMs = 0; // what the clock showed after it
     std::int64_t DeltaMs = 0;
     std::int64_t WallMs = 0;
 

@@ -9,6 +9,7 @@ void ClockCorrection::StretchEnded(const PlayingTimeLedger &ledger, const Playin
 {
     Stretch stretch;
     stretch.StartGameMs = m_startGameMs;
+    stretch.StartShownMs = m_startShownMs;
     for (TeamIndex team = 1; team <= 2; ++team) {
         // The rows the ledger walked at this pause; a checked line past them has no time.
         const int rows = std::clamp(ledger.Count(team), 0, PlayingTimeLedger::RowsPerTeam);
@@ -23,21 +24,28 @@ bool ClockCorrection::Follows(TeamIndex team, int row) const
     return m_lastStretch && PlayingTimeLedger::IsTimed(team, row) && m_lastStretch->OnCourt[team - 1][row];
 }
 
-std::int64_t ClockCorrection::EarliestGameTime() const
+bool ClockCorrection::AnyoneInLastStretch() const
 {
     if (!m_lastStretch)
-        return 0;
-    for (const auto &team : m_lastStretch->OnCourt) {
-        if (std::find(team.begin(), team.end(), true) != team.end())
-            return std::max<std::int64_t>(0, m_lastStretch->StartGameMs);
-    }
-    return 0;
+        return false;
+    return std::any_of(m_lastStretch->OnCourt.begin(), m_lastStretch->OnCourt.end(),
+                       [](const auto &team) { return std::find(team.begin(), team.end(), true) != team.end(); });
+}
+
+std::int64_t ClockCorrection::EarliestGameTime() const
+{
+    return AnyoneInLastStretch() ? std::max<std::int64_t>(0, m_lastStretch->StartGameMs) : 0;
+}
+
+std::int64_t ClockCorrection::EarliestShownTime() const
+{
+    return AnyoneInLastStretch() ? std::max<std::int64_t>(0, ShownTime::Ms(m_lastStretch->StartShownMs)) : 0;
 }
 
 std::int64_t ClockCorrection::Admitted(std::int64_t typedMs) const
 {
     const std::int64_t earliest = EarliestGameTime();
-    return typedMs < earliest && typedMs >= ShownTime::Ms(earliest) ? earliest : typedMs;
+    return typedMs < earliest && typedMs >= EarliestShownTime() ? earliest : typedMs;
 }
 
 ClockCorrection::Outcome ClockCorrection::Check(std::int64_t oldGameMs, std::int64_t newGameMs) const

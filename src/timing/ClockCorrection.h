@@ -41,6 +41,9 @@ public:
     {
         std::int64_t StartGameMs = 0;
         OnCourtTable OnCourt{};
+        // What the clock's display showed at that START (its last refresh
+        // before), up to a refresh short of StartGameMs.
+        std::int64_t StartShownMs = 0;
 
         bool operator==(const Stretch &) const = default;
     };
@@ -52,8 +55,12 @@ public:
         BelowStretchStart, // refused: a player would go below the time at the stretch's start
     };
 
-    // At START: the game time the stretch begins at.
-    void StretchStarted(std::int64_t gameMs) { m_startGameMs = gameMs; }
+    // At START: the game time the stretch begins at, and what the clock showed then.
+    void StretchStarted(std::int64_t gameMs, std::int64_t shownMs)
+    {
+        m_startGameMs = gameMs;
+        m_startShownMs = shownMs;
+    }
     // At PAUSE, before any check mark changes: the rows the ledger timed
     // that were on court.  The stretch becomes the last stretch.
     void StretchEnded(const PlayingTimeLedger &ledger, const PlayingTimeLedger::OnCourtQuery &isOnCourt);
@@ -71,10 +78,12 @@ public:
     // The earliest game time the standing clock can be set to: 0, or the
     // start of the last stretch when anyone was on court in it.
     std::int64_t EarliestGameTime() const;
+    // The same as the bench can type it: the second the clock showed then.
+    std::int64_t EarliestShownTime() const;
 
     // The time a correction to `typedMs` goes to.  A time typed in whole
     // seconds that names the second the clock showed at the last stretch's
-    // START, a fraction short of it, means that START: the earliest time.
+    // START, a fraction short of that START, means the START itself.
     std::int64_t Admitted(std::int64_t typedMs) const;
 
     // What setting the clock from `oldGameMs` to `newGameMs` would do.
@@ -84,6 +93,9 @@ public:
     Outcome Apply(PlayingTimeLedger &ledger, std::int32_t oldGameMs, std::int32_t newGameMs) const;
 
 private:
+    bool AnyoneInLastStretch() const;
+
     std::int64_t m_startGameMs = 0;
+    std::int64_t m_startShownMs = 0;
     std::optional<Stretch> m_lastStretch;
 };

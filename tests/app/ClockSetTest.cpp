@@ -208,7 +208,7 @@ TEST_F(SetClock, TheScreenShowsTheNewTimesAtOnce)
 // Answers the "Uhr stellen" dialog as soon as it is up, as the bench would:
 // the entry replaced by `typed`, then `key`.  A dialog that never comes is a
 // failure after two seconds, not a test that hangs.
-void AnswerSetClockDialog(const QString &typed, Qt::Key key, bool &answered)
+void AnswerSetClockDialog(const QString &offered, const QString &typed, Qt::Key key, bool &answered)
 {
     auto *poll = new QTimer;
     auto waited = std::make_shared<int>(0);
@@ -220,7 +220,7 @@ void AnswerSetClockDialog(const QString &typed, Qt::Key key, bool &answered)
         poll->deleteLater();
         answered = true;
         ASSERT_NE(dialog, nullptr) << "no dialog";
-        EXPECT_EQ(dialog->TimeEdit->text(), QStringLiteral("00:03"));
+        EXPECT_EQ(dialog->TimeEdit->text(), offered);
         dialog->TimeEdit->selectAll();
         QTest::keyClicks(dialog->TimeEdit, typed);
         QTest::keyClick(dialog->TimeEdit, key);
@@ -234,7 +234,7 @@ TEST_F(SetClock, ThroughTheMenuAndTheDialog)
     Start(1000);
     StopAt(4000);
     bool answered = false;
-    AnswerSetClockDialog(QStringLiteral("12:34"), Qt::Key_Escape, answered);
+    AnswerSetClockDialog(QStringLiteral("00:03"), QStringLiteral("12:34"), Qt::Key_Escape, answered);
     Commands().Menu->SetClockAction->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&] { return answered; }, 3000));
     QApplication::processEvents();
@@ -242,7 +242,7 @@ TEST_F(SetClock, ThroughTheMenuAndTheDialog)
     EXPECT_TRUE(corrections.empty()) << "Escape changes nothing";
 
     answered = false;
-    AnswerSetClockDialog(QStringLiteral("12:34"), Qt::Key_Return, answered);
+    AnswerSetClockDialog(QStringLiteral("00:03"), QStringLiteral("12:34"), Qt::Key_Return, answered);
     Commands().Menu->SetClockAction->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&] { return answered; }, 3000));
     QApplication::processEvents();
@@ -252,6 +252,32 @@ TEST_F(SetClock, ThroughTheMenuAndTheDialog)
     EXPECT_EQ(Shown(1, 4), QStringLiteral("12:34"));
     EXPECT_EQ(Shown(1, 5), QStringLiteral(" 0:00"));
     EXPECT_EQ(corrections, (std::vector<std::pair<qint64, qint64>>{{751000, 754000}}));
+}
+
+// The clock stands at its last refresh, 00:04 for 4.4 s, the PAUSE a
+// fraction later at 4.56 s: the dialog offers 00:04, and after a second
+// stretch the refusal names 00:04, the second the clock showed at that
+// START, which typed is taken as the START itself.
+TEST_F(SetClock, TheDialogAndItsRefusalNameTheTimesTheClockShowed)
+{
+    Start(1000);
+    Refresh(5400);
+    Pause(5560);
+    bool answered = false;
+    AnswerSetClockDialog(QStringLiteral("00:04"), QStringLiteral("00:04"), Qt::Key_Return, answered);
+    Commands().Menu->SetClockAction->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answered; }, 3000));
+    QApplication::processEvents();
+    EXPECT_TRUE(corrections.empty()) << "OK on the time offered changes nothing";
+    EXPECT_EQ(GameMs(), 4560);
+
+    Start(10000);
+    StopAt(20000);
+    EXPECT_TRUE(Set(3000).endsWith(QStringLiteral("Fr\u00fchestens 00:04.")));
+    EXPECT_EQ(Set(4000), QString());
+    EXPECT_EQ(GameMs(), 4560) << "the START of the last stretch";
+    EXPECT_EQ(ClockText(), QStringLiteral("00:04"));
+    ExpectOnTheClock(1, 0);
 }
 
 } // namespace

@@ -396,6 +396,35 @@ TEST_F(HistoryWindow, AGameClosedDuringAPauseIsOfferedAgainAndComesBackWithoutAn
     EXPECT_TRUE(StoredGames()[0].Summary.IsOpen());
 }
 
+// The clock stands at its last refresh (00:01 for 1.4 s), the PAUSE a
+// fraction later (1.56 s, which would show 00:02); brought back, clock,
+// question and players show what they showed, and the game goes on from
+// the exact time.
+TEST_F(HistoryWindow, AGameBroughtBackShowsTheClockAndThePlayersAsTheyShowedBefore)
+{
+    StartProgram();
+    Start(1000);
+    RunClock(1200, 2400);
+    Pause(2560);
+    const QString clockBefore = ClockText();
+    ASSERT_EQ(clockBefore, QStringLiteral("00:01"));
+    const std::string playerBefore = FormatPlayTime(form->Ledger().ElapsedOf(1, 0));
+    ASSERT_EQ(playerBefore, " 0:01");
+
+    ticks.now = 20000;
+    dialogs.answers = {true};
+    StartProgram();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("Spielzeit 00:01,")))
+        << dialogs.questions[0].toStdString();
+    EXPECT_EQ(ClockText(), clockBefore);
+    EXPECT_EQ(FormatPlayTime(form->Ledger().ElapsedOf(1, 0)), playerBefore);
+    EXPECT_EQ(form->FrameClock1->GameTime(), 1560);
+    Start(21000);
+    Refresh(21200);
+    EXPECT_EQ(ClockText(), QStringLiteral("00:02")) << "1.76 s";
+}
+
 TEST_F(HistoryWindow, NeuesSpielEndsTheStoredGameKeepsItAndStartsAsEver)
 {
     StartProgram();

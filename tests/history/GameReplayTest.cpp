@@ -467,7 +467,7 @@ TEST(ReplayedStretch, IsTheLastPausesCheckMarksFromTheLastStart)
 
     const auto standing = GameReplay::Replay(game.Stored());
     ASSERT_TRUE(standing.Ok()) << standing.Error.toStdString();
-    EXPECT_EQ(standing.Value->LastStretch, (RecoveredStretch{secondStart, atPause}));
+    EXPECT_EQ(standing.Value->LastStretch, (RecoveredStretch{secondStart, secondStart, atPause}));
 
     game.Start();
     const std::int64_t thirdStart = game.GameMs();
@@ -475,7 +475,7 @@ TEST(ReplayedStretch, IsTheLastPausesCheckMarksFromTheLastStart)
     const auto running = GameReplay::Replay(game.Stored());
     ASSERT_TRUE(running.Ok()) << running.Error.toStdString();
     EXPECT_EQ(running.Value->LastStretch,
-              (RecoveredStretch{thirdStart, {game.Roster(1).Checked, game.Roster(2).Checked}}));
+              (RecoveredStretch{thirdStart, thirdStart, {game.Roster(1).Checked, game.Roster(2).Checked}}));
 }
 
 // The periods of a recovered game follow its format changes and periods ended.

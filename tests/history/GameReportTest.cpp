@@ -202,6 +202,29 @@ TEST(GameReportPeriods, AStretchAcrossABoundaryIsSplitInProportionToTheOverlap)
     EXPECT_EQ(stints[2].Team, 2);
 }
 
+// The bench ends the first period where the clock stands (00:03 for 3.4 s
+// of game time), sets the clock to 10:03 and brings a substitute on: the
+// period ends at the whole second shown, so the substitute's first moments
+// do not fall into the period before and he played one period, not two.
+TEST(GameReportPeriods, APeriodEndedByHandEndsAtTheSecondShownAndAddsNoPeriodToTheNextPlayers)
+{
+    LedgerGame game(Roster(6, 1), {});
+    for (int row = 0; row < 5; ++row)
+        game.Check(1, row);
+    game.Start().Run(3400).Pause().EndPeriod(1).SetClock(10 * Minute + 3000);
+    game.Check(1, 0, false).Check(1, 5).Start().Run(2000).Pause();
+    const GameReport report = CheckedReport(game);
+
+    ASSERT_EQ(report.Periods.size(), 3u);
+    EXPECT_EQ(report.Periods[0].EndMs, 3000);
+    EXPECT_EQ(report.Periods[1].EndMs, 10 * Minute + 3000);
+    const ReportLine &substitute = LineOf(report, 1, 5);
+    EXPECT_EQ(substitute.ShownPeriodMs, (std::vector<std::int64_t>{0, 0, 2000}));
+    EXPECT_EQ(substitute.PeriodsOnCourt, 1);
+    EXPECT_EQ(LineOf(report, 1, 0).PeriodsOnCourt, 2);
+    EXPECT_EQ(LineOf(report, 1, 1).PeriodsOnCourt, 3);
+}
+
 TEST(GameReportPeriods, APauseAtTheBoundaryPutsEachStretchInItsOwnPeriod)
 {
     LedgerGame game(Roster(2, 1), {});
@@ -222,19 +245,21 @@ TEST(GameReportPeriods, APeriodEndedByTheBenchHoldsTheTimeBeforeIt)
     EXPECT_EQ(report.Periods[1].EndMs, 1198000);
     EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{598000, 179999}));
 
-    // The bench's clock ran past 10:00 before the whistle: the 0.4 s belong
-    // to the first period, and the second begins only when the clock runs on.
+    // The bench's clock ran past 10:00 before the whistle and shows 10:00:
+    // the period ends there, and the 0.4 s past it, which show as no second,
+    // stay with the first period until the clock runs on.
     LedgerGame fast(Roster(2, 1), {});
     fast.Check(1, 0).Start().Run(600400).Pause().EndPeriod(1);
     report = CheckedReport(fast);
     ASSERT_EQ(report.Periods.size(), 1u);
-    EXPECT_EQ(report.Periods[0].EndMs, 600400);
+    EXPECT_EQ(report.Periods[0].EndMs, 600000);
     EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{600400}));
     fast.Start().Run(1000).Pause();
     report = CheckedReport(fast);
     ASSERT_EQ(report.Periods.size(), 2u);
-    EXPECT_EQ(report.Periods[1].BeginMs, 600400);
-    EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{600400, 999}));
+    EXPECT_EQ(report.Periods[1].BeginMs, 600000);
+    EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{600000, 1399}));
+    EXPECT_EQ(LineOf(report, 1, 0).ShownPeriodMs, (std::vector<std::int64_t>{600000, 1000}));
 
     // Ended while the clock runs: the stretch is split at that moment.
     LedgerGame running(Roster(2, 1), {});
@@ -523,10 +548,12 @@ TEST(GameReportCorrections, AStretchTheClockWasSetBackPastCountsWhereTheClockNow
     game.Check(1, 0).Start().Run(10 * Minute + 199).Pause().Start().Run(200).Pause().SetClock(10 * Minute + 199);
     const GameReport report = CheckedReport(game);
     EXPECT_EQ(LineOf(report, 1, 0).TotalMs, 10 * Minute + 198);
-    // The first stretch ran 199 of its 600199 ms in the second period; the
-    // one without length gives its 198 ms to the period where it ends.
-    ASSERT_EQ(report.Periods.size(), 2u);
-    EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{599801, 199 + 198}));
+    // The first stretch ran 199 of its 600199 ms in the second period and
+    // the one without length gives its 198 ms to the period where it ends:
+    // under a second that the clock, at 10:00, does not show, so the first
+    // period keeps them.
+    ASSERT_EQ(report.Periods.size(), 1u);
+    EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{599801 + 199 + 198}));
 }
 
 // A valid game, taken apart in the ways a damaged or foreign history could be.

@@ -5,6 +5,8 @@
 
 #include <stdexcept>
 
+#include "timing/ShownTime.h"
+
 LedgerGame::LedgerGame(const QStringList &team1, const QStringList &team2, const GameFormat &format)
 {
     m_ticks.now = FirstTick;
@@ -78,8 +80,10 @@ LedgerGame &LedgerGame::Run(std::int64_t ms)
     for (std::int64_t step = 0; step < ms; ++step) {
         ++m_ticks.now;
         ++m_gameMs;
-        if (++m_sinceStart % RefreshMs == 0)
+        if (++m_sinceStart % RefreshMs == 0) {
             m_ledger->RefreshOnCourt(onCourt, nullptr);
+            m_shownMs = m_gameMs; // the clock's display refreshes with the ledger
+        }
         if (m_gameMs % 1000 == 0)
             m_checkpoint = GameCheckpoint{std::int64_t(m_events.size()), m_gameMs, WallMs(), ShownTimes()};
     }
@@ -101,7 +105,7 @@ LedgerGame &LedgerGame::Pause()
     m_ledger->Pause([this](TeamIndex team, int row) { return IsOnCourt(team, row); });
     m_running = false;
     m_onCourtAtPause = m_checked;
-    Record(GameEvent::Pause(m_gameMs, WallMs(), ShownTimes()));
+    Record(GameEvent::Pause(m_gameMs, WallMs(), ShownTimes(), m_shownMs));
     return *this;
 }
 
@@ -116,7 +120,8 @@ LedgerGame &LedgerGame::Load(int team, const QStringList &lines)
 
 LedgerGame &LedgerGame::EndPeriod(int period)
 {
-    Record(GameEvent::PeriodEnd(m_gameMs, WallMs(), period));
+    // At the second the clock shows, as the clock's menu ends it.
+    Record(GameEvent::PeriodEnd(m_gameMs, WallMs(), period, ShownTime::Ms(m_shownMs)));
     return *this;
 }
 
@@ -138,7 +143,7 @@ LedgerGame &LedgerGame::SetClock(std::int64_t gameMs)
                 m_offset[team][row] += std::int32_t(delta);
         }
     }
-    m_gameMs = gameMs;
+    m_gameMs = m_shownMs = gameMs;
     Record(GameEvent::Correction(m_gameMs, WallMs(), delta));
     return *this;
 }
@@ -172,7 +177,7 @@ LedgerGame &LedgerGame::CrashAndRecover()
     NewLedger();
     m_running = false;
     m_onCourtAtPause = m_checked;
-    m_gameMs = checkpoint.GameMs;
+    m_gameMs = m_shownMs = checkpoint.GameMs;
     Record(GameEvent::Pause(checkpoint.GameMs, checkpoint.WallMs, checkpoint.Times));
     m_checkpoint.reset();
     return *this;

@@ -34,7 +34,7 @@ protected:
         if (ledger.PauseTick() != 0)
             ++resumes;
         ledger.Start();
-        correction.StretchStarted(clockMs);
+        correction.StretchStarted(clockMs, clockMs);
         clockStartTick = t;
     }
     // The refresh and the pause at the same tick: the shown times are exact.
