@@ -331,6 +331,40 @@ click_start_pause() {
   xdotool mousemove $((x + 420)) $((y + 200))
 }
 
+# START, $1 seconds of running clock, PAUSE.
+start_pause() {
+  click_start_pause
+  sleep "$1"
+  click_start_pause
+  sleep 0.4
+}
+
+# The clock's menu, opened with a right click on the clock.
+clock_menu() {
+  xdotool mousemove $((x + 400)) $((y + 50)) click 3
+  sleep 0.5
+}
+
+# Sets the standing clock to $1 ("MM:SS") through the menu's first item,
+# "Uhr stellen …", and its dialog, then checks that the clock shows it.
+set_clock() {
+  local dialog
+  clock_menu
+  xdotool mousemove $((x + 430)) $((y + 60)) click 1
+  dialog=$(wait_window "Uhr stellen") || fail "the clock's first menu item opened no dialog \"Uhr stellen\""
+  sleep 0.4
+  xdotool windowfocus "$dialog"
+  sleep 0.2
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  wait_gone "Uhr stellen" 60 || fail "the dialog did not close on Return"
+  xdotool mousemove $((x + 420)) $((y + 200))
+  sleep 0.4
+  shot set
+  [ "$(clock_text "$SHOT")" = "$1" ] || fail "the clock shows $(clock_text "$SHOT") after setting it to $1"
+}
+
 # The main window's client area on the screenshot $2 as the image $1.
 crop_window() { /usr/bin/convert "$2" -crop "${w}x${h}+${x}+${y}" +repage "$1"; }
 

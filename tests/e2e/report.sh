@@ -14,33 +14,12 @@ source "$(dirname "$0")/lib.sh"
 start_xvfb
 use_fake_spreadsheet
 
-start_pause() { # $1: seconds the clock runs
-  click_start_pause
-  sleep "$1"
-  click_start_pause
-  sleep 0.4
-}
-
 # 1. About a second of play with the starting five of both teams.
 open_main_window
 start_pause 1.2
 
 # 2. The clock set to 09:58 through its menu and dialog.
-xdotool mousemove $((x + 400)) $((y + 50)) click 3
-sleep 0.5
-xdotool mousemove $((x + 430)) $((y + 60)) click 1
-dialog=$(wait_window "Uhr stellen") || fail "the clock's first menu item opened no dialog \"Uhr stellen\""
-sleep 0.4
-xdotool windowfocus "$dialog"
-sleep 0.2
-xdotool key ctrl+a
-xdotool type --delay 20 "09:58"
-xdotool key Return
-wait_gone "Uhr stellen" 60 || fail "the dialog did not close on Return"
-xdotool mousemove $((x + 420)) $((y + 200))
-sleep 0.4
-shot set
-[ "$(clock_text "$SHOT")" = "09:58" ] || fail "the clock shows $(clock_text "$SHOT") after setting it to 09:58"
+set_clock "09:58"
 
 # 3. Across 10:00, a substitution, and on.
 start_pause 3.2

@@ -14,17 +14,6 @@ source "$(dirname "$0")/lib.sh"
 start_xvfb
 use_fake_spreadsheet
 
-start_pause() { # $1: seconds the clock runs
-  click_start_pause
-  sleep "$1"
-  click_start_pause
-  sleep 0.4
-}
-clock_menu() {
-  xdotool mousemove $((x + 400)) $((y + 50)) click 3
-  sleep 0.5
-}
-
 open_main_window
 start_pause 3.4
 shot paused
@@ -38,20 +27,7 @@ shot period-end-item
 xdotool key Return
 sleep 0.4
 
-clock_menu
-xdotool mousemove $((x + 430)) $((y + 60)) click 1
-dialog=$(wait_window "Uhr stellen") || fail "the clock's first menu item opened no dialog \"Uhr stellen\""
-sleep 0.4
-xdotool windowfocus "$dialog"
-sleep 0.2
-xdotool key ctrl+a
-xdotool type --delay 20 "10:03"
-xdotool key Return
-wait_gone "Uhr stellen" 60 || fail "the dialog did not close on Return"
-xdotool mousemove $((x + 420)) $((y + 200))
-sleep 0.4
-shot set
-[ "$(clock_text "$SHOT")" = "10:03" ] || fail "the clock shows $(clock_text "$SHOT") after setting it to 10:03"
+set_clock "10:03"
 
 roster_tick 1 0
 roster_tick 1 5
