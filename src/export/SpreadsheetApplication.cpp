@@ -3,6 +3,10 @@
 
 #include "export/SpreadsheetApplication.h"
 
+#include <QRegularExpression>
+
+#include <optional>
+
 #include "export/AutomationError.h"
 #include "export/AutomationObject.h"
 #include "export/AutomationRegistry.h"
@@ -245,6 +249,115 @@ private:
     SheetRef m_sheet;
 };
 
+// Excel's XlPageOrientation.
+constexpr int XlPortrait = 1;
+constexpr int XlLandscape = 2;
+constexpr int MinZoom = 10; // percent
+constexpr int MaxZoom = 400;
+constexpr int MaxPages = 32767;
+
+// False, or a whole number from `least` to `most`; nothing for False.  A
+// text or an object is a type mismatch, anything else is refused with `problem`.
+std::optional<int> FalseOrNumber(const OleVariant &value, int least, int most, const QString &problem)
+{
+    if (value.type() == OleVariant::Type::Bool) {
+        if (!value.ToBool())
+            return std::nullopt;
+        throw AutomationError::Exception(problem);
+    }
+    const int number = value.ToInt();
+    if (number < least || number > most)
+        throw AutomationError::Exception(problem);
+    return number;
+}
+
+// Whole rows as an address: "$1:$1", "$2:$4", with or without the dollar signs.
+std::optional<std::pair<int, int>> RowsOf(const QString &address)
+{
+    static const QRegularExpression rows(QStringLiteral("^\\$?([1-9][0-9]{0,6}):\\$?([1-9][0-9]{0,6})$"));
+    const QRegularExpressionMatch match = rows.match(address);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int first = match.captured(1).toInt();
+    const int last = match.captured(2).toInt();
+    if (first > last || last > Worksheet::MaxRows)
+        return std::nullopt;
+    return std::pair(first, last);
+}
+
+// How one sheet is printed: orientation, scale or the pages it is fitted
+// to, and the rows repeated at the top of every page.
+class PageSetupObject : public AutomationObject
+{
+public:
+    PageSetupObject(ConversationRef conversation, SheetRef sheet)
+        : m_conversation(std::move(conversation))
+        , m_sheet(sheet)
+    { }
+
+    OleVariant Invoke(const QString &name, InvokeKind kind, const OleArgs &args) override
+    {
+        Worksheet &sheet = SheetOf(m_conversation, m_sheet);
+        const bool wide = Is(name, "FitToPagesWide");
+        const bool tall = Is(name, "FitToPagesTall");
+        if (!Is(name, "Orientation") && !Is(name, "Zoom") && !wide && !tall && !Is(name, "PrintTitleRows"))
+            throw AutomationError::UnknownName(name);
+        if (kind != InvokeKind::Put) {
+            ExpectArgs(args, 0);
+            return Value(sheet.Page(), name);
+        }
+        ExpectArgs(args, 1);
+        const OleVariant &value = args[0];
+        Worksheet::PageSetup page = sheet.Page();
+        if (Is(name, "Orientation")) {
+            const int orientation = value.ToInt();
+            if (orientation != XlPortrait && orientation != XlLandscape)
+                throw AutomationError::Exception(
+                    QStringLiteral("Die Seitenausrichtung %1 gibt es nicht: 1 ist Hochformat, 2 Querformat.")
+                        .arg(orientation));
+            page.Landscape = orientation == XlLandscape;
+        } else if (Is(name, "Zoom")) {
+            page.Zoom = FalseOrNumber(
+                value, MinZoom, MaxZoom,
+                QStringLiteral("Der Zoom muss False oder %1 bis %2 Prozent sein.").arg(MinZoom).arg(MaxZoom));
+        } else if (wide || tall) {
+            const int pages =
+                FalseOrNumber(value, 1, MaxPages,
+                              QStringLiteral("Die Zahl der Seiten muss False oder 1 bis %1 sein.").arg(MaxPages))
+                    .value_or(0);
+            (wide ? page.PagesWide : page.PagesTall) = pages;
+        } else {
+            const QString address = value.ToString();
+            page.TitleRows = RowsOf(address);
+            if (!page.TitleRows && !address.isEmpty())
+                throw AutomationError::Exception(
+                    QStringLiteral("„%1“ sind keine ganzen Zeilen wie „$1:$1“.").arg(address));
+        }
+        sheet.SetPage(page);
+        return OleVariant();
+    }
+
+private:
+    static OleVariant Value(const Worksheet::PageSetup &page, const QString &name)
+    {
+        const auto falseOr = [](int number) { return number == 0 ? OleVariant(false) : OleVariant(number); };
+        if (Is(name, "Orientation"))
+            return OleVariant(page.Landscape ? XlLandscape : XlPortrait);
+        if (Is(name, "Zoom"))
+            return falseOr(page.Zoom.value_or(0));
+        if (Is(name, "FitToPagesWide"))
+            return falseOr(page.PagesWide);
+        if (Is(name, "FitToPagesTall"))
+            return falseOr(page.PagesTall);
+        if (!page.TitleRows)
+            return OleVariant(QString());
+        return OleVariant(QStringLiteral("$%1:$%2").arg(page.TitleRows->first).arg(page.TitleRows->second));
+    }
+
+    ConversationRef m_conversation;
+    SheetRef m_sheet;
+};
+
 class WorksheetObject : public AutomationObject
 {
 public:
@@ -293,6 +406,11 @@ public:
             ExpectArgs(args, 1);
             const int row = Position(args[0], Worksheet::MaxRows, "Zeile");
             return OleVariant(std::make_shared<RowsObject>(m_conversation, m_sheet, std::pair(row, row)));
+        }
+        if (Is(name, "PageSetup")) {
+            ExpectCall(kind);
+            ExpectArgs(args, 0);
+            return OleVariant(std::make_shared<PageSetupObject>(m_conversation, m_sheet));
         }
         if (Is(name, "Activate")) {
             ExpectCall(kind);

@@ -22,7 +22,11 @@
 //     or name)
 //   worksheet: Name (put, get), Cells (put: row, column, value), Columns
 //     (get: all, or one column by number), Rows (get: one row by number),
-//     Activate (method)
+//     PageSetup (get), Activate (method)
+//   page setup (put, get): Orientation (1 portrait, 2 landscape), Zoom
+//     (False, or 10 to 400 percent), FitToPagesWide, FitToPagesTall (False:
+//     as many as it takes, or 1 to 32767; they count while Zoom is False),
+//     PrintTitleRows (whole rows as "$1:$1", or "" for none)
 //   range of all cells: Select (method)
 //   selection: Columns (get)
 //   columns: AutoFit (method), NumberFormat (put, get)

@@ -4,13 +4,14 @@
 #pragma once
 // The cells of one sheet as they were put, its name, the number formats of
 // its columns, its bold rows, the panes frozen at a split, the column
-// widths an auto-fit asked for, and the selection.  Rows and columns count
-// from 1.  QtCore only.
+// widths an auto-fit asked for, the selection and how it is printed.  Rows
+// and columns count from 1.  QtCore only.
 
 #include <QString>
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 #include <utility>
 #include <variant>
@@ -24,6 +25,22 @@ public:
 
     using Value = std::variant<QString, std::int32_t, bool, double>;
     using Cell = std::pair<int, int>; // row, column
+
+    // How the sheet is printed; the defaults are a new sheet's, which the
+    // file leaves out.
+    struct PageSetup
+    {
+        bool Landscape = false;
+        // Percent of the normal size; nothing: fitted to PagesWide by PagesTall instead.
+        std::optional<int> Zoom = 100;
+        // Pages across and down when fitted; 0 for as many as it takes.
+        int PagesWide = 1;
+        int PagesTall = 1;
+        // The rows printed at the top of every page (first, last); nothing for none.
+        std::optional<std::pair<int, int>> TitleRows;
+
+        bool operator==(const PageSetup &) const = default;
+    };
 
     explicit Worksheet(QString name = QStringLiteral("Tabelle1"))
         : m_name(std::move(name))
@@ -65,6 +82,9 @@ public:
     const std::map<int, double> &ColumnWidths() const { return m_columnWidths; }
     static double WidthFor(int characters);
 
+    const PageSetup &Page() const { return m_page; }
+    void SetPage(const PageSetup &page) { m_page = page; }
+
     void SelectAll() { m_allSelected = true; }
     bool AllSelected() const { return m_allSelected; }
     // The columns of the selection: all of them, or that of the active cell A1.
@@ -80,4 +100,5 @@ private:
     bool m_panesFrozen = false;
     std::map<int, double> m_columnWidths;
     bool m_allSelected = false;
+    PageSetup m_page;
 };

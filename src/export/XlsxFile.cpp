@@ -86,6 +86,23 @@ lxw_error WriteCell(lxw_worksheet *worksheet, const Worksheet &sheet, Worksheet:
     return worksheet_write_string(worksheet, r, c, text.toUtf8().constData(), formats.For(QString(), bold));
 }
 
+// Only what differs from a new sheet's page setup is written, so a sheet
+// whose printing nobody set has none in the file.
+lxw_error WritePageSetup(lxw_worksheet *worksheet, const Worksheet::PageSetup &page)
+{
+    if (page.Landscape)
+        worksheet_set_landscape(worksheet);
+    if (!page.Zoom)
+        worksheet_fit_to_pages(worksheet, static_cast<std::uint16_t>(page.PagesWide),
+                               static_cast<std::uint16_t>(page.PagesTall));
+    else if (*page.Zoom != Worksheet::PageSetup().Zoom)
+        worksheet_set_print_scale(worksheet, static_cast<std::uint16_t>(*page.Zoom));
+    if (page.TitleRows)
+        return worksheet_repeat_rows(worksheet, static_cast<lxw_row_t>(page.TitleRows->first - 1),
+                                     static_cast<lxw_row_t>(page.TitleRows->second - 1));
+    return LXW_NO_ERROR;
+}
+
 lxw_error WriteSheet(lxw_worksheet *worksheet, const Worksheet &sheet, CellFormats &formats, Result &result)
 {
     for (const auto &[cell, value] : sheet.Cells()) {
@@ -103,7 +120,7 @@ lxw_error WriteSheet(lxw_worksheet *worksheet, const Worksheet &sheet, CellForma
     if (sheet.PanesFrozen() && (sheet.SplitRows() > 0 || sheet.SplitColumns() > 0))
         worksheet_freeze_panes(worksheet, static_cast<lxw_row_t>(sheet.SplitRows()),
                                static_cast<lxw_col_t>(sheet.SplitColumns()));
-    return LXW_NO_ERROR;
+    return WritePageSetup(worksheet, sheet.Page());
 }
 
 } // namespace

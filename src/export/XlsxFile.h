@@ -4,7 +4,8 @@
 #pragma once
 // Writes a workbook as an .xlsx file (libxlsxwriter): every sheet in tab
 // order with its name, cells, column number formats, bold rows, frozen
-// panes, column widths and selection, the active sheet shown first.  Texts
+// panes, column widths, selection and page setup, the active sheet shown
+// first.  Texts
 // that read as a time h:mm:ss become time values (with the column's number
 // format, else h:mm:ss); every other text stays a string, unchanged.
 // QtCore only.

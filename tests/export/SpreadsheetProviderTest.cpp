@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <tuple>
 
 #include "ExportTestSupport.h"
 #include "FakeDesk.h"
@@ -415,6 +416,57 @@ TEST(SpreadsheetProviderSheets, FormatsBoldRowsAndFrozenPanesBelongToTheirSheet)
     book.app.Put(QStringLiteral("Cells"), {OleVariant(1), OleVariant(1), OleVariant(7)});
 }
 
+TEST(SpreadsheetProviderSheets, ThePageSetupTakesExcelsValuesAndRefusesOthersWithAMessage)
+{
+    OpenBook book;
+    const OleVariant page = book.Sheet(OleVariant(1)).Get(QStringLiteral("pagesetup"));
+    const auto value = [&](const char *name) { return page.Get(QString::fromLatin1(name)).Describe(); };
+    // A new sheet's: portrait at 100 %, one page by one once fitted, no title rows.
+    EXPECT_EQ(value("Orientation"), QStringLiteral("I4 1"));
+    EXPECT_EQ(value("Zoom"), QStringLiteral("I4 100"));
+    EXPECT_EQ(value("FitToPagesWide"), QStringLiteral("I4 1"));
+    EXPECT_EQ(value("FitToPagesTall"), QStringLiteral("I4 1"));
+    EXPECT_EQ(value("PrintTitleRows"), QStringLiteral("BSTR \"\""));
+
+    const std::tuple<const char *, OleVariant, const char *> puts[] = {
+        {"Orientation", OleVariant(2), "I4 2"},
+        {"Zoom", OleVariant(false), "BOOL false"},
+        {"FitToPagesTall", OleVariant(false), "BOOL false"},
+        {"FitToPagesWide", OleVariant(3), "I4 3"},
+        {"PrintTitleRows", OleVariant(QStringLiteral("1:2")), "BSTR \"$1:$2\""},
+        {"PrintTitleRows", OleVariant(QStringLiteral("$1:$1")), "BSTR \"$1:$1\""},
+    };
+    for (const auto &[name, put, got] : puts) {
+        page.Put(QString::fromLatin1(name), {put});
+        EXPECT_EQ(value(name), QString::fromUtf8(got)) << name;
+    }
+
+    const std::tuple<const char *, OleVariant, const char *> refusals[] = {
+        {"Orientation", OleVariant(3), "Die Seitenausrichtung 3 gibt es nicht: 1 ist Hochformat, 2 Querformat"},
+        {"Orientation", OleVariant(QStringLiteral("quer")), "OLE error 80020005"},
+        {"Zoom", OleVariant(true), "Der Zoom muss False oder 10 bis 400 Prozent sein"},
+        {"Zoom", OleVariant(401), "Der Zoom muss False oder 10 bis 400 Prozent sein"},
+        {"FitToPagesWide", OleVariant(0), "Die Zahl der Seiten muss False oder 1 bis 32767 sein"},
+        {"FitToPagesTall", OleVariant(true), "Die Zahl der Seiten muss False oder 1 bis 32767 sein"},
+        {"PrintTitleRows", OleVariant(QStringLiteral("$2:$1")), "„$2:$1“ sind keine ganzen Zeilen wie „$1:$1“"},
+        {"PrintTitleRows", OleVariant(QStringLiteral("A1:B2")), "„A1:B2“ sind keine ganzen Zeilen wie „$1:$1“"},
+        {"PrintTitleRows", OleVariant(QStringLiteral("$1:$1048577")),
+         "„$1:$1048577“ sind keine ganzen Zeilen wie „$1:$1“"},
+        {"PaperSize", OleVariant(9), "Method 'PaperSize' not supported by automation object"},
+    };
+    for (const auto &[name, put, message] : refusals)
+        EXPECT_EQ(Message([&] { page.Put(QString::fromLatin1(name), {put}); }), message) << name;
+    EXPECT_EQ(Message([&] { page.Put(QStringLiteral("Zoom"), {}); }), "OLE error 8002000e");
+    // Nothing refused was taken.
+    EXPECT_EQ(value("Orientation"), QStringLiteral("I4 2"));
+    EXPECT_EQ(value("Zoom"), QStringLiteral("BOOL false"));
+    EXPECT_EQ(value("FitToPagesWide"), QStringLiteral("I4 3"));
+    EXPECT_EQ(value("PrintTitleRows"), QStringLiteral("BSTR \"$1:$1\""));
+    // No title rows any more.
+    page.Put(QStringLiteral("PrintTitleRows"), {OleVariant(QString())});
+    EXPECT_EQ(value("PrintTitleRows"), QStringLiteral("BSTR \"\""));
+}
+
 TEST(SpreadsheetProviderSheets, TheSavedWorkbookHasEverySheetWithItsFormatsAndOpensOnTheActiveOne)
 {
     Provider provider;
@@ -443,6 +495,12 @@ TEST(SpreadsheetProviderSheets, TheSavedWorkbookHasEverySheetWithItsFormatsAndOp
         window.Put(QStringLiteral("SplitRow"), {OleVariant(2)});
         window.Put(QStringLiteral("FreezePanes"), {OleVariant(true)});
         report.Get(QStringLiteral("Columns")).Call(QStringLiteral("AutoFit"));
+        const OleVariant page = report.Get(QStringLiteral("PageSetup"));
+        page.Put(QStringLiteral("Orientation"), {OleVariant(2)});
+        page.Put(QStringLiteral("Zoom"), {OleVariant(false)});
+        page.Put(QStringLiteral("FitToPagesWide"), {OleVariant(2)});
+        page.Put(QStringLiteral("FitToPagesTall"), {OleVariant(false)});
+        page.Put(QStringLiteral("PrintTitleRows"), {OleVariant(QStringLiteral("$1:$2"))});
     }
     ASSERT_EQ(provider.desk.opened.size(), 1);
     const auto book = XlsxReadBack::ReadAll(provider.desk.opened[0]);
@@ -452,10 +510,16 @@ TEST(SpreadsheetProviderSheets, TheSavedWorkbookHasEverySheetWithItsFormatsAndOp
     EXPECT_EQ(book->sheets[0].sheetName, QStringLiteral("Tabelle1"));
     EXPECT_EQ(book->sheets[0].cells.value(QStringLiteral("A1")).numberFormat, QStringLiteral("h:mm:ss"));
     EXPECT_EQ(book->sheets[0].frozenRows, 0);
+    EXPECT_FALSE(book->sheets[0].landscape || book->sheets[0].fitToPage);
+    EXPECT_EQ(book->sheets[0].printTitles, QString());
     const ReadSheet &report = book->sheets[1];
     EXPECT_EQ(report.sheetName, QStringLiteral("Bericht"));
     EXPECT_EQ(report.frozenRows, 2);
     EXPECT_EQ(report.frozenColumns, 1);
+    EXPECT_TRUE(report.landscape);
+    EXPECT_TRUE(report.fitToPage);
+    EXPECT_EQ(std::pair(report.fitToWidth, report.fitToHeight), std::pair(2, 0));
+    EXPECT_EQ(report.printTitles, QStringLiteral("Bericht!$1:$2"));
     const ReadCell head = report.cells.value(QStringLiteral("A1"));
     EXPECT_TRUE(head.bold);
     EXPECT_EQ(head.text, QStringLiteral("Kopf"));

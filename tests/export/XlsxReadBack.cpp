@@ -171,6 +171,14 @@ std::optional<ReadSheet> ReadSheetXml(const QByteArray &xml, const QStringList &
                 sheet.frozenRows = attributes.value(QLatin1String("ySplit")).toInt();
                 sheet.frozenColumns = attributes.value(QLatin1String("xSplit")).toInt();
             }
+        } else if (reader.name() == QLatin1String("pageSetUpPr")) {
+            sheet.fitToPage = attributes.value(QLatin1String("fitToPage")) == QLatin1String("1");
+        } else if (reader.name() == QLatin1String("pageSetup")) {
+            sheet.landscape = attributes.value(QLatin1String("orientation")) == QLatin1String("landscape");
+            if (attributes.hasAttribute(QLatin1String("fitToWidth")))
+                sheet.fitToWidth = attributes.value(QLatin1String("fitToWidth")).toInt();
+            if (attributes.hasAttribute(QLatin1String("fitToHeight")))
+                sheet.fitToHeight = attributes.value(QLatin1String("fitToHeight")).toInt();
         } else if (reader.name() == QLatin1String("c")) {
             const QString ref = attributes.value(QLatin1String("r")).toString();
             const QString type = attributes.value(QLatin1String("t")).toString();
@@ -223,6 +231,7 @@ std::optional<ReadBook> ReadAll(const QString &path)
     }
 
     ReadBook book;
+    QMap<int, QString> printTitles; // by sheet index
     QXmlStreamReader workbook(files->value(QStringLiteral("xl/workbook.xml")));
     while (!workbook.atEnd()) {
         workbook.readNext();
@@ -241,7 +250,15 @@ std::optional<ReadBook> ReadAll(const QString &path)
                 return std::nullopt;
             sheet->sheetName = attributes.value(QLatin1String("name")).toString();
             book.sheets.append(*sheet);
+        } else if (workbook.name() == QLatin1String("definedName")
+                   && attributes.value(QLatin1String("name")) == QLatin1String("_xlnm.Print_Titles")) {
+            const int sheet = attributes.value(QLatin1String("localSheetId")).toInt();
+            printTitles.insert(sheet, workbook.readElementText());
         }
+    }
+    for (auto it = printTitles.constBegin(); it != printTitles.constEnd(); ++it) {
+        if (it.key() < book.sheets.size())
+            book.sheets[it.key()].printTitles = it.value();
     }
     if (workbook.hasError() || book.sheets.isEmpty())
         return std::nullopt;

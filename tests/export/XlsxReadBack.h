@@ -4,7 +4,8 @@
 #pragma once
 // Reads a written .xlsx back for the tests: each sheet's name, cells with
 // their type, text or number, number format and weight, the column widths,
-// the selection and the frozen panes, and which sheet is shown first.  Just
+// the selection, the frozen panes and the page setup, and which sheet is
+// shown first.  Just
 // enough of ZIP (stored and deflated entries) and of the spreadsheet XML
 // for that.
 
@@ -32,6 +33,12 @@ struct ReadSheet
     QString sheetName;
     int frozenRows = 0; // rows above frozen panes
     int frozenColumns = 0;
+    // Printing, with the file format's defaults where the file says nothing.
+    bool landscape = false;
+    bool fitToPage = false; // scaled to fitToWidth by fitToHeight pages
+    int fitToWidth = 1; // 0: as many as it takes
+    int fitToHeight = 1;
+    QString printTitles; // the rows repeated on every page: "Abschnitte!$1:$1"; empty when none
 };
 
 struct ReadBook
