@@ -17,6 +17,22 @@ QString Text(const char *text)
     return QString::fromUtf8(text);
 }
 
+// Excel's xlLandscape (XlPageOrientation).
+constexpr std::int32_t XlLandscape = 2;
+
+// On paper the report reads across: every column on one landscape page
+// wide, as many pages down as the rows need, each headed by the header row.
+void SetUpPages(const OleVariant &sheet)
+{
+    const OleVariant pageSetup = sheet.Get(QStringLiteral("PageSetup"));
+    pageSetup.Put(QStringLiteral("Orientation"), {OleVariant(XlLandscape)});
+    // Without a zoom the page counts decide the scale.
+    pageSetup.Put(QStringLiteral("Zoom"), {OleVariant(false)});
+    pageSetup.Put(QStringLiteral("FitToPagesWide"), {OleVariant(1)});
+    pageSetup.Put(QStringLiteral("FitToPagesTall"), {OleVariant(false)});
+    pageSetup.Put(QStringLiteral("PrintTitleRows"), {OleVariant(QStringLiteral("$1:$1"))});
+}
+
 } // namespace
 
 ReportExport::ReportExport(OleVariant application)
@@ -90,6 +106,7 @@ void ReportExport::FinishSheet(const OleVariant &sheet, const std::vector<std::p
     window.Put(QStringLiteral("FreezePanes"), {OleVariant(true)});
     // Fitted last: the widths depend on the number formats.
     sheet.Get(QStringLiteral("Columns")).Call(QStringLiteral("AutoFit"));
+    SetUpPages(sheet);
 }
 
 OleVariant ReportExport::WritePeriods(const OleVariant &previous, const GameReport &report)

@@ -8,8 +8,9 @@
 // spell on court and every setting of the clock, in game order.  Times are
 // values a sheet can sum: game times and lengths as day fractions shown
 // [h]:mm:ss, wall-clock times as dates in local time.  The header rows are
-// bold and frozen, the columns fitted.  Written late-bound through the
-// spreadsheet application, as the rosters' sheet is.
+// bold and frozen, the columns fitted; printed landscape, one page wide,
+// with the header row at the top of every page.  Written late-bound through
+// the spreadsheet application, as the rosters' sheet is.
 
 #include <QString>
 

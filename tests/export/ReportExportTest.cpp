@@ -17,6 +17,7 @@
 #include <ctime>
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "ExportTestSupport.h"
 #include "FakeDesk.h"
@@ -201,7 +202,13 @@ TEST(ReportExportCalls, TheRostersSheetIsWrittenAsWithoutAReportThenTheReportsSh
                           QStringLiteral("ActiveWindow.SplitRow put (I4 1)"),
                           QStringLiteral("ActiveWindow.FreezePanes put (BOOL true)"),
                           QStringLiteral("Add.Columns get ()"),
-                          QStringLiteral("Columns.AutoFit method ()")};
+                          QStringLiteral("Columns.AutoFit method ()"),
+                          QStringLiteral("Add.PageSetup get ()"),
+                          QStringLiteral("PageSetup.Orientation put (I4 2)"),
+                          QStringLiteral("PageSetup.Zoom put (BOOL false)"),
+                          QStringLiteral("PageSetup.FitToPagesWide put (I4 1)"),
+                          QStringLiteral("PageSetup.FitToPagesTall put (BOOL false)"),
+                          QStringLiteral("PageSetup.PrintTitleRows put (BSTR \"$1:$1\")")};
     };
     const auto cell = [](int row, int column, const QString &value) {
         return QStringLiteral("Add.Cells put (I4 %1, I4 %2, %3)").arg(row).arg(column).arg(value);
@@ -306,6 +313,19 @@ void ExpectSameSheet(const ReadSheet &actual, const ReadSheet &expected)
     EXPECT_EQ(actual.columnWidths, expected.columnWidths);
     EXPECT_EQ(actual.selection, expected.selection);
     EXPECT_EQ(actual.frozenRows, expected.frozenRows);
+    EXPECT_EQ(std::tuple(actual.landscape, actual.fitToPage, actual.fitToWidth, actual.fitToHeight, actual.printTitles),
+              std::tuple(expected.landscape, expected.fitToPage, expected.fitToWidth, expected.fitToHeight,
+                         expected.printTitles));
+}
+
+// Landscape, one page wide and as many tall as it takes, the header row on every page.
+void ExpectPrintedAcross(const ReadSheet &sheet)
+{
+    EXPECT_TRUE(sheet.landscape) << sheet.sheetName.toStdString();
+    EXPECT_TRUE(sheet.fitToPage) << sheet.sheetName.toStdString();
+    EXPECT_EQ(sheet.fitToWidth, 1) << sheet.sheetName.toStdString();
+    EXPECT_EQ(sheet.fitToHeight, 0) << sheet.sheetName.toStdString();
+    EXPECT_EQ(sheet.printTitles, sheet.sheetName + QStringLiteral("!$1:$1"));
 }
 
 void ExpectWidth(const ReadSheet &sheet, int column, int characters)
@@ -330,6 +350,9 @@ TEST(ReportExportWorkbook, TheRostersSheetStaysAsItWasAndTheReportsSheetsFollowI
     ASSERT_EQ(plain->sheets.size(), 1);
     ASSERT_EQ(book->sheets.size(), 3);
     ExpectSameSheet(book->sheets[0], plain->sheets[0]);
+    // The rosters' sheet prints as a new sheet does.
+    EXPECT_FALSE(plain->sheets[0].landscape || plain->sheets[0].fitToPage);
+    EXPECT_EQ(plain->sheets[0].printTitles, QString());
     EXPECT_EQ(book->activeSheet, 0);
     EXPECT_EQ(book->sheets[1].sheetName, QStringLiteral("Abschnitte"));
     EXPECT_EQ(book->sheets[2].sheetName, QStringLiteral("Wechsel"));
@@ -345,6 +368,7 @@ TEST(ReportExportWorkbook, TheRostersSheetStaysAsItWasAndTheReportsSheetsFollowI
     }
     EXPECT_EQ(periods.frozenRows, 1);
     EXPECT_EQ(periods.frozenColumns, 0);
+    ExpectPrintedAcross(periods);
     EXPECT_EQ(periods.cells.value(QStringLiteral("A2")).text, QStringLiteral(" 4 Anna"));
     EXPECT_FALSE(periods.cells.value(QStringLiteral("A2")).bold);
     for (const auto &[ref, ms] : std::vector<std::pair<const char *, double>>{
@@ -367,6 +391,7 @@ TEST(ReportExportWorkbook, TheRostersSheetStaysAsItWasAndTheReportsSheetsFollowI
 
     const ReadSheet &changes = book->sheets[2];
     EXPECT_EQ(changes.frozenRows, 1);
+    ExpectPrintedAcross(changes);
     EXPECT_EQ(changes.cells.value(QStringLiteral("G1")).text, QStringLiteral("Aus (Uhrzeit)"));
     EXPECT_TRUE(changes.cells.value(QStringLiteral("G1")).bold);
     EXPECT_EQ(changes.cells.value(QStringLiteral("A2")).number, 1);
@@ -420,6 +445,10 @@ TEST(ReportExportWorkbook, OpenpyxlReadsTheSameWorkbook)
     // The rosters' sheet as always: texts and h:mm:ss times, nothing frozen or bold.
     const QJsonObject rosters = sheets[0].toObject();
     EXPECT_TRUE(rosters[QLatin1String("freeze")].isNull());
+    const QJsonObject rostersPage = rosters[QLatin1String("page")].toObject();
+    EXPECT_TRUE(rostersPage[QLatin1String("orientation")].isNull());
+    EXPECT_FALSE(rostersPage[QLatin1String("fitToPage")].toBool());
+    EXPECT_TRUE(rostersPage[QLatin1String("printTitleRows")].isNull());
     const QJsonObject rosterCells = rosters[QLatin1String("cells")].toObject();
     EXPECT_EQ(rosterCells[QLatin1String("A1")][QLatin1String("value")].toString(),
               QStringLiteral(" 4 M\u00fcller, Jan"));
@@ -430,6 +459,13 @@ TEST(ReportExportWorkbook, OpenpyxlReadsTheSameWorkbook)
     for (int index : {1, 2}) {
         const QJsonObject sheet = sheets[index].toObject();
         EXPECT_EQ(sheet[QLatin1String("freeze")].toString(), QStringLiteral("A2")) << index;
+        const QJsonObject page = sheet[QLatin1String("page")].toObject();
+        EXPECT_EQ(page[QLatin1String("orientation")].toString(), QStringLiteral("landscape")) << index;
+        EXPECT_TRUE(page[QLatin1String("fitToPage")].toBool()) << index;
+        // openpyxl leaves out what the file leaves out: one page wide is the format's default.
+        EXPECT_EQ(page[QLatin1String("fitToWidth")].toInt(1), 1) << index;
+        EXPECT_EQ(page[QLatin1String("fitToHeight")].toInt(-1), 0) << index;
+        EXPECT_EQ(page[QLatin1String("printTitleRows")].toString(), QStringLiteral("$1:$1")) << index;
         const QJsonObject cells = sheet[QLatin1String("cells")].toObject();
         for (auto it = cells.constBegin(); it != cells.constEnd(); ++it)
             EXPECT_EQ(it.value()[QLatin1String("bold")].toBool(),

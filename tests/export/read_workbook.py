@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 """Prints a workbook as openpyxl reads it, as JSON on standard output: the
 sheet shown first and, for each sheet in tab order, its name, frozen panes,
-column widths and cells (value, number format, bold).  Dates and times come
+column widths, page setup and cells (value, number format, bold).  Dates and times come
 back as the day numbers the file holds.  Exits with 77 when openpyxl is
 missing, so that the calling test is skipped."""
 
@@ -39,7 +39,16 @@ def main(path):
                     "bold": bool(cell.font.b),
                 }
         widths = {key: dimension.width for key, dimension in sheet.column_dimensions.items() if dimension.width}
-        sheets.append({"name": sheet.title, "freeze": sheet.freeze_panes, "widths": widths, "cells": cells})
+        fit = sheet.sheet_properties.pageSetUpPr
+        page = {
+            "orientation": sheet.page_setup.orientation,
+            "fitToPage": bool(fit and fit.fitToPage),
+            "fitToWidth": sheet.page_setup.fitToWidth,
+            "fitToHeight": sheet.page_setup.fitToHeight,
+            "printTitleRows": sheet.print_title_rows,
+        }
+        sheets.append({"name": sheet.title, "freeze": sheet.freeze_panes, "widths": widths, "page": page,
+                       "cells": cells})
     json.dump({"active": book.index(book.active), "sheets": sheets}, sys.stdout)
 
 
