@@ -8,6 +8,12 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "export/Workbook.h"
 #include "export/XlsxFile.h"
 
@@ -33,6 +39,40 @@ QString CreatePartFile(const QString &folder, QString &reason)
     }
     reason = QStringLiteral("Es lässt sich keine Datei zum Schreiben anlegen.");
     return QString();
+}
+
+// Whether anything stands at `path`: a file, a folder, or a link, also one
+// to nothing (which QFileInfo::exists does not see).
+bool NameTaken(const QString &path)
+{
+    struct stat status;
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 || errno != ENOENT;
+}
+
+enum class Placed { Done, Taken, Failed };
+
+// Gives the written workbook its name, never over anything that stands
+// there meanwhile and never through a link: the kernel's rename without
+// replacing, or where a file system lacks it a hard link, which is as
+// exclusive.  QFile::rename would copy through a link to a missing file.
+Placed PlaceExclusively(const QString &from, const QString &to, QString &reason)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return Placed::Done;
+    if (errno == EEXIST)
+        return Placed::Taken;
+    if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) {
+        if (::link(source.constData(), target.constData()) == 0) {
+            ::unlink(source.constData());
+            return Placed::Done;
+        }
+        if (errno == EEXIST)
+            return Placed::Taken;
+    }
+    reason = qt_error_string(errno);
+    return Placed::Failed;
 }
 
 // Removes the file when it goes out of scope, unless told to keep it.
@@ -135,10 +175,10 @@ QString WorkbookDelivery::Save(const Workbook &workbook, QString &failurePath, Q
 
     for (int attempt = 1; attempt <= MaxNameAttempts; ++attempt) {
         const QString path = QDir(folder).filePath(FileName(time, attempt));
-        if (QFileInfo::exists(path))
+        if (NameTaken(path))
             continue;
-        QFile file(partPath);
-        if (file.rename(path)) {
+        const Placed placed = PlaceExclusively(partPath, path, reason);
+        if (placed == Placed::Done) {
             part.Keep(); // it is the workbook now
             if (written.shortenedTexts > 0 && m_actions.inform) {
                 m_actions.inform(QStringLiteral("%1 Zelltexte waren länger als %2 Zeichen und wurden in\n%3\ngekürzt.")
@@ -148,9 +188,8 @@ QString WorkbookDelivery::Save(const Workbook &workbook, QString &failurePath, Q
             }
             return path;
         }
-        if (!QFileInfo::exists(path)) {
+        if (placed == Placed::Failed) {
             failurePath = path;
-            reason = file.errorString();
             return QString();
         }
     }

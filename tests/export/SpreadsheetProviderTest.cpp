@@ -156,7 +156,10 @@ TEST(SpreadsheetProvider, AnExportSavesItsWorkbookAndOpensItWhenItLetsGo)
     EXPECT_EQ(sheet->selection, QStringLiteral("A1:XFD1048576"));
 }
 
-TEST(SpreadsheetProvider, ANewWorkbookNeverReplacesAFile)
+// Neither a file nor a link of the coming name is replaced or followed: a
+// link to a missing file would otherwise get the workbook at its target,
+// outside the documents folder.
+TEST(SpreadsheetProvider, ANewWorkbookNeverReplacesAFileNorFollowsALink)
 {
     Provider provider;
     QDir().mkpath(provider.desk.folder);
@@ -166,18 +169,25 @@ TEST(SpreadsheetProvider, ANewWorkbookNeverReplacesAFile)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("keep me");
     }
+    const QString outside = provider.desk.home.filePath(QStringLiteral("elsewhere.xlsx"));
+    const QString link = provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (2).xlsx");
+    ASSERT_TRUE(QFile::link(outside, link));
     TimedLedger times(1, 0);
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(RosterExport::Run(nullptr, Roster(1, 1), {}, times.ledger, &provider.registry));
 
     EXPECT_EQ(provider.desk.opened,
-              QStringList({provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (2).xlsx"),
-                           provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (3).xlsx"),
-                           provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (4).xlsx")}));
+              QStringList({provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (3).xlsx"),
+                           provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (4).xlsx"),
+                           provider.desk.PathOf("Quintora 2026-12-07 19-30-05 (5).xlsx")}));
+    for (const QString &path : provider.desk.opened)
+        EXPECT_FALSE(QFileInfo(path).isSymLink()) << path.toStdString();
     QFile file(taken);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("keep me"));
-    EXPECT_EQ(provider.desk.Files().size(), 4);
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), outside);
+    EXPECT_FALSE(QFileInfo::exists(outside));
+    EXPECT_EQ(provider.desk.Files().size(), 4) << "the link is no file";
 }
 
 TEST(SpreadsheetProvider, WithoutAProgramForWorkbooksTheUserIsToldWhereItIs)
