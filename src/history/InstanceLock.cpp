@@ -4,39 +4,121 @@
 #include "history/InstanceLock.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "history/PrivateFiles.h"
 
-InstanceLock::InstanceLock(const QString &folder)
+namespace {
+
+constexpr mode_t LockMode = 0600;
+constexpr int LockAttempts = 3;
+
+const QString NotStored = QStringLiteral("; das Spiel wird nicht gespeichert.");
+
+bool SameFile(const struct stat &left, const struct stat &right)
 {
-    if (const QString reason = PrivateFiles::EnsureFolder(folder); !reason.isEmpty()) {
-        m_problem =
-            QStringLiteral("Der Datenordner „%1“ lässt sich nicht anlegen: %2; das Spiel wird nicht gespeichert.")
-                .arg(folder, reason);
-        return;
-    }
-    m_lock = std::make_unique<QLockFile>(QDir(folder).filePath(QLatin1String(FileName)));
-    // Never by age: a copy that has run for hours still holds its lock.
-    // Staleness is decided by whether the process that wrote it still lives.
-    m_lock->setStaleLockTime(0);
-    m_held = m_lock->tryLock(0);
-    if (m_held)
-        return;
-    switch (m_lock->error()) {
-    case QLockFile::LockFailedError:
-        m_problem = QStringLiteral("Das Programm läuft bereits; diese zweite Kopie speichert das Spiel nicht.");
-        break;
-    case QLockFile::PermissionError:
-        m_problem = QStringLiteral("Die Sperrdatei in „%1“ lässt sich nicht anlegen: keine Berechtigung; "
-                                   "das Spiel wird nicht gespeichert.")
-                        .arg(folder);
-        break;
-    case QLockFile::NoError:
-    case QLockFile::UnknownError:
-        m_problem = QStringLiteral("Die Sperrdatei in „%1“ lässt sich nicht anlegen; das Spiel wird nicht gespeichert.")
-                        .arg(folder);
-        break;
-    }
+    return left.st_dev == right.st_dev && left.st_ino == right.st_ino;
 }
 
-InstanceLock::~InstanceLock() = default;
+} // namespace
+
+InstanceLock::InstanceLock(const QString &folder)
+    : m_path(QDir(folder).filePath(QLatin1String(FileName)))
+{
+    if (const QString reason = PrivateFiles::EnsureFolder(folder); !reason.isEmpty()) {
+        m_problem = QStringLiteral("Der Datenordner „%1“ lässt sich nicht anlegen: %2").arg(folder, reason) + NotStored;
+        return;
+    }
+    for (int attempt = 0; attempt < LockAttempts; ++attempt) {
+        bool replaced = false;
+        m_problem = TryLock(replaced);
+        if (!replaced)
+            break;
+    }
+    m_held = m_problem.isEmpty();
+}
+
+QString InstanceLock::TryLock(bool &replaced)
+{
+    const QByteArray path = QFile::encodeName(m_path);
+    // Non-blocking, so that a FIFO in its place cannot hang the start;
+    // never through a link.
+    const int fd =
+        ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, LockMode);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ELOOP)
+            return QStringLiteral("An der Stelle der Sperrdatei „%1“ steht ein Verweis auf eine andere Datei; "
+                                  "er wird nicht verfolgt")
+                       .arg(m_path)
+                + NotStored;
+        if (error == EROFS)
+            return QStringLiteral("Der Datenordner „%1“ ist schreibgeschützt").arg(QFileInfo(m_path).path())
+                + NotStored;
+        if (error == ENXIO || error == EISDIR)
+            return QStringLiteral("An der Stelle der Sperrdatei „%1“ steht keine gewöhnliche Datei").arg(m_path)
+                + NotStored;
+        return QStringLiteral("Die Sperrdatei „%1“ lässt sich nicht anlegen: %2")
+                   .arg(m_path, PrivateFiles::ErrnoReason(error))
+            + NotStored;
+    }
+    struct stat opened
+    { };
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        return QStringLiteral("An der Stelle der Sperrdatei „%1“ steht keine gewöhnliche Datei").arg(m_path)
+            + NotStored;
+    }
+    // It names this computer and process: readable by the user alone.
+    if (opened.st_uid == ::geteuid() && (opened.st_mode & 07777) != LockMode)
+        ::fchmod(fd, LockMode);
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        if (error == EWOULDBLOCK)
+            return QStringLiteral("Das Programm läuft bereits; diese zweite Kopie speichert das Spiel nicht.");
+        return QStringLiteral("Die Sperrdatei „%1“ lässt sich nicht sperren: %2")
+                   .arg(m_path, PrivateFiles::ErrnoReason(error))
+            + NotStored;
+    }
+    // The copy before may have removed the file between open and lock: the
+    // lock then holds a file nobody else finds.
+    struct stat named
+    { };
+    if (::lstat(path.constData(), &named) != 0 || !SameFile(named, opened)) {
+        ::close(fd);
+        replaced = true;
+        return QStringLiteral("Die Sperrdatei „%1“ wurde während des Startens ersetzt").arg(m_path) + NotStored;
+    }
+    const QByteArray owner =
+        QByteArray::number(qint64(::getpid())) + '\n' + QSysInfo::machineHostName().toUtf8() + "\nQuintora\n";
+    if (::ftruncate(fd, 0) == 0) {
+        // What it says is for people only; the lock is held all the same.
+        [[maybe_unused]] const ssize_t written = ::write(fd, owner.constData(), size_t(owner.size()));
+    }
+    m_fd = fd;
+    return {};
+}
+
+InstanceLock::~InstanceLock()
+{
+    if (m_fd < 0)
+        return;
+    // Removed while still locked, and only when it is still this file.
+    struct stat opened
+    { };
+    struct stat named
+    { };
+    const QByteArray path = QFile::encodeName(m_path);
+    if (::fstat(m_fd, &opened) == 0 && ::lstat(path.constData(), &named) == 0 && SameFile(opened, named))
+        ::unlink(path.constData());
+    ::close(m_fd);
+}

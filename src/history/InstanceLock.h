@@ -3,16 +3,18 @@
 
 #pragma once
 // Tells the running copy of the program from a second one: the first copy
-// holds a lock file in the data folder for its whole life; a second copy
-// started meanwhile gets no lock and must neither offer nor touch the first
-// one's game (it runs without storing and says so once).  A lock left by a
-// killed process does not block the next start: its process is gone, so
-// the lock counts as stale and is taken over.
+// holds a lock on a file in the data folder for its whole life; a second
+// copy started meanwhile gets no lock and must neither offer nor touch the
+// first one's game (it runs without storing and says so once).  The lock is
+// the kernel's (flock), so it ends with its process: a lock file left by a
+// killed copy does not block the next start.
+//
+// The lock file is private (0600) like the database, and only a regular
+// file that lies in the data folder itself is used: a link is never
+// followed, and a FIFO, device, socket or folder in its place is never
+// opened blocking; each is told in its own words, as is a read-only folder.
 
-#include <QLockFile>
 #include <QString>
-
-#include <memory>
 
 class InstanceLock
 {
@@ -32,7 +34,12 @@ public:
     const QString &Problem() const { return m_problem; }
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    // Opens, checks and locks the file once; empty, or why it is not held.
+    // Sets `replaced` when the file was swapped for another meanwhile.
+    QString TryLock(bool &replaced);
+
+    QString m_path;
+    int m_fd = -1;
     bool m_held = false;
     QString m_problem;
 };

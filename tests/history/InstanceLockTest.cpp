@@ -4,11 +4,14 @@
 #include "history/InstanceLock.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "HistoryTestSupport.h"
 #include "history/HistoryPaths.h"
@@ -91,6 +94,55 @@ TEST_F(LockFolder, ALockLeftByAKilledCopyDoesNotBlockTheNextStart)
         << "a killed process leaves its lock file";
     const InstanceLock next(Folder());
     EXPECT_TRUE(next.IsHeld()) << next.Problem().toStdString();
+}
+
+// The lock file names this computer and process: the user's alone, whatever the umask.
+TEST_F(LockFolder, TheLockFileIsPrivate)
+{
+    const mode_t before = ::umask(0);
+    {
+        const InstanceLock lock(Folder());
+        ::umask(before);
+        ASSERT_TRUE(lock.IsHeld()) << lock.Problem().toStdString();
+        EXPECT_EQ(ModeOf(Folder() + QStringLiteral("/") + QLatin1String(InstanceLock::FileName)), 0600u);
+    }
+    ::umask(before);
+}
+
+// Only a regular file in the folder itself is used: anything else in its
+// place is told at once in its own words, never opened blocking, never
+// followed, and left as it was.
+TEST_F(LockFolder, AnythingButAFileInPlaceOfTheLockIsToldAndLeftAlone)
+{
+    const QString elsewhere = temp.filePath(QStringLiteral("elsewhere"));
+    WriteBytes(elsewhere, "someone else's");
+    ASSERT_EQ(::chmod(QFile::encodeName(elsewhere).constData(), 0644), 0);
+    const struct
+    {
+        const char *what;
+        std::function<void(const QString &)> make;
+        const char *words;
+    } cases[] = {
+        {"a link to a file elsewhere", [&](const QString &path) { ASSERT_TRUE(QFile::link(elsewhere, path)); },
+         "steht ein Verweis"},
+        {"a FIFO", [](const QString &path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0); },
+         "keine gewöhnliche Datei"},
+        {"a folder", [](const QString &path) { ASSERT_TRUE(QDir().mkpath(path)); }, "keine gewöhnliche Datei"},
+    };
+    for (const auto &each : cases) {
+        SCOPED_TRACE(each.what);
+        QDir(Folder()).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(Folder()));
+        const QString path = Folder() + QStringLiteral("/") + QLatin1String(InstanceLock::FileName);
+        each.make(path);
+        const InstanceLock lock(Folder());
+        EXPECT_FALSE(lock.IsHeld());
+        EXPECT_TRUE(lock.Problem().contains(QString::fromUtf8(each.words))) << lock.Problem().toStdString();
+        EXPECT_TRUE(lock.Problem().endsWith(QStringLiteral("das Spiel wird nicht gespeichert.")));
+        EXPECT_TRUE(Exists(path));
+    }
+    EXPECT_EQ(ModeOf(elsewhere), 0644u);
+    EXPECT_EQ(ReadBytes(elsewhere), QByteArray("someone else's"));
 }
 
 TEST(LockFolderProblem, AFileInPlaceOfTheFolderIsToldAndNothingIsHeld)
