@@ -63,8 +63,15 @@ QString GameEventReader::ReadOpening()
             return QStringLiteral("die Aufstellung von Mannschaft %1 ist unvollständig").arg(team);
         m_lines[Slot(team)] = roster.Lines;
         m_checked[Slot(team)] = roster.Checked;
+        m_teamNames[Slot(team)] = opening.TeamNames[Slot(team)];
     }
     return {};
+}
+
+QString GameEventReader::TeamName(int team) const
+{
+    const QString &name = TeamFileName(team);
+    return name.isEmpty() ? QStringLiteral("Team %1").arg(team) : name;
 }
 
 // Everything but START, PAUSE and a period end happens with the clock standing, at the time it stands at.
@@ -222,11 +229,13 @@ QString GameEventReader::TeamLoad(const GameEvent &event)
         return problem;
     if (!IsTeam(event.Arg1))
         return QStringLiteral("Mannschaft %1 gibt es nicht").arg(event.Arg1);
-    const auto lines = PayloadCodec::DecodeLines(event.Payload);
-    if (!lines || lines->size() != event.Arg2)
+    const auto team = PayloadCodec::DecodeTeam(event.Payload);
+    if (!team || team->Lines.size() != event.Arg2)
         return QStringLiteral("unlesbare Aufstellung");
-    m_lines[Slot(int(event.Arg1))] = *lines;
-    m_checked[Slot(int(event.Arg1))].assign(std::size_t(lines->size()), false);
+    m_lines[Slot(int(event.Arg1))] = team->Lines;
+    m_checked[Slot(int(event.Arg1))].assign(std::size_t(team->Lines.size()), false);
+    // A load without a name (stored before names were kept) leaves none.
+    m_teamNames[Slot(int(event.Arg1))] = team->Name;
     return {};
 }
 

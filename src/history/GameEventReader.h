@@ -78,6 +78,12 @@ public:
 
     const GameOpening &Opening() const { return m_game.Opening; }
     const QStringList &Lines(int team) const { return m_lines[Slot(team)]; }
+    // The name of the team file a side's roster was last loaded from; empty
+    // while it holds the rosters the program starts with, or when the game
+    // was stored before the names were kept.
+    const QString &TeamFileName(int team) const { return m_teamNames[Slot(team)]; }
+    // What the report calls a side: its team file's name, else "Team 1" or "Team 2".
+    QString TeamName(int team) const;
     const std::vector<bool> &Checked(int team) const { return m_checked[Slot(team)]; }
     // The shown time of all 50 ledger rows of a team: rows past a shorter
     // roster keep theirs, as the ledger does.
@@ -127,6 +133,7 @@ private:
     const StoredGame &m_game;
     PeriodSchedule m_schedule;
     std::array<QStringList, HistoryTeamCount> m_lines;
+    std::array<QString, HistoryTeamCount> m_teamNames;
     std::array<std::vector<bool>, HistoryTeamCount> m_checked;
     std::array<std::array<std::int32_t, TimedRowsPerTeam>, HistoryTeamCount> m_shown{};
     bool m_running = false;

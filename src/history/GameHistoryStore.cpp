@@ -190,9 +190,10 @@ Attempt TryOpen(const QString &path)
     if (extras.Integer.value_or(1) != 0 || (userVersion == 0 && tables.Integer.value_or(1) != 0))
         return Failed(Verdict::Foreign);
 
-    // Looked at before WAL mode changes the file's header: a foreign file stays byte for byte.
+    // Looked at before WAL mode or a migration changes the file: a foreign
+    // file stays byte for byte.
     int code = SQLITE_OK;
-    if (userVersion == Schema::CurrentVersion && !Schema::HasCurrentTables(handle, code))
+    if (userVersion > 0 && !Schema::HasTablesOf(handle, userVersion, code))
         return code == SQLITE_OK ? Failed(Verdict::Foreign) : FailedWith(code);
 
     const SqliteConnection::Single journal = connection.QueryOne("PRAGMA journal_mode = WAL");
@@ -393,8 +394,8 @@ HistoryResult<GameId> GameHistoryStore::BeginGame(const GameOpening &opening, co
 
     SqliteStatement insert(m_connection.Handle(),
                            "INSERT INTO game (begun_wall_ms, regular_periods, period_ms, overtime_ms, "
-                           "team1_lines, team1_checks, team2_lines, team2_checks) "
-                           "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+                           "team1_lines, team1_checks, team2_lines, team2_checks, team1_name, team2_name) "
+                           "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
     if (!insert.Prepared())
         return fail();
     insert.BindInteger(1, opening.WallMs);
@@ -407,6 +408,12 @@ HistoryResult<GameId> GameHistoryStore::BeginGame(const GameOpening &opening, co
         checked.resize(std::size_t(roster.Lines.size()), false);
         insert.BindText(5 + 2 * team, QString::fromUtf8(PayloadCodec::EncodeLines(roster.Lines)));
         insert.BindText(6 + 2 * team, PayloadCodec::EncodeChecks(checked));
+        // No name is NULL, as in the games stored before names were kept.
+        const QString &name = opening.TeamNames[team];
+        if (name.isEmpty())
+            insert.BindNull(9 + team);
+        else
+            insert.BindText(9 + team, name);
     }
     if (insert.Step() != SQLITE_DONE)
         return fail();
@@ -504,10 +511,10 @@ HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
     using Result = HistoryResult<StoredGame>;
     StoredGame stored;
     {
-        SqliteStatement row(
-            m_connection.Handle(),
-            "SELECT id, begun_wall_ms, ended_wall_ms, end_reason, regular_periods, period_ms, "
-            "overtime_ms, team1_lines, team1_checks, team2_lines, team2_checks FROM game WHERE id = ?1");
+        SqliteStatement row(m_connection.Handle(),
+                            "SELECT id, begun_wall_ms, ended_wall_ms, end_reason, regular_periods, period_ms, "
+                            "overtime_ms, team1_lines, team1_checks, team2_lines, team2_checks, team1_name, team2_name "
+                            "FROM game WHERE id = ?1");
         if (!row.Prepared())
             return ReadFailure<StoredGame>(row.PrepareCode());
         row.BindInteger(1, game);
@@ -530,6 +537,7 @@ HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
                 return Result::Failure(
                     DamagedGame(QStringLiteral("die Aufstellung von Mannschaft %1 ist unlesbar").arg(team + 1)));
             stored.Opening.Rosters[team] = {*lines, *checks};
+            stored.Opening.TeamNames[team] = row.Text(11 + team); // NULL: none
         }
     }
     {

@@ -95,12 +95,13 @@ GameEvent GameEvent::Check(std::int64_t gameMs, std::int64_t wallMs, int team, i
     return event;
 }
 
-GameEvent GameEvent::TeamLoad(std::int64_t gameMs, std::int64_t wallMs, int team, const QStringList &lines)
+GameEvent GameEvent::TeamLoad(std::int64_t gameMs, std::int64_t wallMs, int team, const QStringList &lines,
+                              const QString &teamName)
 {
     GameEvent event = Make(GameEventKind::TeamLoad, gameMs, wallMs);
     event.Arg1 = team;
     event.Arg2 = lines.size();
-    event.Payload = PayloadCodec::EncodeLines(lines);
+    event.Payload = PayloadCodec::EncodeTeam(lines, teamName);
     return event;
 }
 

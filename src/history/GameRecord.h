@@ -62,6 +62,10 @@ using TeamTimes = std::array<std::vector<std::int32_t>, HistoryTeamCount>;
 struct GameOpening
 {
     std::array<RosterState, HistoryTeamCount> Rosters; // index team - 1
+    // The name of the team file each roster was loaded from (index team - 1);
+    // empty for the rosters the program starts with, and in games stored
+    // before the names were kept.
+    std::array<QString, HistoryTeamCount> TeamNames;
     GameFormat Format;
     std::int64_t WallMs = 0; // when the game began
 };
@@ -74,7 +78,8 @@ struct GameOpening
 //   start          -                 -             -             -
 //   pause          display lag ms    -             -             shown Elapsed of every timed row (TeamTimes)
 //   check          team              line          1 on, 0 off   -
-//   team_load      team              line count    -             the lines (JSON array of strings)
+//   team_load      team              line count    -             the lines and the team file's name (see
+//                                                                       PayloadCodec::EncodeTeam)
 //   export         -                 -             -             -
 //   reset_undone   -                 -             -             -     (a RESET taken back reopened the game)
 //   period_end     period (from 1)   end ms        -             -     (the end as the clock showed it, whole
@@ -128,7 +133,9 @@ struct GameEvent
     static GameEvent Pause(std::int64_t gameMs, std::int64_t wallMs, const TeamTimes &shownElapsed,
                            std::optional<std::int64_t> shownGameMs = std::nullopt);
     static GameEvent Check(std::int64_t gameMs, std::int64_t wallMs, int team, int line, bool on);
-    static GameEvent TeamLoad(std::int64_t gameMs, std::int64_t wallMs, int team, const QStringList &lines);
+    // `teamName`: the name of the team file; empty when none is known.
+    static GameEvent TeamLoad(std::int64_t gameMs, std::int64_t wallMs, int team, const QStringList &lines,
+                              const QString &teamName = {});
     static GameEvent Export(std::int64_t gameMs, std::int64_t wallMs);
     static GameEvent ResetUndone(std::int64_t gameMs, std::int64_t wallMs);
     // `endMs`: where the period ends, as the clock showed it; 0: at `gameMs`.

@@ -31,6 +31,7 @@ RecoveredGame Recovered(const StoredGame &game, const GameEventReader &reader)
         RecoveredTeam &recovered = result.Teams[GameEventReader::Slot(team)];
         recovered.Lines = reader.Lines(team);
         recovered.Checked = reader.Checked(team);
+        recovered.Name = reader.TeamFileName(team);
         recovered.Elapsed = reader.Shown(team);
     }
     result.Periods = reader.Periods();

@@ -23,6 +23,9 @@ struct RecoveredTeam
 {
     QStringList Lines;
     std::vector<bool> Checked;
+    // The name of the team file the roster was last loaded from; empty for
+    // the rosters the program starts with.
+    QString Name;
     // The shown time of all 50 ledger rows.  Rows at and past the roster's
     // line count keep what they showed when their line was last in the
     // roster: a later team load with more lines shows them again, as the

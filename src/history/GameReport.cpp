@@ -98,6 +98,7 @@ void ReportBuilder::Started(const GameEvent &event)
                 continue;
             StintRecord record;
             record.Stint.Team = team;
+            record.Stint.TeamName = m_reader.TeamName(team);
             record.Stint.Row = int(row);
             record.Stint.Text = m_reader.Lines(team).at(qsizetype(row));
             record.Stint.Timed = row < std::size_t(TimedRowsPerTeam);

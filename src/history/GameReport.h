@@ -88,6 +88,9 @@ struct ReportStint
     std::int64_t ShownOnMs = 0;
     std::int64_t ShownLengthMs = 0;
     std::int64_t ShownOffMs = 0;
+    // What the team was called when the spell began: its team file's name,
+    // or "Team 1" / "Team 2" (GameEventReader::TeamName).
+    QString TeamName;
 
     bool operator==(const ReportStint &) const = default;
 };

@@ -5,6 +5,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QJsonParseError>
 
 #include <algorithm>
@@ -15,6 +16,27 @@ namespace {
 
 constexpr int CountBytes = HistoryTeamCount;
 constexpr int TimeBytes = 4;
+
+std::optional<QJsonDocument> Json(const QByteArray &bytes)
+{
+    QJsonParseError error{};
+    QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        return std::nullopt;
+    return document;
+}
+
+std::optional<QStringList> LinesOf(const QJsonArray &array)
+{
+    QStringList lines;
+    lines.reserve(array.size());
+    for (const QJsonValue &value : array) {
+        if (!value.isString())
+            return std::nullopt;
+        lines.append(value.toString());
+    }
+    return lines;
+}
 
 } // namespace
 
@@ -67,19 +89,43 @@ QByteArray EncodeLines(const QStringList &lines)
 
 std::optional<QStringList> DecodeLines(const QByteArray &bytes)
 {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !document.isArray())
+    const std::optional<QJsonDocument> document = Json(bytes);
+    if (!document || !document->isArray())
         return std::nullopt;
-    QStringList lines;
-    const QJsonArray array = document.array();
-    lines.reserve(array.size());
-    for (const QJsonValue &value : array) {
-        if (!value.isString())
+    return LinesOf(document->array());
+}
+
+QByteArray EncodeTeam(const QStringList &lines, const QString &name)
+{
+    if (name.isEmpty())
+        return EncodeLines(lines);
+    const QJsonObject team{{QStringLiteral("lines"), QJsonArray::fromStringList(lines)},
+                           {QStringLiteral("name"), name}};
+    return QJsonDocument(team).toJson(QJsonDocument::Compact);
+}
+
+std::optional<LoadedTeam> DecodeTeam(const QByteArray &bytes)
+{
+    const std::optional<QJsonDocument> document = Json(bytes);
+    if (!document)
+        return std::nullopt;
+    if (document->isArray()) {
+        std::optional<QStringList> lines = LinesOf(document->array());
+        if (!lines)
             return std::nullopt;
-        lines.append(value.toString());
+        return LoadedTeam{std::move(*lines), {}};
     }
-    return lines;
+    if (!document->isObject())
+        return std::nullopt;
+    const QJsonObject team = document->object();
+    const QJsonValue name = team.value(QLatin1String("name"));
+    const QJsonValue lines = team.value(QLatin1String("lines"));
+    if (team.size() != 2 || !name.isString() || !lines.isArray())
+        return std::nullopt;
+    std::optional<QStringList> decoded = LinesOf(lines.toArray());
+    if (!decoded)
+        return std::nullopt;
+    return LoadedTeam{std::move(*decoded), name.toString()};
 }
 
 QString EncodeChecks(const std::vector<bool> &checked)

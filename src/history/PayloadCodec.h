@@ -29,6 +29,20 @@ std::optional<TeamTimes> DecodeTimes(const QByteArray &bytes);
 QByteArray EncodeLines(const QStringList &lines);
 std::optional<QStringList> DecodeLines(const QByteArray &bytes);
 
+// A team load: the roster lines and the name of the team file they came
+// from, as a JSON object {"lines": [...], "name": "..."}.  Without a name it
+// is the plain array of lines, which is also how games stored before the
+// names were kept have every team load.
+struct LoadedTeam
+{
+    QStringList Lines;
+    QString Name; // empty when none is known
+
+    bool operator==(const LoadedTeam &) const = default;
+};
+QByteArray EncodeTeam(const QStringList &lines, const QString &name);
+std::optional<LoadedTeam> DecodeTeam(const QByteArray &bytes);
+
 // Check marks as one character per line, '1' on and '0' off.
 QString EncodeChecks(const std::vector<bool> &checked);
 std::optional<std::vector<bool>> DecodeChecks(const QString &text);

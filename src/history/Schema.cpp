@@ -19,7 +19,8 @@ struct MigrationStep
     const char *Sql;
 };
 
-// The place for later steps: append {1, "ALTER TABLE ..."} and raise CurrentVersion.
+// One step per version; a later one appends {n, "ALTER TABLE ..."}, raises
+// CurrentVersion and adds its columns in ColumnsOf.
 constexpr MigrationStep Steps[] = {
     {0, R"sql(
 CREATE TABLE game (
@@ -55,6 +56,10 @@ CREATE TABLE checkpoint (
     times BLOB NOT NULL
 );
 )sql"},
+    {1, R"sql(
+ALTER TABLE game ADD COLUMN team1_name TEXT;
+ALTER TABLE game ADD COLUMN team2_name TEXT;
+)sql"},
 };
 
 struct TableColumns
@@ -63,6 +68,7 @@ struct TableColumns
     QStringList Columns;
 };
 
+// The tables as version 1 made them.
 const TableColumns &Expected(int index)
 {
     static const TableColumns tables[] = {
@@ -76,13 +82,22 @@ const TableColumns &Expected(int index)
 }
 constexpr int TableCount = 3;
 
+// The columns of a table at `version`: a later version adds at the end.
+QStringList ColumnsOf(int table, int version)
+{
+    QStringList columns = Expected(table).Columns;
+    if (QLatin1String(Expected(table).Table) == QLatin1String("game") && version >= 2)
+        columns += {QStringLiteral("team1_name"), QStringLiteral("team2_name")};
+    return columns;
+}
+
 } // namespace
 
-int Migrate(sqlite3 *db, int fromVersion)
+int Migrate(sqlite3 *db, int fromVersion, int toVersion)
 {
     int code = SQLITE_OK;
     for (const MigrationStep &step : Steps) {
-        if (step.From < fromVersion)
+        if (step.From < fromVersion || step.From >= toVersion)
             continue;
         const QByteArray setVersion = "PRAGMA user_version = " + QByteArray::number(step.From + 1);
         code = SqliteExecute(db, "BEGIN IMMEDIATE");
@@ -101,7 +116,7 @@ int Migrate(sqlite3 *db, int fromVersion)
     return code;
 }
 
-bool HasCurrentTables(sqlite3 *db, int &code)
+bool HasTablesOf(sqlite3 *db, int version, int &code)
 {
     code = SQLITE_OK;
     SqliteStatement objects(db, "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name NOT LIKE 'sqlite_%'");
@@ -133,7 +148,7 @@ bool HasCurrentTables(sqlite3 *db, int &code)
             code = step;
             return false;
         }
-        if (found != table.Columns)
+        if (found != ColumnsOf(index, version))
             return false;
     }
     return true;

@@ -20,19 +20,28 @@
 //               PRIMARY KEY (game_id, seq).  See GameEventKind for what each kind keeps.
 //   checkpoint  game_id PRIMARY KEY (one per game, replaced), after_seq (the game's last
 //               event when it was taken), game_ms, wall_ms, times (blob, as a pause's payload)
+//
+// Version 2 adds to game: team1_name, team2_name (the name of the team file
+// each roster was loaded from when the game began; NULL for the rosters the
+// program starts with, and in games that version 1 stored).
 
 struct sqlite3;
 
 namespace Schema {
 
-inline constexpr int CurrentVersion = 1;
+inline constexpr int CurrentVersion = 2;
 
-// Runs every step from `fromVersion` up to CurrentVersion; the SQLite
-// result code of the step that failed, or SQLITE_OK.
-int Migrate(sqlite3 *db, int fromVersion);
+// Runs every step from `fromVersion` up to `toVersion`; the SQLite result
+// code of the step that failed, or SQLITE_OK.
+int Migrate(sqlite3 *db, int fromVersion, int toVersion = CurrentVersion);
 
-// Whether the tables and their columns are exactly those of CurrentVersion.
-// A SQLite error while looking is returned in `code` (SQLITE_OK otherwise).
-bool HasCurrentTables(sqlite3 *db, int &code);
+// Whether the tables and their columns are exactly those of `version`
+// (1 to CurrentVersion).  A SQLite error while looking is returned in
+// `code` (SQLITE_OK otherwise).
+bool HasTablesOf(sqlite3 *db, int version, int &code);
+inline bool HasCurrentTables(sqlite3 *db, int &code)
+{
+    return HasTablesOf(db, CurrentVersion, code);
+}
 
 } // namespace Schema

@@ -7,14 +7,20 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sqlite3.h>
+#include <string>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 #include "HistoryTestSupport.h"
+#include "history/GameReplay.h"
+#include "history/GameReport.h"
 #include "history/PayloadCodec.h"
 #include "history/Schema.h"
 
@@ -48,6 +54,7 @@ struct ScriptedActions
 
     ScriptedActions()
     {
+        Opening.TeamNames = {QStringLiteral("TV Musterstadt U12"), QString()};
         const std::vector<std::int32_t> zeros1(12, 0), zeros2(7, 0);
         std::vector<std::int32_t> played1 = zeros1, played2 = zeros2;
         for (int line = 0; line < 5; ++line)
@@ -58,7 +65,8 @@ struct ScriptedActions
             GameEvent::Check(61400, 63000, 1, 0, false),
             GameEvent::Check(61400, 63100, 1, 7, true),
             GameEvent::TeamLoad(61400, 64000, 2,
-                                {QStringLiteral(" 4 Jürgen \"Jü\" Größe"), QString(), QStringLiteral("15 😀 Ωmega")}),
+                                {QStringLiteral(" 4 Jürgen \"Jü\" Größe"), QString(), QStringLiteral("15 😀 Ωmega")},
+                                QStringLiteral("Falken Süd")),
             GameEvent::Export(61400, 65000),
             GameEvent::FormatChange(61400, 65100, GameFormat{2, 1200000, 60000}),
             GameEvent::Correction(60400, 65200, -1000),
@@ -84,18 +92,45 @@ TEST_F(StoreFolder, CreatesTheCurrentSchemaInWalModeAndStoresNothingUntilAGameBe
               QStringLiteral("checkpoint event game"));
 }
 
-// A zero-length file and a SQLite file without tables are both version 0.
-TEST_F(StoreFolder, MigratesAnEmptyVersion0File)
+// A database as version 1 of the schema made it, with a game stored before
+// team names were kept: team 2 loaded, its player ticked, five seconds played.
+void WriteVersion1Game(const QString &path)
 {
-    const std::vector<std::pair<const char *, std::function<void()>>> cases = {
-        {"zero bytes", [this] { WriteBytes(Path(), {}); }},
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    EXPECT_EQ(Schema::Migrate(db, 0, 1), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, R"sql(
+INSERT INTO game (begun_wall_ms, team1_lines, team1_checks, team2_lines, team2_checks)
+    VALUES (1765222920000, '["4 Anna"]', '1', '["9 Ida"]', '0');
+INSERT INTO event (game_id, seq, kind, game_ms, wall_ms, arg1, arg2, payload) VALUES
+    (1, 1, 'team_load', 0, 1765222921000, 2, 1, CAST('["7 Dora"]' AS BLOB));
+INSERT INTO event (game_id, seq, kind, game_ms, wall_ms, arg1, arg2, arg3) VALUES
+    (1, 2, 'check', 0, 1765222922000, 2, 0, 1);
+INSERT INTO event (game_id, seq, kind, game_ms, wall_ms) VALUES (1, 3, 'start', 0, 1765222923000);
+INSERT INTO event (game_id, seq, kind, game_ms, wall_ms, arg1, payload) VALUES
+    (1, 4, 'pause', 5000, 1765222928000, 0, X'01018813000088130000');
+)sql",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+}
+
+// A zero-length file and a SQLite file without tables are both version 0;
+// a file of version 1 keeps its game, which reads, replays and reports as
+// before, its teams by their numbers.
+TEST_F(StoreFolder, MigratesOlderFilesAndKeepsTheirGames)
+{
+    const std::vector<std::tuple<const char *, std::function<void()>, std::int64_t>> cases = {
+        {"zero bytes", [this] { WriteBytes(Path(), {}); }, 0},
         {"sqlite file without tables",
          [this] {
              RawDatabase raw(Path());
              raw.Execute("PRAGMA page_size = 1024; VACUUM");
-         }},
+         },
+         0},
+        {"version 1 with a game", [this] { WriteVersion1Game(Path()); }, 1},
     };
-    for (const auto &[name, make] : cases) {
+    for (const auto &[name, make, games] : cases) {
         SCOPED_TRACE(name);
         QDir().mkpath(Folder());
         QFile::remove(Path());
@@ -103,12 +138,62 @@ TEST_F(StoreFolder, MigratesAnEmptyVersion0File)
         ASSERT_TRUE(Exists(Path()));
         auto store = OpenStore(Path());
         ASSERT_TRUE(store);
-        EXPECT_TRUE(store->BeginGame(SampleOpening(), GameEvent::Start(0, 5)).Ok());
+        ASSERT_EQ(store->GameCount().Value, games);
+        if (games > 0) {
+            const HistoryResult<StoredGame> old = store->LoadGame(1);
+            ASSERT_TRUE(old) << old.Error.toStdString();
+            EXPECT_EQ(old.Value->Opening.TeamNames, (std::array<QString, 2>{}));
+            EXPECT_EQ(old.Value->Events.size(), 4u);
+            const HistoryResult<RecoveredGame> replayed = GameReplay::Replay(*old.Value);
+            ASSERT_TRUE(replayed) << replayed.Error.toStdString();
+            EXPECT_EQ(replayed.Value->Teams[1].Lines, QStringList{QStringLiteral("7 Dora")});
+            EXPECT_EQ(replayed.Value->Teams[1].Elapsed[0], 5000);
+            const HistoryResult<GameReport> report = GameReport::Of(*old.Value);
+            ASSERT_TRUE(report) << report.Error.toStdString();
+            ASSERT_EQ(report.Value->Changes.size(), 2u);
+            for (const int team : {1, 2}) {
+                const auto &stint = std::get<ReportStint>(report.Value->Changes[std::size_t(team - 1)]);
+                EXPECT_EQ(stint.TeamName, QStringLiteral("Team %1").arg(team));
+                EXPECT_EQ(stint.LengthMs, 5000);
+            }
+        }
+        GameOpening opening = SampleOpening();
+        opening.TeamNames[1] = QStringLiteral("Adler Nord");
+        const HistoryResult<GameId> begun = store->BeginGame(opening, GameEvent::Start(0, 5));
+        ASSERT_TRUE(begun);
+        EXPECT_EQ(store->LoadGame(*begun.Value).Value->Opening.TeamNames, opening.TeamNames);
         store.reset();
         RawDatabase raw(Path());
-        EXPECT_EQ(raw.Integer("PRAGMA user_version"), 1);
-        EXPECT_EQ(raw.Integer("SELECT count(*) FROM event"), 1);
+        EXPECT_EQ(raw.Integer("PRAGMA user_version"), Schema::CurrentVersion);
+        EXPECT_EQ(raw.Integer("SELECT count(*) FROM event"), 1 + 4 * games);
     }
+}
+
+// A team load's payload: the lines with the team file's name, or, in games
+// stored before the names were kept and for a load without a name, the
+// plain array of lines.
+TEST(TeamLoadPayload, OldAndNewPayloadsDecodeAndNothingElse)
+{
+    using PayloadCodec::LoadedTeam;
+    const QStringList lines = {QStringLiteral(" 4 Anna"), QString()};
+    const std::pair<QByteArray, std::optional<LoadedTeam>> cases[] = {
+        {R"([" 4 Anna",""])", LoadedTeam{lines, {}}},
+        {"[]", LoadedTeam{}},
+        {R"({"lines":[" 4 Anna",""],"name":"Falken Süd"})", LoadedTeam{lines, QStringLiteral("Falken Süd")}},
+        {R"({"lines":[" 4 Anna"]})", std::nullopt},
+        {R"({"lines":" 4 Anna","name":"x"})", std::nullopt},
+        {R"({"lines":[4],"name":"x"})", std::nullopt},
+        {R"({"lines":[],"name":7})", std::nullopt},
+        {R"({"lines":[],"name":"x","more":1})", std::nullopt},
+        {R"(" 4 Anna")", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto &[payload, team] : cases)
+        EXPECT_EQ(PayloadCodec::DecodeTeam(payload), team) << payload.toStdString();
+    // Written without a name as before; with one, read back as written.
+    EXPECT_EQ(PayloadCodec::EncodeTeam(lines, {}), PayloadCodec::EncodeLines(lines));
+    EXPECT_EQ(PayloadCodec::DecodeTeam(PayloadCodec::EncodeTeam(lines, QStringLiteral("TV Musterstadt U12"))),
+              (LoadedTeam{lines, QStringLiteral("TV Musterstadt U12")}));
 }
 
 TEST_F(StoreFolder, AGameReadsBackAfterReopeningAsItWasWritten)
@@ -137,6 +222,7 @@ TEST_F(StoreFolder, AGameReadsBackAfterReopeningAsItWasWritten)
     ASSERT_TRUE(loaded) << loaded.Error.toStdString();
     const StoredGame &game = *loaded.Value;
     EXPECT_EQ(game.Opening.Rosters, script.Opening.Rosters);
+    EXPECT_EQ(game.Opening.TeamNames, script.Opening.TeamNames);
     EXPECT_EQ(game.Opening.Format, GameFormat{});
     ASSERT_EQ(game.Events.size(), script.Events.size());
     for (std::size_t index = 0; index < script.Events.size(); ++index) {
@@ -153,8 +239,15 @@ TEST_F(StoreFolder, AGameReadsBackAfterReopeningAsItWasWritten)
         EXPECT_EQ(read.Arg3, written.Arg3);
         EXPECT_EQ(read.Payload, written.Payload);
     }
-    EXPECT_EQ(PayloadCodec::DecodeLines(game.Events[4].Payload),
-              (QStringList{QStringLiteral(" 4 Jürgen \"Jü\" Größe"), QString(), QStringLiteral("15 😀 Ωmega")}));
+    EXPECT_EQ(
+        PayloadCodec::DecodeTeam(game.Events[4].Payload),
+        (PayloadCodec::LoadedTeam{{QStringLiteral(" 4 Jürgen \"Jü\" Größe"), QString(), QStringLiteral("15 😀 Ωmega")},
+                                  QStringLiteral("Falken Süd")}));
+    // Read back, the teams go by the names the window had for them.
+    GameEventReader reader(game);
+    ASSERT_EQ(reader.Read().toStdString(), "");
+    EXPECT_EQ(reader.TeamFileName(1), QStringLiteral("TV Musterstadt U12"));
+    EXPECT_EQ(reader.TeamFileName(2), QStringLiteral("Falken Süd"));
     ASSERT_TRUE(game.Checkpoint);
     EXPECT_EQ(game.Checkpoint->AfterSequence, std::int64_t(script.Events.size()));
     EXPECT_EQ(game.Checkpoint->GameMs, script.Checkpoint.GameMs);
@@ -511,17 +604,17 @@ TEST_F(StoreFolder, AFileCutToNothingBesideItsJournalGoesAsideWithTheJournal)
 }
 
 // Leaves the database at `path` as a newer program would after a crash:
-// schema version 2, its last changes still in the journal.
+// a schema version above ours, its last changes still in the journal.
 void CrashANewerProgram(const QString &path)
 {
     const pid_t child = ::fork();
     ASSERT_NE(child, -1);
     if (child == 0) {
         sqlite3 *db = nullptr;
+        const std::string sql = "PRAGMA user_version = " + std::to_string(Schema::CurrentVersion + 1)
+            + "; CREATE TABLE newer (x); INSERT INTO newer VALUES (1)";
         const bool done = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK
-            && sqlite3_exec(db, "PRAGMA user_version = 2; CREATE TABLE newer (x); INSERT INTO newer VALUES (1)",
-                            nullptr, nullptr, nullptr)
-                == SQLITE_OK;
+            && sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
         std::_Exit(done ? 0 : 1); // without closing: the journal stays
     }
     int status = 0;
@@ -537,7 +630,7 @@ TEST_F(StoreFolder, AFileOfANewerSchemaIsLeftUntouchedAndNothingIsStored)
     }
     {
         RawDatabase raw(Path());
-        raw.Execute("PRAGMA user_version = 2");
+        raw.Execute("PRAGMA user_version = " + std::to_string(Schema::CurrentVersion + 1));
     }
     const QByteArray before = ReadBytes(Path());
     const QStringList entries = Entries(Folder());
@@ -545,7 +638,8 @@ TEST_F(StoreFolder, AFileOfANewerSchemaIsLeftUntouchedAndNothingIsStored)
     const GameHistoryStore::OpenResult opened = GameHistoryStore::Open(Path(), SetAsideTime);
     EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::NewerVersion);
     EXPECT_FALSE(opened.Store);
-    EXPECT_TRUE(opened.Message.contains(QStringLiteral("neueren Programmversion (Version 2)")))
+    EXPECT_TRUE(
+        opened.Message.contains(QStringLiteral("neueren Programmversion (Version %1)").arg(Schema::CurrentVersion + 1)))
         << opened.Message.toStdString();
     EXPECT_TRUE(opened.Message.endsWith(QStringLiteral("das Spiel wird nicht gespeichert.")));
     EXPECT_EQ(ReadBytes(Path()), before);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <numeric>
 #include <ostream>
+#include <tuple>
 
 #include "LedgerGame.h"
 #include "history/GameReplay.h"
@@ -196,7 +197,8 @@ TEST(GameReportPeriods, AStretchAcrossABoundaryIsSplitInProportionToTheOverlap)
                                LedgerGame::WallBeginMs + 12 * Minute + 130,
                                0,
                                720000,
-                               720000};
+                               720000,
+                               QStringLiteral("Team 1")};
     EXPECT_EQ(stints[0], expected);
     EXPECT_EQ(stints[1].Row, 1);
     EXPECT_EQ(stints[2].Team, 2);
@@ -312,19 +314,23 @@ TEST(GameReportPeriods, AFormatChangeMidGameKeepsTheBoundariesAlreadyPlayed)
     EXPECT_EQ(LineOf(report, 1, 0).PeriodMs, (std::vector<std::int64_t>{600000, 300000 + 419999, 60000}));
 }
 
-TEST(GameReportLines, TeamLoadsKeepTheTimesWithThePositions)
+// Each spell carries the name its team went by when it began: the team
+// file's, or the side's number before any file (and after a load stored
+// without a name, as older games have them).
+TEST(GameReportLines, TeamLoadsKeepTheTimesWithThePositionsAndSpellsTheNameTheyBeganWith)
 {
     const QStringList first = {QStringLiteral("4 Anna"), QStringLiteral("5 Bea"), QStringLiteral("6 Cleo")};
     const QStringList shorter = {QStringLiteral("7 Dora"), QStringLiteral("8 Eva")};
     const QStringList longer = {QStringLiteral("9 Fee"), QStringLiteral("10 Gina"), QStringLiteral("11 Hanna"),
                                 QStringLiteral("12 Ida")};
     LedgerGame game(first, Roster(1, 2));
-    game.Check(1, 0).Check(1, 1).Check(1, 2).Start().Run(5 * Minute).Pause();
-    game.Load(1, shorter).Check(1, 0).Start().Run(2 * Minute).Pause();
+    game.Named(QStringLiteral("Adler Nord"), QString());
+    game.Check(1, 0).Check(1, 1).Check(1, 2).Check(2, 0).Start().Run(5 * Minute).Pause();
+    game.Check(2, 0, false).Load(1, shorter, QStringLiteral("Falken Süd")).Check(1, 0).Start().Run(2 * Minute).Pause();
     // The line at position 2 comes back with the time Cleo left there.
     game.Load(1, longer).Check(1, 2).Start().Run(Minute).Pause();
     // The same team again, the same line checked: a new spell all the same.
-    game.Load(1, longer).Check(1, 2).Start().Run(Minute).Pause();
+    game.Load(1, longer, QStringLiteral("Löwen")).Check(1, 2).Start().Run(Minute).Pause();
     const GameReport report = CheckedReport(game);
 
     ASSERT_EQ(report.Lines.size(), 5u);
@@ -334,16 +340,19 @@ TEST(GameReportLines, TeamLoadsKeepTheTimesWithThePositions)
     EXPECT_EQ(LineOf(report, 1, 2).Text, QStringLiteral("11 Hanna"));
     EXPECT_EQ(LineOf(report, 1, 3).TotalMs, 0);
 
-    std::vector<std::pair<QString, std::int64_t>> spells;
+    using Spell = std::tuple<QString, QString, std::int64_t>;
+    std::vector<Spell> spells;
     for (const ReportStint &stint : Stints(report))
-        spells.emplace_back(stint.Text, stint.LengthMs);
+        spells.emplace_back(stint.TeamName, stint.Text, stint.LengthMs);
+    const QString adler = QStringLiteral("Adler Nord");
     EXPECT_EQ(spells,
-              (std::vector<std::pair<QString, std::int64_t>>{{first[0], 5 * Minute},
-                                                             {first[1], 5 * Minute},
-                                                             {first[2], 5 * Minute},
-                                                             {shorter[0], 2 * Minute - 1},
-                                                             {longer[2], Minute},
-                                                             {longer[2], Minute - 1}}));
+              (std::vector<Spell>{{adler, first[0], 5 * Minute},
+                                  {adler, first[1], 5 * Minute},
+                                  {adler, first[2], 5 * Minute},
+                                  {QStringLiteral("Team 2"), Roster(1, 2)[0], 5 * Minute},
+                                  {QStringLiteral("Falken Süd"), shorter[0], 2 * Minute - 1},
+                                  {QStringLiteral("Team 1"), longer[2], Minute},
+                                  {QStringLiteral("Löwen"), longer[2], Minute - 1}}));
 }
 
 TEST(GameReportLines, LinesPastTheFiftiethHaveNoTimesButTheirSpellsAndPeriodsCount)
@@ -367,7 +376,7 @@ TEST(GameReportLines, LinesPastTheFiftiethHaveNoTimesButTheirSpellsAndPeriodsCou
     EXPECT_TRUE(stints[1].Timed);
     EXPECT_EQ(stints[2],
               (ReportStint{1, 50, Roster(55, 1)[50], false, 0, 12 * Minute, 0, LedgerGame::WallBeginMs,
-                           LedgerGame::WallBeginMs + 12 * Minute, 0, 0, 12 * Minute}));
+                           LedgerGame::WallBeginMs + 12 * Minute, 0, 0, 12 * Minute, QStringLiteral("Team 1")}));
 }
 
 TEST(GameReportChanges, ASpellGoesOnAcrossPausesWhileItsLineStaysChecked)
@@ -387,15 +396,15 @@ TEST(GameReportChanges, ASpellGoesOnAcrossPausesWhileItsLineStaysChecked)
     // In game order: the spells of the first START by team and row, then the substitute.
     EXPECT_EQ(stints[0],
               (ReportStint{1, 0, Roster(3, 1)[0], true, 0, 2 * Minute, 2 * Minute - 1, LedgerGame::WallBeginMs,
-                           game.WallMs(), 0, 2 * Minute, 2 * Minute}));
+                           game.WallMs(), 0, 2 * Minute, 2 * Minute, QStringLiteral("Team 1")}));
     EXPECT_EQ(stints[1],
               (ReportStint{1, 1, Roster(3, 1)[1], true, 0, Minute, Minute, LedgerGame::WallBeginMs, firstPauseWall, 0,
-                           Minute, Minute}));
+                           Minute, Minute, QStringLiteral("Team 1")}));
     EXPECT_EQ(stints[2].Team, 2);
     // Substituted during the pause: on at the game time of the START that followed, and its wall time.
     EXPECT_EQ(stints[3],
               (ReportStint{1, 2, Roster(3, 1)[2], true, Minute, 2 * Minute, Minute - 1, secondStartWall, game.WallMs(),
-                           Minute, Minute, 2 * Minute}));
+                           Minute, Minute, 2 * Minute, QStringLiteral("Team 1")}));
 }
 
 TEST(GameReportRecovery, ARecoveredGameCountsUpToItsCheckpointAndNothingOfTheLostSecond)

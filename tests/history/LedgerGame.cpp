@@ -109,12 +109,18 @@ LedgerGame &LedgerGame::Pause()
     return *this;
 }
 
-LedgerGame &LedgerGame::Load(int team, const QStringList &lines)
+LedgerGame &LedgerGame::Named(const QString &team1, const QString &team2)
+{
+    m_opening.TeamNames = {team1, team2};
+    return *this;
+}
+
+LedgerGame &LedgerGame::Load(int team, const QStringList &lines, const QString &teamName)
 {
     m_lines[std::size_t(team - 1)] = lines;
     m_checked[std::size_t(team - 1)].assign(std::size_t(lines.size()), false);
     m_ledger->SetCount(team, int(lines.size()));
-    Record(GameEvent::TeamLoad(m_gameMs, WallMs(), team, lines));
+    Record(GameEvent::TeamLoad(m_gameMs, WallMs(), team, lines, teamName));
     return *this;
 }
 

@@ -26,6 +26,8 @@ public:
 
     LedgerGame(const QStringList &team1, const QStringList &team2, const GameFormat &format = {});
 
+    // The team files the rosters came from when the game began.
+    LedgerGame &Named(const QString &team1, const QString &team2);
     LedgerGame &Check(int team, int line, bool on = true);
     LedgerGame &Start();
     // The clock runs `ms`: the ledger refreshes every 200 ms, and a
@@ -34,7 +36,7 @@ public:
     // Wall time passes while the clock stands.
     LedgerGame &Wait(std::int64_t ms);
     LedgerGame &Pause();
-    LedgerGame &Load(int team, const QStringList &lines);
+    LedgerGame &Load(int team, const QStringList &lines, const QString &teamName = {});
     LedgerGame &EndPeriod(int period);
     LedgerGame &ChangeFormat(const GameFormat &format);
     // The bench sets the clock; the players on court at the last PAUSE follow.
