@@ -152,8 +152,8 @@ OleVariant ReportExport::WriteChanges(const OleVariant &previous, const GameRepo
     for (const ReportChange &change : report.Changes) {
         if (const auto *stint = std::get_if<ReportStint>(&change)) {
             WriteRow(sheet, row++,
-                     {OleVariant(std::int32_t(stint->Team)), OleVariant(stint->Text),
-                      OleVariant(DurationValue(stint->ShownOnMs)), OleVariant(DurationValue(stint->ShownOffMs)),
+                     {OleVariant(stint->TeamName), OleVariant(stint->Text), OleVariant(DurationValue(stint->ShownOnMs)),
+                      OleVariant(DurationValue(stint->ShownOffMs)),
                       stint->Timed ? OleVariant(DurationValue(stint->ShownLengthMs)) : OleVariant(Untimed),
                       OleVariant(WallClockValue(stint->OnWallMs)), OleVariant(WallClockValue(stint->OffWallMs))});
         } else {

@@ -5,12 +5,13 @@
 // The game report in the workbook, after the rosters' sheet: a sheet
 // "Abschnitte" with every roster line's playing time in each period, its
 // total and the periods it was on court, and a sheet "Wechsel" with every
-// spell on court and every setting of the clock, in game order.  Times are
-// values a sheet can sum: game times and lengths as day fractions shown
-// [h]:mm:ss, wall-clock times as dates in local time.  The header rows are
-// bold and frozen, the columns fitted; printed landscape, one page wide,
-// with the header row at the top of every page.  Written late-bound through
-// the spreadsheet application, as the rosters' sheet is.
+// spell on court (its team by the name it went by then) and every setting
+// of the clock, in game order.  Times are values a sheet can sum: game
+// times and lengths as day fractions shown [h]:mm:ss, wall-clock times as
+// dates in local time.  The header rows are bold and frozen, the columns
+// fitted; printed landscape, one page wide, with the header row at the top
+// of every page.  Written late-bound through the spreadsheet application,
+// as the rosters' sheet is.
 
 #include <QString>
 

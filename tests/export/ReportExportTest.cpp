@@ -78,12 +78,12 @@ GameReport SampleReport()
                     {1, 1, QStringLiteral("5 Bea"), true, {0, 0}, 0, 0, {0, 0}},
                     {2, 0, QString(), true, {1000, 0}, 1000, 1, {1000, 0}},
                     {2, 50, QStringLiteral("55 Zoe"), false, {}, 0, 2}};
-    report.Changes = {
-        ReportStint{1, 0, QStringLiteral(" 4 Anna"), true, 0, 720130, 720000, Evening, Evening + 720130, 0, 720000,
-                    720000},
-        ReportClockSet{722000, 1870, Evening + 800000},
-        ReportStint{2, 50, QStringLiteral("55 Zoe"), false, 0, 722000, 0, Evening, Evening + 720130, 0, 0, 722000},
-        ReportClockSet{718563, -3437, Evening + 900000}};
+    report.Changes = {ReportStint{1, 0, QStringLiteral(" 4 Anna"), true, 0, 720130, 720000, Evening, Evening + 720130,
+                                  0, 720000, 720000, QStringLiteral("Adler Nord")},
+                      ReportClockSet{722000, 1870, Evening + 800000},
+                      ReportStint{2, 50, QStringLiteral("55 Zoe"), false, 0, 722000, 0, Evening, Evening + 720130, 0, 0,
+                                  722000, QStringLiteral("Team 2")},
+                      ReportClockSet{718563, -3437, Evening + 900000}};
     report.GameMs = 718563;
     return report;
 }
@@ -179,7 +179,7 @@ TEST(ReportExportCalls, TheRostersSheetIsWrittenAsWithoutAReportThenTheReportsSh
     report.Periods = {{QStringLiteral("1. Abschnitt"), false, 0, 600000}};
     report.Lines = {{1, 0, QStringLiteral("4 Anna"), true, {306550}, 306550, 1, {307000}}};
     report.Changes = {ReportStint{1, 0, QStringLiteral("4 Anna"), true, 0, 306600, 306550, Evening, Evening + 306600, 0,
-                                  307000, 307000},
+                                  307000, 307000, QStringLiteral("TV Musterstadt U12")},
                       ReportClockSet{307000, 400, Evening + 400000}};
     const BerlinTime berlin;
 
@@ -241,7 +241,7 @@ TEST(ReportExportCalls, TheRostersSheetIsWrittenAsWithoutAReportThenTheReportsSh
                  cell(1, 5, text("Dauer")),
                  cell(1, 6, text("Ein (Uhrzeit)")),
                  cell(1, 7, text("Aus (Uhrzeit)")),
-                 cell(2, 1, QStringLiteral("I4 1")),
+                 cell(2, 1, text("TV Musterstadt U12")),
                  cell(2, 2, text("4 Anna")),
                  cell(2, 3, R8(0)),
                  cell(2, 4, R8(307000 / MsPerDay)),
@@ -394,7 +394,9 @@ TEST(ReportExportWorkbook, TheRostersSheetStaysAsItWasAndTheReportsSheetsFollowI
     ExpectPrintedAcross(changes);
     EXPECT_EQ(changes.cells.value(QStringLiteral("G1")).text, QStringLiteral("Aus (Uhrzeit)"));
     EXPECT_TRUE(changes.cells.value(QStringLiteral("G1")).bold);
-    EXPECT_EQ(changes.cells.value(QStringLiteral("A2")).number, 1);
+    // The team by the name it went by when the spell began.
+    EXPECT_EQ(changes.cells.value(QStringLiteral("A2")).text, QStringLiteral("Adler Nord"));
+    EXPECT_EQ(changes.cells.value(QStringLiteral("A4")).text, QStringLiteral("Team 2"));
     EXPECT_DOUBLE_EQ(Ms(changes.cells.value(QStringLiteral("D2"))), 720000);
     EXPECT_DOUBLE_EQ(Ms(changes.cells.value(QStringLiteral("E2"))), 720000);
     EXPECT_EQ(changes.cells.value(QStringLiteral("E2")).numberFormat, QStringLiteral("[h]:mm:ss"));
