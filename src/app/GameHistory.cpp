@@ -94,6 +94,8 @@ GameHistory::GameHistory(TFormMain &form, const QString &dataFolder, HistoryDial
     if (recovered) {
         const StandingGame standing = ToStanding(*recovered);
         form.GameControls->Restore(standing);
+        for (int team = 1; team <= HistoryTeamCount; ++team)
+            form.SetTeamName(team, recovered->Teams[std::size_t(team - 1)].Name);
         form.ClockMenuCommands->Correction().SetLastStretch(standing.LastStretch);
         m_journal->ContinueStoredGame(recovered->Id, recovered->WasRunning, recovered->Periods);
     } else {

@@ -76,6 +76,7 @@ GameOpening GameJournal::CurrentOpening() const
         state.Checked.resize(std::size_t(roster.Count()));
         for (int row = 0; row < roster.Count(); ++row)
             state.Checked[std::size_t(row)] = roster.Checked(row);
+        opening.TeamNames[std::size_t(team - 1)] = m_form.TeamName(team);
     }
     opening.Format = m_form.ClockMenuCommands->Format();
     opening.WallMs = m_wallClock();
@@ -178,7 +179,8 @@ void GameJournal::OnCheckClicked(int team, int line, bool on)
 
 void GameJournal::OnTeamLoaded(int team)
 {
-    m_writer.Record(GameEvent::TeamLoad(GameMs(), m_wallClock(), team, m_form.Roster(team)->Lines()));
+    m_writer.Record(
+        GameEvent::TeamLoad(GameMs(), m_wallClock(), team, m_form.Roster(team)->Lines(), m_form.TeamName(team)));
 }
 
 void GameJournal::OnWriteFailed(const QString &reason)

@@ -38,6 +38,7 @@
 #include "platform/TPanel.h"
 #include "platform/TSpeedButton.h"
 #include "platform/TTimer.h"
+#include "rosters/TeamFile.h"
 #include "rosters/TeamRoster.h"
 #include "timing/GameControls.h"
 
@@ -506,6 +507,7 @@ void TFormMain::sbLoadClick(QObject *sender)
     // A file that cannot be read throws before anything changes; the
     // application's exception report shows the message.
     TeamRoster::Load(*roster, m_ledger, path);
+    SetTeamName(button->Tag(), TeamFile::TeamName(path));
     emit TeamLoaded(button->Tag());
 }
 

@@ -11,6 +11,7 @@
 #include <QRect>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -96,6 +97,12 @@ public:
     TCheckListBox *Roster(TeamIndex team) const;
     bool IsOnCourt(TeamIndex team, int row) const;
 
+    // The name of the team file a roster was last loaded from (TeamFile::TeamName);
+    // empty while it holds the rosters the program starts with.  The game
+    // history keeps it, and puts it back with a game it brings back.
+    const QString &TeamName(TeamIndex team) const { return m_teamNames.at(std::size_t(team - 1)); }
+    void SetTeamName(TeamIndex team, const QString &name) { m_teamNames.at(std::size_t(team - 1)) = name; }
+
     // Asks which team file to load: its path, or an empty string for cancel.
     // The window shows OpenDialog; tests put their own answer here.
     using TeamFileChooser = std::function<QString()>;
@@ -128,7 +135,7 @@ public slots:
     void Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState State);
 
 signals:
-    // A team file replaced the lines of team `team`'s roster.
+    // A team file replaced the lines of team `team`'s roster; TeamName(team) names it.
     void TeamLoaded(TeamIndex team);
     // Both rosters were written into a workbook.
     void Exported();
@@ -178,6 +185,7 @@ private:
     AnchorKeeper *m_panel2Anchors = nullptr;
     int m_command1Width = 400; // the left roster's width; the right one takes the rest
     TeamFileChooser m_chooseTeamFile;
+    std::array<QString, 2> m_teamNames;
     ReportSource m_reportSource;
     FileOpener m_openFile;
 

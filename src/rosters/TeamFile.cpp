@@ -139,3 +139,10 @@ QStringList TeamFile::Read(const QString &path)
 {
     return ParseLines(ReadBytes(path));
 }
+
+QString TeamFile::TeamName(const QString &path)
+{
+    const QFileInfo file(path);
+    const QString name = file.completeBaseName();
+    return name.isEmpty() ? file.fileName() : name;
+}

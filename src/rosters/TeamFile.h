@@ -48,4 +48,9 @@ public:
 
     // The whole content of the file at `path`; throws as Read does.
     static std::string ReadBytes(const QString &path);
+
+    // What a team loaded from `path` is called: the file's name without
+    // folder and extension ("TV Musterstadt U12" for
+    // ".../TV Musterstadt U12.txt"); a name that is all extension stays whole.
+    static QString TeamName(const QString &path);
 };

@@ -29,7 +29,9 @@
 #include "app/ResetUndo.h"
 #include "app/TApplication.h"
 #include "history/GameReplay.h"
+#include "history/GameReport.h"
 #include "history/HistoryWriter.h"
+#include "history/PayloadCodec.h"
 #include "rosters/TCheckListBox.h"
 #include "support/MainWindowFixture.h"
 #include "timing/GameControls.h"
@@ -269,6 +271,9 @@ TEST_F(HistoryWindow, AScriptedGameIsStoredActionByActionWithItsCheckpoint)
     EXPECT_EQ(game.Opening.Rosters[0].Lines.value(0), QStringLiteral(" 4 Tom Wagner"));
     EXPECT_EQ(game.Opening.Rosters[0].Checked, (std::vector<bool>{1, 1, 1, 1, 1, 0, 0, 0, 0, 0}));
     ASSERT_EQ(KindsOf(game), (std::vector<Kind>{Kind::Check, Kind::Start, Kind::Pause, Kind::TeamLoad, Kind::Export}));
+    // Begun with the rosters the program starts with; the team file loaded later by its name.
+    EXPECT_EQ(game.Opening.TeamNames, (std::array<QString, 2>{}));
+    EXPECT_EQ(PayloadCodec::DecodeTeam(game.Events[3].Payload)->Name, QStringLiteral("away"));
     const GameEvent &check = game.Events[0];
     EXPECT_EQ(std::tuple(check.GameMs, check.Arg1, check.Arg2, check.Arg3), std::tuple(0, 1, 0, 0));
     EXPECT_EQ(game.Events[1].GameMs, 0);
@@ -372,6 +377,21 @@ TEST_F(HistoryWindow, FortsetzenBringsBackTheGameAsAtTheCrashAndStartGoesOnAsAft
     const auto replayed = GameReplay::Replay(games[0]);
     ASSERT_TRUE(replayed.Ok()) << replayed.Error.toStdString();
     EXPECT_EQ(replayed.Value->GameMs, 5500);
+
+    // The team file's name came back too: the report still names the spells
+    // by it, and the next game begins with it.
+    const auto report = GameReport::Of(games[0]);
+    ASSERT_TRUE(report.Ok()) << report.Error.toStdString();
+    for (const ReportChange &change : report.Value->Changes) {
+        if (const auto *stint = std::get_if<ReportStint>(&change))
+            EXPECT_EQ(stint->TeamName, stint->Team == 1 ? QStringLiteral("home") : QStringLiteral("Team 2"));
+    }
+    EXPECT_EQ(form->TeamName(1), QStringLiteral("home"));
+    Reset();
+    ToggleCheck(2, 0);
+    const auto afterReset = StoredGames(crashed);
+    ASSERT_EQ(afterReset.size(), 2u);
+    EXPECT_EQ(afterReset[1].Opening.TeamNames, (std::array<QString, 2>{QStringLiteral("home"), QString()}));
 }
 
 TEST_F(HistoryWindow, AGameClosedDuringAPauseIsOfferedAgainAndComesBackWithoutAnExtraPause)

@@ -6,6 +6,7 @@
 // to the rosters' sheet when, and only when, there is one.
 
 #include <QDir>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -160,6 +161,12 @@ TEST_F(ReportWindow, TheClocksMenuIsStoredWithTheGameTimeAndThePeriodUnderWay)
 TEST_F(ReportWindow, TheExportAddsTheReportWhoseTimesAddUpToTheRostersSheet)
 {
     StartHistory();
+    QByteArray away;
+    for (int line = 4; line < 14; ++line)
+        away += QByteArray::number(line) + " Gast\n";
+    LoadTeam(2, WriteTeam(QStringLiteral("TV Musterstadt U12.txt"), away));
+    for (int row = 0; row < 5; ++row)
+        ToggleCheck(2, row);
     PlayAcrossPeriods();
     const ReadBook book = Export();
     ASSERT_EQ(book.sheets.size(), 3);
@@ -210,16 +217,18 @@ TEST_F(ReportWindow, TheExportAddsTheReportWhoseTimesAddUpToTheRostersSheet)
 
     const ReadSheet &changes = book.sheets[2];
     EXPECT_EQ(changes.sheetName, QStringLiteral("Wechsel"));
-    int clockSet = 0, stints = 0;
+    int clockSet = 0;
+    QMap<QString, int> stints; // by team
     for (int row = 2; changes.cells.contains(QStringLiteral("B%1").arg(row)); ++row) {
         if (cell(changes, 'B', row).text == QStringLiteral("Uhr gestellt"))
             ++clockSet;
         else
-            ++stints;
+            ++stints[cell(changes, 'A', row).text];
     }
     EXPECT_EQ(clockSet, 1);
-    // The starting ten, line 1 ending at the substitution, line 6 from it.
-    EXPECT_EQ(stints, 11);
+    // The starting ten, line 1 ending at the substitution, line 6 from it;
+    // the home side by its number, the away side by its team file.
+    EXPECT_EQ(stints, (QMap<QString, int>{{QStringLiteral("Team 1"), 6}, {QStringLiteral("TV Musterstadt U12"), 5}}));
 }
 
 TEST_F(ReportWindow, WithoutAStoredGameTheExportIsTheRostersSheetAlone)

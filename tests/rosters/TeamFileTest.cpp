@@ -14,6 +14,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 #include "rosters/TextEncoding.h"
 
@@ -174,6 +175,19 @@ TEST(TeamFileRead, ReadsTheSampleTeams)
         EXPECT_FALSE(line.contains(QLatin1Char('\r')));
         EXPECT_FALSE(line.contains(QChar(QChar::ReplacementCharacter)));
     }
+}
+
+TEST(TeamFileName, IsTheFileNameWithoutFolderAndExtension)
+{
+    const std::pair<const char *, const char *> names[] = {
+        {"/home/x/Mannschaften/TV Musterstadt U12.txt", "TV Musterstadt U12"},
+        {"Falken Süd.txt", "Falken Süd"},
+        {"/teams/U.S.C. Nord.txt", "U.S.C. Nord"},
+        {"/teams/Adler", "Adler"},
+        {"/teams/.txt", ".txt"},
+    };
+    for (const auto &[path, name] : names)
+        EXPECT_EQ(TeamFile::TeamName(QString::fromUtf8(path)), QString::fromUtf8(name)) << path;
 }
 
 TEST(TeamFileRead, AHundredThousandLines)
