@@ -33,7 +33,9 @@ RecoveryCandidate FindGameToRecover(GameHistoryStore &store)
         candidate.Message = recovered.Error;
         return candidate;
     }
-    if (recovered.Value->GameMs == 0)
+    // A game whose clock was started is offered, even one killed before its
+    // first checkpoint: its line-up is worth having back.
+    if (!recovered.Value->LastStretch)
         return candidate;
     candidate.Result = RecoveryCandidate::Outcome::Offer;
     candidate.Game = std::move(*recovered.Value);

@@ -465,6 +465,37 @@ TEST_F(HistoryWindow, NeuesSpielEndsTheStoredGameKeepsItAndStartsAsEver)
     EXPECT_EQ(dialogs.questions.size(), 2);
 }
 
+// Killed 0.6 s after START, before the first checkpoint: the START and the
+// changed line-up are stored, so the game is offered back with them, the
+// clock where that START stood.
+TEST_F(HistoryWindow, AGameKilledBeforeItsFirstCheckpointIsOfferedWithItsLineUp)
+{
+    StartProgram();
+    ToggleCheck(1, 0);
+    ToggleCheck(1, 7);
+    Start(1000);
+    Refresh(1200);
+    Refresh(1400);
+    const StandingGame atKill = Now();
+    Flush();
+    const QString crashed = data.filePath(QStringLiteral("crashed"));
+    CopyDatabase(Folder(), crashed);
+
+    ticks.now = 20000;
+    dialogs.answers = {true};
+    StartProgram(crashed);
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].contains(QStringLiteral("Spielzeit 00:00,")))
+        << dialogs.questions[0].toStdString();
+    const StandingGame back = Now();
+    for (std::size_t team = 0; team < 2; ++team)
+        EXPECT_EQ(back.Rosters[team].Checked, atKill.Rosters[team].Checked) << "team " << team + 1;
+    EXPECT_EQ(back.Elapsed, PlayingTimeLedger::ElapsedTables{});
+    EXPECT_EQ(ClockText(), QStringLiteral("00:00"));
+    EXPECT_TRUE(back.ClockStarted);
+    EXPECT_EQ(Enabling(), StandingEnabling);
+}
+
 TEST_F(HistoryWindow, AGameWithoutRunningTimeIsNotOfferedAndEnded)
 {
     StartProgram();

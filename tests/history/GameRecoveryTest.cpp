@@ -33,6 +33,7 @@ struct RecoveryCase
     std::function<GameId(GameHistoryStore &, const QString &path)> Fill;
     Outcome Result;
     bool OpenGame;
+    std::int64_t GameMs = 61000; // of a game offered
 };
 
 void PrintTo(const RecoveryCase &recovery, std::ostream *out)
@@ -62,7 +63,7 @@ TEST_P(Recovery, OffersOnlyAnOpenGameWhoseClockRanAndRefusesOneThatDoesNotAddUp)
     EXPECT_EQ(candidate.Message.isEmpty(), GetParam().Result != Outcome::Refused);
     if (GetParam().Result == Outcome::Offer) {
         EXPECT_EQ(candidate.Game.Id, latest);
-        EXPECT_EQ(candidate.Game.GameMs, 61000);
+        EXPECT_EQ(candidate.Game.GameMs, GetParam().GameMs);
     }
 }
 
@@ -89,6 +90,14 @@ INSTANTIATE_TEST_SUITE_P(
                                      return *store.BeginGame(SampleOpening(), GameEvent::Check(0, 0, 1, 7, true)).Value;
                                  },
                                  Outcome::Nothing, true},
+                    RecoveryCase{"LatestOpenKilledBeforeItsFirstCheckpoint",
+                                 [](GameHistoryStore &store, const QString &) {
+                                     const GameId id =
+                                         *store.BeginGame(SampleOpening(), GameEvent::Check(0, 0, 1, 7, true)).Value;
+                                     store.AppendEvent(id, GameEvent::Start(0, 0));
+                                     return id;
+                                 },
+                                 Outcome::Offer, true, 0},
                     RecoveryCase{"LatestOpenAfterAnEndedOne",
                                  [](GameHistoryStore &store, const QString &) {
                                      store.EndGame(StoreInOrder(store, PlayedMinute()), GameEndReason::Reset, 0);
