@@ -5,7 +5,9 @@
 # killed (SIGKILL) while the clock runs, started again, Return on the
 # question ("Fortsetzen"): the rosters, check marks, clock and every
 # player's time are back as at the kill, short by at most one second of
-# running time and never ahead, and START goes on from there.
+# running time and never ahead, and START goes on from there.  A game
+# killed 0.6 s after its START, before the first checkpoint, is offered
+# back too, with its line-up.
 source "$(dirname "$0")/lib.sh"
 /usr/bin/python3 -c 'import openpyxl' 2>/dev/null || { echo "SKIP: python3-openpyxl is not installed"; exit 77; }
 start_xvfb
@@ -116,5 +118,36 @@ stored_game events >"$ARTIFACTS/events-continued.txt"
 tail -n 2 "$ARTIFACTS/events-continued.txt" | awk -v c="$c_ms" 'NR == 1 && ($2 != "start" || $3 != c) { exit 1 } NR == 2 && $2 != "pause" { exit 1 }' ||
   fail "the game did not go on in the stored game"
 [ "$(stored_game games | wc -l)" = 1 ] || fail "a second game was stored"
+close_app
+
+# 6. Killed 0.6 s after a START, before the first checkpoint: the game is
+# offered back with its line-up (home line 1 off, line 8 on), the clock at 00:00.
+start_app
+message=$(wait_message) || fail "the closed game was not offered"
+answer_message "$message" Escape
+win=$(wait_window "$MAIN_CAPTION") || fail "no main window after Neues Spiel"
+wait_framed "$win"
+sleep 0.6
+read -r x y w h < <(window_geometry "$win")
+roster_tick 1 0
+roster_tick 1 7
+click_start_pause
+sleep 0.6
+kill -KILL "$APP_PID"
+wait "$APP_PID" 2>/dev/null || true
+APP_PID=""
+start_app
+message=$(wait_message) || fail "a game killed before its first checkpoint was not offered"
+answer_message "$message" Return
+win=$(wait_window "$MAIN_CAPTION") || fail "no main window after Fortsetzen"
+wait_framed "$win"
+sleep 0.6
+read -r x y w h < <(window_geometry "$win")
+shot early-kill-recovered
+[ "$(clock_text "$SHOT")" = "00:00" ] || fail "the clock shows $(clock_text "$SHOT") after an early kill"
+for row in 0 1 2 3 4 5 6 7 8; do
+  expected=$({ [ "$row" -ge 1 ] && [ "$row" -le 4 ]; } || [ "$row" = 7 ] && echo 1 || echo 0)
+  [ "$(roster_ticked "$SHOT" 1 "$row")" = "$expected" ] || fail "home line $((row + 1)): tick not as at the early kill"
+done
 close_app
 echo "PASS"
