@@ -145,6 +145,29 @@ TEST_F(LockFolder, AnythingButAFileInPlaceOfTheLockIsToldAndLeftAlone)
     EXPECT_EQ(ReadBytes(elsewhere), QByteArray("someone else's"));
 }
 
+// A folder on a read-only file system is told as such, not as another copy
+// (a read-only bind mount in a mount namespace of the child's own; root only).
+TEST_F(LockFolder, AReadOnlyFolderIsToldAsSuchNotAsAnotherCopy)
+{
+    ASSERT_TRUE(QDir().mkpath(Folder()));
+    QProcess child;
+    child.start(QStringLiteral("unshare"),
+                {QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"),
+                 QStringLiteral("mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\" || exit 77; "
+                                "exec \"$2\" \"$1\""),
+                 QStringLiteral("sh"), Folder(), QStringLiteral(HISTORY_LOCK_HOLDER)});
+    if (child.waitForStarted(10000)) {
+        while (!child.canReadLine() && child.waitForReadyRead(10000)) { }
+    }
+    if (!child.canReadLine())
+        GTEST_SKIP() << "no read-only bind mount here (needs root and mount namespaces)";
+    const QString answer = QString::fromUtf8(child.readLine()).trimmed();
+    child.kill();
+    child.waitForFinished(10000);
+    EXPECT_TRUE(answer.startsWith(QStringLiteral("busy: Der Datenordner"))) << answer.toStdString();
+    EXPECT_TRUE(answer.contains(QStringLiteral("schreibgeschützt"))) << answer.toStdString();
+}
+
 TEST(LockFolderProblem, AFileInPlaceOfTheFolderIsToldAndNothingIsHeld)
 {
     QTemporaryDir temp;
