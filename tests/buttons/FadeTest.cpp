@@ -7,6 +7,7 @@
 
 #include <QTest>
 
+#include <chrono>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -58,8 +59,15 @@ TEST(ButtonThread, DestroyingATickingThreadStopsIt)
     auto thread = std::make_unique<TLbButtonThread>([&](TLbButtonThread *) { ++steps; }, sleep.Method());
     thread->Resume();
     ASSERT_TRUE(ProcessUntil([&] { return steps >= 3; }));
-    thread.reset(); // must not hang, although the worker waits inside a hand-off
-    SUCCEED();
+    // Destruction must not hang, although the worker waits inside a hand-off,
+    // and no step of the worker may arrive once the thread is gone.
+    const auto begun = std::chrono::steady_clock::now();
+    thread.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - begun, std::chrono::seconds(5));
+    const int stepsAtEnd = steps;
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(steps, stepsAtEnd);
 }
 
 TEST(ButtonThread, RefusedThreadReportsACreationError)
