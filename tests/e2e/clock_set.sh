@@ -63,15 +63,12 @@ book=${book#file://}
 [ -f "$book" ] || fail "the workbook $book does not exist"
 check_plain_numbers "$book"
 /usr/bin/python3 - "$book" >"$ARTIFACTS/times.txt" <<'PYTHON' || fail "openpyxl could not read the workbook"
-import datetime, sys
+import sys
 import openpyxl
+from sheet_time import seconds
 sheet = openpyxl.load_workbook(sys.argv[1]).worksheets[0]
 for line, time in sheet.iter_rows(min_col=1, max_col=2, values_only=True):
-    if isinstance(time, datetime.time):
-        time = time.hour * 3600 + time.minute * 60 + time.second
-    elif isinstance(time, (int, float)):
-        time = round(time * 86400)
-    print(f"{time}\t{line}")
+    print(f"{round(seconds(time))}\t{line}")
 PYTHON
 expected=$(for team in 1 2; do for row in 1 2 3 4 5; do echo 754; done; for row in 6 7 8 9 10; do echo 0; done; done)
 [ "$(cut -f1 "$ARTIFACTS/times.txt")" = "$expected" ] \

@@ -49,6 +49,8 @@ export XDG_DATA_HOME="$HOME/.local/share"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$XDG_DATA_HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
+# The read-backs' Python helpers (sheet_time.py) lie beside this file.
+export PYTHONPATH="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)${PYTHONPATH:+:$PYTHONPATH}"
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
 export QT_ENABLE_HIGHDPI_SCALING=0
 
@@ -437,17 +439,10 @@ PYTHON
 # seconds, column A as it stands).
 workbook_rows() {
   /usr/bin/python3 - "$1" <<'PYTHON'
-import datetime, sys
+import sys
 import openpyxl
+from sheet_time import whole_seconds_or
 for line, value in openpyxl.load_workbook(sys.argv[1]).active.iter_rows(min_col=1, max_col=2, values_only=True):
-    if isinstance(value, datetime.time):
-        seconds = value.hour * 3600 + value.minute * 60 + value.second + value.microsecond / 1e6
-    elif isinstance(value, datetime.timedelta):
-        seconds = value.total_seconds()
-    elif isinstance(value, (int, float)):
-        seconds = value * 86400
-    else:
-        seconds = -1
-    print("%d\t%s" % (round(seconds), line))
+    print("%d\t%s" % (whole_seconds_or(value, -1), line))
 PYTHON
 }

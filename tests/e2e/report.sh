@@ -32,17 +32,9 @@ shot played
 book=$(export_workbook)
 cp "$book" "$ARTIFACTS/report.xlsx"
 /usr/bin/python3 - "$book" >"$ARTIFACTS/report.txt" 2>&1 <<'PYTHON' || fail "the report does not read back as it should: $(cat "$ARTIFACTS/report.txt")"
-import datetime, sys
+import sys
 import openpyxl
-
-def seconds(value):
-    if isinstance(value, datetime.time):
-        return value.hour * 3600 + value.minute * 60 + value.second + value.microsecond / 1e6
-    if isinstance(value, datetime.timedelta):
-        return value.total_seconds()
-    if isinstance(value, (int, float)):
-        return value * 86400
-    raise SystemExit("not a time: %r" % (value,))
+from sheet_time import seconds
 
 book = openpyxl.load_workbook(sys.argv[1])
 names = [sheet.title for sheet in book.worksheets]

@@ -37,17 +37,12 @@ shot played
 book=$(export_workbook)
 cp "$book" "$ARTIFACTS/report.xlsx"
 /usr/bin/python3 - "$book" >"$ARTIFACTS/report.txt" 2>&1 <<'PYTHON' || fail "the report does not read back as it should: $(cat "$ARTIFACTS/report.txt")"
-import collections, datetime, sys
+import collections, sys
 import openpyxl
+import sheet_time
 
 def seconds(value):
-    if isinstance(value, datetime.time):
-        return round(value.hour * 3600 + value.minute * 60 + value.second + value.microsecond / 1e6)
-    if isinstance(value, datetime.timedelta):
-        return round(value.total_seconds())
-    if isinstance(value, (int, float)):
-        return round(value * 86400)
-    raise SystemExit("not a time: %r" % (value,))
+    return round(sheet_time.seconds(value))
 
 book = openpyxl.load_workbook(sys.argv[1])
 rosters = [row for row in book.worksheets[0].iter_rows(min_col=1, max_col=2, values_only=True)]
