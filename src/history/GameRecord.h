@@ -22,28 +22,20 @@
 #include <optional>
 #include <vector>
 
+#include "timing/GameFormat.h"
+#include "timing/PlayingTimeLedger.h"
+
 using GameId = std::int64_t;
 
 inline constexpr int HistoryTeamCount = 2;
-// The ledger keeps a time for the first 50 lines of each team
-// (PlayingTimeLedger::RowsPerTeam); later lines are untimed.
-inline constexpr int TimedRowsPerTeam = 50;
+// The ledger keeps a time for the first lines of each team; later lines are untimed.
+inline constexpr int TimedRowsPerTeam = PlayingTimeLedger::RowsPerTeam;
 
 // Number of lines of a roster that have a time in the ledger.
 constexpr int TimedRows(int lines)
 {
     return lines < 0 ? 0 : lines > TimedRowsPerTeam ? TimedRowsPerTeam : lines;
 }
-
-// The rules a game is played by; a later feature uses them for periods.
-struct GameFormat
-{
-    int RegularPeriods = 4;
-    std::int64_t PeriodMs = 600000;
-    std::int64_t OvertimeMs = 300000;
-
-    bool operator==(const GameFormat &) const = default;
-};
 
 // One roster: every line's text and its on-court check mark (same length).
 struct RosterState

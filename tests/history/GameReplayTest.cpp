@@ -15,8 +15,6 @@ using namespace HistoryTest;
 
 namespace {
 
-static_assert(TimedRowsPerTeam == PlayingTimeLedger::RowsPerTeam, "the history times the rows the ledger times");
-
 const QString RefusalPrefix = QStringLiteral("Das gespeicherte Spiel kann nicht wiederhergestellt werden: ");
 
 void Substitute(ScriptedGame &game, int team, int off, int on)
