@@ -48,6 +48,24 @@ void Tighten(const QString &path, mode_t allowed)
         ::chmod(native.constData(), mode & allowed);
 }
 
+// The same for a regular file only, through a descriptor opened without
+// following a link: a link in the file's place must not hand its mode
+// change to a file elsewhere, and a FIFO must not hang the start.
+void TightenFile(const QString &path)
+{
+    const int fd = ::open(Native(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat info
+    { };
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()) {
+        const mode_t mode = info.st_mode & 07777;
+        if ((mode & ~FileMode) != 0)
+            ::fchmod(fd, mode & FileMode);
+    }
+    ::close(fd);
+}
+
 // rename(2) that fails instead of replacing an existing target.
 int RenameNoReplace(const QByteArray &from, const QByteArray &to)
 {
@@ -116,23 +134,56 @@ QString PrepareFile(const QString &path)
         return ErrnoReason(errno);
     struct stat info
     { };
-    if (::stat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode))
+    if (::lstat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode))
         return ErrnoReason(EISDIR);
-    Tighten(path, FileMode);
+    TightenFile(path);
     TightenCompanions(path);
     return {};
 }
 
 void TightenCompanions(const QString &path)
 {
-    for (const char *suffix : CompanionSuffixes) {
-        const QString companion = path + QLatin1String(suffix);
-        if (Exists(companion))
-            Tighten(companion, FileMode);
-    }
+    for (const char *suffix : CompanionSuffixes)
+        TightenFile(path + QLatin1String(suffix));
 }
 
-MoveAsideOutcome MoveAside(const QString &path, const QDateTime &now)
+FileKind KindAt(const QString &path)
+{
+    struct stat info
+    { };
+    if (::lstat(Native(path).constData(), &info) != 0)
+        return FileKind::Missing;
+    if (S_ISREG(info.st_mode))
+        return FileKind::Regular;
+    if (S_ISDIR(info.st_mode))
+        return FileKind::Folder;
+    if (S_ISLNK(info.st_mode))
+        return FileKind::Link;
+    if (S_ISFIFO(info.st_mode))
+        return FileKind::Fifo;
+    if (S_ISSOCK(info.st_mode))
+        return FileKind::Socket;
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        return FileKind::Device;
+    return FileKind::Other;
+}
+
+QString KindWords(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::Folder: return QStringLiteral("ein Ordner");
+    case FileKind::Link: return QStringLiteral("ein Verweis auf eine andere Datei, der nicht verfolgt wird");
+    case FileKind::Fifo: return QStringLiteral("eine Pipe (FIFO)");
+    case FileKind::Socket: return QStringLiteral("ein Socket");
+    case FileKind::Device: return QStringLiteral("eine Gerätedatei");
+    case FileKind::Missing:
+    case FileKind::Regular: return QStringLiteral("eine gewöhnliche Datei");
+    case FileKind::Other: break;
+    }
+    return QStringLiteral("etwas anderes als eine Datei");
+}
+
+QString AsideName(const QString &path, const QDateTime &now)
 {
     const QString stem = path + QStringLiteral(".damaged-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString target = stem;
@@ -147,7 +198,84 @@ MoveAsideOutcome MoveAside(const QString &path, const QDateTime &now)
     };
     for (int number = 2; taken(target); ++number)
         target = stem + QStringLiteral("-%1").arg(number);
+    return target;
+}
 
+QString MoveNoReplace(const QString &from, const QString &to)
+{
+    if (const int error = RenameNoReplace(Native(from), Native(to)))
+        return ErrnoReason(error);
+    return {};
+}
+
+QString CopyNoReplace(const QString &from, const QString &to)
+{
+    const int source = ::open(Native(from).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (source < 0)
+        return ErrnoReason(errno);
+    struct stat info
+    { };
+    if (::fstat(source, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(source);
+        return ErrnoReason(EINVAL);
+    }
+    const QByteArray target = Native(to);
+    const int copy = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, FileMode);
+    if (copy < 0) {
+        const int error = errno;
+        ::close(source);
+        return ErrnoReason(error);
+    }
+    int error = 0;
+    off_t done = 0;
+    // The kernel copies (or shares the blocks) without a trip through this
+    // process where the file system allows it; else a plain copy.
+    bool inKernel = true;
+    while (error == 0 && done < info.st_size) {
+        if (inKernel) {
+            const ssize_t moved =
+                ::copy_file_range(source, nullptr, copy, nullptr, std::size_t(info.st_size - done), 0);
+            if (moved > 0)
+                done += moved;
+            else if (moved == 0)
+                break;
+            else if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)
+                inKernel = false;
+            else if (errno != EINTR)
+                error = errno;
+            continue;
+        }
+        char buffer[65536];
+        const ssize_t got = ::pread(source, buffer, sizeof buffer, done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            error = got < 0 ? errno : 0;
+            break;
+        }
+        for (ssize_t written = 0; written < got && error == 0;) {
+            const ssize_t put = ::pwrite(copy, buffer + written, std::size_t(got - written), done + written);
+            if (put > 0)
+                written += put;
+            else if (errno != EINTR)
+                error = errno;
+        }
+        done += got;
+    }
+    if (error == 0 && ::fsync(copy) != 0)
+        error = errno;
+    ::close(copy);
+    ::close(source);
+    if (error != 0) {
+        ::unlink(target.constData());
+        return ErrnoReason(error);
+    }
+    return {};
+}
+
+MoveAsideOutcome MoveAside(const QString &path, const QDateTime &now)
+{
+    const QString target = AsideName(path, now);
     if (const int error = RenameNoReplace(Native(path), Native(target)))
         return {{}, ErrnoReason(error)};
     // A journal left beside a new, empty file would be played into it: the

@@ -27,8 +27,16 @@ QString EnsureFolder(const QString &folder);
 QString PrepareFile(const QString &path);
 
 // Takes group and other permissions from the companions that exist now
-// (SQLite creates them later than the file).
+// (SQLite creates them later than the file).  Only regular files of this
+// user are changed, never through a link.
 void TightenCompanions(const QString &path);
+
+// What stands at a path, looked at without following a link; Missing also
+// when the path cannot be looked at (opening it then tells why).
+enum class FileKind { Missing, Regular, Folder, Link, Fifo, Socket, Device, Other };
+FileKind KindAt(const QString &path);
+// German words for what stands in a file's place ("ein Verweis auf eine andere Datei").
+QString KindWords(FileKind kind);
 
 struct MoveAsideOutcome
 {
@@ -40,6 +48,17 @@ struct MoveAsideOutcome
 // with "-2", "-3", ... when taken) and each companion to that name plus its
 // suffix.  Never replaces an existing file.
 MoveAsideOutcome MoveAside(const QString &path, const QDateTime &now);
+
+// The name a damaged file and its companions are set aside under: the first
+// of "<path>.damaged-YYYYMMDD-HHMMSS", "...-2", ... that is free with every
+// companion suffix.
+QString AsideName(const QString &path, const QDateTime &now);
+// rename(2) that never replaces an existing file; empty when done, else German words.
+QString MoveNoReplace(const QString &from, const QString &to);
+// A copy of the regular file `from` (never through a link) as a new file
+// `to` of mode 0600 that did not exist before, on the disk when it
+// returns; empty when done, else German words (a half copy is removed).
+QString CopyNoReplace(const QString &from, const QString &to);
 
 // German words for an errno value.
 QString ErrnoReason(int error);
