@@ -12,9 +12,11 @@
 #include <climits>
 #include <sqlite3.h>
 #include <string_view>
+#include <sys/stat.h>
 
 #include "history/PayloadCodec.h"
 #include "history/PrivateFiles.h"
+#include "history/RegularFile.h"
 #include "history/Schema.h"
 
 namespace {
@@ -46,6 +48,35 @@ Attempt FailedWith(int code)
     return IsDamageCode(code) ? Failed(Verdict::Damaged) : Failed(Verdict::CannotOpen, SqliteReason(code));
 }
 
+qint64 SizeAt(const QString &path)
+{
+    struct stat info
+    { };
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? qint64(info.st_size) : 0;
+}
+
+// Only a regular file (or none) may stand where the database and its
+// companions belong: SQLite would follow a link out of the data folder
+// (and create its journals beside the target), and opening a FIFO waits
+// for a writer that never comes.  Anything else is left as it is; empty,
+// or German words for what stands where.
+QString OddFileInPlace(const QString &path)
+{
+    using PrivateFiles::FileKind;
+    const FileKind kind = PrivateFiles::KindAt(path);
+    if (kind == FileKind::Folder)
+        return PrivateFiles::ErrnoReason(EISDIR);
+    if (kind != FileKind::Missing && kind != FileKind::Regular)
+        return QStringLiteral("an ihrer Stelle steht %1; sie bleibt unberührt").arg(PrivateFiles::KindWords(kind));
+    for (const char *suffix : PrivateFiles::CompanionSuffixes) {
+        const FileKind companion = PrivateFiles::KindAt(path + QLatin1String(suffix));
+        if (companion != FileKind::Missing && companion != FileKind::Regular)
+            return QStringLiteral("an der Stelle von „%1“ neben ihr steht %2; beides bleibt unberührt")
+                .arg(QFileInfo(path).fileName() + QLatin1String(suffix), PrivateFiles::KindWords(companion));
+    }
+    return {};
+}
+
 std::uint32_t BigEndian(const QByteArray &bytes, int at, int length)
 {
     std::uint32_t value = 0;
@@ -65,18 +96,18 @@ std::uint32_t BigEndian(const QByteArray &bytes, int at, int length)
 bool LooksDamaged(const QString &path)
 {
     constexpr int HeaderSize = 100;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const RegularFile file(path);
+    if (!file.IsOpen())
         return false; // SQLite says why
     bool journal = false;
     for (const char *suffix : PrivateFiles::CompanionSuffixes)
-        journal = journal || QFileInfo(path + QLatin1String(suffix)).size() > 0;
-    const qint64 size = file.size();
+        journal = journal || SizeAt(path + QLatin1String(suffix)) > 0;
+    const qint64 size = file.Size();
     if (size == 0)
         return journal; // a new, empty database has no journal
     if (size < HeaderSize)
         return true;
-    const QByteArray header = file.read(HeaderSize);
+    const QByteArray header = file.Read(0, HeaderSize);
     if (header.size() != HeaderSize || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
         return true;
     if (journal)
@@ -107,7 +138,8 @@ CompanionsSeen SeeCompanions(const QString &path)
 {
     CompanionsSeen seen{};
     for (std::size_t index = 0; index < seen.size(); ++index)
-        seen[index] = QFileInfo::exists(path + QLatin1String(PrivateFiles::CompanionSuffixes[index]));
+        seen[index] = PrivateFiles::KindAt(path + QLatin1String(PrivateFiles::CompanionSuffixes[index]))
+            != PrivateFiles::FileKind::Missing;
     return seen;
 }
 
@@ -119,7 +151,7 @@ void RemoveCompanionsOfReading(const QString &path, const CompanionsSeen &before
                   && PrivateFiles::CompanionSuffixes[1] == std::string_view("-shm"));
     const QString journal = path + QLatin1String(PrivateFiles::CompanionSuffixes[0]);
     const QString index = path + QLatin1String(PrivateFiles::CompanionSuffixes[1]);
-    if (before[0] || QFileInfo(journal).size() != 0)
+    if (before[0] || SizeAt(journal) != 0)
         return;
     QFile::remove(journal);
     if (!before[1])
@@ -131,10 +163,9 @@ void RemoveCompanionsOfReading(const QString &path, const CompanionsSeen &before
 // mode with the current tables.
 Attempt TryOpen(const QString &path)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
-        return Failed(Verdict::CannotOpen, PrivateFiles::ErrnoReason(EISDIR));
-    if (QString reason = PrivateFiles::EnsureFolder(info.absolutePath()); !reason.isEmpty())
+    if (QString odd = OddFileInPlace(path); !odd.isEmpty())
+        return Failed(Verdict::CannotOpen, odd);
+    if (QString reason = PrivateFiles::EnsureFolder(QFileInfo(path).absolutePath()); !reason.isEmpty())
         return Failed(Verdict::CannotOpen, reason);
     // Created here with mode 0600; SQLite gives its -wal and -shm the same mode.
     if (QString reason = PrivateFiles::PrepareFile(path); !reason.isEmpty())
@@ -144,9 +175,10 @@ Attempt TryOpen(const QString &path)
 
     const CompanionsSeen companionsBefore = SeeCompanions(path);
     sqlite3 *handle = nullptr;
-    const QByteArray native = path.toUtf8();
-    const int opened = sqlite3_open_v2(native.constData(), &handle,
-                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_EXRESCODE, nullptr);
+    const QByteArray native = QFile::encodeName(path);
+    const int opened = sqlite3_open_v2(
+        native.constData(), &handle,
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_EXRESCODE, nullptr);
     SqliteConnection connection(handle);
     if (opened != SQLITE_OK)
         return FailedWith(opened);

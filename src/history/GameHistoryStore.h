@@ -13,9 +13,14 @@
 //     "games.db.damaged-YYYYMMDD-HHMMSS" together with its -wal/-shm/-journal
 //     files (nothing is overwritten or deleted) and a fresh database created;
 //   - a file of a newer schema version: left untouched, nothing is stored;
-//   - a database that cannot be opened (unwritable folder, a folder in its
-//     place, ...): nothing is stored.
+//   - a database that cannot be opened (unwritable folder, a folder, link,
+//     FIFO, socket or device in its place or a companion's): nothing is
+//     stored, and nothing there is touched.
 // Each problem comes with one German line for the user.
+//
+// Only regular files in the data folder itself are used: SQLite opens the
+// database with SQLITE_OPEN_NOFOLLOW (and its own journals never through a
+// link), the program's own reads are O_NOFOLLOW | O_NONBLOCK.
 //
 // Writes and reads report failures (full disk, damaged pages, ...) as a
 // HistoryStatus or HistoryResult carrying a German sentence; nothing throws.

@@ -1,0 +1,135 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+// The files of the history as others may leave them: things other than
+// regular files where the database and its companions belong.
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include "HistoryTestSupport.h"
+#include "history/PrivateFiles.h"
+
+using namespace HistoryTest;
+
+namespace {
+
+const QDateTime SetAsideTime(QDate(2026, 12, 8), QTime(19, 42, 0));
+
+GameId PlaySeconds(GameHistoryStore &store, int seconds)
+{
+    const GameId game = *store.BeginGame(SampleOpening(), GameEvent::Start(0, 0)).Value;
+    for (int second = 1; second <= seconds; ++second)
+        store.SaveCheckpoint(game, {0, second * 1000, second * 1000, {}});
+    return game;
+}
+
+class HistoryFolder : public testing::Test
+{
+protected:
+    QTemporaryDir temp;
+    QString Folder() const { return temp.path(); }
+    QString Path() const { return temp.filePath(QStringLiteral("games.db")); }
+};
+
+// What can stand in the place of the database or of one of its companions.
+struct OddFile
+{
+    const char *Name;
+    std::function<void(const QString &path, const QString &elsewhere)> Make;
+    const char *Words;
+};
+
+void PrintTo(const OddFile &odd, std::ostream *out)
+{
+    *out << odd.Name;
+}
+
+void MakeSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(path);
+    ASSERT_LT(native.size(), qsizetype(sizeof address.sun_path));
+    std::copy(native.begin(), native.end(), address.sun_path);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    ::close(fd);
+}
+
+const OddFile OddFiles[] = {
+    {"Fifo", [](const QString &path, const QString &) { ASSERT_EQ(::mkfifo(QFile::encodeName(path), 0600), 0); },
+     "eine Pipe (FIFO)"},
+    {"LinkElsewhere",
+     [](const QString &path, const QString &elsewhere) {
+         ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/target"), path));
+     },
+     "ein Verweis auf eine andere Datei"},
+    {"Folder", [](const QString &path, const QString &) { ASSERT_TRUE(QDir().mkdir(path)); }, "ein Ordner"},
+    {"Socket", [](const QString &path, const QString &) { MakeSocket(path); }, "ein Socket"},
+};
+
+class OddFileInPlace : public testing::TestWithParam<std::tuple<const char *, OddFile>>
+{ };
+
+// Reported at once and left as it is: nothing is opened, created, written
+// or changed in its mode, neither in the data folder nor where a link points.
+TEST_P(OddFileInPlace, IsReportedAndNothingIsTouched)
+{
+    const auto &[suffix, odd] = GetParam();
+    QTemporaryDir data, elsewhere;
+    const QString path = data.filePath(QStringLiteral("games.db"));
+    const QString target = elsewhere.filePath(QStringLiteral("target"));
+    if (*suffix != '\0')
+        OpenStore(path); // a good database, closed again
+    {
+        auto other = OpenStore(target);
+        PlaySeconds(*other, 2);
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(target), 0644), 0);
+    odd.Make(path + QLatin1String(suffix), elsewhere.path());
+    const QByteArray database = *suffix != '\0' ? ReadBytes(path) : QByteArray();
+    const QByteArray targetBytes = ReadBytes(target);
+    const QStringList dataEntries = Entries(data.path());
+    const QStringList elsewhereEntries = Entries(elsewhere.path());
+
+    const GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path, SetAsideTime);
+    EXPECT_FALSE(opened.Store);
+    EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::CannotOpen);
+    const QString words = *suffix == '\0' && QLatin1String(odd.Name) == QLatin1String("Folder")
+        ? QStringLiteral("an ihrer Stelle liegt ein Ordner")
+        : QString::fromUtf8(odd.Words);
+    EXPECT_TRUE(opened.Message.contains(words)) << opened.Message.toStdString();
+    EXPECT_TRUE(opened.Message.endsWith(QStringLiteral("das Spiel wird nicht gespeichert.")));
+    EXPECT_EQ(Entries(data.path()), dataEntries);
+    EXPECT_EQ(Entries(elsewhere.path()), elsewhereEntries);
+    EXPECT_EQ(ReadBytes(target), targetBytes);
+    EXPECT_EQ(ModeOf(target), 0644u);
+    if (*suffix != '\0') {
+        EXPECT_EQ(ReadBytes(path), database);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Store, OddFileInPlace,
+                         testing::Combine(testing::Values("", "-wal", "-shm", "-journal"), testing::ValuesIn(OddFiles)),
+                         [](const testing::TestParamInfo<std::tuple<const char *, OddFile>> &info) {
+                             const QString suffix = QLatin1String(std::get<0>(info.param)).mid(1);
+                             return (suffix.isEmpty() ? QStringLiteral("Database") : suffix).toStdString()
+                                 + std::get<1>(info.param).Name;
+                         });
+
+TEST_F(HistoryFolder, ALinkToADeviceCreatesNothingBesideTheDevice)
+{
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), Path()));
+    const GameHistoryStore::OpenResult opened = GameHistoryStore::Open(Path(), SetAsideTime);
+    EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::CannotOpen);
+    for (const char *suffix : PrivateFiles::CompanionSuffixes)
+        EXPECT_FALSE(Exists(QStringLiteral("/dev/zero") + QLatin1String(suffix))) << suffix;
+}
+
+} // namespace
