@@ -158,6 +158,47 @@ void RemoveCompanionsOfReading(const QString &path, const CompanionsSeen &before
         QFile::remove(index);
 }
 
+// Reads every value start-up reads: the latest game with its actions and
+// checkpoint, and the open games.  SQLite checks each page it reads on the
+// way (with cell_size_check, its cells too), so damage there shows now,
+// while the file can still go aside; the rest of the file is checked after
+// start-up (IntegrityCheck), as a full check reads all of it.
+int ReadWhatStartUpReads(sqlite3 *handle, int version)
+{
+    auto readAll = [](SqliteStatement &statement) {
+        if (!statement.Prepared())
+            return statement.PrepareCode();
+        int code = SQLITE_ROW;
+        while ((code = statement.Step()) == SQLITE_ROW) {
+            for (int column = 0; column < statement.ColumnCount(); ++column)
+                statement.Blob(column);
+        }
+        return code == SQLITE_DONE ? SQLITE_OK : code;
+    };
+    SqliteStatement latest(handle, "SELECT * FROM game ORDER BY id DESC LIMIT 1");
+    if (const int code = readAll(latest); code != SQLITE_OK)
+        return code;
+    SqliteStatement latestId(handle, "SELECT max(id) FROM game");
+    if (!latestId.Prepared())
+        return latestId.PrepareCode();
+    if (const int code = latestId.Step(); code != SQLITE_ROW)
+        return code;
+    const std::int64_t game = latestId.Integer(0);
+    for (const char *sql : {"SELECT * FROM event WHERE game_id = ?1", "SELECT * FROM checkpoint WHERE game_id = ?1"}) {
+        SqliteStatement rows(handle, sql);
+        if (rows.Prepared())
+            rows.BindInteger(1, game);
+        if (const int code = readAll(rows); code != SQLITE_OK)
+            return code;
+    }
+    if (version >= Schema::OpenGamesIndexVersion) {
+        SqliteStatement open(handle, "SELECT id FROM game INDEXED BY game_open WHERE end_reason IS NULL");
+        if (const int code = readAll(open); code != SQLITE_OK)
+            return code;
+    }
+    return SQLITE_OK;
+}
+
 // Opens the file and decides what it is, changing nothing in a file that
 // turns out damaged, foreign or newer.  Ready leaves the connection in WAL
 // mode with the current tables.
@@ -189,6 +230,7 @@ Attempt TryOpen(const QString &path)
     // A file from elsewhere must not run code of its own through our statements.
     sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    connection.Execute("PRAGMA cell_size_check = ON");
 
     const SqliteConnection::Single version = connection.QueryOne("PRAGMA user_version");
     if (version.Code != SQLITE_OK)
@@ -204,15 +246,9 @@ Attempt TryOpen(const QString &path)
     if (userVersion < 0)
         return Failed(Verdict::Foreign);
 
-    const SqliteConnection::Single check = connection.QueryOne("PRAGMA quick_check");
-    if (check.Code != SQLITE_OK)
-        return FailedWith(check.Code);
-    if (check.Text != QLatin1String("ok"))
-        return Failed(Verdict::Damaged);
-
-    // Views, triggers and indexes of its own would make it another program's file.
-    const SqliteConnection::Single extras = connection.QueryOne(
-        "SELECT count(*) FROM sqlite_schema WHERE type IN ('view', 'trigger') OR (type = 'index' AND sql IS NOT NULL)");
+    // Views and triggers, and indexes other than its own, would make it another program's file.
+    const SqliteConnection::Single extras =
+        connection.QueryOne("SELECT count(*) FROM sqlite_schema WHERE type IN ('view', 'trigger')");
     if (extras.Code != SQLITE_OK)
         return FailedWith(extras.Code);
     const SqliteConnection::Single tables =
@@ -225,8 +261,15 @@ Attempt TryOpen(const QString &path)
     // Looked at before WAL mode or a migration changes the file: a foreign
     // file stays byte for byte.
     int code = SQLITE_OK;
+    if (!Schema::HasOwnIndexesOnly(handle, userVersion, code))
+        return code == SQLITE_OK ? Failed(Verdict::Foreign) : FailedWith(code);
     if (userVersion > 0 && !Schema::HasTablesOf(handle, userVersion, code))
         return code == SQLITE_OK ? Failed(Verdict::Foreign) : FailedWith(code);
+    if (userVersion > 0) {
+        code = ReadWhatStartUpReads(handle, userVersion);
+        if (code != SQLITE_OK)
+            return FailedWith(code);
+    }
 
     const SqliteConnection::Single journal = connection.QueryOne("PRAGMA journal_mode = WAL");
     if (journal.Code != SQLITE_OK)
@@ -242,7 +285,7 @@ Attempt TryOpen(const QString &path)
         if (code != SQLITE_OK)
             return FailedWith(code);
     }
-    if (!Schema::HasCurrentTables(handle, code))
+    if (!Schema::HasCurrentTables(handle, code) || !Schema::HasOwnIndexesOnly(handle, Schema::CurrentVersion, code))
         return code == SQLITE_OK ? Failed(Verdict::Foreign) : FailedWith(code);
     PrivateFiles::TightenCompanions(path);
     KeepFilesOnClose(handle, false);
@@ -618,7 +661,9 @@ HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
 
 HistoryResult<std::vector<GameId>> GameHistoryStore::OpenGames()
 {
-    SqliteStatement open(m_connection.Handle(), "SELECT id FROM game WHERE end_reason IS NULL ORDER BY id");
+    // Through the index of the open games: start-up never reads every game.
+    SqliteStatement open(m_connection.Handle(),
+                         "SELECT id FROM game INDEXED BY game_open WHERE end_reason IS NULL ORDER BY id");
     if (!open.Prepared())
         return ReadFailure<std::vector<GameId>>(open.PrepareCode());
     std::vector<GameId> games;

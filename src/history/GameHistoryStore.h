@@ -9,14 +9,16 @@
 // Opening never throws and never stops the program; it says what it found:
 //   - a usable database (created when missing, migrated when older);
 //   - a damaged or foreign file (not a SQLite database, tables of another
-//     program, failing PRAGMA quick_check): moved aside as
+//     program, damage in what start-up reads of it): moved aside as
 //     "games.db.damaged-YYYYMMDD-HHMMSS" together with its -wal/-shm/-journal
 //     files (nothing is overwritten or deleted) and a fresh database created;
 //   - a file of a newer schema version: left untouched, nothing is stored;
 //   - a database that cannot be opened (unwritable folder, a folder, link,
 //     FIFO, socket or device in its place or a companion's): nothing is
 //     stored, and nothing there is touched.
-// Each problem comes with one German line for the user.
+// Each problem comes with one German line for the user.  Opening takes the
+// same time however many games the file holds: the whole file is checked
+// after start-up instead (IntegrityCheck).
 //
 // Only regular files in the data folder itself are used: SQLite opens the
 // database with SQLITE_OPEN_NOFOLLOW (and its own journals never through a
@@ -89,7 +91,8 @@ public:
     // Values that cannot be decoded give an error; whether the game makes
     // sense is for GameReplay to judge.
     HistoryResult<StoredGame> LoadGame(GameId game);
-    // The games still open (neither ended by a RESET nor given up), oldest first.
+    // The games still open (neither ended by a RESET nor given up), oldest
+    // first, found through their index.
     HistoryResult<std::vector<GameId>> OpenGames();
     // Number of stored games.
     HistoryResult<std::int64_t> GameCount();

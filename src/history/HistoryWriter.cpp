@@ -3,34 +3,68 @@
 
 #include "history/HistoryWriter.h"
 
+#include <QFileInfo>
 #include <QThread>
 
 #include <type_traits>
 
 #include "history/GameHistoryStore.h"
 #include "history/HistorySession.h"
+#include "history/IntegrityCheck.h"
+#include "history/PrivateFiles.h"
 
-HistoryWriter::HistoryWriter(std::unique_ptr<GameHistoryStore> store, QObject *parent)
+HistoryWriter::HistoryWriter(std::unique_ptr<GameHistoryStore> store, QObject *parent,
+                             std::chrono::milliseconds checkDelay)
     : QObject(parent)
 {
     if (!store)
         return;
+    m_path = store->Path();
     m_session = std::make_unique<HistorySession>(std::move(store));
     m_thread.reset(QThread::create([this] { Run(); }));
     m_thread->setObjectName(QStringLiteral("HistoryWriter"));
     m_thread->start();
+    m_check = std::make_unique<IntegrityCheck>(m_path, checkDelay, [this](bool damaged) {
+        if (damaged)
+            OnDamageFound();
+    });
 }
 
 HistoryWriter::~HistoryWriter()
 {
     if (!m_thread)
         return;
+    m_check.reset();
     {
         const std::lock_guard lock(m_mutex);
         m_stopping = true;
     }
     m_wake.notify_all();
     m_thread->wait();
+    if (m_damageFound) {
+        // Closed first: a file changes its name only when SQLite holds it no more.
+        m_session.reset();
+        PrivateFiles::MoveAside(m_path, *m_damageFound);
+    }
+}
+
+void HistoryWriter::OnDamageFound()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString aside = QFileInfo(PrivateFiles::AsideName(m_path, now)).fileName();
+    {
+        const std::lock_guard lock(m_mutex);
+        // After a failed write the user has heard that nothing is stored;
+        // the file is not moved away without a word.
+        if (m_failed.load())
+            return;
+        m_damageFound = now;
+        m_queue.push_back(DamageTask{
+            QStringLiteral("Die Spieldatenbank „%1“ ist beschädigt. Sie wird beim Beenden des Programms als „%2“ "
+                           "beiseitegelegt; beim nächsten Start wird eine neue angelegt.")
+                .arg(m_path, aside)});
+    }
+    m_wake.notify_one();
 }
 
 void HistoryWriter::NewGame(const GameOpening &opening)
@@ -141,8 +175,10 @@ HistoryStatus HistoryWriter::Apply(const Task &task)
                 return session.SaveCheckpoint(t.Checkpoint);
             else if constexpr (std::is_same_v<T, EndTask>)
                 return session.EndGame(t.Reason, t.WallMs);
-            else
+            else if constexpr (std::is_same_v<T, UndoResetTask>)
                 return session.UndoReset(t.GameMs, t.WallMs);
+            else
+                return HistoryStatus{t.Reason};
         },
         task);
 }

@@ -14,6 +14,12 @@
 // A writer made without a store (the history could not be opened) does
 // nothing and reports nothing: the opening problem has been told already.
 //
+// Meanwhile the whole database file is checked on a thread of its own
+// (IntegrityCheck).  Damage found there is reported like a failed write,
+// nothing more is written, and the file is set aside as a damaged one
+// ("games.db.damaged-...") when the writer ends, so that the next start
+// begins a new one.
+//
 // Usage from the window:
 //   NewGame(opening)            at start-up and after every RESET
 //   ContinueGame(id)            instead, when a recovered game goes on
@@ -24,26 +30,32 @@
 //   WaitIdle()                  before the program ends (the destructor waits too)
 //   LoadCurrentGame()           for the game report of an export
 
+#include <QDateTime>
 #include <QObject>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <variant>
 
 #include "history/GameRecord.h"
 
 class GameHistoryStore;
 class HistorySession;
+class IntegrityCheck;
 class QThread;
 
 class HistoryWriter : public QObject
 {
     Q_OBJECT
 public:
-    explicit HistoryWriter(std::unique_ptr<GameHistoryStore> store, QObject *parent = nullptr);
+    // The whole file is checked `checkDelay` after the writer begins (tests take 0).
+    explicit HistoryWriter(std::unique_ptr<GameHistoryStore> store, QObject *parent = nullptr,
+                           std::chrono::milliseconds checkDelay = std::chrono::seconds(2));
     // Writes everything queued, then stops the thread.
     ~HistoryWriter() override;
 
@@ -100,14 +112,26 @@ private:
         std::int64_t GameMs;
         std::int64_t WallMs;
     };
-    using Task = std::variant<NewGameTask, ContinueTask, RecordTask, CheckpointTask, EndTask, UndoResetTask>;
+    // Damage the check found: fails like a write, in order with the writes.
+    struct DamageTask
+    {
+        QString Reason;
+    };
+    using Task =
+        std::variant<NewGameTask, ContinueTask, RecordTask, CheckpointTask, EndTask, UndoResetTask, DamageTask>;
 
     void Enqueue(Task task);
     void Run();
     HistoryStatus Apply(const Task &task);
+    void OnDamageFound();
 
     std::unique_ptr<HistorySession> m_session;
+    QString m_path;
+    // When the check found damage: the time the file is set aside under.
+    std::optional<QDateTime> m_damageFound;
     std::unique_ptr<QThread> m_thread;
+    // Declared last: stopped first, before the thread it reports to.
+    std::unique_ptr<IntegrityCheck> m_check;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_idle;

@@ -60,6 +60,18 @@ CREATE TABLE checkpoint (
 ALTER TABLE game ADD COLUMN team1_name TEXT;
 ALTER TABLE game ADD COLUMN team2_name TEXT;
 )sql"},
+    {2, "CREATE INDEX game_open ON game (id) WHERE end_reason IS NULL"},
+};
+
+// Each index as its step made it; sqlite_schema keeps the statement's text.
+struct OwnIndex
+{
+    int Since;
+    const char *Name;
+    const char *Sql;
+};
+constexpr OwnIndex Indexes[] = {
+    {OpenGamesIndexVersion, OpenGamesIndex, "CREATE INDEX game_open ON game (id) WHERE end_reason IS NULL"},
 };
 
 struct TableColumns
@@ -152,6 +164,37 @@ bool HasTablesOf(sqlite3 *db, int version, int &code)
             return false;
     }
     return true;
+}
+
+bool HasOwnIndexesOnly(sqlite3 *db, int version, int &code)
+{
+    code = SQLITE_OK;
+    SqliteStatement indexes(db, "SELECT name, sql FROM sqlite_schema WHERE type = 'index' AND sql IS NOT NULL");
+    if (!indexes.Prepared()) {
+        code = indexes.PrepareCode();
+        return false;
+    }
+    int found = 0;
+    int step = SQLITE_ROW;
+    while ((step = indexes.Step()) == SQLITE_ROW) {
+        const QString name = indexes.Text(0);
+        const QString sql = indexes.Text(1);
+        bool own = false;
+        for (const OwnIndex &index : Indexes)
+            own =
+                own || (version >= index.Since && name == QLatin1String(index.Name) && sql == QLatin1String(index.Sql));
+        if (!own)
+            return false;
+        ++found;
+    }
+    if (step != SQLITE_DONE) {
+        code = step;
+        return false;
+    }
+    int expected = 0;
+    for (const OwnIndex &index : Indexes)
+        expected += version >= index.Since ? 1 : 0;
+    return found == expected;
 }
 
 } // namespace Schema

@@ -24,12 +24,15 @@
 // Version 2 adds to game: team1_name, team2_name (the name of the team file
 // each roster was loaded from when the game began; NULL for the rosters the
 // program starts with, and in games that version 1 stored).
+//
+// Version 3 adds the index game_open: the games not ended (end_reason IS
+// NULL), so that start-up finds them without reading every game.
 
 struct sqlite3;
 
 namespace Schema {
 
-inline constexpr int CurrentVersion = 2;
+inline constexpr int CurrentVersion = 3;
 
 // Runs every step from `fromVersion` up to `toVersion`; the SQLite result
 // code of the step that failed, or SQLITE_OK.
@@ -43,5 +46,14 @@ inline bool HasCurrentTables(sqlite3 *db, int &code)
 {
     return HasTablesOf(db, CurrentVersion, code);
 }
+
+// Whether the indexes made by a CREATE INDEX statement are exactly those of
+// `version`, each with its own statement; another one would make the file
+// another program's.  Errors as in HasTablesOf.
+bool HasOwnIndexesOnly(sqlite3 *db, int version, int &code);
+
+// The index of the open games, from version OpenGamesIndexVersion on.
+inline constexpr const char *OpenGamesIndex = "game_open";
+inline constexpr int OpenGamesIndexVersion = 3;
 
 } // namespace Schema

@@ -135,6 +135,11 @@ void SqliteStatement::Reset()
     sqlite3_clear_bindings(m_statement);
 }
 
+int SqliteStatement::ColumnCount() const
+{
+    return sqlite3_column_count(m_statement);
+}
+
 bool SqliteStatement::IsNull(int column) const
 {
     return sqlite3_column_type(m_statement, column) == SQLITE_NULL;

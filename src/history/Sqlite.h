@@ -75,6 +75,7 @@ public:
     // Ready for the next use with new values.
     void Reset();
 
+    int ColumnCount() const;
     bool IsNull(int column) const;
     std::int64_t Integer(int column) const;
     std::optional<std::int64_t> OptionalInteger(int column) const;

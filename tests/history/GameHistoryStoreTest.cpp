@@ -564,6 +564,18 @@ std::vector<DamagedCase> DamagedCases()
                          return ReadBytes(path);
                      },
                      true});
+    cases.push_back({"OurTablesWithAnIndexOfItsOwn",
+                     [] {
+                         QTemporaryDir temp;
+                         const QString path = temp.filePath(QStringLiteral("games.db"));
+                         OpenStore(path);
+                         {
+                             RawDatabase raw(path);
+                             raw.Execute("CREATE INDEX game_open_too ON game (id) WHERE end_reason IS NULL");
+                         }
+                         return ReadBytes(path);
+                     },
+                     true});
     return cases;
 }
 

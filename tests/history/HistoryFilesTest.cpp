@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 // The files of the history as others may leave them: things other than
-// regular files where the database and its companions belong.
+// regular files where the database and its companions belong, damage far
+// from the latest game.
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@
 #include <unistd.h>
 
 #include "HistoryTestSupport.h"
+#include "history/HistoryWriter.h"
 #include "history/PrivateFiles.h"
 
 using namespace HistoryTest;
@@ -130,6 +133,68 @@ TEST_F(HistoryFolder, ALinkToADeviceCreatesNothingBesideTheDevice)
     EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::CannotOpen);
     for (const char *suffix : PrivateFiles::CompanionSuffixes)
         EXPECT_FALSE(Exists(QStringLiteral("/dev/zero") + QLatin1String(suffix))) << suffix;
+}
+
+// Twenty ended games of 200 actions each and an open one of 3 s, closed.
+void WriteLongHistory(const QString &path)
+{
+    {
+        auto store = OpenStore(path);
+        PlaySeconds(*store, 3);
+    }
+    RawDatabase raw(path);
+    raw.Execute(R"sql(
+UPDATE game SET id = 21;
+UPDATE event SET game_id = 21;
+UPDATE checkpoint SET game_id = 21;
+WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20)
+    INSERT INTO game (id, begun_wall_ms, end_reason, team1_lines, team1_checks, team2_lines, team2_checks)
+    SELECT i, i, 'reset', '["4 Anna"]', '1', '["5 Berta"]', '1' FROM n;
+WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 3999)
+    INSERT INTO event (game_id, seq, kind, game_ms, wall_ms, arg1, arg2, arg3)
+    SELECT i / 200 + 1, i % 200 + 1, 'check', 0, i, 1, 0, i % 2 FROM n;
+)sql");
+}
+
+// The whole file is checked after start-up: damage in the latest game is
+// found while opening and set aside as ever; damage elsewhere leaves the
+// start as fast as with an empty history, is told like a failed write, and
+// the file goes aside when the program ends.
+TEST_F(HistoryFolder, DamageFarFromTheLatestGameIsFoundAfterStartUp)
+{
+    for (const bool latest : {true, false}) {
+        SCOPED_TRACE(latest ? "the latest game's actions" : "the first game's actions");
+        QDir(Folder()).removeRecursively();
+        QDir().mkpath(Folder());
+        WriteLongHistory(Path());
+        std::int64_t page = 0;
+        {
+            RawDatabase raw(Path());
+            page = raw.Integer(std::string("SELECT pageno FROM dbstat WHERE name = 'event' AND pagetype = 'leaf' "
+                                           "ORDER BY path ")
+                               + (latest ? "DESC" : "ASC") + " LIMIT 1");
+        }
+        QByteArray bytes = ReadBytes(Path());
+        bytes.replace((page - 1) * 4096, 4096, QByteArray(4096, '\0'));
+        WriteBytes(Path(), bytes);
+
+        GameHistoryStore::OpenResult opened = GameHistoryStore::Open(Path(), SetAsideTime);
+        ASSERT_TRUE(opened.Store);
+        if (latest) {
+            EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::SetAside) << opened.Message.toStdString();
+            continue;
+        }
+        EXPECT_EQ(opened.Message, QString());
+        auto writer = std::make_unique<HistoryWriter>(std::move(opened.Store), nullptr, std::chrono::milliseconds(0));
+        QSignalSpy failures(writer.get(), &HistoryWriter::WriteFailed);
+        ASSERT_TRUE(failures.wait(10000));
+        const QString reason = failures.at(0).at(0).toString();
+        EXPECT_TRUE(reason.contains(QStringLiteral("„%1“ ist beschädigt").arg(Path()))) << reason.toStdString();
+        EXPECT_TRUE(reason.contains(QStringLiteral("beim nächsten Start wird eine neue angelegt")));
+        writer.reset();
+        EXPECT_FALSE(Exists(Path()));
+        EXPECT_EQ(Entries(Folder()).filter(QStringLiteral(".damaged-")).size(), 1);
+    }
 }
 
 } // namespace
