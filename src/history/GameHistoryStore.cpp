@@ -22,6 +22,11 @@
 namespace {
 
 constexpr int BusyTimeoutMs = 2000;
+// SQLite checkpoints by itself once the WAL holds this many pages (about a
+// minute of running clock), and cuts the file back to this size when it
+// starts it again: a damaged WAL can cost no more than that.
+constexpr int AutoCheckpointPages = 256;
+constexpr int WalSizeLimit = 1 << 20;
 
 // What a first look at the file found.
 enum class Verdict { Ready, Damaged, Foreign, Newer, CannotOpen };
@@ -199,9 +204,19 @@ int ReadWhatStartUpReads(sqlite3 *handle, int version)
     return SQLITE_OK;
 }
 
+// Moves what the WAL holds into the database file and empties it, without
+// waiting: a reader in the way leaves the rest for the next time.
+int MoveLog(sqlite3 *handle)
+{
+    sqlite3_busy_timeout(handle, 0);
+    const int code = sqlite3_wal_checkpoint_v2(handle, "main", SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+    sqlite3_busy_timeout(handle, BusyTimeoutMs);
+    return (code & 0xFF) == SQLITE_BUSY ? SQLITE_OK : code;
+}
+
 // Opens the file and decides what it is, changing nothing in a file that
 // turns out damaged, foreign or newer.  Ready leaves the connection in WAL
-// mode with the current tables.
+// mode with the current tables, the WAL moved into the file.
 Attempt TryOpen(const QString &path)
 {
     if (QString odd = OddFileInPlace(path); !odd.isEmpty())
@@ -276,7 +291,9 @@ Attempt TryOpen(const QString &path)
         return FailedWith(journal.Code);
     if (journal.Text.compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
         return Failed(Verdict::CannotOpen, QStringLiteral("der Datenträger erlaubt kein Schreibprotokoll (WAL)"));
-    code = connection.Execute("PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON");
+    const QByteArray settings = "PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON; PRAGMA wal_autocheckpoint = "
+        + QByteArray::number(AutoCheckpointPages) + "; PRAGMA journal_size_limit = " + QByteArray::number(WalSizeLimit);
+    code = connection.Execute(settings.constData());
     if (code != SQLITE_OK)
         return FailedWith(connection.LastCode());
 
@@ -289,6 +306,10 @@ Attempt TryOpen(const QString &path)
         return code == SQLITE_OK ? Failed(Verdict::Foreign) : FailedWith(code);
     PrivateFiles::TightenCompanions(path);
     KeepFilesOnClose(handle, false);
+    // A game left in the WAL by a crash is in the file from now on.
+    code = MoveLog(handle);
+    if (code != SQLITE_OK)
+        return FailedWith(code);
 
     Attempt attempt;
     attempt.Found = Verdict::Ready;
@@ -421,6 +442,13 @@ bool GameHistoryStore::PrepareStatements()
                                        "game_ms = excluded.game_ms, wall_ms = excluded.wall_ms, times = excluded.times",
                                        true);
     return m_insertEvent.Prepared() && m_saveCheckpoint.Prepared();
+}
+
+HistoryStatus GameHistoryStore::MoveLogIntoDatabase()
+{
+    if (const int code = MoveLog(m_connection.Handle()); code != SQLITE_OK)
+        return {WriteError(code)};
+    return {};
 }
 
 HistoryStatus GameHistoryStore::WriteFailure()

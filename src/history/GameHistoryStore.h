@@ -24,6 +24,11 @@
 // database with SQLITE_OPEN_NOFOLLOW (and its own journals never through a
 // link), the program's own reads are O_NOFOLLOW | O_NONBLOCK.
 //
+// The WAL is kept short: SQLite moves it into the file every few hundred
+// pages (about a minute of running clock) and the writer at every PAUSE
+// (MoveLogIntoDatabase), and it is cut back after each time, so that a
+// damaged WAL costs at most the stretch since the last PAUSE.
+//
 // Writes and reads report failures (full disk, damaged pages, ...) as a
 // HistoryStatus or HistoryResult carrying a German sentence; nothing throws.
 // A store is used by one thread at a time: opened and read at start-up on the
@@ -76,6 +81,10 @@ public:
     // Replaces the game's checkpoint in one statement; it is marked with the
     // game's last event, so a reader can tell from which stretch it is.
     HistoryStatus SaveCheckpoint(GameId game, const GameCheckpoint &checkpoint);
+    // Moves what the WAL holds into the database file and empties the WAL,
+    // without waiting for a reader (what it holds back stays for the next
+    // time); called after every PAUSE.
+    HistoryStatus MoveLogIntoDatabase();
     // Marks an open game ended.  Ending a game that is already ended changes nothing.
     HistoryStatus EndGame(GameId game, GameEndReason reason, std::int64_t wallMs);
     // A RESET taken back: the game ended by that RESET is open again, with a

@@ -24,8 +24,14 @@ HistoryStatus HistorySession::ContinueGame(GameId game)
 
 HistoryStatus HistorySession::Record(const GameEvent &event)
 {
-    if (m_current)
-        return m_store->AppendEvent(*m_current, event);
+    if (m_current) {
+        HistoryStatus status = m_store->AppendEvent(*m_current, event);
+        // The stretch just ended goes from the WAL into the database file:
+        // a WAL damaged later costs no more than the stretch after it.
+        if (status && event.Kind == GameEventKind::Pause)
+            status = m_store->MoveLogIntoDatabase();
+        return status;
+    }
     if (!m_pending || event.Kind == GameEventKind::Export)
         return {};
     HistoryResult<GameId> begun = m_store->BeginGame(*m_pending, event);

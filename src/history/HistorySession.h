@@ -25,7 +25,8 @@ public:
     // Appends to the game under way; the first action of a new game stores
     // the game with it in one transaction.  An export does not begin a game
     // (an export right after a RESET leaves the RESET undoable), and
-    // actions without a game (before NewGame) are dropped.
+    // actions without a game (before NewGame) are dropped.  A PAUSE moves
+    // the WAL into the database file once it is stored.
     HistoryStatus Record(const GameEvent &event);
     // Replaces the checkpoint of the game under way; dropped without one.
     HistoryStatus SaveCheckpoint(const GameCheckpoint &checkpoint);

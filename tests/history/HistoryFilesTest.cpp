@@ -3,7 +3,7 @@
 
 // The files of the history as others may leave them: things other than
 // regular files where the database and its companions belong, damage far
-// from the latest game.
+// from the latest game; and the WAL kept short.
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -23,6 +23,7 @@ using namespace HistoryTest;
 namespace {
 
 const QDateTime SetAsideTime(QDate(2026, 12, 8), QTime(19, 42, 0));
+const QString Wal = QStringLiteral("-wal");
 
 GameId PlaySeconds(GameHistoryStore &store, int seconds)
 {
@@ -30,6 +31,12 @@ GameId PlaySeconds(GameHistoryStore &store, int seconds)
     for (int second = 1; second <= seconds; ++second)
         store.SaveCheckpoint(game, {0, second * 1000, second * 1000, {}});
     return game;
+}
+
+std::int64_t LatestGameMs(GameHistoryStore &store)
+{
+    const StoredGame game = *store.LoadGame((*store.LatestGame().Value)->Id).Value;
+    return game.Checkpoint ? game.Checkpoint->GameMs : -1;
 }
 
 class HistoryFolder : public testing::Test
@@ -133,6 +140,24 @@ TEST_F(HistoryFolder, ALinkToADeviceCreatesNothingBesideTheDevice)
     EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::CannotOpen);
     for (const char *suffix : PrivateFiles::CompanionSuffixes)
         EXPECT_FALSE(Exists(QStringLiteral("/dev/zero") + QLatin1String(suffix))) << suffix;
+}
+
+// The WAL never holds more than about a minute of running clock however
+// long the clock runs, and nothing once it is moved into the file.
+TEST_F(HistoryFolder, TheWalStaysShortAndIsEmptiedWhenMovedIntoTheFile)
+{
+    auto store = OpenStore(Path());
+    const GameId game = *store->BeginGame(SampleOpening(), GameEvent::Start(0, 0)).Value;
+    qint64 longest = 0;
+    for (int second = 1; second <= 700; ++second) {
+        ASSERT_TRUE(store->SaveCheckpoint(game, {0, second * 1000, second, {std::vector<std::int32_t>(10, 5), {}}}));
+        longest = std::max(longest, QFileInfo(Path() + Wal).size());
+    }
+    EXPECT_GT(longest, 512 * 1024);
+    EXPECT_LT(longest, 1100 * 1024);
+    ASSERT_TRUE(store->MoveLogIntoDatabase());
+    EXPECT_EQ(QFileInfo(Path() + Wal).size(), 0);
+    EXPECT_EQ(LatestGameMs(*store), 700000);
 }
 
 // Twenty ended games of 200 actions each and an open one of 3 s, closed.

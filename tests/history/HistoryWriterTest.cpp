@@ -3,6 +3,7 @@
 
 #include "history/HistoryWriter.h"
 
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -170,6 +171,30 @@ TEST_F(WriterFolder, TheFirstFailedWriteIsReportedOnceAndNothingIsWrittenAfter)
     const auto games = Games();
     ASSERT_EQ(games.size(), 1u);
     EXPECT_EQ(KindsOf(games[0]), (std::vector<Kind>{Kind::Start}));
+}
+
+// At a PAUSE the game goes from the WAL into the database file: the file
+// alone holds it, and the WAL is empty again.
+TEST_F(WriterFolder, APauseMovesTheGameIntoTheDatabaseFile)
+{
+    auto writer = MakeWriter();
+    const QString wal = Path() + QStringLiteral("-wal");
+    writer->NewGame(SampleOpening());
+    writer->Record(GameEvent::Start(0, 1));
+    for (int second = 1; second <= 20; ++second)
+        writer->SaveCheckpoint({0, second * 1000, second, {std::vector<std::int32_t>(10, second), {}}});
+    writer->WaitIdle();
+    EXPECT_GT(QFileInfo(wal).size(), 0) << "while the clock runs, the game lies in the WAL";
+    writer->Record(GameEvent::Pause(20500, 21, {std::vector<std::int32_t>(10, 0), std::vector<std::int32_t>(10, 0)}));
+    writer->WaitIdle();
+    EXPECT_EQ(QFileInfo(wal).size(), 0);
+
+    QTemporaryDir copy;
+    const QString alone = copy.filePath(QStringLiteral("games.db"));
+    WriteBytes(alone, ReadBytes(Path()));
+    RawDatabase raw(alone);
+    EXPECT_EQ(raw.Text("SELECT group_concat(kind, ' ') FROM event"), QStringLiteral("start pause"));
+    EXPECT_EQ(raw.Integer("SELECT game_ms FROM checkpoint"), 20000);
 }
 
 TEST_F(WriterFolder, TheDestructorWritesWhatIsStillQueued)
