@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <array>
@@ -14,6 +15,8 @@
 #include <string_view>
 #include <sys/stat.h>
 
+#include "history/CompanionCheck.h"
+#include "history/DatabaseHeader.h"
 #include "history/PayloadCodec.h"
 #include "history/PrivateFiles.h"
 #include "history/RegularFile.h"
@@ -37,6 +40,7 @@ struct Attempt
     QString Reason; // German words, for CannotOpen
     int Version = 0;
     SqliteConnection Connection;
+    std::int64_t Mark = 0;
 };
 
 Attempt Failed(Verdict verdict, QString reason = {})
@@ -82,14 +86,6 @@ QString OddFileInPlace(const QString &path)
     return {};
 }
 
-std::uint32_t BigEndian(const QByteArray &bytes, int at, int length)
-{
-    std::uint32_t value = 0;
-    for (int index = 0; index < length; ++index)
-        value = value << 8 | static_cast<unsigned char>(bytes[at + index]);
-    return value;
-}
-
 // What can be told from the bytes alone, before SQLite opens the file:
 // opening would change it (SQLite deletes a journal beside an empty file,
 // and a connection checkpoints into the file as it closes), and a damaged
@@ -100,7 +96,6 @@ std::uint32_t BigEndian(const QByteArray &bytes, int at, int length)
 // instead, and only SQLite can tell.
 bool LooksDamaged(const QString &path)
 {
-    constexpr int HeaderSize = 100;
     const RegularFile file(path);
     if (!file.IsOpen())
         return false; // SQLite says why
@@ -110,22 +105,15 @@ bool LooksDamaged(const QString &path)
     const qint64 size = file.Size();
     if (size == 0)
         return journal; // a new, empty database has no journal
-    if (size < HeaderSize)
-        return true;
-    const QByteArray header = file.Read(0, HeaderSize);
-    if (header.size() != HeaderSize || !header.startsWith(QByteArray("SQLite format 3\0", 16)))
+    const std::optional<DatabaseHeader> header = DatabaseHeader::Parse(file.Read(0, DatabaseHeader::Size));
+    if (!header)
         return true;
     if (journal)
         return false;
-    const std::uint32_t field = BigEndian(header, 16, 2);
-    const qint64 pageSize = field == 1 ? 65536 : field;
-    if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0)
-        return true;
-    if (size % pageSize != 0)
+    if (header->PageSize == 0 || size % header->PageSize != 0)
         return true;
     // The page count in the header counts only when written by the same change as the header.
-    const bool countValid = BigEndian(header, 24, 4) == BigEndian(header, 92, 4);
-    return countValid && qint64(BigEndian(header, 28, 4)) * pageSize > size;
+    return header->PageCountValid && qint64(header->PageCount) * header->PageSize > size;
 }
 
 // While the file is being judged, closing the connection must leave it and
@@ -204,6 +192,22 @@ int ReadWhatStartUpReads(sqlite3 *handle, int version)
     return SQLITE_OK;
 }
 
+// The database's mark (see CompanionCheck): a random number in
+// application_id, given once to a file that has none.
+std::int64_t MarkDatabase(SqliteConnection &connection, int &code)
+{
+    const SqliteConnection::Single mark = connection.QueryOne("PRAGMA application_id");
+    code = mark.Code;
+    if (code != SQLITE_OK)
+        return 0;
+    if (mark.Integer.value_or(0) != 0)
+        return *mark.Integer;
+    const std::int64_t fresh = 1 + QRandomGenerator::system()->bounded(0x7ffffffe);
+    const QByteArray set = "PRAGMA application_id = " + QByteArray::number(fresh);
+    code = connection.Execute(set.constData());
+    return code == SQLITE_OK ? fresh : 0;
+}
+
 // Moves what the WAL holds into the database file and empties it, without
 // waiting: a reader in the way leaves the rest for the next time.
 int MoveLog(sqlite3 *handle)
@@ -217,7 +221,7 @@ int MoveLog(sqlite3 *handle)
 // Opens the file and decides what it is, changing nothing in a file that
 // turns out damaged, foreign or newer.  Ready leaves the connection in WAL
 // mode with the current tables, the WAL moved into the file.
-Attempt TryOpen(const QString &path)
+Attempt TryOpen(const QString &path, const QDateTime &now, CompanionCheck::Outcome &companions)
 {
     if (QString odd = OddFileInPlace(path); !odd.isEmpty())
         return Failed(Verdict::CannotOpen, odd);
@@ -226,6 +230,9 @@ Attempt TryOpen(const QString &path)
     // Created here with mode 0600; SQLite gives its -wal and -shm the same mode.
     if (QString reason = PrivateFiles::PrepareFile(path); !reason.isEmpty())
         return Failed(Verdict::CannotOpen, reason);
+    companions = CompanionCheck::Run(path, now, Schema::CurrentVersion);
+    if (!companions.Error.isEmpty())
+        return Failed(Verdict::CannotOpen, companions.Error);
     if (LooksDamaged(path))
         return Failed(Verdict::Damaged);
 
@@ -304,9 +311,13 @@ Attempt TryOpen(const QString &path)
     }
     if (!Schema::HasCurrentTables(handle, code) || !Schema::HasOwnIndexesOnly(handle, Schema::CurrentVersion, code))
         return code == SQLITE_OK ? Failed(Verdict::Foreign) : FailedWith(code);
+    const std::int64_t mark = MarkDatabase(connection, code);
+    if (code != SQLITE_OK)
+        return FailedWith(code);
     PrivateFiles::TightenCompanions(path);
     KeepFilesOnClose(handle, false);
-    // A game left in the WAL by a crash is in the file from now on.
+    // A game left in the WAL by a crash is in the file from now on, and the
+    // mark of a new file on the disk before any game is written.
     code = MoveLog(handle);
     if (code != SQLITE_OK)
         return FailedWith(code);
@@ -315,6 +326,7 @@ Attempt TryOpen(const QString &path)
     attempt.Found = Verdict::Ready;
     attempt.Version = Schema::CurrentVersion;
     attempt.Connection = std::move(connection);
+    attempt.Mark = mark;
     return attempt;
 }
 
@@ -359,19 +371,33 @@ QString ReadSummary(const SqliteStatement &row, GameSummary &summary)
 GameHistoryStore::OpenResult GameHistoryStore::Open(const QString &path, const QDateTime &now)
 {
     OpenResult result;
-    Attempt first = TryOpen(path);
+    CompanionCheck::Outcome companions;
+    Attempt first = TryOpen(path, now, companions);
+    // What was set aside beside the database is told first, in the same message.
+    auto finish = [&result, &companions](const QString &message) {
+        QStringList sentences = companions.Notes;
+        if (!message.isEmpty())
+            sentences.append(message);
+        result.Message = sentences.join(QLatin1Char(' '));
+    };
+    QString opened;
     switch (first.Found) {
-    case Verdict::Ready: break;
+    case Verdict::Ready:
+        if (!companions.Notes.isEmpty()) {
+            result.Problem = OpenProblem::CompanionSetAside;
+            result.SetAsidePath = companions.AsidePath;
+        }
+        break;
     case Verdict::Newer:
         result.Problem = OpenProblem::NewerVersion;
-        result.Message = QStringLiteral("Die Spieldatenbank „%1“ stammt von einer neueren Programmversion (Version %2) "
-                                        "und bleibt unberührt; das Spiel wird nicht gespeichert.")
-                             .arg(path)
-                             .arg(first.Version);
+        finish(QStringLiteral("Die Spieldatenbank „%1“ stammt von einer neueren Programmversion (Version %2) "
+                              "und bleibt unberührt; das Spiel wird nicht gespeichert.")
+                   .arg(path)
+                   .arg(first.Version));
         return result;
     case Verdict::CannotOpen:
         result.Problem = OpenProblem::CannotOpen;
-        result.Message = CannotOpenMessage(path, first.Reason);
+        finish(CannotOpenMessage(path, first.Reason));
         return result;
     case Verdict::Damaged:
     case Verdict::Foreign: {
@@ -382,38 +408,40 @@ GameHistoryStore::OpenResult GameHistoryStore::Open(const QString &path, const Q
         result.SetAsidePath = moved.NewPath;
         if (!moved.Error.isEmpty()) {
             result.Problem = OpenProblem::CannotOpen;
-            result.Message = QStringLiteral("Die Spieldatenbank „%1“ ist %2 und lässt sich nicht beiseitelegen: %3; "
-                                            "das Spiel wird nicht gespeichert.")
-                                 .arg(path,
-                                      foreign ? QStringLiteral("keine Spieldatenbank dieses Programms")
-                                              : QStringLiteral("beschädigt"),
-                                      moved.Error);
+            finish(QStringLiteral("Die Spieldatenbank „%1“ ist %2 und lässt sich nicht beiseitelegen: %3; "
+                                  "das Spiel wird nicht gespeichert.")
+                       .arg(path,
+                            foreign ? QStringLiteral("keine Spieldatenbank dieses Programms")
+                                    : QStringLiteral("beschädigt"),
+                            moved.Error));
             return result;
         }
         const QString kept = foreign ? QStringLiteral("Die Datei „%1“ war keine Spieldatenbank dieses Programms und "
                                                       "wurde als „%2“ beiseitegelegt")
                                      : QStringLiteral("Die Spieldatenbank „%1“ war beschädigt und wurde als „%2“ "
                                                       "beiseitegelegt");
-        first = TryOpen(path);
+        CompanionCheck::Outcome none;
+        first = TryOpen(path, now, none);
         if (first.Found != Verdict::Ready) {
             result.Problem = OpenProblem::CannotOpen;
-            result.Message = kept.arg(path, FileName(moved.NewPath))
-                + QStringLiteral("; eine neue lässt sich nicht anlegen: %1; das Spiel wird nicht gespeichert.")
-                      .arg(first.Reason.isEmpty() ? SqliteReason(SQLITE_CORRUPT) : first.Reason);
+            finish(kept.arg(path, FileName(moved.NewPath))
+                   + QStringLiteral("; eine neue lässt sich nicht anlegen: %1; das Spiel wird nicht gespeichert.")
+                         .arg(first.Reason.isEmpty() ? SqliteReason(SQLITE_CORRUPT) : first.Reason));
             return result;
         }
         result.Problem = OpenProblem::SetAside;
-        result.Message = kept.arg(path, FileName(moved.NewPath)) + QStringLiteral("; eine neue wurde angelegt.");
+        opened = kept.arg(path, FileName(moved.NewPath)) + QStringLiteral("; eine neue wurde angelegt.");
         break;
     }
     }
 
     std::unique_ptr<GameHistoryStore> store(new GameHistoryStore(path, std::move(first.Connection)));
-    if (!store->PrepareStatements()) {
+    if (!store->PrepareStatements(first.Mark)) {
         result.Problem = OpenProblem::CannotOpen;
-        result.Message = CannotOpenMessage(path, SqliteReason(store->m_connection.LastCode()));
+        finish(CannotOpenMessage(path, SqliteReason(store->m_connection.LastCode())));
         return result;
     }
+    finish(opened);
     result.Store = std::move(store);
     return result;
 }
@@ -425,8 +453,12 @@ GameHistoryStore::GameHistoryStore(QString path, SqliteConnection connection)
 
 GameHistoryStore::~GameHistoryStore() = default;
 
-bool GameHistoryStore::PrepareStatements()
+bool GameHistoryStore::PrepareStatements(std::int64_t mark)
 {
+    const QByteArray markSql = "PRAGMA application_id = " + QByteArray::number(mark);
+    m_begin = SqliteStatement(m_connection.Handle(), "BEGIN IMMEDIATE", true);
+    m_mark = SqliteStatement(m_connection.Handle(), markSql.constData(), true);
+    m_commit = SqliteStatement(m_connection.Handle(), "COMMIT", true);
     // The next sequence number comes from the same statement: one action is one atomic insert.
     m_insertEvent =
         SqliteStatement(m_connection.Handle(),
@@ -441,7 +473,38 @@ bool GameHistoryStore::PrepareStatements()
                                        "ON CONFLICT (game_id) DO UPDATE SET after_seq = excluded.after_seq, "
                                        "game_ms = excluded.game_ms, wall_ms = excluded.wall_ms, times = excluded.times",
                                        true);
-    return m_insertEvent.Prepared() && m_saveCheckpoint.Prepared();
+    return m_begin.Prepared() && m_mark.Prepared() && m_commit.Prepared() && m_insertEvent.Prepared()
+        && m_saveCheckpoint.Prepared();
+}
+
+namespace {
+
+// Runs a statement without rows once; SQLITE_OK or the code that stopped it.
+int RunOnce(SqliteStatement &statement)
+{
+    const int code = statement.Step();
+    statement.Reset();
+    return code == SQLITE_DONE || code == SQLITE_ROW ? SQLITE_OK : code;
+}
+
+} // namespace
+
+HistoryStatus GameHistoryStore::Write(const std::function<int()> &body)
+{
+    // Every transaction rewrites page 1 with the database's mark, so that
+    // each commit in the WAL names the database it belongs to (see CompanionCheck).
+    int code = RunOnce(m_begin);
+    if (code == SQLITE_OK)
+        code = RunOnce(m_mark);
+    if (code == SQLITE_OK)
+        code = body();
+    if (code == SQLITE_OK)
+        code = RunOnce(m_commit);
+    if (code == SQLITE_OK)
+        return {};
+    if (sqlite3_get_autocommit(m_connection.Handle()) == 0)
+        m_connection.Execute("ROLLBACK");
+    return {WriteError(code)};
 }
 
 HistoryStatus GameHistoryStore::MoveLogIntoDatabase()
@@ -449,11 +512,6 @@ HistoryStatus GameHistoryStore::MoveLogIntoDatabase()
     if (const int code = MoveLog(m_connection.Handle()); code != SQLITE_OK)
         return {WriteError(code)};
     return {};
-}
-
-HistoryStatus GameHistoryStore::WriteFailure()
-{
-    return {WriteError(m_connection.LastCode())};
 }
 
 template <typename T>
@@ -480,114 +538,98 @@ int GameHistoryStore::InsertEvent(GameId game, const GameEvent &event)
             insert.BindNull(5 + index);
     }
     insert.BindBlob(8, event.Payload);
-    const int code = insert.Step();
-    insert.Reset();
-    return code == SQLITE_DONE ? SQLITE_OK : code;
+    return RunOnce(insert);
 }
 
 HistoryResult<GameId> GameHistoryStore::BeginGame(const GameOpening &opening, const GameEvent &firstAction)
 {
-    auto fail = [this] {
-        const HistoryStatus status = WriteFailure();
-        m_connection.Execute("ROLLBACK");
+    GameId game = 0;
+    const HistoryStatus status = Write([&] {
+        SqliteStatement insert(m_connection.Handle(),
+                               "INSERT INTO game (begun_wall_ms, regular_periods, period_ms, overtime_ms, "
+                               "team1_lines, team1_checks, team2_lines, team2_checks, team1_name, team2_name) "
+                               "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
+        if (!insert.Prepared())
+            return insert.PrepareCode();
+        insert.BindInteger(1, opening.WallMs);
+        insert.BindInteger(2, opening.Format.RegularPeriods);
+        insert.BindInteger(3, opening.Format.PeriodMs);
+        insert.BindInteger(4, opening.Format.OvertimeMs);
+        for (int team = 0; team < HistoryTeamCount; ++team) {
+            const RosterState &roster = opening.Rosters[team];
+            std::vector<bool> checked = roster.Checked;
+            checked.resize(std::size_t(roster.Lines.size()), false);
+            insert.BindText(5 + 2 * team, QString::fromUtf8(PayloadCodec::EncodeLines(roster.Lines)));
+            insert.BindText(6 + 2 * team, PayloadCodec::EncodeChecks(checked));
+            // No name is NULL, as in the games stored before names were kept.
+            const QString &name = opening.TeamNames[team];
+            if (name.isEmpty())
+                insert.BindNull(9 + team);
+            else
+                insert.BindText(9 + team, name);
+        }
+        if (const int code = RunOnce(insert); code != SQLITE_OK)
+            return code;
+        game = sqlite3_last_insert_rowid(m_connection.Handle());
+        return InsertEvent(game, firstAction);
+    });
+    if (!status)
         return HistoryResult<GameId>::Failure(status.Error);
-    };
-    if (m_connection.Execute("BEGIN IMMEDIATE") != SQLITE_OK)
-        return HistoryResult<GameId>::Failure(WriteFailure().Error);
-
-    SqliteStatement insert(m_connection.Handle(),
-                           "INSERT INTO game (begun_wall_ms, regular_periods, period_ms, overtime_ms, "
-                           "team1_lines, team1_checks, team2_lines, team2_checks, team1_name, team2_name) "
-                           "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
-    if (!insert.Prepared())
-        return fail();
-    insert.BindInteger(1, opening.WallMs);
-    insert.BindInteger(2, opening.Format.RegularPeriods);
-    insert.BindInteger(3, opening.Format.PeriodMs);
-    insert.BindInteger(4, opening.Format.OvertimeMs);
-    for (int team = 0; team < HistoryTeamCount; ++team) {
-        const RosterState &roster = opening.Rosters[team];
-        std::vector<bool> checked = roster.Checked;
-        checked.resize(std::size_t(roster.Lines.size()), false);
-        insert.BindText(5 + 2 * team, QString::fromUtf8(PayloadCodec::EncodeLines(roster.Lines)));
-        insert.BindText(6 + 2 * team, PayloadCodec::EncodeChecks(checked));
-        // No name is NULL, as in the games stored before names were kept.
-        const QString &name = opening.TeamNames[team];
-        if (name.isEmpty())
-            insert.BindNull(9 + team);
-        else
-            insert.BindText(9 + team, name);
-    }
-    if (insert.Step() != SQLITE_DONE)
-        return fail();
-    const GameId game = sqlite3_last_insert_rowid(m_connection.Handle());
-    if (InsertEvent(game, firstAction) != SQLITE_OK)
-        return fail();
-    if (m_connection.Execute("COMMIT") != SQLITE_OK)
-        return fail();
     return HistoryResult<GameId>::Of(game);
 }
 
 HistoryStatus GameHistoryStore::AppendEvent(GameId game, const GameEvent &event)
 {
-    if (InsertEvent(game, event) != SQLITE_OK)
-        return WriteFailure();
-    return {};
+    return Write([&] { return InsertEvent(game, event); });
 }
 
 HistoryStatus GameHistoryStore::SaveCheckpoint(GameId game, const GameCheckpoint &checkpoint)
 {
-    SqliteStatement &save = m_saveCheckpoint;
-    save.Reset();
-    save.BindInteger(1, game);
-    save.BindInteger(2, checkpoint.GameMs);
-    save.BindInteger(3, checkpoint.WallMs);
-    save.BindBlob(4, PayloadCodec::EncodeTimes(checkpoint.Times));
-    const int code = save.Step();
-    save.Reset();
-    if (code != SQLITE_DONE)
-        return WriteFailure();
-    return {};
+    return Write([&] {
+        SqliteStatement &save = m_saveCheckpoint;
+        save.Reset();
+        save.BindInteger(1, game);
+        save.BindInteger(2, checkpoint.GameMs);
+        save.BindInteger(3, checkpoint.WallMs);
+        save.BindBlob(4, PayloadCodec::EncodeTimes(checkpoint.Times));
+        return RunOnce(save);
+    });
 }
 
 HistoryStatus GameHistoryStore::EndGame(GameId game, GameEndReason reason, std::int64_t wallMs)
 {
-    SqliteStatement end(m_connection.Handle(),
-                        "UPDATE game SET ended_wall_ms = ?2, end_reason = ?3 WHERE id = ?1 AND end_reason IS NULL");
-    if (!end.Prepared())
-        return WriteFailure();
-    end.BindInteger(1, game);
-    end.BindInteger(2, wallMs);
-    end.BindText(3, GameEndReasonName(reason));
-    if (end.Step() != SQLITE_DONE)
-        return WriteFailure();
-    return {};
+    return Write([&] {
+        SqliteStatement end(m_connection.Handle(),
+                            "UPDATE game SET ended_wall_ms = ?2, end_reason = ?3 WHERE id = ?1 AND end_reason IS NULL");
+        if (!end.Prepared())
+            return end.PrepareCode();
+        end.BindInteger(1, game);
+        end.BindInteger(2, wallMs);
+        end.BindText(3, GameEndReasonName(reason));
+        return RunOnce(end);
+    });
 }
 
 HistoryStatus GameHistoryStore::ReopenGame(GameId game, std::int64_t gameMs, std::int64_t wallMs)
 {
-    if (m_connection.Execute("BEGIN IMMEDIATE") != SQLITE_OK)
-        return WriteFailure();
-    SqliteStatement reopen(m_connection.Handle(),
-                           "UPDATE game SET ended_wall_ms = NULL, end_reason = NULL "
-                           "WHERE id = ?1 AND end_reason = 'reset'");
-    HistoryStatus status;
-    if (!reopen.Prepared()) {
-        status = WriteFailure();
-    } else {
+    bool notEndedByReset = false;
+    const HistoryStatus status = Write([&] {
+        SqliteStatement reopen(m_connection.Handle(),
+                               "UPDATE game SET ended_wall_ms = NULL, end_reason = NULL "
+                               "WHERE id = ?1 AND end_reason = 'reset'");
+        if (!reopen.Prepared())
+            return reopen.PrepareCode();
         reopen.BindInteger(1, game);
-        if (reopen.Step() != SQLITE_DONE)
-            status = WriteFailure();
-        else if (sqlite3_changes(m_connection.Handle()) != 1)
-            status = {
-                QStringLiteral("Das Spiel kann nicht wieder geöffnet werden: es wurde nicht durch RESET beendet.")};
-        else if (InsertEvent(game, GameEvent::ResetUndone(gameMs, wallMs)) != SQLITE_OK)
-            status = WriteFailure();
-        else if (m_connection.Execute("COMMIT") != SQLITE_OK)
-            status = WriteFailure();
-    }
-    if (!status.Ok())
-        m_connection.Execute("ROLLBACK");
+        if (const int code = RunOnce(reopen); code != SQLITE_OK)
+            return code;
+        if (sqlite3_changes(m_connection.Handle()) != 1) {
+            notEndedByReset = true;
+            return SQLITE_CONSTRAINT;
+        }
+        return InsertEvent(game, GameEvent::ResetUndone(gameMs, wallMs));
+    });
+    if (notEndedByReset)
+        return {QStringLiteral("Das Spiel kann nicht wieder geöffnet werden: es wurde nicht durch RESET beendet.")};
     return status;
 }
 

@@ -12,13 +12,17 @@
 //     program, damage in what start-up reads of it): moved aside as
 //     "games.db.damaged-YYYYMMDD-HHMMSS" together with its -wal/-shm/-journal
 //     files (nothing is overwritten or deleted) and a fresh database created;
+//   - a companion that must not be applied (a stray rollback journal, a WAL
+//     of another database, a WAL damaged before its end): set aside first,
+//     see CompanionCheck; the database is used without it, or with the
+//     part of the WAL before the damage;
 //   - a file of a newer schema version: left untouched, nothing is stored;
 //   - a database that cannot be opened (unwritable folder, a folder, link,
 //     FIFO, socket or device in its place or a companion's): nothing is
 //     stored, and nothing there is touched.
-// Each problem comes with one German line for the user.  Opening takes the
-// same time however many games the file holds: the whole file is checked
-// after start-up instead (IntegrityCheck).
+// Each start comes with one German message at most.  Opening takes the same
+// time however many games the file holds: the whole file is checked after
+// start-up instead (IntegrityCheck).
 //
 // Only regular files in the data folder itself are used: SQLite opens the
 // database with SQLITE_OPEN_NOFOLLOW (and its own journals never through a
@@ -37,6 +41,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 #include "history/GameRecord.h"
@@ -48,6 +53,7 @@ public:
     enum class OpenProblem {
         None,
         SetAside, // a damaged or foreign file was moved aside; the store is a fresh one
+        CompanionSetAside, // a companion was set aside (Message says which); the store is the database as found
         CannotOpen, // no store: nothing is saved this run
         NewerVersion, // no store: the file is from a newer program and left untouched
     };
@@ -108,15 +114,21 @@ public:
 
 private:
     GameHistoryStore(QString path, SqliteConnection connection);
-    bool PrepareStatements();
+    // `mark`: the database's number in application_id.
+    bool PrepareStatements(std::int64_t mark);
+    // Runs `body` (which gives an SQLite result code) in one transaction
+    // that also writes the mark on page 1 (see CompanionCheck).
+    HistoryStatus Write(const std::function<int()> &body);
     int InsertEvent(GameId game, const GameEvent &event);
-    HistoryStatus WriteFailure();
     template <typename T>
     HistoryResult<T> ReadFailure(int code);
 
     QString m_path;
     SqliteConnection m_connection;
     // Declared after the connection: finalised before it closes.
+    SqliteStatement m_begin;
+    SqliteStatement m_mark;
+    SqliteStatement m_commit;
     SqliteStatement m_insertEvent;
     SqliteStatement m_saveCheckpoint;
 };

@@ -27,6 +27,9 @@
 //
 // Version 3 adds the index game_open: the games not ended (end_reason IS
 // NULL), so that start-up finds them without reading every game.
+//
+// Apart from the tables, PRAGMA application_id holds a random number of
+// each database file, its mark (see CompanionCheck).
 
 struct sqlite3;
 

@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Velmarin Software
 // SPDX-License-Identifier: MIT
 
-// The files of the history as others may leave them: things other than
-// regular files where the database and its companions belong, damage far
-// from the latest game; and the WAL kept short.
+// The files of the history as others may leave them: a WAL of another
+// database, things other than regular files where the database and its
+// companions belong, a stray rollback journal, damage far from the latest
+// game; and the WAL kept short.
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -23,6 +25,7 @@ using namespace HistoryTest;
 namespace {
 
 const QDateTime SetAsideTime(QDate(2026, 12, 8), QTime(19, 42, 0));
+const QString AsideSuffix = QStringLiteral(".damaged-20261208-194200");
 const QString Wal = QStringLiteral("-wal");
 
 GameId PlaySeconds(GameHistoryStore &store, int seconds)
@@ -46,6 +49,46 @@ protected:
     QString Folder() const { return temp.path(); }
     QString Path() const { return temp.filePath(QStringLiteral("games.db")); }
 };
+
+// This database holds a stored game of 3 s and, in its WAL, one of 5 s;
+// another database's WAL holds a game of 9 s.  Only this database's own
+// WAL is applied; the other one is kept aside, unapplied.
+TEST_F(HistoryFolder, OnlyItsOwnWalIsAppliedAndAnotherDatabasesIsKeptAside)
+{
+    QByteArray database, ownWal, otherWal;
+    {
+        auto store = OpenStore(Path());
+        PlaySeconds(*store, 3);
+        ASSERT_TRUE(store->MoveLogIntoDatabase());
+        PlaySeconds(*store, 5);
+        database = ReadBytes(Path());
+        ownWal = ReadBytes(Path() + Wal);
+        QTemporaryDir elsewhere;
+        auto other = OpenStore(elsewhere.filePath(QStringLiteral("games.db")));
+        PlaySeconds(*other, 9);
+        otherWal = ReadBytes(elsewhere.filePath(QStringLiteral("games.db-wal")));
+    }
+    for (const auto &[wal, ownGameMs] : {std::pair{ownWal, 5000}, std::pair{otherWal, 3000}}) {
+        const bool own = ownGameMs == 5000;
+        SCOPED_TRACE(own ? "own WAL" : "another database's WAL");
+        QDir(Folder()).removeRecursively();
+        QDir().mkpath(Folder());
+        WriteBytes(Path(), database);
+        WriteBytes(Path() + Wal, wal);
+        GameHistoryStore::OpenResult opened = GameHistoryStore::Open(Path(), SetAsideTime);
+        ASSERT_TRUE(opened.Store);
+        EXPECT_EQ(LatestGameMs(*opened.Store), ownGameMs);
+        if (own) {
+            EXPECT_EQ(opened.Message, QString());
+            continue;
+        }
+        EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::CompanionSetAside);
+        EXPECT_TRUE(opened.Message.contains(QStringLiteral("„games.db-wal“ gehört nicht zur Spieldatenbank")))
+            << opened.Message.toStdString();
+        EXPECT_EQ(ReadBytes(Path() + AsideSuffix + Wal), otherWal);
+        EXPECT_EQ(ReadBytes(Path() + AsideSuffix), database);
+    }
+}
 
 // What can stand in the place of the database or of one of its companions.
 struct OddFile
@@ -140,6 +183,60 @@ TEST_F(HistoryFolder, ALinkToADeviceCreatesNothingBesideTheDevice)
     EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::CannotOpen);
     for (const char *suffix : PrivateFiles::CompanionSuffixes)
         EXPECT_FALSE(Exists(QStringLiteral("/dev/zero") + QLatin1String(suffix))) << suffix;
+}
+
+// A rollback journal as a program killed inside a transaction leaves it:
+// played back, it puts `page` in place of page 1 of a database of `pages`
+// pages (SQLite's documented journal format).
+QByteArray HotJournal(const QByteArray &page, quint32 pages)
+{
+    constexpr quint32 Sector = 512;
+    constexpr quint32 Nonce = 0x2468ace0;
+    auto bigEndian = [](quint32 value) {
+        QByteArray bytes(4, '\0');
+        qToBigEndian(value, bytes.data());
+        return bytes;
+    };
+    QByteArray journal = QByteArray::fromHex("d9d505f920a163d7") + bigEndian(1) + bigEndian(Nonce) + bigEndian(pages)
+        + bigEndian(Sector) + bigEndian(quint32(page.size()));
+    journal.resize(Sector, '\0');
+    quint32 checksum = Nonce;
+    for (qsizetype at = page.size() - 200; at > 0; at -= 200)
+        checksum += static_cast<unsigned char>(page[at]);
+    return journal + bigEndian(1) + page + bigEndian(checksum);
+}
+
+TEST_F(HistoryFolder, AStrayRollbackJournalIsSetAsideBeforeItCanBePlayedBack)
+{
+    {
+        auto store = OpenStore(Path());
+        PlaySeconds(*store, 4);
+    }
+    const QByteArray database = ReadBytes(Path());
+    QByteArray page = database.left(4096);
+    qToBigEndian(quint32(1), page.data() + 60); // schema version 1, with the tables of the current one
+    const QByteArray journal = HotJournal(page, quint32(database.size() / 4096));
+    {
+        // Left to SQLite, the journal changes the file.
+        QTemporaryDir copy;
+        WriteBytes(copy.filePath(QStringLiteral("games.db")), database);
+        WriteBytes(copy.filePath(QStringLiteral("games.db-journal")), journal);
+        RawDatabase raw(copy.filePath(QStringLiteral("games.db")));
+        ASSERT_EQ(raw.Integer("PRAGMA user_version"), 1);
+    }
+    WriteBytes(Path() + QStringLiteral("-journal"), journal);
+
+    GameHistoryStore::OpenResult opened = GameHistoryStore::Open(Path(), SetAsideTime);
+    ASSERT_TRUE(opened.Store) << opened.Message.toStdString();
+    EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::CompanionSetAside);
+    EXPECT_TRUE(opened.Message.contains(QStringLiteral("Rollback-Journal „games.db-journal“")))
+        << opened.Message.toStdString();
+    EXPECT_EQ(LatestGameMs(*opened.Store), 4000);
+    opened.Store.reset();
+    EXPECT_EQ(ReadBytes(Path()), database);
+    EXPECT_FALSE(Exists(Path() + QStringLiteral("-journal")));
+    EXPECT_EQ(ReadBytes(Path() + AsideSuffix + QStringLiteral("-journal")), journal);
+    EXPECT_EQ(ReadBytes(Path() + AsideSuffix), database);
 }
 
 // The WAL never holds more than about a minute of running clock however

@@ -1,0 +1,164 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "history/CompanionCheck.h"
+
+#include <QFileInfo>
+
+#include <optional>
+
+#include "history/DatabaseHeader.h"
+#include "history/PrivateFiles.h"
+#include "history/RegularFile.h"
+#include "history/WalFile.h"
+
+namespace CompanionCheck {
+
+namespace {
+
+const QString WalSuffix = QStringLiteral("-wal");
+const QString IndexSuffix = QStringLiteral("-shm");
+const QString JournalSuffix = QStringLiteral("-journal");
+
+QString FileName(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+bool NewerThan(const std::optional<DatabaseHeader> &header, int newestVersion)
+{
+    // user_version is a signed number; a negative one is no newer version.
+    return header && header->UserVersion <= 0x7fffffffu && int(header->UserVersion) > newestVersion;
+}
+
+bool BelongsTo(const WalFile &wal, const DatabaseHeader &database)
+{
+    if (wal.AppliedFrames() == 0)
+        return true; // nothing of it reaches the database
+    if (wal.PageSize() != database.PageSize)
+        return false;
+    if (database.ApplicationId == 0)
+        return true; // no mark yet: no telling
+    if (wal.AppliedFirstPages().empty())
+        return false;
+    for (const QByteArray &page : wal.AppliedFirstPages()) {
+        const std::optional<DatabaseHeader> header = DatabaseHeader::Parse(page);
+        if (!header || header->ApplicationId != database.ApplicationId)
+            return false;
+    }
+    return true;
+}
+
+// Sets companions aside under one name beside a copy of the database.
+class Aside
+{
+public:
+    Aside(const QString &path, const QDateTime &now)
+        : m_path(path)
+        , m_now(now)
+    { }
+
+    // Moves (or copies) the companion with `suffix`; empty when done, else German words.
+    QString Keep(const QString &suffix, bool move)
+    {
+        if (QString error = CopyDatabase(); !error.isEmpty())
+            return error;
+        const QString from = m_path + suffix;
+        const QString to = m_name + suffix;
+        return move ? PrivateFiles::MoveNoReplace(from, to) : PrivateFiles::CopyNoReplace(from, to);
+    }
+    const QString &Name() const { return m_name; }
+
+private:
+    QString CopyDatabase()
+    {
+        if (!m_name.isEmpty())
+            return {};
+        m_name = PrivateFiles::AsideName(m_path, m_now);
+        return PrivateFiles::CopyNoReplace(m_path, m_name);
+    }
+
+    QString m_path;
+    QDateTime m_now;
+    QString m_name;
+};
+
+QString NotSetAside(const QString &path, const QString &suffix, const QString &error)
+{
+    return QStringLiteral("„%1“ neben der Spieldatenbank „%2“ lässt sich nicht beiseitelegen: %3")
+        .arg(FileName(path + suffix), path, error);
+}
+
+} // namespace
+
+Outcome Run(const QString &path, const QDateTime &now, int newestVersion)
+{
+    Outcome outcome;
+    const RegularFile database(path);
+    const std::optional<DatabaseHeader> header =
+        DatabaseHeader::Parse(database.IsOpen() ? database.Read(0, DatabaseHeader::Size) : QByteArray());
+    // A file without a sound header is set aside whole, with its companions.
+    if (!header || header->PageSize == 0 || NewerThan(header, newestVersion))
+        return outcome;
+
+    const RegularFile walFile(path + WalSuffix);
+    std::optional<WalFile> wal;
+    if (walFile.IsOpen() && walFile.Size() > 0)
+        wal.emplace(walFile.Size(), [&walFile](qint64 offset, qint64 length) { return walFile.Read(offset, length); });
+    if (wal) {
+        for (const QByteArray &page : wal->AppliedFirstPages()) {
+            if (NewerThan(DatabaseHeader::Parse(page), newestVersion))
+                return outcome;
+        }
+    }
+
+    Aside aside(path, now);
+    const RegularFile journal(path + JournalSuffix);
+    if (header->WalMode && journal.IsOpen() && journal.Size() > 0) {
+        if (QString error = aside.Keep(JournalSuffix, true); !error.isEmpty()) {
+            outcome.Error = NotSetAside(path, JournalSuffix, error);
+            return outcome;
+        }
+        outcome.Notes.append(QStringLiteral("Neben der Spieldatenbank „%1“ lag ein fremdes Rollback-Journal „%2“, "
+                                            "das SQLite in die Datenbank zurückgespielt hätte; es wurde ungelesen als "
+                                            "„%3“ beiseitegelegt, die Spieldatenbank bleibt, wie sie war.")
+                                 .arg(path, FileName(path + JournalSuffix), FileName(aside.Name() + JournalSuffix)));
+    }
+
+    if (wal && !BelongsTo(*wal, *header)) {
+        for (const QString &suffix : {WalSuffix, IndexSuffix}) {
+            if (PrivateFiles::KindAt(path + suffix) == PrivateFiles::FileKind::Missing)
+                continue;
+            if (QString error = aside.Keep(suffix, true); !error.isEmpty()) {
+                outcome.Error = NotSetAside(path, suffix, error);
+                return outcome;
+            }
+        }
+        outcome.Notes.append(QStringLiteral("Das Schreibprotokoll „%1“ gehört nicht zur Spieldatenbank „%2“ (es "
+                                            "stammt aus einer anderen Datenbank); es wurde nicht angewandt, sondern "
+                                            "als „%3“ beiseitegelegt, und die Spieldatenbank wird ohne es geöffnet.")
+                                 .arg(FileName(path + WalSuffix), path, FileName(aside.Name() + WalSuffix)));
+    } else if (wal && wal->DropsCommits()) {
+        // What SQLite would apply stays for it to apply; of a log of which
+        // nothing would be applied, nothing needs to stay.
+        const bool move = wal->AppliedFrames() == 0;
+        for (const QString &suffix : move ? QStringList{WalSuffix, IndexSuffix} : QStringList{WalSuffix}) {
+            if (PrivateFiles::KindAt(path + suffix) == PrivateFiles::FileKind::Missing)
+                continue;
+            if (QString error = aside.Keep(suffix, move); !error.isEmpty()) {
+                outcome.Error = NotSetAside(path, suffix, error);
+                return outcome;
+            }
+        }
+        outcome.Notes.append(
+            QStringLiteral("Das Schreibprotokoll „%1“ der Spieldatenbank „%2“ ist beschädigt. Es "
+                           "wurde mit der Datenbank als „%3“ und „%4“ im selben Ordner "
+                           "beiseitegelegt; das Spiel ist bis zur beschädigten Stelle "
+                           "wiederhergestellt, was danach gespeichert war, fehlt.")
+                .arg(FileName(path + WalSuffix), path, FileName(aside.Name() + WalSuffix), FileName(aside.Name())));
+    }
+    outcome.AsidePath = aside.Name();
+    return outcome;
+}
+
+} // namespace CompanionCheck
