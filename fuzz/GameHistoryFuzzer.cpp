@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 // Reads a stored game back from arbitrary database contents, as start-up
-// does: the input becomes the database file in a throwaway folder, the
-// store opens it (a damaged or foreign file is set aside and a fresh one
-// created), and the latest game is loaded and replayed.  Nothing may crash,
-// and a game offered for continuing must hold together.
+// does: the input becomes the database file in a throwaway folder, and
+// what follows a line "=== games.db-wal ===" in it becomes the WAL beside
+// it.  The store opens them (a damaged or foreign file is set aside and a
+// fresh one created, a WAL that is damaged or not this database's kept
+// aside), the latest game is loaded and replayed, and the whole file is
+// checked as after start-up.  Nothing may crash, a game offered for
+// continuing must hold together, and a WAL kept aside must be the WAL as it was.
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +19,8 @@
 
 #include "history/GameHistoryStore.h"
 #include "history/GameRecovery.h"
+#include "history/IntegrityCheck.h"
+#include "history/WalFile.h"
 
 namespace {
 
@@ -34,6 +39,19 @@ const QTemporaryDir &Scratch()
     return scratch;
 }
 
+void Write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    Require(file.open(QIODevice::WriteOnly));
+    Require(file.write(bytes) == bytes.size());
+}
+
+QByteArray Read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void CheckOffered(const RecoveredGame &game)
 {
     Require(game.GameMs >= 0 && game.GameMs <= StoredGameRules::MaxGameMs);
@@ -44,21 +62,38 @@ void CheckOffered(const RecoveredGame &game)
     }
 }
 
+void CheckWal(const QByteArray &bytes)
+{
+    const WalFile wal(bytes);
+    Require(wal.AppliedFrames() <= wal.ValidFrames() && wal.ValidFrames() <= wal.FrameCount());
+    Require(wal.HeaderValid() || wal.FrameCount() == 0);
+    Require(wal.AppliedFirstPages().size() <= std::size_t(wal.AppliedFrames()));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    static const QByteArray WalMark("\n=== games.db-wal ===\n");
+    const QByteArray input = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const qsizetype mark = input.indexOf(WalMark);
+    const QByteArray database = mark < 0 ? input : input.left(mark);
+    const QByteArray wal = mark < 0 ? QByteArray() : input.mid(mark + WalMark.size());
+
     const QString folder = Scratch().filePath(QStringLiteral("run"));
     QDir(folder).removeRecursively();
     Require(QDir().mkpath(folder));
     const QString path = folder + QStringLiteral("/games.db");
-    {
-        QFile file(path);
-        Require(file.open(QIODevice::WriteOnly));
-        Require(file.write(reinterpret_cast<const char *>(data), qint64(size)) == qint64(size));
+    Write(path, database);
+    if (mark >= 0) {
+        Write(path + QStringLiteral("-wal"), wal);
+        CheckWal(wal);
     }
     const QDateTime now(QDate(2026, 12, 8), QTime(19, 42, 0));
     GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path, now);
+    if (opened.Problem == GameHistoryStore::OpenProblem::CompanionSetAside
+        && opened.Message.contains(QStringLiteral("Schreibprotokoll")))
+        Require(Read(opened.SetAsidePath + QStringLiteral("-wal")) == wal);
     if (opened.Store) {
         const RecoveryCandidate candidate = FindGameToRecover(*opened.Store);
         if (candidate.Result == RecoveryCandidate::Outcome::Offer) {
@@ -67,9 +102,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
         if (candidate.Result == RecoveryCandidate::Outcome::Refused)
             Require(!candidate.Message.isEmpty());
+        opened.Store->OpenGames();
         // The store goes on working after whatever it read.
         if (candidate.OpenGame)
             opened.Store->EndGame(*candidate.OpenGame, GameEndReason::NewGame, 0);
+        opened.Store->MoveLogIntoDatabase();
+        IntegrityCheck::IsDamaged(path);
     } else {
         Require(!opened.Message.isEmpty());
     }

@@ -3,7 +3,10 @@
 
 // Writes the seed databases of the game-history fuzzer: small games stored
 // by the real store, then rewritten with 512-byte pages in one file so that
-// the fuzzer can reach into every table.  Run after a change of the schema:
+// the fuzzer can reach into every table; and games as a killed program
+// leaves them, the database followed by its WAL (pages of 512 bytes too):
+// intact, damaged in a middle frame, and with another database's WAL.
+// Run after a change of the schema:
 //   build-fuzz/fuzz/game_history_seeds fuzz/corpus/game_history
 
 #include <QDir>
@@ -53,6 +56,41 @@ bool Compact(const QString &from, const QString &to)
     sqlite3_close(db);
     QFile::remove(to);
     return done && QFile::copy(from, to);
+}
+
+// The line that parts the database from its WAL in a fuzzer input.
+const QByteArray WalMark("\n=== games.db-wal ===\n");
+
+QByteArray Read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A game started and run for `seconds`, as a program killed then leaves its
+// database and WAL (read while the store is still open).
+std::pair<QByteArray, QByteArray> KilledGame(int seconds, int lines)
+{
+    QTemporaryDir temp;
+    const QString path = temp.filePath(QStringLiteral("games.db"));
+    sqlite3 *db = nullptr;
+    sqlite3_open(QFile::encodeName(path).constData(), &db);
+    sqlite3_exec(db, "PRAGMA page_size = 512; VACUUM", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path);
+    if (!opened.Store)
+        return {};
+    const GameId game = *opened.Store->BeginGame(Opening(lines, lines), GameEvent::Start(0, 1)).Value;
+    for (int second = 1; second <= seconds; ++second)
+        opened.Store->SaveCheckpoint(game, {0, second * 1000, 1 + second * 1000, Times(lines, lines, second * 1000)});
+    return {Read(path), Read(path + QStringLiteral("-wal"))};
+}
+
+bool WriteSeed(const QString &corpus, const char *name, const QByteArray &bytes)
+{
+    QFile file(QDir(corpus).filePath(QLatin1String(name)));
+    return !bytes.isEmpty() && file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -108,6 +146,21 @@ int main(int argc, char **argv)
             fill(*opened.Store);
         }
         if (!Compact(path, QDir(corpus).filePath(QLatin1String(name)))) {
+            std::fprintf(stderr, "could not write %s\n", name);
+            return 1;
+        }
+    }
+    const auto [database, wal] = KilledGame(4, 6);
+    const auto [otherDatabase, otherWal] = KilledGame(2, 5);
+    QByteArray damaged = wal;
+    damaged[damaged.size() / 2] = char(damaged[damaged.size() / 2] ^ 0x20);
+    const std::pair<const char *, QByteArray> killed[] = {
+        {"killed-while-running.db", database + WalMark + wal},
+        {"killed-wal-damaged-in-a-middle-frame.db", database + WalMark + damaged},
+        {"killed-beside-another-databases-wal.db", database + WalMark + otherWal},
+    };
+    for (const auto &[name, bytes] : killed) {
+        if (!WriteSeed(corpus, name, bytes)) {
             std::fprintf(stderr, "could not write %s\n", name);
             return 1;
         }
