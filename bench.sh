@@ -102,9 +102,15 @@ awk -v program="$results/program.txt" '
     counted("History: checkpoint, 2 x 50 on court (wall, worst of 200)", checkpoint, "worst_ms", "ms", "", "")
     counted("History: open + latest game, empty history (wall, median)", "BM_HistoryStartupEmpty/iterations:50/manual_time", "median_ms", "ms", "", "")
     counted("History: open + latest game, 1000 games (wall, median)", "BM_HistoryStartup1000Games/iterations:20/manual_time", "median_ms", "ms", "", "")
+    counted("History: open + latest game, 10 000 games (wall, median)", "BM_HistoryStartup10000Games/iterations:20/manual_time", "median_ms", "ms", "", "")
     counted("History: 1000 games on disk", "BM_HistoryStartup1000Games/iterations:20/manual_time", "size_MB", "MB", 50, "< 50 MB")
     limit("Start-up to the first painted window (5 runs)", "startup_ms", "ms", 1, 300, "< 300 ms")
     limit("Start-up to the first painted window, 1000 stored games", "startup_1000_games_ms", "ms", 1, 300, "< 300 ms")
+    limit("Start-up to the first painted window, 10 000 stored games", "startup_10000_games_ms", "ms", 1, 300, "< 300 ms")
+    if (("startup_ms" in figure) && ("startup_10000_games_ms" in figure)) {
+      figure["startup_10000_more_ms"] = figure["startup_10000_games_ms"] - figure["startup_ms"]
+      limit("Start-up, 10 000 stored games against an empty history", "startup_10000_more_ms", "ms", 1, 10, "< 10 ms more")
+    }
     limit("Resident memory (VmRSS) after start-up", "rss_startup_kb", "MB", 1 / 1024, 60, "< 60 MB")
     limit("Resident memory (VmRSS) after a minute of play and pause", "rss_after_game_kb", "MB", 1 / 1024, 60, "< 60 MB")
     limit("CPU time per minute, clock running, history stored", "cpu_running_ms_per_min", "ms", 1, 300, "< 300 ms")

@@ -118,24 +118,20 @@ void BM_HistoryCheckpoint2x50(benchmark::State &state)
 }
 BENCHMARK(BM_HistoryCheckpoint2x50)->UseManualTime()->Iterations(200)->Unit(benchmark::kMillisecond);
 
-// 999 ended games and an open one, made once on a memory file system where
-// commits cost nothing, then copied to the disk the benchmark reads from.
-class History1000
+// Ended games and an open one, `games` in all, made once on a memory file
+// system where commits cost nothing, then copied to the disk the benchmark
+// reads from.
+class StoredHistory
 {
 public:
-    History1000()
+    explicit StoredHistory(int games)
     {
         QTemporaryDir scratch(QDir(QStringLiteral("/dev/shm")).exists()
                                   ? QStringLiteral("/dev/shm/quintora-bench-XXXXXX")
                                   : QDir::tempPath() + "/quintora-bench-XXXXXX");
         const QString made = scratch.filePath(QStringLiteral("games.db"));
-        {
-            GameHistoryStore::OpenResult opened = GameHistoryStore::Open(made);
-            if (!opened.Store)
-                return;
-            for (int game = 0; game < 1000; ++game)
-                RecordGame(*opened.Store, game, game == 999);
-        }
+        if (!HistoryGames::MakeHistory(made, games, true).isEmpty())
+            return;
         QDir().mkpath(m_folder.path());
         if (QFile::copy(made, Path()))
             Bytes = QFileInfo(Path()).size();
@@ -177,7 +173,7 @@ BENCHMARK(BM_HistoryStartupEmpty)->UseManualTime()->Iterations(50)->Unit(benchma
 
 void BM_HistoryStartup1000Games(benchmark::State &state)
 {
-    static const History1000 history;
+    static const StoredHistory history(1000);
     const double megabytes = double(history.Bytes) / (1024.0 * 1024.0);
     state.counters["size_MB"] = megabytes;
     static bool told = false;
@@ -196,5 +192,17 @@ void BM_HistoryStartup1000Games(benchmark::State &state)
     OpenAndReadLatest(state, history.Path());
 }
 BENCHMARK(BM_HistoryStartup1000Games)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+
+// The same with ten times the games: opening and deciding must not take longer.
+void BM_HistoryStartup10000Games(benchmark::State &state)
+{
+    static const StoredHistory history(10000);
+    if (history.Bytes == 0) {
+        state.SkipWithError("the 10 000-game history could not be made");
+        return;
+    }
+    OpenAndReadLatest(state, history.Path());
+}
+BENCHMARK(BM_HistoryStartup10000Games)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -3,7 +3,11 @@
 
 #include "HistoryGames.h"
 
+#include <QFile>
+
+#include <algorithm>
 #include <array>
+#include <sqlite3.h>
 #include <vector>
 
 namespace HistoryGames {
@@ -67,6 +71,61 @@ void RecordGame(GameHistoryStore &store, int number, bool running)
             store.AppendEvent(game, GameEvent::Export(gameMs, wall));
     }
     store.EndGame(game, GameEndReason::Reset, wall);
+}
+
+namespace {
+
+constexpr int Recorded = 50;
+
+// Copies the games 1..`count` as the games after `first - 1`, a game's two
+// hours later each, in one transaction.
+bool CopyGames(sqlite3 *db, int first, int count)
+{
+    const QByteArray sql =
+        QStringLiteral("BEGIN;"
+                       "INSERT INTO game SELECT id + %1, begun_wall_ms + %1 * 7200000, ended_wall_ms + %1 * 7200000, "
+                       "end_reason, regular_periods, period_ms, overtime_ms, team1_lines, team1_checks, team2_lines, "
+                       "team2_checks, team1_name, team2_name FROM game WHERE id <= %2;"
+                       "INSERT INTO event SELECT game_id + %1, seq, kind, game_ms, wall_ms + %1 * 7200000, arg1, arg2, "
+                       "arg3, payload FROM event WHERE game_id <= %2;"
+                       "COMMIT")
+            .arg(first - 1)
+            .arg(count)
+            .toUtf8();
+    return sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+} // namespace
+
+QString MakeHistory(const QString &path, int games, bool lastRunning)
+{
+    const int ended = lastRunning ? games - 1 : games;
+    {
+        GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path);
+        if (!opened.Store)
+            return opened.Message;
+        for (int game = 0; game < std::min(ended, Recorded); ++game)
+            RecordGame(*opened.Store, game, false);
+    }
+    if (ended > Recorded) {
+        sqlite3 *db = nullptr;
+        bool done = sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK;
+        for (int count = Recorded; done && count < ended;) {
+            const int copies = std::min(count, ended - count);
+            done = CopyGames(db, count + 1, copies);
+            count += copies;
+        }
+        if (!done)
+            return QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_close(db);
+    }
+    if (lastRunning) {
+        GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path);
+        if (!opened.Store)
+            return opened.Message;
+        RecordGame(*opened.Store, games - 1, true);
+    }
+    return {};
 }
 
 } // namespace HistoryGames

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 # Figures of the real program, each under its own Xvfb with a throwaway HOME
 # (tests/e2e/lib.sh): start-up time to the first painted window with an
-# empty and with a 1000-game history, resident memory, and the CPU time the
+# empty, a 1000-game and a 10 000-game history, resident memory, and the CPU time the
 # program takes while the clock runs (every second's checkpoint stored) and
 # while it is paused.
 #
@@ -12,10 +12,12 @@
 # Prints one "name value" line per figure (start-ups: 5, seconds per CPU
 # measurement: 30 by default):
 #   startup_ms            median over the start-ups, process creation to the
-#                         first painted window (QUINTORA_STARTUP_PROBE)
+#                         first painted window (QUINTORA_STARTUP_PROBE), with
+#                         an empty history
 #   startup_main_ms       the same from the first statement of main
 #   startup_1000_games_ms the same with 1000 stored games, all ended
 #                         (bench/quintora_make_history beside the program)
+#   startup_10000_games_ms  the same with 10 000 stored games
 #   rss_startup_kb        median VmRSS one second after the first paint
 #   rss_after_game_kb     VmRSS after the running and the paused measurement
 #   cpu_running_ms_per_min, cpu_paused_ms_per_min
@@ -45,38 +47,46 @@ start_probed() {
 
 start_xvfb
 
-# Start-ups: each a first run (no settings yet), timed to the first paint.
-startup=() startup_main=() rss=()
-for run in $(seq 1 "$STARTUPS"); do
-  rm -rf "$XDG_CONFIG_HOME/Velmarin"
-  probe="$E2E_HOME/startup-$run"
-  start_probed "$probe" "start-up $run"
-  startup+=("$(awk '$1 == "process" { print $2 }' "$probe")")
-  startup_main+=("$(awk '$1 == "main" { print $2 }' "$probe")")
-  sleep 1
-  rss+=("$(rss_kb "$APP_PID")")
-  close_app
-done
-
-# Start-ups with a long history: 1000 full games, all ended, made on a memory
+# Histories of none, 1000 and 10 000 full games, all ended, made on a memory
 # file system (a commit there costs nothing) and copied before each start.
 MAKE_HISTORY="$BUILD_DIR/bench/quintora_make_history"
-startup_1000=()
-if [ -x "$MAKE_HISTORY" ]; then
-  scratch=$(mktemp -d "$( [ -d /dev/shm ] && echo /dev/shm || echo /tmp )/quintora-history.XXXXXX")
-  "$MAKE_HISTORY" "$scratch/games.db" 1000 || fail "the 1000-game history could not be made"
-  for run in $(seq 1 "$STARTUPS"); do
+[ -x "$MAKE_HISTORY" ] || fail "$MAKE_HISTORY is missing"
+scratch=$(mktemp -d "$( [ -d /dev/shm ] && echo /dev/shm || echo /tmp )/quintora-history.XXXXXX")
+for games in 0 1000 10000; do
+  "$MAKE_HISTORY" "$scratch/games-$games.db" "$games" || fail "the $games-game history could not be made"
+done
+
+# Start-ups: each a first run (no settings yet), timed to the first paint;
+# with the empty history and the long ones in turn, so that a load on the
+# machine falls on all of them alike.  Opening and deciding must not take
+# longer with more games.
+startup=() startup_main=() rss=() startup_1000=() startup_10000=()
+for run in $(seq 1 "$STARTUPS"); do
+  for games in 0 1000 10000; do
     rm -rf "$XDG_CONFIG_HOME/Velmarin" "$XDG_DATA_HOME/Velmarin"
     mkdir -p "$XDG_DATA_HOME/Velmarin/Quintora"
-    cp "$scratch/games.db" "$XDG_DATA_HOME/Velmarin/Quintora/games.db"
-    probe="$E2E_HOME/startup-1000-$run"
-    start_probed "$probe" "start-up $run with 1000 games"
-    startup_1000+=("$(awk '$1 == "process" { print $2 }' "$probe")")
-    [ "$(message_count)" = 0 ] || fail "start-up with 1000 games shows a message"
+    cp "$scratch/games-$games.db" "$XDG_DATA_HOME/Velmarin/Quintora/games.db"
+    # The copy on the disk before the clock starts: its write-back must not
+    # fall into this start-up or the next one.
+    sync
+    probe="$E2E_HOME/startup-$games-$run"
+    start_probed "$probe" "start-up $run with $games games"
+    [ "$(message_count)" = 0 ] || fail "start-up with $games games shows a message"
+    time=$(awk '$1 == "process" { print $2 }' "$probe")
+    case $games in
+      0)
+        startup+=("$time")
+        startup_main+=("$(awk '$1 == "main" { print $2 }' "$probe")")
+        sleep 1
+        rss+=("$(rss_kb "$APP_PID")")
+        ;;
+      1000) startup_1000+=("$time") ;;
+      10000) startup_10000+=("$time") ;;
+    esac
     close_app
   done
-  rm -rf "$scratch" "$XDG_DATA_HOME/Velmarin"
-fi
+done
+rm -rf "$scratch" "$XDG_DATA_HOME/Velmarin"
 
 # A running clock, then a paused one, in one program.
 rm -rf "$XDG_CONFIG_HOME/Velmarin"
@@ -108,10 +118,12 @@ close_app
 per_minute() { awk -v d="$1" -v hz="$CLOCK_TICKS" -v s="$SECONDS_EACH" 'BEGIN { printf "%.0f\n", d * 1000 / hz * 60 / s }'; }
 echo "startup_ms $(printf '%s\n' "${startup[@]}" | median)"
 echo "startup_main_ms $(printf '%s\n' "${startup_main[@]}" | median)"
-[ ${#startup_1000[@]} -eq 0 ] || echo "startup_1000_games_ms $(printf '%s\n' "${startup_1000[@]}" | median)"
+echo "startup_1000_games_ms $(printf '%s\n' "${startup_1000[@]}" | median)"
+echo "startup_10000_games_ms $(printf '%s\n' "${startup_10000[@]}" | median)"
 echo "rss_startup_kb $(printf '%s\n' "${rss[@]}" | median)"
 echo "rss_after_game_kb $rss_after"
 echo "cpu_running_ms_per_min $(per_minute $((t1 - t0)))"
 echo "cpu_paused_ms_per_min $(per_minute $((t3 - t2)))"
 echo "history_checkpoint_s $checkpoint_s"
 echo "startup_runs_ms ${startup[*]}"
+echo "startup_10000_games_runs_ms ${startup_10000[*]}"
