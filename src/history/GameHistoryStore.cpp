@@ -25,9 +25,10 @@
 namespace {
 
 constexpr int BusyTimeoutMs = 2000;
-// SQLite checkpoints by itself once the WAL holds this many pages (about a
-// minute of running clock), and cuts the file back to this size when it
-// starts it again: a damaged WAL can cost no more than that.
+// SQLite checkpoints by itself once the WAL holds this many pages (about
+// two minutes of running clock: a second is two pages, page 1 and the
+// checkpoint's), and cuts the file back to this size when it starts it
+// again: a damaged WAL can cost no more than that.
 constexpr int AutoCheckpointPages = 256;
 constexpr int WalSizeLimit = 1 << 20;
 

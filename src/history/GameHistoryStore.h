@@ -29,7 +29,7 @@
 // link), the program's own reads are O_NOFOLLOW | O_NONBLOCK.
 //
 // The WAL is kept short: SQLite moves it into the file every few hundred
-// pages (about a minute of running clock) and the writer at every PAUSE
+// pages (about two minutes of running clock) and the writer at every PAUSE
 // (MoveLogIntoDatabase), and it is cut back after each time, so that a
 // damaged WAL costs at most the stretch since the last PAUSE.
 //

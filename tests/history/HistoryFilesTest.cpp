@@ -239,7 +239,7 @@ TEST_F(HistoryFolder, AStrayRollbackJournalIsSetAsideBeforeItCanBePlayedBack)
     EXPECT_EQ(ReadBytes(Path() + AsideSuffix), database);
 }
 
-// The WAL never holds more than about a minute of running clock however
+// The WAL never holds more than about two minutes of running clock however
 // long the clock runs, and nothing once it is moved into the file.
 TEST_F(HistoryFolder, TheWalStaysShortAndIsEmptiedWhenMovedIntoTheFile)
 {
