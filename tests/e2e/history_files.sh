@@ -8,7 +8,9 @@
 #   - a FIFO in place of the database: the start does not wait on it, one
 #     message comes within a second, the clock runs and the FIFO stays;
 #   - a stray rollback journal beside the database: one message, the journal
-#     kept aside unplayed, and the database as it was.
+#     kept aside unplayed, and the database as it was;
+#   - the lock file private, and a workbook exported past links of its name
+#     that point at missing files elsewhere: none followed, none replaced.
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
@@ -150,5 +152,23 @@ sleep 1.3
 click_start_pause
 sleep 0.4
 [ "$(stored_game games)" = "1 open" ] || fail "$case_name: the game was not stored in the database"
+
+# 4. The lock file is the user's alone, and the export writes its workbook
+# as a file of its own: links of every name it could take in the next
+# seconds, pointing at missing files outside the documents folder, are
+# neither followed nor replaced.
+case_name="private-and-no-links"
+[ "$(stat -c %a "$DATA/instance.lock")" = 600 ] || fail "$case_name: the lock file is $(stat -c %a "$DATA/instance.lock")"
+use_fake_spreadsheet
+documents="$HOME/Documents"
+mkdir -p "$documents"
+now=$(date +%s)
+for offset in $(seq 0 20); do
+  ln -s "$E2E_HOME/outside-$offset.xlsx" "$documents/Quintora $(date -d "@$((now + offset))" '+%Y-%m-%d %H-%M-%S').xlsx"
+done
+book=$(export_workbook)
+[ -f "$book" ] && [ ! -L "$book" ] || fail "$case_name: the workbook $book is no file of its own"
+case "$book" in "$documents/"*" (2).xlsx") ;; *) fail "$case_name: the workbook took the name $book" ;; esac
+[ -z "$(ls "$E2E_HOME" | grep '^outside-' || true)" ] || fail "$case_name: a link was followed: $(ls "$E2E_HOME" | grep '^outside-')"
 close_app
 echo "PASS"
