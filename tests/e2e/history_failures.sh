@@ -5,7 +5,8 @@
 # silent: a database cut at several lengths, one of random bytes, a folder
 # in its place, a file of a newer program, an unwritable folder, and a
 # second copy started during a game.  Each time the program starts, shows
-# exactly one message before its window, and the game runs; a damaged file
+# exactly one message before its window, and the game runs (also with the
+# data folder on a read-only file system); a damaged file
 # is kept aside unchanged, and a second copy leaves the first one's game alone.
 source "$(dirname "$0")/lib.sh"
 start_xvfb
@@ -20,9 +21,9 @@ no_message_for() { # $1 tenths of a second
 
 # Starts the program, expects exactly one message before the window, answers
 # it, and plays a second of game: the clock must run.
-start_with_one_message() {
+start_with_one_message() { # $1: how to start the program (start_app)
   local message
-  start_app
+  "${1:-start_app}"
   message=$(wait_message) || fail "$case_name: no message"
   sleep 0.4
   shot message
@@ -105,6 +106,24 @@ if chattr +i "$DATA" 2>/dev/null; then
   [ -z "$(ls "$DATA")" ] || fail "$case_name: something was written"
 else
   echo "note: chattr +i is not allowed here; the unwritable folder is left out"
+fi
+
+# A data folder on a read-only file system: told as such, not as another
+# copy (the program in a mount namespace of its own, where the folder is a
+# read-only bind mount; root only).
+start_app_read_only() {
+  APP_RUN=$((APP_RUN + 1))
+  unshare -m sh -c 'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1" && shift && exec "$@"' \
+    sh "$DATA" "$QUINTORA" >"$ARTIFACTS/app-$APP_RUN.log" 2>&1 &
+  APP_PID=$!
+}
+case_name="read-only-folder"
+fresh_folder
+if unshare -m sh -c 'mount --bind "$1" "$1"' sh "$DATA" 2>/dev/null; then
+  start_with_one_message start_app_read_only
+  [ -z "$(ls "$DATA")" ] || fail "$case_name: something was written"
+else
+  echo "note: no read-only bind mount here (needs root); the read-only folder is left out"
 fi
 
 # A second copy started while the first one's clock runs.
