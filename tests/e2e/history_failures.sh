@@ -11,13 +11,6 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-DATA="$XDG_DATA_HOME/Velmarin/Quintora"
-DB="$DATA/games.db"
-case_name=""
-shot() { screenshot "$case_name-$1"; SHOT="$ARTIFACTS/$case_name-$1.png"; }
-no_message_for() { # $1 tenths of a second
-  for _ in $(seq 1 "$1"); do [ "$(message_count)" = 0 ] || fail "$case_name: a second message"; sleep 0.1; done
-}
 
 # Starts the program, expects exactly one message before the window, answers
 # it, and plays a second of game: the clock must run.
@@ -26,7 +19,7 @@ start_with_one_message() { # $1: how to start the program (start_app)
   "${1:-start_app}"
   message=$(wait_message) || fail "$case_name: no message"
   sleep 0.4
-  shot message
+  case_shot message
   [ "$(message_count)" = 1 ] || fail "$case_name: more than one message"
   [ -z "$(xdotool search --onlyvisible --name "^${MAIN_CAPTION}\$" 2>/dev/null || true)" ] || fail "$case_name: the window shows before the message is answered"
   answer_message "$message" Return
@@ -39,7 +32,7 @@ start_with_one_message() { # $1: how to start the program (start_app)
   no_message_for 3
   click_start_pause
   sleep 0.4
-  shot played
+  case_shot played
   [ "$(clock_seconds "$(clock_text "$SHOT")")" -ge 1 ] || fail "$case_name: the clock did not run"
   no_message_for 10
   close_app
@@ -138,7 +131,7 @@ start_app
 second_pid=$APP_PID
 message=$(wait_message) || fail "$case_name: no message in the second copy"
 sleep 0.4
-shot message
+case_shot message
 [ "$(message_count)" = 1 ] || fail "$case_name: more than one message"
 answer_message "$message" Return
 second_win=$(xdotool search --sync --onlyvisible --pid "$second_pid" --name "^${MAIN_CAPTION}\$" | head -n 1)
@@ -150,7 +143,7 @@ click_start_pause
 sleep 1.3
 click_start_pause
 sleep 0.3
-shot second-played
+case_shot second-played
 [ "$(clock_seconds "$(clock_text "$SHOT")")" -ge 1 ] || fail "$case_name: the second copy's clock did not run"
 no_message_for 5
 close_app
@@ -160,7 +153,7 @@ win=$first_win
 read -r x y w h < <(window_geometry "$win")
 click_start_pause
 sleep 0.4
-shot first-paused
+case_shot first-paused
 [ "$(clock_seconds "$(clock_text "$SHOT")")" -ge 2 ] || fail "$case_name: the first copy's clock stopped"
 [ "$(stored_game events | awk '{ print $2 }' | paste -sd ' ')" = "start pause" ] || fail "$case_name: the stored game is not the first copy's alone: $(stored_game events)"
 close_app

@@ -14,13 +14,6 @@
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
-DATA="$XDG_DATA_HOME/Velmarin/Quintora"
-DB="$DATA/games.db"
-case_name=""
-shot() { screenshot "$case_name-$1"; SHOT="$ARTIFACTS/$case_name-$1.png"; }
-no_message_for() { # $1 tenths of a second
-  for _ in $(seq 1 "$1"); do [ "$(message_count)" = 0 ] || fail "$case_name: a message too many"; sleep 0.1; done
-}
 sha() { sha256sum "$1" | cut -d' ' -f1; }
 # The one file set aside with the suffix $1 ("" for the database).
 aside() {
@@ -78,18 +71,18 @@ wal_sum=$(sha "$DB-wal")
 start_app
 message=$(wait_message) || fail "$case_name: no message about the damaged WAL"
 sleep 0.4
-shot message
+case_shot message
 [ "$(message_count)" = 1 ] || fail "$case_name: more than one message at once"
 [ -z "$(xdotool search --onlyvisible --name "^${MAIN_CAPTION}\$" 2>/dev/null || true)" ] || fail "$case_name: the window shows before the message is answered"
 answer_box "$message"
 # Then the question about the game brought back so far: Fortsetzen.
 question=$(wait_message) || fail "$case_name: the game as far as the WAL holds it was not offered"
 sleep 0.4
-shot question
+case_shot question
 answer_box "$question"
 main_window
 no_message_for 10
-shot recovered
+case_shot recovered
 [ "$(clock_text "$SHOT")" = "00:02" ] || fail "$case_name: the clock shows $(clock_text "$SHOT"), not the 00:02 the WAL holds whole"
 [ "$(sha "$(aside -wal)")" = "$wal_sum" ] || fail "$case_name: the WAL set aside is not the damaged WAL"
 [ "$(sha "$(aside "")")" = "$db_sum" ] || fail "$case_name: the database set aside is not the database as found"
@@ -110,7 +103,7 @@ click_start_pause
 sleep 1.3
 click_start_pause
 sleep 0.4
-shot played
+case_shot played
 [ "$(clock_seconds "$(clock_text "$SHOT")")" -ge 1 ] || fail "$case_name: the clock did not run"
 no_message_for 5
 close_app
@@ -138,7 +131,7 @@ journal_sum=$(sha "$DB-journal")
 start_app
 message=$(wait_message) || fail "$case_name: no message about the journal"
 sleep 0.4
-shot message
+case_shot message
 [ "$(message_count)" = 1 ] || fail "$case_name: more than one message"
 answer_message "$message" Return
 main_window

@@ -370,9 +370,20 @@ set_clock() {
 # The main window's client area on the screenshot $2 as the image $1.
 crop_window() { /usr/bin/convert "$2" -crop "${w}x${h}+${x}+${y}" +repage "$1"; }
 
-# The program's database and what another program reads in it (stored_game.py).
-games_db() { echo "$XDG_DATA_HOME/Velmarin/Quintora/games.db"; }
+# The program's data folder and database, and what another program reads in it (stored_game.py).
+DATA="$XDG_DATA_HOME/Velmarin/Quintora"
+DB="$DATA/games.db"
+games_db() { echo "$DB"; }
 stored_game() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/stored_game.py" "$(games_db)" "$@"; }
+
+# For tests of one history case after another: screenshots named by the
+# case ($case_name), and a wait of $1 tenths of a second during which no
+# message may show.
+case_name=""
+case_shot() { screenshot "$case_name-$1"; SHOT="$ARTIFACTS/$case_name-$1.png"; }
+no_message_for() {
+  for _ in $(seq 1 "$1"); do [ "$(message_count)" = 0 ] || fail "$case_name: a message too many"; sleep 0.1; done
+}
 
 # Waits for the one message box the program shows and prints its id; fails
 # when none shows.
