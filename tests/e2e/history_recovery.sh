@@ -16,6 +16,16 @@ use_fake_spreadsheet
 field() { echo "$1" | awk -v k="$2" '{ for (i = 1; i <= NF; i++) if ($i == k) print $(i + 1) }'; }
 at() { echo "$1" | tr ',' '\n' | sed -n "$(($2 + 1))p"; }
 shown_seconds() { echo $((($1 + 450) / 1000)); }
+# Starts the program, answers its question with the key $1 and waits for the window.
+restart_answering() {
+  start_app
+  message=$(wait_message) || fail "no question at the start"
+  answer_message "$message" "$1"
+  win=$(wait_window "$MAIN_CAPTION") || fail "no main window after $1"
+  wait_framed "$win"
+  sleep 0.6
+  read -r x y w h < <(window_geometry "$win")
+}
 
 # 1. A first start: the sample rosters, the first five of each team on court.
 open_main_window
@@ -122,13 +132,7 @@ close_app
 
 # 6. Killed 0.6 s after a START, before the first checkpoint: the game is
 # offered back with its line-up (home line 1 off, line 8 on), the clock at 00:00.
-start_app
-message=$(wait_message) || fail "the closed game was not offered"
-answer_message "$message" Escape
-win=$(wait_window "$MAIN_CAPTION") || fail "no main window after Neues Spiel"
-wait_framed "$win"
-sleep 0.6
-read -r x y w h < <(window_geometry "$win")
+restart_answering Escape
 roster_tick 1 0
 roster_tick 1 7
 click_start_pause
@@ -136,13 +140,7 @@ sleep 0.6
 kill -KILL "$APP_PID"
 wait "$APP_PID" 2>/dev/null || true
 APP_PID=""
-start_app
-message=$(wait_message) || fail "a game killed before its first checkpoint was not offered"
-answer_message "$message" Return
-win=$(wait_window "$MAIN_CAPTION") || fail "no main window after Fortsetzen"
-wait_framed "$win"
-sleep 0.6
-read -r x y w h < <(window_geometry "$win")
+restart_answering Return
 shot early-kill-recovered
 [ "$(clock_text "$SHOT")" = "00:00" ] || fail "the clock shows $(clock_text "$SHOT") after an early kill"
 for row in 0 1 2 3 4 5 6 7 8; do

@@ -519,6 +519,16 @@ TEST_P(DamagedFile, IsKeptAsideAndAFreshDatabaseIsCreated)
     EXPECT_EQ(ModeOf(path), 0600u);
 }
 
+// The bytes of this program's database with one statement of another's run on it.
+QByteArray OurDatabaseWith(const char *statement)
+{
+    QTemporaryDir temp;
+    const QString path = temp.filePath(QStringLiteral("games.db"));
+    OpenStore(path);
+    RawDatabase(path).Execute(statement);
+    return ReadBytes(path);
+}
+
 std::vector<DamagedCase> DamagedCases()
 {
     std::vector<DamagedCase> cases;
@@ -552,29 +562,11 @@ std::vector<DamagedCase> DamagedCases()
                                                 "PRAGMA user_version = 1");
                      },
                      true});
-    cases.push_back({"OurTablesWithATriggerOfItsOwn",
-                     [] {
-                         QTemporaryDir temp;
-                         const QString path = temp.filePath(QStringLiteral("games.db"));
-                         OpenStore(path);
-                         {
-                             RawDatabase raw(path);
-                             raw.Execute("CREATE TRIGGER spy AFTER INSERT ON event BEGIN DELETE FROM game; END");
-                         }
-                         return ReadBytes(path);
-                     },
-                     true});
+    cases.push_back(
+        {"OurTablesWithATriggerOfItsOwn",
+         [] { return OurDatabaseWith("CREATE TRIGGER spy AFTER INSERT ON event BEGIN DELETE FROM game; END"); }, true});
     cases.push_back({"OurTablesWithAnIndexOfItsOwn",
-                     [] {
-                         QTemporaryDir temp;
-                         const QString path = temp.filePath(QStringLiteral("games.db"));
-                         OpenStore(path);
-                         {
-                             RawDatabase raw(path);
-                             raw.Execute("CREATE INDEX game_open_too ON game (id) WHERE end_reason IS NULL");
-                         }
-                         return ReadBytes(path);
-                     },
+                     [] { return OurDatabaseWith("CREATE INDEX game_open_too ON game (id) WHERE end_reason IS NULL"); },
                      true});
     return cases;
 }
