@@ -20,8 +20,8 @@
 #include <vector>
 
 #include "HistoryGames.h"
+#include "game/GameRecovery.h"
 #include "history/GameHistoryStore.h"
-#include "history/GameRecovery.h"
 
 namespace {
 

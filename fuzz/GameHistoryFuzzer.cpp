@@ -17,8 +17,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "game/GameRecovery.h"
 #include "history/GameHistoryStore.h"
-#include "history/GameRecovery.h"
 #include "history/IntegrityCheck.h"
 #include "history/WalFile.h"
 

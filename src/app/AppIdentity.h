@@ -7,11 +7,13 @@
 
 #include <QString>
 
+#include "platform/Registry.h"
+
 namespace AppIdentity {
 
 inline constexpr const char *Version = "0.9.0.19";
 inline constexpr const char *DesignCaption = "0.9";
-inline constexpr const char *Organisation = "Velmarin";
+inline constexpr const char *Organisation = Registry::Organisation;
 inline constexpr const char *MakerUrl = "https://www.velmarin.example/";
 inline constexpr const char *MakerAddress = "www.velmarin.example";
 // The installed desktop entry and AppStream component: the maker's domain reversed.

@@ -20,9 +20,7 @@
 #include <QUrl>
 
 #include "app/AppIdentity.h"
-#include "app/ClockCommands.h"
 #include "app/DesktopOpener.h"
-#include "app/ResetUndo.h"
 #include "app/TApplication.h"
 #include "app/WindowFrameKeeper.h"
 #include "buttons/TLbSpeedButton.h"
@@ -32,6 +30,10 @@
 #include "export/RosterExport.h"
 #include "export/SpreadsheetApplication.h"
 #include "export/TExcel.h"
+#include "game/ClockCommands.h"
+#include "game/GameControls.h"
+#include "game/ReportExport.h"
+#include "game/ResetUndo.h"
 #include "platform/AnchorKeeper.h"
 #include "platform/Canvas.h"
 #include "platform/TLabel.h"
@@ -40,7 +42,6 @@
 #include "platform/TTimer.h"
 #include "rosters/TeamFile.h"
 #include "rosters/TeamRoster.h"
-#include "timing/GameControls.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ QImage LoadGlyph(const QString &name)
 } // namespace
 
 TFormMain::TFormMain(const QString &executablePath, TickSource tick, QWidget *parent)
-    : QWidget(parent)
+    : GameWindow(parent)
     , m_executablePath(executablePath)
     , m_tick(std::move(tick))
     , m_ledger(m_tick)
@@ -465,16 +466,6 @@ void TFormMain::AlignRosters()
     Command2->setGeometry(left, 0, Panel3->width() - left, height);
 }
 
-TCheckListBox *TFormMain::Roster(TeamIndex team) const
-{
-    return GameControls->Roster(team);
-}
-
-bool TFormMain::IsOnCourt(TeamIndex team, int row) const
-{
-    return GameControls->IsOnCourt(team, row);
-}
-
 void TFormMain::Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState)
 {
     TeamRoster::DrawLine(m_ledger, Control, Index, Rect);
@@ -517,11 +508,11 @@ void TFormMain::sbExcelClick(QObject *)
     // so far are already handed over when the click's report shows it.
     const QStringList team1 = Command1->Lines();
     const QStringList team2 = Command2->Lines();
-    std::optional<GameReport> report = m_reportSource ? m_reportSource() : std::nullopt;
+    std::optional<GameReport> report = CurrentReport();
     // A history that missed an action would contradict the rosters' sheet.
-    if (report && !RosterExport::ReportFitsRosters(*report, team1, team2, m_ledger))
+    if (report && !ReportExport::FitsRosters(*report, team1, team2, m_ledger))
         report.reset();
-    RosterExport::Run(this, team1, team2, m_ledger, nullptr, report ? &*report : nullptr);
+    RosterExport::Run(this, team1, team2, m_ledger, nullptr, report ? ReportExport::Sheets(*report) : nullptr);
     emit Exported();
 }
 

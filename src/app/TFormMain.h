@@ -17,7 +17,7 @@
 
 #include "app/WindowGeometryStore.h"
 #include "app/WindowPlacement.h"
-#include "history/GameReport.h"
+#include "game/GameWindow.h"
 #include "platform/TickSource.h"
 #include "rosters/TCheckListBox.h"
 #include "timing/PlayingTimeLedger.h"
@@ -36,7 +36,7 @@ class TPanel;
 class TSpeedButton;
 class WindowFrameKeeper;
 
-class TFormMain : public QWidget
+class TFormMain : public GameWindow
 {
     Q_OBJECT
 public:
@@ -52,7 +52,7 @@ public:
     // The About box that the Info button shows; owned elsewhere.
     void SetAboutBox(QDialog *aboutBox) { m_aboutBox = aboutBox; }
 
-    PlayingTimeLedger &Ledger() { return m_ledger; }
+    PlayingTimeLedger &Ledger() override { return m_ledger; }
     const QString &HelpFile() const { return m_helpFile; }
     const QString &OpenDialogInitialDir() const { return m_openDialogInitialDir; }
     const WindowGeometryStore &GeometryStore() const { return m_geometryStore; }
@@ -63,7 +63,6 @@ public:
     TPanel *Panel3 = nullptr;
     TPanel *Panel4 = nullptr;
     TPanel *PanelClock = nullptr;
-    TFrameClock *FrameClock1 = nullptr; // the game clock, filling PanelClock inside its bevel
     TSpeedButton *sbHelp = nullptr;
     TSpeedButton *sbInfo = nullptr;
     TSpeedButton *sbExcel = nullptr;
@@ -81,38 +80,17 @@ public:
     TSpeedButton *sbLoad2 = nullptr;
     QFileDialog *OpenDialog = nullptr;
 
-    // START, PAUSE, RESET and the refresh of the playing times.
-    TGameControls *GameControls = nullptr;
+    // START, PAUSE, RESET (GameControls drives them; FrameClock1 fills
+    // PanelClock inside its bevel; both are the game's parts of GameWindow).
     TLbSpeedButton *bSTART = nullptr;
     TLbSpeedButton *bPause = nullptr;
     TLbSpeedButton *bReset = nullptr;
-    TTimer *TimerList = nullptr;
-    // The clock's context menu: setting the clock, the period format, ending a period.
-    ClockCommands *ClockMenuCommands = nullptr;
-
-    // Ctrl+Z right after a RESET brings the game back.
-    ResetUndo *TakeBackReset = nullptr;
-
-    // Forwarded to the game controls, which own the roster lookup and the on-court query.
-    TCheckListBox *Roster(TeamIndex team) const;
-    bool IsOnCourt(TeamIndex team, int row) const;
-
-    // The name of the team file a roster was last loaded from (TeamFile::TeamName);
-    // empty while it holds the rosters the program starts with.  The game
-    // history keeps it, and puts it back with a game it brings back.
-    const QString &TeamName(TeamIndex team) const { return m_teamNames.at(std::size_t(team - 1)); }
-    void SetTeamName(TeamIndex team, const QString &name) { m_teamNames.at(std::size_t(team - 1)) = name; }
+    TTimer *TimerList = nullptr; // the refresh of the playing times
 
     // Asks which team file to load: its path, or an empty string for cancel.
     // The window shows OpenDialog; tests put their own answer here.
     using TeamFileChooser = std::function<QString()>;
     void SetTeamFileChooser(TeamFileChooser chooser) { m_chooseTeamFile = std::move(chooser); }
-
-    // The game report that the export adds to the rosters' sheet; nothing
-    // when there is none (no history, no action stored yet).  The game
-    // history puts its own here while it stores.
-    using ReportSource = std::function<std::optional<GameReport>()>;
-    void SetReportSource(ReportSource source) { m_reportSource = std::move(source); }
 
     // Shows a local file (the help page) with the desktop's program and
     // calls `failed` when no program could show it.  The window uses
@@ -133,12 +111,6 @@ public slots:
     // is thrown, and the button's click reports it.
     void sbExcelClick(QObject *sender);
     void Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState State);
-
-signals:
-    // A team file replaced the lines of team `team`'s roster; TeamName(team) names it.
-    void TeamLoaded(TeamIndex team);
-    // Both rosters were written into a workbook.
-    void Exported();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -185,8 +157,6 @@ private:
     AnchorKeeper *m_panel2Anchors = nullptr;
     int m_command1Width = 400; // the left roster's width; the right one takes the rest
     TeamFileChooser m_chooseTeamFile;
-    std::array<QString, 2> m_teamNames;
-    ReportSource m_reportSource;
     FileOpener m_openFile;
 
     WindowFrameKeeper *m_frameKeeper = nullptr;

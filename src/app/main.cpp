@@ -11,12 +11,12 @@
 
 #include "app/AppIdentity.h"
 #include "app/ApplicationIcon.h"
-#include "app/GameHistory.h"
 #include "app/QuitOnSignal.h"
 #include "app/StartupProbe.h"
 #include "app/TApplication.h"
 #include "app/TFormInfo.h"
 #include "app/TFormMain.h"
+#include "game/HistoryStartup.h"
 #include "history/HistoryPaths.h"
 #include "platform/Fonts.h"
 
@@ -44,7 +44,8 @@ int main(int argc, char *argv[])
     TFormMain formMain(QCoreApplication::applicationFilePath());
     // Before the window is shown: the last game may be offered and brought
     // back, and any problem with the history is told before play begins.
-    GameHistory history(formMain, HistoryPaths::DataFolder(), HistoryDialogs::MessageBoxes(&formMain));
+    HistoryStartup history(formMain, HistoryPaths::DataFolder(),
+                           HistoryDialogs::MessageBoxes(&formMain, TApplication::CurrentTitle()));
     // The About box lives, hidden, from here to the end of the run.
     TFormInfo formInfo(&formMain);
     formMain.SetAboutBox(&formInfo);

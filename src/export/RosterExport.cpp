@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "export/DelimitedText.h"
-#include "export/ReportExport.h"
 #include "export/TExcel.h"
 
 namespace RosterExport {
@@ -26,28 +25,8 @@ QString RowText(const QString &rosterLine, const QString &timeCellText)
     return DelimitedText::Quote(rosterLine) + QLatin1Char(',') + timeCellText;
 }
 
-bool ReportFitsRosters(const GameReport &report, const QStringList &team1, const QStringList &team2,
-                       const PlayingTimeLedger &ledger)
-{
-    if (report.Lines.size() != std::size_t(team1.size() + team2.size()))
-        return false;
-    std::size_t index = 0;
-    const QStringList *rosters[] = {&team1, &team2};
-    for (TeamIndex team = 1; team <= 2; ++team) {
-        const QStringList &lines = *rosters[team - 1];
-        for (int row = 0; row < lines.size(); ++row, ++index) {
-            const ReportLine &line = report.Lines[index];
-            if (line.Team != team || line.Row != row || line.Text != lines.at(row)
-                || line.Timed != PlayingTimeLedger::IsTimed(team, row)
-                || (line.Timed && line.TotalMs != ledger.ElapsedOf(team, row)))
-                return false;
-        }
-    }
-    return true;
-}
-
 bool ExportRosters(TExcel &excel, const QStringList &team1, const QStringList &team2, const PlayingTimeLedger &ledger,
-                   const GameReport *report)
+                   const MoreSheets &moreSheets)
 {
     if (!excel.Connect())
         return false;
@@ -62,17 +41,17 @@ bool ExportRosters(TExcel &excel, const QStringList &team1, const QStringList &t
         }
     }
     excel.AutoFitColumns();
-    if (report)
-        ReportExport(excel.ExcelApp).Write(*report);
+    if (moreSheets)
+        moreSheets(excel.ExcelApp);
     return true;
 }
 
 bool Run(QObject *owner, const QStringList &team1, const QStringList &team2, const PlayingTimeLedger &ledger,
-         AutomationRegistry *registry, const GameReport *report)
+         AutomationRegistry *registry, const MoreSheets &moreSheets)
 {
     auto excel = std::make_unique<TExcel>(owner, registry);
     try {
-        const bool exported = ExportRosters(*excel, team1, team2, ledger, report);
+        const bool exported = ExportRosters(*excel, team1, team2, ledger, moreSheets);
         excel.reset();
         return exported;
     } catch (...) {

@@ -19,8 +19,8 @@
 #include <unistd.h>
 
 #include "HistoryTestSupport.h"
-#include "history/GameReplay.h"
-#include "history/GameReport.h"
+#include "game/GameReplay.h"
+#include "game/GameReport.h"
 #include "history/PayloadCodec.h"
 #include "history/Schema.h"
 

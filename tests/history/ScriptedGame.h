@@ -11,8 +11,8 @@
 
 #include <array>
 
+#include "game/GameReplay.h"
 #include "history/CheckpointSchedule.h"
-#include "history/GameReplay.h"
 #include "support/ScriptedTicks.h"
 #include "timing/PlayingTimeLedger.h"
 

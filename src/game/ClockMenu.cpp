@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "game/ClockMenu.h"
+
+#include <QActionGroup>
+#include <QMenu>
+
+#include "clock/TFrameClock.h"
+
+ClockMenu::ClockMenu(TFrameClock *clock, StateQuery state)
+    : QObject(clock)
+    , m_clock(clock)
+    , m_state(std::move(state))
+{
+    Menu = new QMenu(clock);
+    Menu->setObjectName(QStringLiteral("ClockMenu"));
+    SetClockAction = Menu->addAction(QStringLiteral("Uhr stellen \u2026"));
+    connect(SetClockAction, &QAction::triggered, this, &ClockMenu::SetClockChosen);
+    Menu->addSeparator();
+
+    auto *formats = new QActionGroup(Menu);
+    formats->setExclusive(true);
+    for (std::size_t i = 0; i < CommonGameFormats.size(); ++i) {
+        const CommonGameFormat &common = CommonGameFormats[i];
+        QAction *action = Menu->addAction(QString::fromUtf8(common.Caption));
+        action->setCheckable(true);
+        formats->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, common] { emit FormatChosen(common.AppliedTo(m_state().Format)); });
+        FormatActions[i] = action;
+    }
+    Menu->addSeparator();
+    EndPeriodAction = Menu->addAction(QStringLiteral("Abschnitt hier beenden"));
+    connect(EndPeriodAction, &QAction::triggered, this, &ClockMenu::EndPeriodChosen);
+
+    // The digits are disabled, so a right click on them reaches the frame.
+    clock->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(clock, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { Popup(m_clock->mapToGlobal(pos)); });
+}
+
+void ClockMenu::Update()
+{
+    const State state = m_state();
+    SetClockAction->setEnabled(state.ClockStands);
+    for (std::size_t i = 0; i < CommonGameFormats.size(); ++i)
+        FormatActions[i]->setChecked(CommonGameFormats[i].Matches(state.Format));
+    // Ending a period before any game time has run would make an empty one.
+    EndPeriodAction->setEnabled(state.ClockStands && state.ShownGameMs > 0);
+}
+
+void ClockMenu::Popup(const QPoint &globalPos)
+{
+    Update();
+    Menu->popup(globalPos);
+}

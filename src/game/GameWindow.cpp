@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "game/GameWindow.h"
+
+#include "game/GameControls.h"
+
+TCheckListBox *GameWindow::Roster(TeamIndex team) const
+{
+    return GameControls->Roster(team);
+}
+
+bool GameWindow::IsOnCourt(TeamIndex team, int row) const
+{
+    return GameControls->IsOnCourt(team, row);
+}
+
+std::optional<GameReport> GameWindow::CurrentReport() const
+{
+    return m_reportSource ? m_reportSource() : std::nullopt;
+}
