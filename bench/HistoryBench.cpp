@@ -21,6 +21,7 @@
 
 #include "HistoryGames.h"
 #include "game/GameRecovery.h"
+#include "game/HistoryMessages.h"
 #include "history/GameHistoryStore.h"
 
 namespace {
@@ -65,7 +66,7 @@ std::unique_ptr<GameHistoryStore> OpenOrFail(const QString &path, benchmark::Sta
 {
     GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path);
     if (!opened.Store)
-        state.SkipWithError(opened.Message.toUtf8().constData());
+        state.SkipWithError(HistoryMessages::Text(opened.Told).toUtf8().constData());
     return std::move(opened.Store);
 }
 
@@ -85,7 +86,7 @@ void BM_HistoryActionCommit(benchmark::State &state)
         const HistoryStatus status = store->AppendEvent(game, event);
         times.End();
         if (!status.Ok())
-            state.SkipWithError(status.Error.toUtf8().constData());
+            state.SkipWithError(HistoryMessages::Text(status.Problem).toUtf8().constData());
         ++action;
     }
 }
@@ -113,7 +114,7 @@ void BM_HistoryCheckpoint2x50(benchmark::State &state)
         const HistoryStatus status = store->SaveCheckpoint(game, checkpoint);
         times.End();
         if (!status.Ok())
-            state.SkipWithError(status.Error.toUtf8().constData());
+            state.SkipWithError(HistoryMessages::Text(status.Problem).toUtf8().constData());
     }
 }
 BENCHMARK(BM_HistoryCheckpoint2x50)->UseManualTime()->Iterations(200)->Unit(benchmark::kMillisecond);
@@ -156,8 +157,8 @@ void OpenAndReadLatest(benchmark::State &state, const QString &path)
             candidate = FindGameToRecover(*opened.Store);
         opened.Store.reset();
         times.End();
-        if (!opened.Message.isEmpty() || candidate.Result == RecoveryCandidate::Outcome::Refused)
-            state.SkipWithError((opened.Message + candidate.Message).toUtf8().constData());
+        if (!opened.Told.empty() || candidate.Result == RecoveryCandidate::Outcome::Refused)
+            state.SkipWithError((HistoryMessages::Text(opened.Told) + candidate.Message).toUtf8().constData());
         benchmark::DoNotOptimize(candidate.Game.GameMs);
     }
 }

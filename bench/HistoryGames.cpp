@@ -10,6 +10,8 @@
 #include <sqlite3.h>
 #include <vector>
 
+#include "game/HistoryMessages.h"
+
 namespace HistoryGames {
 
 GameOpening Opening(int lines)
@@ -103,7 +105,7 @@ QString MakeHistory(const QString &path, int games, bool lastRunning)
     {
         GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path);
         if (!opened.Store)
-            return opened.Message;
+            return HistoryMessages::Text(opened.Told);
         for (int game = 0; game < std::min(ended, Recorded); ++game)
             RecordGame(*opened.Store, game, false);
     }
@@ -122,7 +124,7 @@ QString MakeHistory(const QString &path, int games, bool lastRunning)
     if (lastRunning) {
         GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path);
         if (!opened.Store)
-            return opened.Message;
+            return HistoryMessages::Text(opened.Told);
         RecordGame(*opened.Store, games - 1, true);
     }
     return {};

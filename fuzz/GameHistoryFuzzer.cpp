@@ -14,10 +14,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
 #include "game/GameRecovery.h"
+#include "game/HistoryMessages.h"
 #include "history/GameHistoryStore.h"
 #include "history/IntegrityCheck.h"
 #include "history/WalFile.h"
@@ -91,8 +93,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     const QDateTime now(QDate(2026, 12, 8), QTime(19, 42, 0));
     GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path, now);
-    if (opened.Problem == GameHistoryStore::OpenProblem::CompanionSetAside
-        && opened.Message.contains(QStringLiteral("Schreibprotokoll")))
+    const bool walSetAside = std::any_of(opened.Told.begin(), opened.Told.end(), [](const HistoryProblem &told) {
+        return told.What == HistoryProblem::Kind::ForeignWalSetAside
+            || told.What == HistoryProblem::Kind::DamagedWalSetAside;
+    });
+    if (opened.Problem == GameHistoryStore::OpenProblem::CompanionSetAside && walSetAside)
         Require(Read(opened.SetAsidePath + QStringLiteral("-wal")) == wal);
     if (opened.Store) {
         const RecoveryCandidate candidate = FindGameToRecover(*opened.Store);
@@ -109,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         opened.Store->MoveLogIntoDatabase();
         IntegrityCheck::IsDamaged(path);
     } else {
-        Require(!opened.Message.isEmpty());
+        Require(!HistoryMessages::Text(opened.Told).isEmpty());
     }
     return 0;
 }

@@ -17,6 +17,7 @@
 #include <functional>
 #include <sqlite3.h>
 
+#include "game/HistoryMessages.h"
 #include "history/GameHistoryStore.h"
 
 namespace {
@@ -140,7 +141,7 @@ int main(int argc, char **argv)
         {
             GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path);
             if (!opened.Store) {
-                std::fprintf(stderr, "%s\n", opened.Message.toUtf8().constData());
+                std::fprintf(stderr, "%s\n", HistoryMessages::Text(opened.Told).toUtf8().constData());
                 return 1;
             }
             fill(*opened.Store);

@@ -9,6 +9,7 @@
 #include "game/ClockCommands.h"
 #include "game/GameControls.h"
 #include "game/GameWindow.h"
+#include "game/HistoryMessages.h"
 #include "game/ResetUndo.h"
 #include "history/HistoryWriter.h"
 #include "rosters/TCheckListBox.h"
@@ -153,7 +154,7 @@ std::optional<GameReport> GameJournal::CurrentReport() const
     HistoryResult<StoredGame> game = m_writer.LoadCurrentGame();
     if (!game)
         return std::nullopt;
-    HistoryResult<GameReport> report = GameReport::Of(*game.Value);
+    GameResult<GameReport> report = GameReport::Of(*game.Value);
     if (!report)
         return std::nullopt;
     return std::move(*report.Value);
@@ -184,11 +185,11 @@ void GameJournal::OnTeamLoaded(int team)
         GameEvent::TeamLoad(GameMs(), m_wallClock(), team, m_form.Roster(team)->Lines(), m_form.TeamName(team)));
 }
 
-void GameJournal::OnWriteFailed(const QString &reason)
+void GameJournal::OnWriteFailed(const HistoryProblem &problem)
 {
     if (m_failureTold)
         return;
-    m_failure = reason;
+    m_failure = HistoryMessages::Text(problem);
     TellFailureWhenStanding();
 }
 

@@ -66,7 +66,7 @@ private:
     void RecordFormat(const GameFormat &format);
     void OnPeriodEndRequested(std::int64_t endMs);
     void OnClockCorrected(std::int64_t deltaMs, std::int64_t newGameMs);
-    void OnWriteFailed(const QString &reason);
+    void OnWriteFailed(const HistoryProblem &problem);
     void TellFailureWhenStanding();
 
     GameWindow &m_form;

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 
+#include "game/HistoryMessages.h"
 #include "history/GameHistoryStore.h"
 #include "timing/ShownTime.h"
 
@@ -14,7 +15,7 @@ RecoveryCandidate FindGameToRecover(GameHistoryStore &store)
     const HistoryResult<std::optional<GameSummary>> latest = store.LatestGame();
     if (!latest) {
         candidate.Result = RecoveryCandidate::Outcome::Refused;
-        candidate.Message = latest.Error;
+        candidate.Message = HistoryMessages::Text(latest.Problem);
         return candidate;
     }
     if (!latest.Value->has_value() || !(*latest.Value)->IsOpen())
@@ -24,10 +25,10 @@ RecoveryCandidate FindGameToRecover(GameHistoryStore &store)
     const HistoryResult<StoredGame> stored = store.LoadGame(*candidate.OpenGame);
     if (!stored) {
         candidate.Result = RecoveryCandidate::Outcome::Refused;
-        candidate.Message = stored.Error;
+        candidate.Message = HistoryMessages::Text(stored.Problem);
         return candidate;
     }
-    HistoryResult<RecoveredGame> recovered = GameReplay::Replay(*stored.Value);
+    GameResult<RecoveredGame> recovered = GameReplay::Replay(*stored.Value);
     if (!recovered) {
         candidate.Result = RecoveryCandidate::Outcome::Refused;
         candidate.Message = recovered.Error;

@@ -57,7 +57,7 @@ RecoveredGame Recovered(const StoredGame &game, const GameEventReader &reader)
 
 } // namespace
 
-HistoryResult<RecoveredGame> Replay(const StoredGame &game)
+GameResult<RecoveredGame> Replay(const StoredGame &game)
 {
     GameEventReader reader(game);
     QString problem = reader.Read();
@@ -66,9 +66,9 @@ HistoryResult<RecoveredGame> Replay(const StoredGame &game)
     if (problem.isEmpty())
         problem = TakeRunningStretch(game, reader);
     if (!problem.isEmpty())
-        return HistoryResult<RecoveredGame>::Failure(
+        return GameResult<RecoveredGame>::Failure(
             QStringLiteral("Das gespeicherte Spiel kann nicht wiederhergestellt werden: %1.").arg(problem));
-    return HistoryResult<RecoveredGame>::Of(Recovered(game, reader));
+    return GameResult<RecoveredGame>::Of(Recovered(game, reader));
 }
 
 } // namespace GameReplay

@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "game/GameEventReader.h"
+#include "game/GameResult.h"
 #include "history/GameRecord.h"
 #include "timing/PeriodSchedule.h"
 
@@ -71,6 +72,6 @@ namespace GameReplay {
 
 // The game as it stood at its last saved moment, or a German sentence
 // ("Das gespeicherte Spiel kann nicht wiederhergestellt werden: ...").
-HistoryResult<RecoveredGame> Replay(const StoredGame &game);
+GameResult<RecoveredGame> Replay(const StoredGame &game);
 
 } // namespace GameReplay

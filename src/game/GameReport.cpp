@@ -353,11 +353,11 @@ void ReportBuilder::BuildChanges()
 
 } // namespace
 
-HistoryResult<GameReport> GameReport::Of(const StoredGame &game)
+GameResult<GameReport> GameReport::Of(const StoredGame &game)
 {
     ReportBuilder builder(game);
     if (const QString problem = builder.Run(); !problem.isEmpty())
-        return HistoryResult<GameReport>::Failure(
+        return GameResult<GameReport>::Failure(
             QStringLiteral("Der Spielbericht kann nicht erstellt werden: %1.").arg(problem));
-    return HistoryResult<GameReport>::Of(builder.Result());
+    return GameResult<GameReport>::Of(builder.Result());
 }

@@ -31,6 +31,7 @@
 #include <variant>
 #include <vector>
 
+#include "game/GameResult.h"
 #include "history/GameRecord.h"
 #include "timing/PeriodSchedule.h"
 
@@ -121,5 +122,5 @@ struct GameReport
 
     // The report of `game`, or a German sentence saying why there is none
     // ("Der Spielbericht kann nicht erstellt werden: ...").
-    static HistoryResult<GameReport> Of(const StoredGame &game);
+    static GameResult<GameReport> Of(const StoredGame &game);
 };

@@ -15,6 +15,7 @@
 #include "game/GameControls.h"
 #include "game/GameRecovery.h"
 #include "game/GameWindow.h"
+#include "game/HistoryMessages.h"
 #include "game/StandingGame.h"
 #include "history/GameHistoryStore.h"
 #include "history/HistoryPaths.h"
@@ -111,13 +112,13 @@ std::unique_ptr<GameHistoryStore> HistoryStartup::OpenStore(const QString &dataF
     m_lock = std::make_unique<InstanceLock>(dataFolder);
     if (!m_lock->IsHeld()) {
         // Another copy's game is none of this one's business: not read, not offered, not touched.
-        Tell(m_lock->Problem());
+        Tell(HistoryMessages::Text(m_lock->Problem()));
         return nullptr;
     }
     GameHistoryStore::OpenResult opened =
         GameHistoryStore::Open(QDir(dataFolder).filePath(QLatin1String(HistoryPaths::DatabaseFileName)));
-    if (!opened.Message.isEmpty())
-        Tell(opened.Message);
+    if (!opened.Told.empty())
+        Tell(HistoryMessages::Text(opened.Told));
     return std::move(opened.Store);
 }
 

@@ -58,10 +58,10 @@ public:
         , m_now(now)
     { }
 
-    // Moves (or copies) the companion with `suffix`; empty when done, else German words.
-    QString Keep(const QString &suffix, bool move)
+    // Moves (or copies) the companion with `suffix`; 0 when done, else the errno value.
+    int Keep(const QString &suffix, bool move)
     {
-        if (QString error = CopyDatabase(); !error.isEmpty())
+        if (const int error = CopyDatabase())
             return error;
         const QString from = m_path + suffix;
         const QString to = m_name + suffix;
@@ -70,10 +70,10 @@ public:
     const QString &Name() const { return m_name; }
 
 private:
-    QString CopyDatabase()
+    int CopyDatabase()
     {
         if (!m_name.isEmpty())
-            return {};
+            return 0;
         m_name = PrivateFiles::AsideName(m_path, m_now);
         return PrivateFiles::CopyNoReplace(m_path, m_name);
     }
@@ -83,10 +83,16 @@ private:
     QString m_name;
 };
 
-QString NotSetAside(const QString &path, const QString &suffix, const QString &error)
+HistoryCause NotSetAside(const QString &path, const QString &suffix, int error)
 {
-    return QStringLiteral("„%1“ neben der Spieldatenbank „%2“ lässt sich nicht beiseitelegen: %3")
-        .arg(FileName(path + suffix), path, error);
+    return {HistoryCause::Kind::CompanionNotSetAside, error, 0, FileName(path + suffix), path};
+}
+
+HistoryProblem SetAside(HistoryProblem::Kind what, const QString &path, QStringList names)
+{
+    HistoryProblem note = HistoryProblem::Of(what, path);
+    note.Names = std::move(names);
+    return note;
 }
 
 } // namespace
@@ -115,29 +121,25 @@ Outcome Run(const QString &path, const QDateTime &now, int newestVersion)
     Aside aside(path, now);
     const RegularFile journal(path + JournalSuffix);
     if (header->WalMode && journal.IsOpen() && journal.Size() > 0) {
-        if (QString error = aside.Keep(JournalSuffix, true); !error.isEmpty()) {
+        if (const int error = aside.Keep(JournalSuffix, true)) {
             outcome.Error = NotSetAside(path, JournalSuffix, error);
             return outcome;
         }
-        outcome.Notes.append(QStringLiteral("Neben der Spieldatenbank „%1“ lag ein fremdes Rollback-Journal „%2“, "
-                                            "das SQLite in die Datenbank zurückgespielt hätte; es wurde ungelesen als "
-                                            "„%3“ beiseitegelegt, die Spieldatenbank bleibt, wie sie war.")
-                                 .arg(path, FileName(path + JournalSuffix), FileName(aside.Name() + JournalSuffix)));
+        outcome.Notes.push_back(SetAside(HistoryProblem::Kind::ForeignJournalSetAside, path,
+                                         {FileName(path + JournalSuffix), FileName(aside.Name() + JournalSuffix)}));
     }
 
     if (wal && !BelongsTo(*wal, *header)) {
         for (const QString &suffix : {WalSuffix, IndexSuffix}) {
             if (PrivateFiles::KindAt(path + suffix) == PrivateFiles::FileKind::Missing)
                 continue;
-            if (QString error = aside.Keep(suffix, true); !error.isEmpty()) {
+            if (const int error = aside.Keep(suffix, true)) {
                 outcome.Error = NotSetAside(path, suffix, error);
                 return outcome;
             }
         }
-        outcome.Notes.append(QStringLiteral("Das Schreibprotokoll „%1“ gehört nicht zur Spieldatenbank „%2“ (es "
-                                            "stammt aus einer anderen Datenbank); es wurde nicht angewandt, sondern "
-                                            "als „%3“ beiseitegelegt, und die Spieldatenbank wird ohne es geöffnet.")
-                                 .arg(FileName(path + WalSuffix), path, FileName(aside.Name() + WalSuffix)));
+        outcome.Notes.push_back(SetAside(HistoryProblem::Kind::ForeignWalSetAside, path,
+                                         {FileName(path + WalSuffix), FileName(aside.Name() + WalSuffix)}));
     } else if (wal && wal->DropsCommits()) {
         // What SQLite would apply stays for it to apply; of a log of which
         // nothing would be applied, nothing needs to stay.
@@ -145,17 +147,14 @@ Outcome Run(const QString &path, const QDateTime &now, int newestVersion)
         for (const QString &suffix : move ? QStringList{WalSuffix, IndexSuffix} : QStringList{WalSuffix}) {
             if (PrivateFiles::KindAt(path + suffix) == PrivateFiles::FileKind::Missing)
                 continue;
-            if (QString error = aside.Keep(suffix, move); !error.isEmpty()) {
+            if (const int error = aside.Keep(suffix, move)) {
                 outcome.Error = NotSetAside(path, suffix, error);
                 return outcome;
             }
         }
-        outcome.Notes.append(
-            QStringLiteral("Das Schreibprotokoll „%1“ der Spieldatenbank „%2“ ist beschädigt. Es "
-                           "wurde mit der Datenbank als „%3“ und „%4“ im selben Ordner "
-                           "beiseitegelegt; das Spiel ist bis zur beschädigten Stelle "
-                           "wiederhergestellt, was danach gespeichert war, fehlt.")
-                .arg(FileName(path + WalSuffix), path, FileName(aside.Name() + WalSuffix), FileName(aside.Name())));
+        outcome.Notes.push_back(
+            SetAside(HistoryProblem::Kind::DamagedWalSetAside, path,
+                     {FileName(path + WalSuffix), FileName(aside.Name() + WalSuffix), FileName(aside.Name())}));
     }
     outcome.AsidePath = aside.Name();
     return outcome;

@@ -34,17 +34,20 @@
 
 #include <QDateTime>
 #include <QString>
-#include <QStringList>
+
+#include <vector>
+
+#include "history/HistoryProblem.h"
 
 namespace CompanionCheck {
 
 struct Outcome
 {
-    // German sentences about what was set aside, for the user.
-    QStringList Notes;
-    // German words when a companion that must go aside could not be moved
-    // or copied: then the database must not be opened at all.
-    QString Error;
+    // What was set aside, to tell the user.
+    std::vector<HistoryProblem> Notes;
+    // Why a companion that must go aside could not be moved or copied:
+    // then the database must not be opened at all.
+    HistoryCause Error;
     // The name the files went aside under; empty when nothing went aside.
     QString AsidePath;
 };

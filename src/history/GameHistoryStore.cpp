@@ -38,13 +38,13 @@ enum class Verdict { Ready, Damaged, Foreign, Newer, CannotOpen };
 struct Attempt
 {
     Verdict Found = Verdict::CannotOpen;
-    QString Reason; // German words, for CannotOpen
+    HistoryCause Reason; // for CannotOpen
     int Version = 0;
     SqliteConnection Connection;
     std::int64_t Mark = 0;
 };
 
-Attempt Failed(Verdict verdict, QString reason = {})
+Attempt Failed(Verdict verdict, HistoryCause reason = {})
 {
     Attempt attempt;
     attempt.Found = verdict;
@@ -55,7 +55,7 @@ Attempt Failed(Verdict verdict, QString reason = {})
 // A failed look at the file: damage, or something that keeps it from being opened.
 Attempt FailedWith(int code)
 {
-    return IsDamageCode(code) ? Failed(Verdict::Damaged) : Failed(Verdict::CannotOpen, SqliteReason(code));
+    return IsDamageCode(code) ? Failed(Verdict::Damaged) : Failed(Verdict::CannotOpen, SqliteCause(code));
 }
 
 qint64 SizeAt(const QString &path)
@@ -68,21 +68,24 @@ qint64 SizeAt(const QString &path)
 // Only a regular file (or none) may stand where the database and its
 // companions belong: SQLite would follow a link out of the data folder
 // (and create its journals beside the target), and opening a FIFO waits
-// for a writer that never comes.  Anything else is left as it is; empty,
-// or German words for what stands where.
-QString OddFileInPlace(const QString &path)
+// for a writer that never comes.  Anything else is left as it is; no cause,
+// or what stands where.
+HistoryCause OddFileInPlace(const QString &path)
 {
     using PrivateFiles::FileKind;
     const FileKind kind = PrivateFiles::KindAt(path);
     if (kind == FileKind::Folder)
-        return PrivateFiles::ErrnoReason(EISDIR);
+        return HistoryCause::System(EISDIR);
     if (kind != FileKind::Missing && kind != FileKind::Regular)
-        return QStringLiteral("an ihrer Stelle steht %1; sie bleibt unberührt").arg(PrivateFiles::KindWords(kind));
+        return {HistoryCause::Kind::FileInPlace, int(kind), 0, {}, {}};
     for (const char *suffix : PrivateFiles::CompanionSuffixes) {
         const FileKind companion = PrivateFiles::KindAt(path + QLatin1String(suffix));
         if (companion != FileKind::Missing && companion != FileKind::Regular)
-            return QStringLiteral("an der Stelle von „%1“ neben ihr steht %2; beides bleibt unberührt")
-                .arg(QFileInfo(path).fileName() + QLatin1String(suffix), PrivateFiles::KindWords(companion));
+            return {HistoryCause::Kind::CompanionInPlace,
+                    int(companion),
+                    0,
+                    QFileInfo(path).fileName() + QLatin1String(suffix),
+                    {}};
     }
     return {};
 }
@@ -224,15 +227,15 @@ int MoveLog(sqlite3 *handle)
 // mode with the current tables, the WAL moved into the file.
 Attempt TryOpen(const QString &path, const QDateTime &now, CompanionCheck::Outcome &companions)
 {
-    if (QString odd = OddFileInPlace(path); !odd.isEmpty())
+    if (HistoryCause odd = OddFileInPlace(path); !odd.IsNone())
         return Failed(Verdict::CannotOpen, odd);
-    if (QString reason = PrivateFiles::EnsureFolder(QFileInfo(path).absolutePath()); !reason.isEmpty())
+    if (HistoryCause reason = PrivateFiles::EnsureFolder(QFileInfo(path).absolutePath()); !reason.IsNone())
         return Failed(Verdict::CannotOpen, reason);
     // Created here with mode 0600; SQLite gives its -wal and -shm the same mode.
-    if (QString reason = PrivateFiles::PrepareFile(path); !reason.isEmpty())
+    if (HistoryCause reason = PrivateFiles::PrepareFile(path); !reason.IsNone())
         return Failed(Verdict::CannotOpen, reason);
     companions = CompanionCheck::Run(path, now, Schema::CurrentVersion);
-    if (!companions.Error.isEmpty())
+    if (!companions.Error.IsNone())
         return Failed(Verdict::CannotOpen, companions.Error);
     if (LooksDamaged(path))
         return Failed(Verdict::Damaged);
@@ -248,7 +251,7 @@ Attempt TryOpen(const QString &path, const QDateTime &now, CompanionCheck::Outco
         return FailedWith(opened);
     KeepFilesOnClose(handle, true);
     if (sqlite3_db_readonly(handle, "main") == 1)
-        return Failed(Verdict::CannotOpen, SqliteReason(SQLITE_READONLY));
+        return Failed(Verdict::CannotOpen, SqliteCause(SQLITE_READONLY));
     sqlite3_busy_timeout(handle, BusyTimeoutMs);
     // A file from elsewhere must not run code of its own through our statements.
     sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
@@ -298,7 +301,7 @@ Attempt TryOpen(const QString &path, const QDateTime &now, CompanionCheck::Outco
     if (journal.Code != SQLITE_OK)
         return FailedWith(journal.Code);
     if (journal.Text.compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
-        return Failed(Verdict::CannotOpen, QStringLiteral("der Datenträger erlaubt kein Schreibprotokoll (WAL)"));
+        return Failed(Verdict::CannotOpen, {HistoryCause::Kind::NoWriteAheadLog, 0, 0, {}, {}});
     const QByteArray settings = "PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON; PRAGMA wal_autocheckpoint = "
         + QByteArray::number(AutoCheckpointPages) + "; PRAGMA journal_size_limit = " + QByteArray::number(WalSizeLimit);
     code = connection.Execute(settings.constData());
@@ -336,33 +339,30 @@ QString FileName(const QString &path)
     return QFileInfo(path).fileName();
 }
 
-QString CannotOpenMessage(const QString &path, const QString &reason)
+HistoryProblem Damaged(HistoryProblem::Kind what, std::int64_t number = 0)
 {
-    return QStringLiteral("Die Spieldatenbank „%1“ kann nicht geöffnet werden: %2; das Spiel wird nicht gespeichert.")
-        .arg(path, reason);
+    HistoryProblem problem = HistoryProblem::Of(what);
+    problem.Number = number;
+    return problem;
 }
 
-QString WriteError(int code)
+HistoryStatus WriteError(int code)
 {
-    return QStringLiteral("Das Spiel kann nicht gespeichert werden: %1.").arg(SqliteReason(code));
-}
-
-QString DamagedGame(const QString &detail)
-{
-    return QStringLiteral("Das gespeicherte Spiel ist beschädigt: %1.").arg(detail);
+    return {HistoryProblem::Of(HistoryProblem::Kind::CannotWrite, {}, SqliteCause(code))};
 }
 
 // The first four columns id, begun_wall_ms, ended_wall_ms, end_reason of a
-// game row; empty, or German words for what is damaged.
-QString ReadSummary(const SqliteStatement &row, GameSummary &summary)
+// game row; nothing, or what is damaged.
+std::optional<HistoryProblem> ReadSummary(const SqliteStatement &row, GameSummary &summary)
 {
     summary.Id = row.Integer(0);
     summary.BegunWallMs = row.Integer(1);
-    summary.EndedWallMs = row.OptionalInteger(2);
+    if (!row.IsNull(2))
+        summary.EndedWallMs = row.Integer(2);
     if (!row.IsNull(3)) {
         summary.EndReason = GameEndReasonFromName(row.Text(3));
         if (!summary.EndReason)
-            return DamagedGame(QStringLiteral("unbekannte Art des Spielendes"));
+            return Damaged(HistoryProblem::Kind::DamagedEndReason);
     }
     return {};
 }
@@ -375,30 +375,29 @@ GameHistoryStore::OpenResult GameHistoryStore::Open(const QString &path, const Q
     CompanionCheck::Outcome companions;
     Attempt first = TryOpen(path, now, companions);
     // What was set aside beside the database is told first, in the same message.
-    auto finish = [&result, &companions](const QString &message) {
-        QStringList sentences = companions.Notes;
-        if (!message.isEmpty())
-            sentences.append(message);
-        result.Message = sentences.join(QLatin1Char(' '));
+    auto finish = [&result, &companions](std::optional<HistoryProblem> problem) {
+        result.Told = companions.Notes;
+        if (problem)
+            result.Told.push_back(std::move(*problem));
     };
-    QString opened;
+    std::optional<HistoryProblem> opened;
     switch (first.Found) {
     case Verdict::Ready:
-        if (!companions.Notes.isEmpty()) {
+        if (!companions.Notes.empty()) {
             result.Problem = OpenProblem::CompanionSetAside;
             result.SetAsidePath = companions.AsidePath;
         }
         break;
-    case Verdict::Newer:
+    case Verdict::Newer: {
         result.Problem = OpenProblem::NewerVersion;
-        finish(QStringLiteral("Die Spieldatenbank „%1“ stammt von einer neueren Programmversion (Version %2) "
-                              "und bleibt unberührt; das Spiel wird nicht gespeichert.")
-                   .arg(path)
-                   .arg(first.Version));
+        HistoryProblem newer = HistoryProblem::Of(HistoryProblem::Kind::NewerVersion, path);
+        newer.Number = first.Version;
+        finish(newer);
         return result;
+    }
     case Verdict::CannotOpen:
         result.Problem = OpenProblem::CannotOpen;
-        finish(CannotOpenMessage(path, first.Reason));
+        finish(HistoryProblem::Of(HistoryProblem::Kind::CannotOpen, path, first.Reason));
         return result;
     case Verdict::Damaged:
     case Verdict::Foreign: {
@@ -407,31 +406,27 @@ GameHistoryStore::OpenResult GameHistoryStore::Open(const QString &path, const Q
         const bool foreign = first.Found == Verdict::Foreign;
         const PrivateFiles::MoveAsideOutcome moved = PrivateFiles::MoveAside(path, now);
         result.SetAsidePath = moved.NewPath;
-        if (!moved.Error.isEmpty()) {
+        if (!moved.Error.IsNone()) {
             result.Problem = OpenProblem::CannotOpen;
-            finish(QStringLiteral("Die Spieldatenbank „%1“ ist %2 und lässt sich nicht beiseitelegen: %3; "
-                                  "das Spiel wird nicht gespeichert.")
-                       .arg(path,
-                            foreign ? QStringLiteral("keine Spieldatenbank dieses Programms")
-                                    : QStringLiteral("beschädigt"),
-                            moved.Error));
+            HistoryProblem stuck = HistoryProblem::Of(HistoryProblem::Kind::NotSetAside, path, moved.Error);
+            stuck.Foreign = foreign;
+            finish(stuck);
             return result;
         }
-        const QString kept = foreign ? QStringLiteral("Die Datei „%1“ war keine Spieldatenbank dieses Programms und "
-                                                      "wurde als „%2“ beiseitegelegt")
-                                     : QStringLiteral("Die Spieldatenbank „%1“ war beschädigt und wurde als „%2“ "
-                                                      "beiseitegelegt");
+        HistoryProblem kept = HistoryProblem::Of(HistoryProblem::Kind::SetAside, path);
+        kept.Foreign = foreign;
+        kept.Names = QStringList{FileName(moved.NewPath)};
         CompanionCheck::Outcome none;
         first = TryOpen(path, now, none);
         if (first.Found != Verdict::Ready) {
             result.Problem = OpenProblem::CannotOpen;
-            finish(kept.arg(path, FileName(moved.NewPath))
-                   + QStringLiteral("; eine neue lässt sich nicht anlegen: %1; das Spiel wird nicht gespeichert.")
-                         .arg(first.Reason.isEmpty() ? SqliteReason(SQLITE_CORRUPT) : first.Reason));
+            kept.What = HistoryProblem::Kind::SetAsideNoNew;
+            kept.Cause = first.Reason.IsNone() ? SqliteCause(SQLITE_CORRUPT) : first.Reason;
+            finish(kept);
             return result;
         }
         result.Problem = OpenProblem::SetAside;
-        opened = kept.arg(path, FileName(moved.NewPath)) + QStringLiteral("; eine neue wurde angelegt.");
+        opened = kept;
         break;
     }
     }
@@ -439,7 +434,7 @@ GameHistoryStore::OpenResult GameHistoryStore::Open(const QString &path, const Q
     std::unique_ptr<GameHistoryStore> store(new GameHistoryStore(path, std::move(first.Connection)));
     if (!store->PrepareStatements(first.Mark)) {
         result.Problem = OpenProblem::CannotOpen;
-        finish(CannotOpenMessage(path, SqliteReason(store->m_connection.LastCode())));
+        finish(HistoryProblem::Of(HistoryProblem::Kind::CannotOpen, path, SqliteCause(store->m_connection.LastCode())));
         return result;
     }
     finish(opened);
@@ -505,21 +500,20 @@ HistoryStatus GameHistoryStore::Write(const std::function<int()> &body)
         return {};
     if (sqlite3_get_autocommit(m_connection.Handle()) == 0)
         m_connection.Execute("ROLLBACK");
-    return {WriteError(code)};
+    return WriteError(code);
 }
 
 HistoryStatus GameHistoryStore::MoveLogIntoDatabase()
 {
     if (const int code = MoveLog(m_connection.Handle()); code != SQLITE_OK)
-        return {WriteError(code)};
+        return WriteError(code);
     return {};
 }
 
 template <typename T>
 HistoryResult<T> GameHistoryStore::ReadFailure(int code)
 {
-    return HistoryResult<T>::Failure(
-        QStringLiteral("Das gespeicherte Spiel kann nicht gelesen werden: %1.").arg(SqliteReason(code)));
+    return HistoryResult<T>::Failure(HistoryProblem::Of(HistoryProblem::Kind::CannotRead, {}, SqliteCause(code)));
 }
 
 int GameHistoryStore::InsertEvent(GameId game, const GameEvent &event)
@@ -575,7 +569,7 @@ HistoryResult<GameId> GameHistoryStore::BeginGame(const GameOpening &opening, co
         return InsertEvent(game, firstAction);
     });
     if (!status)
-        return HistoryResult<GameId>::Failure(status.Error);
+        return HistoryResult<GameId>::Failure(*status.Problem);
     return HistoryResult<GameId>::Of(game);
 }
 
@@ -630,7 +624,7 @@ HistoryStatus GameHistoryStore::ReopenGame(GameId game, std::int64_t gameMs, std
         return InsertEvent(game, GameEvent::ResetUndone(gameMs, wallMs));
     });
     if (notEndedByReset)
-        return {QStringLiteral("Das Spiel kann nicht wieder geöffnet werden: es wurde nicht durch RESET beendet.")};
+        return {HistoryProblem::Of(HistoryProblem::Kind::NotEndedByReset)};
     return status;
 }
 
@@ -647,8 +641,8 @@ HistoryResult<std::optional<GameSummary>> GameHistoryStore::LatestGame()
     if (code != SQLITE_ROW)
         return ReadFailure<std::optional<GameSummary>>(code);
     GameSummary summary;
-    if (QString damage = ReadSummary(latest, summary); !damage.isEmpty())
-        return Result::Failure(std::move(damage));
+    if (std::optional<HistoryProblem> damage = ReadSummary(latest, summary))
+        return Result::Failure(std::move(*damage));
     return Result::Of(summary);
 }
 
@@ -666,12 +660,12 @@ HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
         row.BindInteger(1, game);
         const int code = row.Step();
         if (code == SQLITE_DONE)
-            return Result::Failure(DamagedGame(QStringLiteral("das Spiel fehlt")));
+            return Result::Failure(Damaged(HistoryProblem::Kind::DamagedGameMissing));
         if (code != SQLITE_ROW)
             return ReadFailure<StoredGame>(code);
         GameSummary &summary = stored.Summary;
-        if (QString damage = ReadSummary(row, summary); !damage.isEmpty())
-            return Result::Failure(std::move(damage));
+        if (std::optional<HistoryProblem> damage = ReadSummary(row, summary))
+            return Result::Failure(std::move(*damage));
         stored.Opening.WallMs = summary.BegunWallMs;
         stored.Opening.Format.RegularPeriods = int(std::clamp<std::int64_t>(row.Integer(4), INT_MIN, INT_MAX));
         stored.Opening.Format.PeriodMs = row.Integer(5);
@@ -680,8 +674,7 @@ HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
             const auto lines = PayloadCodec::DecodeLines(row.Blob(7 + 2 * team));
             const auto checks = PayloadCodec::DecodeChecks(row.Text(8 + 2 * team));
             if (!lines || !checks || checks->size() != std::size_t(lines->size()))
-                return Result::Failure(
-                    DamagedGame(QStringLiteral("die Aufstellung von Mannschaft %1 ist unlesbar").arg(team + 1)));
+                return Result::Failure(Damaged(HistoryProblem::Kind::DamagedRoster, team + 1));
             stored.Opening.Rosters[team] = {*lines, *checks};
             stored.Opening.TeamNames[team] = row.Text(11 + team); // NULL: none
         }
@@ -720,7 +713,7 @@ HistoryResult<StoredGame> GameHistoryStore::LoadGame(GameId game)
         if (code == SQLITE_ROW) {
             const auto times = PayloadCodec::DecodeTimes(checkpoint.Blob(3));
             if (!times)
-                return Result::Failure(DamagedGame(QStringLiteral("der Sicherungspunkt ist unlesbar")));
+                return Result::Failure(Damaged(HistoryProblem::Kind::DamagedCheckpoint));
             stored.Checkpoint =
                 GameCheckpoint{checkpoint.Integer(0), checkpoint.Integer(1), checkpoint.Integer(2), *times};
         } else if (code != SQLITE_DONE) {

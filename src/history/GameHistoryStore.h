@@ -20,7 +20,7 @@
 //   - a database that cannot be opened (unwritable folder, a folder, link,
 //     FIFO, socket or device in its place or a companion's): nothing is
 //     stored, and nothing there is touched.
-// Each start comes with one German message at most.  Opening takes the same
+// Each start comes with one message at most (what is Told).  Opening takes the same
 // time however many games the file holds: the whole file is checked after
 // start-up instead (IntegrityCheck).
 //
@@ -34,7 +34,7 @@
 // damaged WAL costs at most the stretch since the last PAUSE.
 //
 // Writes and reads report failures (full disk, damaged pages, ...) as a
-// HistoryStatus or HistoryResult carrying a German sentence; nothing throws.
+// HistoryStatus or HistoryResult carrying what went wrong; nothing throws.
 // A store is used by one thread at a time: opened and read at start-up on the
 // user-interface thread, then handed to a HistoryWriter for its worker thread.
 
@@ -43,6 +43,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "history/GameRecord.h"
 #include "history/Sqlite.h"
@@ -53,7 +54,7 @@ public:
     enum class OpenProblem {
         None,
         SetAside, // a damaged or foreign file was moved aside; the store is a fresh one
-        CompanionSetAside, // a companion was set aside (Message says which); the store is the database as found
+        CompanionSetAside, // a companion was set aside (Told says which); the store is the database as found
         CannotOpen, // no store: nothing is saved this run
         NewerVersion, // no store: the file is from a newer program and left untouched
     };
@@ -62,7 +63,8 @@ public:
     {
         std::unique_ptr<GameHistoryStore> Store; // null when nothing can be stored
         OpenProblem Problem = OpenProblem::None;
-        QString Message; // German, one line; empty when there is nothing to tell
+        // What to tell the user, in order (the companions set aside first); none when all is well.
+        std::vector<HistoryProblem> Told;
         QString SetAsidePath; // where the damaged or foreign file now lies
     };
 

@@ -22,6 +22,7 @@
 #include <optional>
 #include <vector>
 
+#include "history/HistoryProblem.h"
 #include "timing/GameFormat.h"
 #include "timing/PlayingTimeLedger.h"
 
@@ -184,25 +185,24 @@ struct StoredGame
     std::optional<GameCheckpoint> Checkpoint;
 };
 
-// The outcome of a call into the history: done, or a German one-line
-// sentence for the user saying what went wrong.
+// The outcome of a call into the history: done, or what went wrong.
 struct HistoryStatus
 {
-    QString Error;
+    std::optional<HistoryProblem> Problem;
 
-    bool Ok() const { return Error.isEmpty(); }
+    bool Ok() const { return !Problem.has_value(); }
     explicit operator bool() const { return Ok(); }
 };
 
-// A value, or a German one-line sentence for the user saying why there is none.
+// A value, or what went wrong instead.
 template <typename T>
 struct HistoryResult
 {
     std::optional<T> Value;
-    QString Error;
+    std::optional<HistoryProblem> Problem;
 
     static HistoryResult Of(T value) { return {std::move(value), {}}; }
-    static HistoryResult Failure(QString error) { return {std::nullopt, std::move(error)}; }
+    static HistoryResult Failure(HistoryProblem problem) { return {std::nullopt, std::move(problem)}; }
     bool Ok() const { return Value.has_value(); }
     explicit operator bool() const { return Ok(); }
 };

@@ -36,7 +36,7 @@ HistoryStatus HistorySession::Record(const GameEvent &event)
         return {};
     HistoryResult<GameId> begun = m_store->BeginGame(*m_pending, event);
     if (!begun)
-        return {begun.Error};
+        return {begun.Problem};
     m_current = *begun.Value;
     m_pending.reset();
     m_endedByReset.reset();
@@ -81,6 +81,6 @@ HistoryStatus HistorySession::UndoReset(std::int64_t gameMs, std::int64_t wallMs
 HistoryResult<StoredGame> HistorySession::LoadCurrentGame()
 {
     if (!m_current)
-        return HistoryResult<StoredGame>::Failure(QStringLiteral("Zum laufenden Spiel ist noch nichts gespeichert."));
+        return HistoryResult<StoredGame>::Failure(HistoryProblem::Of(HistoryProblem::Kind::NothingStoredYet));
     return m_store->LoadGame(*m_current);
 }

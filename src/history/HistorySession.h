@@ -40,8 +40,8 @@ public:
 
     // The stored game that actions go to; empty before its first action.
     std::optional<GameId> CurrentGame() const { return m_current; }
-    // The game that actions go to as stored so far; a German sentence
-    // instead when none is stored yet (no action) or it cannot be read.
+    // The game that actions go to as stored so far; a problem instead when
+    // none is stored yet (no action) or it cannot be read.
     HistoryResult<StoredGame> LoadCurrentGame();
 
 private:

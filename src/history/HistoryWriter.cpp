@@ -59,10 +59,9 @@ void HistoryWriter::OnDamageFound()
         if (m_failed.load())
             return;
         m_damageFound = now;
-        m_queue.push_back(DamageTask{
-            QStringLiteral("Die Spieldatenbank „%1“ ist beschädigt. Sie wird beim Beenden des Programms als „%2“ "
-                           "beiseitegelegt; beim nächsten Start wird eine neue angelegt.")
-                .arg(m_path, aside)});
+        HistoryProblem damage = HistoryProblem::Of(HistoryProblem::Kind::DamagedWhileOpen, m_path);
+        damage.Names = QStringList{aside};
+        m_queue.push_back(DamageTask{damage});
     }
     m_wake.notify_one();
 }
@@ -123,11 +122,11 @@ void HistoryWriter::WaitIdle()
 HistoryResult<StoredGame> HistoryWriter::LoadCurrentGame()
 {
     if (!m_thread)
-        return HistoryResult<StoredGame>::Failure(QStringLiteral("Es wird kein Spiel gespeichert."));
+        return HistoryResult<StoredGame>::Failure(HistoryProblem::Of(HistoryProblem::Kind::NotStoring));
     std::unique_lock lock(m_mutex);
     m_idle.wait(lock, [this] { return m_queue.empty() && !m_busy; });
     if (m_failed.load())
-        return HistoryResult<StoredGame>::Failure(QStringLiteral("Das Spiel wird nicht mehr gespeichert."));
+        return HistoryResult<StoredGame>::Failure(HistoryProblem::Of(HistoryProblem::Kind::NoLongerStoring));
     // The queue is empty and the lock held: the worker waits for work, and
     // the store is this thread's until the lock goes.
     return m_session->LoadCurrentGame();
@@ -151,7 +150,7 @@ void HistoryWriter::Run()
             m_queue.clear();
             // Emitted on the writer's own thread, where its receivers live.
             QMetaObject::invokeMethod(
-                this, [this, reason = status.Error] { emit WriteFailed(reason); }, Qt::QueuedConnection);
+                this, [this, problem = *status.Problem] { emit WriteFailed(problem); }, Qt::QueuedConnection);
         }
         if (m_queue.empty())
             m_idle.notify_all();

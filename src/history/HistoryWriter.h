@@ -74,7 +74,7 @@ public:
     // Once everything queued is written, the game that actions go to as
     // stored so far, read on the calling thread while the worker waits.
     // Nothing without a store, after a failure, or before the game's first
-    // action; a German sentence when it cannot be read.
+    // action; a problem when it cannot be read.
     HistoryResult<StoredGame> LoadCurrentGame();
     // Whether a write has failed; nothing is written since.
     bool Failed() const { return m_failed.load(); }
@@ -82,8 +82,8 @@ public:
     bool IsActive() const { return m_session != nullptr; }
 
 signals:
-    // The first failure, once, as a German sentence for the user.
-    void WriteFailed(const QString &reason);
+    // The first failure, once.
+    void WriteFailed(const HistoryProblem &problem);
 
 private:
     struct NewGameTask
@@ -115,7 +115,7 @@ private:
     // Damage the check found: fails like a write, in order with the writes.
     struct DamageTask
     {
-        QString Reason;
+        HistoryProblem Reason;
     };
     using Task =
         std::variant<NewGameTask, ContinueTask, RecordTask, CheckpointTask, EndTask, UndoResetTask, DamageTask>;

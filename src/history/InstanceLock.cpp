@@ -21,7 +21,7 @@ namespace {
 constexpr mode_t LockMode = 0600;
 constexpr int LockAttempts = 3;
 
-const QString NotStored = QStringLiteral("; das Spiel wird nicht gespeichert.");
+using Kind = HistoryProblem::Kind;
 
 bool SameFile(const struct stat &left, const struct stat &right)
 {
@@ -33,8 +33,8 @@ bool SameFile(const struct stat &left, const struct stat &right)
 InstanceLock::InstanceLock(const QString &folder)
     : m_path(QDir(folder).filePath(QLatin1String(FileName)))
 {
-    if (const QString reason = PrivateFiles::EnsureFolder(folder); !reason.isEmpty()) {
-        m_problem = QStringLiteral("Der Datenordner „%1“ lässt sich nicht anlegen: %2").arg(folder, reason) + NotStored;
+    if (HistoryCause reason = PrivateFiles::EnsureFolder(folder); !reason.IsNone()) {
+        m_problem = HistoryProblem::Of(Kind::FolderNotCreated, folder, reason);
         return;
     }
     for (int attempt = 0; attempt < LockAttempts; ++attempt) {
@@ -43,10 +43,10 @@ InstanceLock::InstanceLock(const QString &folder)
         if (!replaced)
             break;
     }
-    m_held = m_problem.isEmpty();
+    m_held = !m_problem.has_value();
 }
 
-QString InstanceLock::TryLock(bool &replaced)
+std::optional<HistoryProblem> InstanceLock::TryLock(bool &replaced)
 {
     const QByteArray path = QFile::encodeName(m_path);
     // Non-blocking, so that a FIFO in its place cannot hang the start;
@@ -56,26 +56,18 @@ QString InstanceLock::TryLock(bool &replaced)
     if (fd < 0) {
         const int error = errno;
         if (error == ELOOP)
-            return QStringLiteral("An der Stelle der Sperrdatei „%1“ steht ein Verweis auf eine andere Datei; "
-                                  "er wird nicht verfolgt")
-                       .arg(m_path)
-                + NotStored;
+            return HistoryProblem::Of(Kind::LockIsLink, m_path);
         if (error == EROFS)
-            return QStringLiteral("Der Datenordner „%1“ ist schreibgeschützt").arg(QFileInfo(m_path).path())
-                + NotStored;
+            return HistoryProblem::Of(Kind::FolderReadOnly, QFileInfo(m_path).path());
         if (error == ENXIO || error == EISDIR)
-            return QStringLiteral("An der Stelle der Sperrdatei „%1“ steht keine gewöhnliche Datei").arg(m_path)
-                + NotStored;
-        return QStringLiteral("Die Sperrdatei „%1“ lässt sich nicht anlegen: %2")
-                   .arg(m_path, PrivateFiles::ErrnoReason(error))
-            + NotStored;
+            return HistoryProblem::Of(Kind::LockNotAFile, m_path);
+        return HistoryProblem::Of(Kind::LockNotCreated, m_path, HistoryCause::System(error));
     }
     struct stat opened
     { };
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         ::close(fd);
-        return QStringLiteral("An der Stelle der Sperrdatei „%1“ steht keine gewöhnliche Datei").arg(m_path)
-            + NotStored;
+        return HistoryProblem::Of(Kind::LockNotAFile, m_path);
     }
     // It names this computer and process: readable by the user alone.
     if (opened.st_uid == ::geteuid() && (opened.st_mode & 07777) != LockMode)
@@ -84,10 +76,8 @@ QString InstanceLock::TryLock(bool &replaced)
         const int error = errno;
         ::close(fd);
         if (error == EWOULDBLOCK)
-            return QStringLiteral("Das Programm läuft bereits; diese zweite Kopie speichert das Spiel nicht.");
-        return QStringLiteral("Die Sperrdatei „%1“ lässt sich nicht sperren: %2")
-                   .arg(m_path, PrivateFiles::ErrnoReason(error))
-            + NotStored;
+            return HistoryProblem::Of(Kind::AlreadyRunning);
+        return HistoryProblem::Of(Kind::LockNotTaken, m_path, HistoryCause::System(error));
     }
     // The copy before may have removed the file between open and lock: the
     // lock then holds a file nobody else finds.
@@ -96,7 +86,7 @@ QString InstanceLock::TryLock(bool &replaced)
     if (::lstat(path.constData(), &named) != 0 || !SameFile(named, opened)) {
         ::close(fd);
         replaced = true;
-        return QStringLiteral("Die Sperrdatei „%1“ wurde während des Startens ersetzt").arg(m_path) + NotStored;
+        return HistoryProblem::Of(Kind::LockReplaced, m_path);
     }
     const QByteArray owner =
         QByteArray::number(qint64(::getpid())) + '\n' + QSysInfo::machineHostName().toUtf8() + "\nQuintora\n";

@@ -12,9 +12,13 @@
 // The lock file is private (0600) like the database, and only a regular
 // file that lies in the data folder itself is used: a link is never
 // followed, and a FIFO, device, socket or folder in its place is never
-// opened blocking; each is told in its own words, as is a read-only folder.
+// opened blocking; each is its own problem, as is a read-only folder.
 
 #include <QString>
+
+#include <optional>
+
+#include "history/HistoryProblem.h"
 
 class InstanceLock
 {
@@ -30,16 +34,16 @@ public:
     InstanceLock &operator=(const InstanceLock &) = delete;
 
     bool IsHeld() const { return m_held; }
-    // Why the lock is not held, as a German sentence for the user; empty when held.
-    const QString &Problem() const { return m_problem; }
+    // Why the lock is not held; nothing when held.
+    const std::optional<HistoryProblem> &Problem() const { return m_problem; }
 
 private:
-    // Opens, checks and locks the file once; empty, or why it is not held.
+    // Opens, checks and locks the file once; nothing, or why it is not held.
     // Sets `replaced` when the file was swapped for another meanwhile.
-    QString TryLock(bool &replaced);
+    std::optional<HistoryProblem> TryLock(bool &replaced);
 
     QString m_path;
     int m_fd = -1;
     bool m_held = false;
-    QString m_problem;
+    std::optional<HistoryProblem> m_problem;
 };

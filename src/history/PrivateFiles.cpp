@@ -81,24 +81,7 @@ int RenameNoReplace(const QByteArray &from, const QByteArray &to)
 
 } // namespace
 
-QString ErrnoReason(int error)
-{
-    switch (error) {
-    case EACCES:
-    case EPERM: return QStringLiteral("keine Berechtigung");
-    case EROFS: return QStringLiteral("der Datenträger ist schreibgeschützt");
-    case ENOSPC:
-    case EDQUOT: return QStringLiteral("der Datenträger ist voll");
-    case EISDIR: return QStringLiteral("an ihrer Stelle liegt ein Ordner");
-    case ENOTDIR: return QStringLiteral("ein Teil des Pfades ist kein Ordner");
-    case ENOENT: return QStringLiteral("der Ordner fehlt");
-    case ENAMETOOLONG: return QStringLiteral("der Pfad ist zu lang");
-    case EEXIST: return QStringLiteral("der neue Name ist schon vergeben");
-    default: return QString::fromLocal8Bit(std::strerror(error));
-    }
-}
-
-QString EnsureFolder(const QString &folder)
+HistoryCause EnsureFolder(const QString &folder)
 {
     const QString absolute = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     const QStringList parts = absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -110,19 +93,19 @@ QString EnsureFolder(const QString &folder)
         { };
         if (::stat(native.constData(), &info) == 0) {
             if (!S_ISDIR(info.st_mode))
-                return QStringLiteral("„%1“ ist kein Ordner").arg(path);
+                return {HistoryCause::Kind::NotAFolder, 0, 0, path, {}};
             continue;
         }
         if (errno != ENOENT)
-            return ErrnoReason(errno);
+            return HistoryCause::System(errno);
         if (::mkdir(native.constData(), FolderMode) != 0 && errno != EEXIST)
-            return ErrnoReason(errno);
+            return HistoryCause::System(errno);
     }
     Tighten(absolute, FolderMode);
     return {};
 }
 
-QString PrepareFile(const QString &path)
+HistoryCause PrepareFile(const QString &path)
 {
     const QByteArray native = Native(path);
     const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, FileMode);
@@ -131,11 +114,11 @@ QString PrepareFile(const QString &path)
         return {};
     }
     if (errno != EEXIST)
-        return ErrnoReason(errno);
+        return HistoryCause::System(errno);
     struct stat info
     { };
     if (::lstat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode))
-        return ErrnoReason(EISDIR);
+        return HistoryCause::System(EISDIR);
     TightenFile(path);
     TightenCompanions(path);
     return {};
@@ -168,21 +151,6 @@ FileKind KindAt(const QString &path)
     return FileKind::Other;
 }
 
-QString KindWords(FileKind kind)
-{
-    switch (kind) {
-    case FileKind::Folder: return QStringLiteral("ein Ordner");
-    case FileKind::Link: return QStringLiteral("ein Verweis auf eine andere Datei, der nicht verfolgt wird");
-    case FileKind::Fifo: return QStringLiteral("eine Pipe (FIFO)");
-    case FileKind::Socket: return QStringLiteral("ein Socket");
-    case FileKind::Device: return QStringLiteral("eine Gerätedatei");
-    case FileKind::Missing:
-    case FileKind::Regular: return QStringLiteral("eine gewöhnliche Datei");
-    case FileKind::Other: break;
-    }
-    return QStringLiteral("etwas anderes als eine Datei");
-}
-
 QString AsideName(const QString &path, const QDateTime &now)
 {
     const QString stem = path + QStringLiteral(".damaged-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -201,30 +169,28 @@ QString AsideName(const QString &path, const QDateTime &now)
     return target;
 }
 
-QString MoveNoReplace(const QString &from, const QString &to)
+int MoveNoReplace(const QString &from, const QString &to)
 {
-    if (const int error = RenameNoReplace(Native(from), Native(to)))
-        return ErrnoReason(error);
-    return {};
+    return RenameNoReplace(Native(from), Native(to));
 }
 
-QString CopyNoReplace(const QString &from, const QString &to)
+int CopyNoReplace(const QString &from, const QString &to)
 {
     const int source = ::open(Native(from).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (source < 0)
-        return ErrnoReason(errno);
+        return errno;
     struct stat info
     { };
     if (::fstat(source, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(source);
-        return ErrnoReason(EINVAL);
+        return EINVAL;
     }
     const QByteArray target = Native(to);
     const int copy = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, FileMode);
     if (copy < 0) {
         const int error = errno;
         ::close(source);
-        return ErrnoReason(error);
+        return error;
     }
     int error = 0;
     off_t done = 0;
@@ -268,16 +234,16 @@ QString CopyNoReplace(const QString &from, const QString &to)
     ::close(source);
     if (error != 0) {
         ::unlink(target.constData());
-        return ErrnoReason(error);
+        return error;
     }
-    return {};
+    return 0;
 }
 
 MoveAsideOutcome MoveAside(const QString &path, const QDateTime &now)
 {
     const QString target = AsideName(path, now);
     if (const int error = RenameNoReplace(Native(path), Native(target)))
-        return {{}, ErrnoReason(error)};
+        return {{}, HistoryCause::System(error)};
     // A journal left beside a new, empty file would be played into it: the
     // companions must go along, or nothing may be created there.
     for (const char *suffix : CompanionSuffixes) {
@@ -285,7 +251,7 @@ MoveAsideOutcome MoveAside(const QString &path, const QDateTime &now)
         if (!Exists(companion))
             continue;
         if (const int error = RenameNoReplace(Native(companion), Native(target + QLatin1String(suffix))))
-            return {target, ErrnoReason(error)};
+            return {target, HistoryCause::System(error)};
     }
     return {target, {}};
 }

@@ -11,20 +11,22 @@
 
 #include <array>
 
+#include "history/HistoryProblem.h"
+
 namespace PrivateFiles {
 
 // The files SQLite keeps beside a database, by their suffix.
 inline constexpr std::array<const char *, 3> CompanionSuffixes{"-wal", "-shm", "-journal"};
 
 // Creates `folder` and its missing parents with mode 0700 and takes group
-// and other permissions from `folder` itself when it is the user's.  Empty when done, else
-// German words for the reason ("keine Berechtigung").
-QString EnsureFolder(const QString &folder);
+// and other permissions from `folder` itself when it is the user's.  No cause
+// when done, else why not.
+HistoryCause EnsureFolder(const QString &folder);
 
 // Creates an empty file of mode 0600 at `path` when there is none, and
-// takes group and other permissions from an existing one and its companions.  Empty when done,
-// else German words for the reason.
-QString PrepareFile(const QString &path);
+// takes group and other permissions from an existing one and its companions.
+// No cause when done, else why not.
+HistoryCause PrepareFile(const QString &path);
 
 // Takes group and other permissions from the companions that exist now
 // (SQLite creates them later than the file).  Only regular files of this
@@ -35,13 +37,11 @@ void TightenCompanions(const QString &path);
 // when the path cannot be looked at (opening it then tells why).
 enum class FileKind { Missing, Regular, Folder, Link, Fifo, Socket, Device, Other };
 FileKind KindAt(const QString &path);
-// German words for what stands in a file's place ("ein Verweis auf eine andere Datei").
-QString KindWords(FileKind kind);
 
 struct MoveAsideOutcome
 {
     QString NewPath; // where the file lies now; empty when it was not moved
-    QString Error; // German words for the reason it could not be moved
+    HistoryCause Error; // why it could not be moved; none when it was
 };
 
 // Renames the file to "<path>.damaged-YYYYMMDD-HHMMSS" (local time of `now`,
@@ -53,14 +53,11 @@ MoveAsideOutcome MoveAside(const QString &path, const QDateTime &now);
 // of "<path>.damaged-YYYYMMDD-HHMMSS", "...-2", ... that is free with every
 // companion suffix.
 QString AsideName(const QString &path, const QDateTime &now);
-// rename(2) that never replaces an existing file; empty when done, else German words.
-QString MoveNoReplace(const QString &from, const QString &to);
+// rename(2) that never replaces an existing file; 0 when done, else the errno value.
+int MoveNoReplace(const QString &from, const QString &to);
 // A copy of the regular file `from` (never through a link) as a new file
 // `to` of mode 0600 that did not exist before, on the disk when it
-// returns; empty when done, else German words (a half copy is removed).
-QString CopyNoReplace(const QString &from, const QString &to);
-
-// German words for an errno value.
-QString ErrnoReason(int error);
+// returns; 0 when done, else the errno value (a half copy is removed).
+int CopyNoReplace(const QString &from, const QString &to);
 
 } // namespace PrivateFiles

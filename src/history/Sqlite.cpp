@@ -182,21 +182,23 @@ bool IsDamageCode(int code)
     return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
 }
 
-QString SqliteReason(int code)
+HistoryCause SqliteCause(int code)
 {
+    using Fault = HistoryCause::StoreFault;
+    const QString name = QString::fromUtf8(sqlite3_errstr(code));
     switch (code & 0xFF) {
-    case SQLITE_FULL: return QStringLiteral("der Datenträger ist voll");
-    case SQLITE_IOERR: return QStringLiteral("Schreib- oder Lesefehler auf dem Datenträger");
-    case SQLITE_READONLY: return QStringLiteral("die Datei ist schreibgeschützt");
-    case SQLITE_CANTOPEN: return QStringLiteral("die Datei lässt sich nicht öffnen");
+    case SQLITE_FULL: return HistoryCause::Fault(Fault::DiskFull, code, name);
+    case SQLITE_IOERR: return HistoryCause::Fault(Fault::InputOutput, code, name);
+    case SQLITE_READONLY: return HistoryCause::Fault(Fault::ReadOnly, code, name);
+    case SQLITE_CANTOPEN: return HistoryCause::Fault(Fault::CannotOpen, code, name);
     case SQLITE_PERM:
-    case SQLITE_AUTH: return QStringLiteral("keine Berechtigung");
+    case SQLITE_AUTH: return HistoryCause::Fault(Fault::NoPermission, code, name);
     case SQLITE_CORRUPT:
-    case SQLITE_NOTADB: return QStringLiteral("die Datei ist beschädigt");
+    case SQLITE_NOTADB: return HistoryCause::Fault(Fault::Damaged, code, name);
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: return QStringLiteral("die Datei wird von einem anderen Programm benutzt");
-    case SQLITE_NOMEM: return QStringLiteral("zu wenig Arbeitsspeicher");
-    case SQLITE_NOLFS: return QStringLiteral("die Datei ist zu groß für den Datenträger");
-    default: return QStringLiteral("SQLite-Fehler %1 (%2)").arg(code).arg(QString::fromUtf8(sqlite3_errstr(code)));
+    case SQLITE_LOCKED: return HistoryCause::Fault(Fault::InUse, code, name);
+    case SQLITE_NOMEM: return HistoryCause::Fault(Fault::OutOfMemory, code, name);
+    case SQLITE_NOLFS: return HistoryCause::Fault(Fault::TooLarge, code, name);
+    default: return HistoryCause::Fault(Fault::Other, code, name);
     }
 }

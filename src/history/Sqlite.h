@@ -3,14 +3,16 @@
 
 #pragma once
 // A thin layer over SQLite's C API for the history store: a connection and
-// prepared statements that clean up after themselves, and German words for
-// SQLite's result codes.
+// prepared statements that clean up after themselves, and what SQLite's
+// result codes come to as the cause of a failure.
 
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
 #include <optional>
+
+#include "history/HistoryProblem.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -94,6 +96,5 @@ int SqliteExecute(sqlite3 *db, const char *sql);
 
 // Whether a result code means that the file is damaged or no database.
 bool IsDamageCode(int code);
-// German words for a result code, starting in lower case, without a full
-// stop ("der Datenträger ist voll").
-QString SqliteReason(int code);
+// What a result code comes to, as the cause of a failure.
+HistoryCause SqliteCause(int code);

@@ -64,7 +64,7 @@ TEST_P(ScriptedReplay, GivesTheLedgerAsItStoodAtTheLastSavedMoment)
     GetParam().Play(game);
     const RecoveredGame expected = game.Expected();
 
-    const HistoryResult<RecoveredGame> replayed = GameReplay::Replay(game.Stored());
+    const GameResult<RecoveredGame> replayed = GameReplay::Replay(game.Stored());
     ASSERT_TRUE(replayed) << replayed.Error.toStdString();
     ExpectSameGame(*replayed.Value, expected);
 
@@ -74,8 +74,8 @@ TEST_P(ScriptedReplay, GivesTheLedgerAsItStoodAtTheLastSavedMoment)
     const StoredGame &stored = game.Stored();
     const GameId id = StoreInOrder(*store, stored);
     const HistoryResult<StoredGame> loaded = store->LoadGame(id);
-    ASSERT_TRUE(loaded) << loaded.Error.toStdString();
-    const HistoryResult<RecoveredGame> fromFile = GameReplay::Replay(*loaded.Value);
+    ASSERT_TRUE(loaded) << Words(loaded).toStdString();
+    const GameResult<RecoveredGame> fromFile = GameReplay::Replay(*loaded.Value);
     ASSERT_TRUE(fromFile) << fromFile.Error.toStdString();
     ExpectSameGame(*fromFile.Value, expected);
     EXPECT_EQ(fromFile.Value->Id, id);
@@ -314,7 +314,7 @@ class Refusal : public testing::TestWithParam<RefusalCase>
 
 TEST(RefusalReference, TheUnspoiledGameIsRecovered)
 {
-    const HistoryResult<RecoveredGame> replayed = GameReplay::Replay(ReferenceGame().Stored());
+    const GameResult<RecoveredGame> replayed = GameReplay::Replay(ReferenceGame().Stored());
     ASSERT_TRUE(replayed) << replayed.Error.toStdString();
     EXPECT_TRUE(replayed.Value->WasRunning);
     EXPECT_EQ(replayed.Value->GameMs, 66000);
@@ -324,7 +324,7 @@ TEST_P(Refusal, AnInconsistentGameIsRefusedWhole)
 {
     StoredGame game = ReferenceGame().Stored();
     GetParam().Spoil(game);
-    const HistoryResult<RecoveredGame> replayed = GameReplay::Replay(game);
+    const GameResult<RecoveredGame> replayed = GameReplay::Replay(game);
     ASSERT_FALSE(replayed.Ok()) << "recovered a spoiled game";
     EXPECT_TRUE(replayed.Error.startsWith(RefusalPrefix)) << replayed.Error.toStdString();
     EXPECT_TRUE(replayed.Error.contains(QString::fromUtf8(GetParam().Says))) << replayed.Error.toStdString();

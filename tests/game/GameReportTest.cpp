@@ -39,7 +39,7 @@ QStringList Roster(int players, int team)
 
 GameReport ReportOf(const StoredGame &game)
 {
-    const HistoryResult<GameReport> report = GameReport::Of(game);
+    const GameResult<GameReport> report = GameReport::Of(game);
     if (!report)
         ADD_FAILURE() << report.Error.toStdString();
     return report.Value.value_or(GameReport{});
@@ -136,7 +136,7 @@ void ExpectExactSums(const GameReport &report, const LedgerGame &game)
 // The totals are the times a recovery brings back.
 void ExpectReplayAgrees(const GameReport &report, const StoredGame &game)
 {
-    const HistoryResult<RecoveredGame> replay = GameReplay::Replay(game);
+    const GameResult<RecoveredGame> replay = GameReplay::Replay(game);
     ASSERT_TRUE(replay) << replay.Error.toStdString();
     for (const ReportLine &line : report.Lines) {
         if (line.Timed) {
@@ -656,13 +656,13 @@ TEST(GameReportRefusals, AGameThatDoesNotFitTheRulesGetsNoReportAndASentenceWhy)
     for (const Refusal &refusal : refusals) {
         StoredGame game = played.Game();
         refusal.damage(game);
-        const HistoryResult<GameReport> report = GameReport::Of(game);
+        const GameResult<GameReport> report = GameReport::Of(game);
         EXPECT_FALSE(report) << refusal.name;
         EXPECT_TRUE(report.Error.startsWith(QStringLiteral("Der Spielbericht kann nicht erstellt werden: ")))
             << refusal.name;
         EXPECT_TRUE(report.Error.contains(QString::fromUtf8(refusal.words)))
             << refusal.name << ": " << report.Error.toStdString();
-        const HistoryResult<RecoveredGame> replay = GameReplay::Replay(game);
+        const GameResult<RecoveredGame> replay = GameReplay::Replay(game);
         EXPECT_EQ(replay.Ok(), !refusal.replayToo) << refusal.name;
         if (refusal.replayToo)
             EXPECT_TRUE(replay.Error.contains(QString::fromUtf8(refusal.words)))

@@ -141,14 +141,14 @@ TEST_F(StoreFolder, MigratesOlderFilesAndKeepsTheirGames)
         ASSERT_EQ(store->GameCount().Value, games);
         if (games > 0) {
             const HistoryResult<StoredGame> old = store->LoadGame(1);
-            ASSERT_TRUE(old) << old.Error.toStdString();
+            ASSERT_TRUE(old) << Words(old).toStdString();
             EXPECT_EQ(old.Value->Opening.TeamNames, (std::array<QString, 2>{}));
             EXPECT_EQ(old.Value->Events.size(), 4u);
-            const HistoryResult<RecoveredGame> replayed = GameReplay::Replay(*old.Value);
+            const GameResult<RecoveredGame> replayed = GameReplay::Replay(*old.Value);
             ASSERT_TRUE(replayed) << replayed.Error.toStdString();
             EXPECT_EQ(replayed.Value->Teams[1].Lines, QStringList{QStringLiteral("7 Dora")});
             EXPECT_EQ(replayed.Value->Teams[1].Elapsed[0], 5000);
-            const HistoryResult<GameReport> report = GameReport::Of(*old.Value);
+            const GameResult<GameReport> report = GameReport::Of(*old.Value);
             ASSERT_TRUE(report) << report.Error.toStdString();
             ASSERT_EQ(report.Value->Changes.size(), 2u);
             for (const int team : {1, 2}) {
@@ -204,7 +204,7 @@ TEST_F(StoreFolder, AGameReadsBackAfterReopeningAsItWasWritten)
         auto store = OpenStore(Path());
         ASSERT_TRUE(store);
         const HistoryResult<GameId> begun = store->BeginGame(script.Opening, script.Events.front());
-        ASSERT_TRUE(begun) << begun.Error.toStdString();
+        ASSERT_TRUE(begun) << Words(begun).toStdString();
         id = *begun.Value;
         for (std::size_t index = 1; index < script.Events.size(); ++index)
             ASSERT_TRUE(store->AppendEvent(id, script.Events[index]).Ok());
@@ -219,7 +219,7 @@ TEST_F(StoreFolder, AGameReadsBackAfterReopeningAsItWasWritten)
     EXPECT_EQ((*latest.Value)->BegunWallMs, script.Opening.WallMs);
 
     const HistoryResult<StoredGame> loaded = store->LoadGame(id);
-    ASSERT_TRUE(loaded) << loaded.Error.toStdString();
+    ASSERT_TRUE(loaded) << Words(loaded).toStdString();
     const StoredGame &game = *loaded.Value;
     EXPECT_EQ(game.Opening.Rosters, script.Opening.Rosters);
     EXPECT_EQ(game.Opening.TeamNames, script.Opening.TeamNames);
@@ -382,11 +382,11 @@ TEST_P(CannotOpen, NothingIsStoredAndTheMessageSaysWhy)
     ExpectAsUnprivilegedUser([&] {
         const GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path, SetAsideTime);
         const bool ok = !opened.Store && opened.Problem == GameHistoryStore::OpenProblem::CannotOpen
-            && opened.Message.contains(reason)
-            && opened.Message.endsWith(QStringLiteral("das Spiel wird nicht gespeichert."))
+            && Words(opened).contains(reason)
+            && Words(opened).endsWith(QStringLiteral("das Spiel wird nicht gespeichert."))
             && opened.SetAsidePath.isEmpty();
         if (!ok)
-            std::fprintf(stderr, "message: %s\n", opened.Message.toUtf8().constData());
+            std::fprintf(stderr, "message: %s\n", Words(opened).toUtf8().constData());
         return ok;
     });
     EXPECT_EQ(Entries(QFileInfo(path).absolutePath()), before);
@@ -504,16 +504,16 @@ TEST_P(DamagedFile, IsKeptAsideAndAFreshDatabaseIsCreated)
     const QByteArray bytes = GetParam().Bytes();
     WriteBytes(path, bytes);
     const GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path, SetAsideTime);
-    ASSERT_EQ(opened.Problem, GameHistoryStore::OpenProblem::SetAside) << opened.Message.toStdString();
+    ASSERT_EQ(opened.Problem, GameHistoryStore::OpenProblem::SetAside) << Words(opened).toStdString();
     ASSERT_TRUE(opened.Store);
     EXPECT_EQ(opened.SetAsidePath, path + SetAsideSuffix);
     EXPECT_EQ(ReadBytes(opened.SetAsidePath), bytes);
     EXPECT_TRUE(
-        opened.Message.contains(QStringLiteral("„games.db") + SetAsideSuffix + QStringLiteral("“ beiseitegelegt")))
-        << opened.Message.toStdString();
-    EXPECT_TRUE(opened.Message.contains(GetParam().Foreign ? QStringLiteral("keine Spieldatenbank")
-                                                           : QStringLiteral("beschädigt")))
-        << opened.Message.toStdString();
+        Words(opened).contains(QStringLiteral("„games.db") + SetAsideSuffix + QStringLiteral("“ beiseitegelegt")))
+        << Words(opened).toStdString();
+    EXPECT_TRUE(Words(opened).contains(GetParam().Foreign ? QStringLiteral("keine Spieldatenbank")
+                                                          : QStringLiteral("beschädigt")))
+        << Words(opened).toStdString();
     EXPECT_EQ(opened.Store->GameCount().Value, 0);
     EXPECT_TRUE(opened.Store->BeginGame(SampleOpening(), GameEvent::Start(0, 0)).Ok());
     EXPECT_EQ(ModeOf(path), 0600u);
@@ -585,7 +585,7 @@ TEST_F(StoreFolder, TheCompanionsOfADamagedFileGoAsideWithItAndNothingIsOverwrit
     WriteBytes(earlier, "earlier");
 
     const GameHistoryStore::OpenResult opened = GameHistoryStore::Open(Path(), SetAsideTime);
-    ASSERT_EQ(opened.Problem, GameHistoryStore::OpenProblem::SetAside) << opened.Message.toStdString();
+    ASSERT_EQ(opened.Problem, GameHistoryStore::OpenProblem::SetAside) << Words(opened).toStdString();
     EXPECT_EQ(opened.SetAsidePath, earlier + QStringLiteral("-2"));
     EXPECT_EQ(ReadBytes(earlier), QByteArray("earlier"));
     EXPECT_EQ(ReadBytes(opened.SetAsidePath), RandomBytes(5000, 1));
@@ -602,7 +602,7 @@ TEST_F(StoreFolder, AFileCutToNothingBesideItsJournalGoesAsideWithTheJournal)
     WriteBytes(Path(), {});
     WriteBytes(Path() + QStringLiteral("-wal"), GoodDatabase().left(5000));
     const GameHistoryStore::OpenResult opened = GameHistoryStore::Open(Path(), SetAsideTime);
-    ASSERT_EQ(opened.Problem, GameHistoryStore::OpenProblem::SetAside) << opened.Message.toStdString();
+    ASSERT_EQ(opened.Problem, GameHistoryStore::OpenProblem::SetAside) << Words(opened).toStdString();
     EXPECT_EQ(ReadBytes(opened.SetAsidePath), QByteArray());
     EXPECT_EQ(ReadBytes(opened.SetAsidePath + QStringLiteral("-wal")), GoodDatabase().left(5000));
 }
@@ -643,9 +643,9 @@ TEST_F(StoreFolder, AFileOfANewerSchemaIsLeftUntouchedAndNothingIsStored)
     EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::NewerVersion);
     EXPECT_FALSE(opened.Store);
     EXPECT_TRUE(
-        opened.Message.contains(QStringLiteral("neueren Programmversion (Version %1)").arg(Schema::CurrentVersion + 1)))
-        << opened.Message.toStdString();
-    EXPECT_TRUE(opened.Message.endsWith(QStringLiteral("das Spiel wird nicht gespeichert.")));
+        Words(opened).contains(QStringLiteral("neueren Programmversion (Version %1)").arg(Schema::CurrentVersion + 1)))
+        << Words(opened).toStdString();
+    EXPECT_TRUE(Words(opened).endsWith(QStringLiteral("das Spiel wird nicht gespeichert.")));
     EXPECT_EQ(ReadBytes(Path()), before);
     EXPECT_EQ(Entries(Folder()), entries);
 }
@@ -659,7 +659,7 @@ TEST_F(StoreFolder, ANewerProgramsJournalIsNeitherPlayedIntoItsFileNorDeleted)
     ASSERT_FALSE(journal.isEmpty());
 
     const GameHistoryStore::OpenResult opened = GameHistoryStore::Open(Path(), SetAsideTime);
-    EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::NewerVersion) << opened.Message.toStdString();
+    EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::NewerVersion) << Words(opened).toStdString();
     EXPECT_EQ(ReadBytes(Path()), file);
     EXPECT_EQ(ReadBytes(Path() + QStringLiteral("-wal")), journal);
 }
@@ -693,8 +693,8 @@ TEST_F(StoreFolder, UndecodableValuesAreReportedWhenRead)
         auto store = OpenStore(Path());
         const HistoryResult<StoredGame> game = store->LoadGame(id);
         EXPECT_FALSE(game.Ok());
-        EXPECT_TRUE(game.Error.startsWith(QStringLiteral("Das gespeicherte Spiel ist beschädigt: ")))
-            << game.Error.toStdString();
+        EXPECT_TRUE(Words(game).startsWith(QStringLiteral("Das gespeicherte Spiel ist beschädigt: ")))
+            << Words(game).toStdString();
     }
 }
 
@@ -709,8 +709,8 @@ TEST_F(StoreFolder, AFailedWriteIsReportedAndTheCallReturns)
         status = store->AppendEvent(id, GameEvent::Pause(100, 1, {}));
     }
     EXPECT_FALSE(status.Ok());
-    EXPECT_TRUE(status.Error.startsWith(QStringLiteral("Das Spiel kann nicht gespeichert werden: ")))
-        << status.Error.toStdString();
+    EXPECT_TRUE(Words(status).startsWith(QStringLiteral("Das Spiel kann nicht gespeichert werden: ")))
+        << Words(status).toStdString();
 }
 
 } // namespace

@@ -79,12 +79,12 @@ TEST_F(HistoryFolder, OnlyItsOwnWalIsAppliedAndAnotherDatabasesIsKeptAside)
         ASSERT_TRUE(opened.Store);
         EXPECT_EQ(LatestGameMs(*opened.Store), ownGameMs);
         if (own) {
-            EXPECT_EQ(opened.Message, QString());
+            EXPECT_EQ(Words(opened), QString());
             continue;
         }
         EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::CompanionSetAside);
-        EXPECT_TRUE(opened.Message.contains(QStringLiteral("„games.db-wal“ gehört nicht zur Spieldatenbank")))
-            << opened.Message.toStdString();
+        EXPECT_TRUE(Words(opened).contains(QStringLiteral("„games.db-wal“ gehört nicht zur Spieldatenbank")))
+            << Words(opened).toStdString();
         EXPECT_EQ(ReadBytes(Path() + AsideSuffix + Wal), otherWal);
         EXPECT_EQ(ReadBytes(Path() + AsideSuffix), database);
     }
@@ -157,8 +157,8 @@ TEST_P(OddFileInPlace, IsReportedAndNothingIsTouched)
     const QString words = *suffix == '\0' && QLatin1String(odd.Name) == QLatin1String("Folder")
         ? QStringLiteral("an ihrer Stelle liegt ein Ordner")
         : QString::fromUtf8(odd.Words);
-    EXPECT_TRUE(opened.Message.contains(words)) << opened.Message.toStdString();
-    EXPECT_TRUE(opened.Message.endsWith(QStringLiteral("das Spiel wird nicht gespeichert.")));
+    EXPECT_TRUE(Words(opened).contains(words)) << Words(opened).toStdString();
+    EXPECT_TRUE(Words(opened).endsWith(QStringLiteral("das Spiel wird nicht gespeichert.")));
     EXPECT_EQ(Entries(data.path()), dataEntries);
     EXPECT_EQ(Entries(elsewhere.path()), elsewhereEntries);
     EXPECT_EQ(ReadBytes(target), targetBytes);
@@ -227,10 +227,10 @@ TEST_F(HistoryFolder, AStrayRollbackJournalIsSetAsideBeforeItCanBePlayedBack)
     WriteBytes(Path() + QStringLiteral("-journal"), journal);
 
     GameHistoryStore::OpenResult opened = GameHistoryStore::Open(Path(), SetAsideTime);
-    ASSERT_TRUE(opened.Store) << opened.Message.toStdString();
+    ASSERT_TRUE(opened.Store) << Words(opened).toStdString();
     EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::CompanionSetAside);
-    EXPECT_TRUE(opened.Message.contains(QStringLiteral("Rollback-Journal „games.db-journal“")))
-        << opened.Message.toStdString();
+    EXPECT_TRUE(Words(opened).contains(QStringLiteral("Rollback-Journal „games.db-journal“")))
+        << Words(opened).toStdString();
     EXPECT_EQ(LatestGameMs(*opened.Store), 4000);
     opened.Store.reset();
     EXPECT_EQ(ReadBytes(Path()), database);
@@ -303,14 +303,14 @@ TEST_F(HistoryFolder, DamageFarFromTheLatestGameIsFoundAfterStartUp)
         GameHistoryStore::OpenResult opened = GameHistoryStore::Open(Path(), SetAsideTime);
         ASSERT_TRUE(opened.Store);
         if (latest) {
-            EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::SetAside) << opened.Message.toStdString();
+            EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::SetAside) << Words(opened).toStdString();
             continue;
         }
-        EXPECT_EQ(opened.Message, QString());
+        EXPECT_EQ(Words(opened), QString());
         auto writer = std::make_unique<HistoryWriter>(std::move(opened.Store), nullptr, std::chrono::milliseconds(0));
         QSignalSpy failures(writer.get(), &HistoryWriter::WriteFailed);
         ASSERT_TRUE(failures.wait(10000));
-        const QString reason = failures.at(0).at(0).toString();
+        const QString reason = HistoryMessages::Text(failures.at(0).at(0).value<HistoryProblem>());
         EXPECT_TRUE(reason.contains(QStringLiteral("„%1“ ist beschädigt").arg(Path()))) << reason.toStdString();
         EXPECT_TRUE(reason.contains(QStringLiteral("beim nächsten Start wird eine neue angelegt")));
         writer.reset();

@@ -89,15 +89,15 @@ QStringList Entries(const QString &folder)
 std::unique_ptr<GameHistoryStore> OpenStore(const QString &path)
 {
     GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path);
-    EXPECT_TRUE(opened.Store) << opened.Message.toStdString();
-    EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::None) << opened.Message.toStdString();
+    EXPECT_TRUE(opened.Store) << Words(opened).toStdString();
+    EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::None) << Words(opened).toStdString();
     return std::move(opened.Store);
 }
 
 GameId StoreInOrder(GameHistoryStore &store, const StoredGame &game)
 {
     const HistoryResult<GameId> begun = store.BeginGame(game.Opening, game.Events.front());
-    EXPECT_TRUE(begun) << begun.Error.toStdString();
+    EXPECT_TRUE(begun) << Words(begun).toStdString();
     const GameId id = begun.Value.value_or(0);
     for (std::size_t index = 1; index <= game.Events.size(); ++index) {
         if (game.Checkpoint && game.Checkpoint->AfterSequence == std::int64_t(index)) {

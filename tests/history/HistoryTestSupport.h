@@ -17,7 +17,9 @@
 #include <memory>
 #include <string>
 
+#include "game/HistoryMessages.h"
 #include "history/GameHistoryStore.h"
+#include "history/InstanceLock.h"
 
 struct sqlite3;
 
@@ -26,6 +28,25 @@ namespace HistoryTest {
 // Both rosters of `lines1` and `lines2` numbered lines, the first five of each checked.
 GameOpening SampleOpening(int lines1 = 10, int lines2 = 10, std::int64_t wallMs = 1765222920000);
 QStringList NumberedLines(const QString &prefix, int count);
+
+// What the user reads about an outcome of the history; empty when all is well.
+inline QString Words(const GameHistoryStore::OpenResult &opened)
+{
+    return HistoryMessages::Text(opened.Told);
+}
+inline QString Words(const HistoryStatus &status)
+{
+    return HistoryMessages::Text(status.Problem);
+}
+template <typename T>
+QString Words(const HistoryResult<T> &result)
+{
+    return HistoryMessages::Text(result.Problem);
+}
+inline QString Words(const InstanceLock &lock)
+{
+    return HistoryMessages::Text(lock.Problem());
+}
 
 QByteArray ReadBytes(const QString &path);
 void WriteBytes(const QString &path, const QByteArray &bytes);

@@ -165,7 +165,7 @@ TEST_F(WriterFolder, TheFirstFailedWriteIsReportedOnceAndNothingIsWrittenAfter)
     writer->WaitIdle();
     QCoreApplication::processEvents();
     ASSERT_EQ(failures.count(), 1);
-    const QString reason = failures.at(0).at(0).toString();
+    const QString reason = HistoryMessages::Text(failures.at(0).at(0).value<HistoryProblem>());
     EXPECT_TRUE(reason.startsWith(QStringLiteral("Das Spiel kann nicht gespeichert werden: "))) << reason.toStdString();
     writer.reset();
     const auto games = Games();

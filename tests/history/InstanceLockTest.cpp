@@ -59,8 +59,8 @@ TEST_F(LockFolder, TheFirstCopyHoldsTheLockInAPrivateFolderUntilItEnds)
 {
     {
         const InstanceLock lock(Folder());
-        EXPECT_TRUE(lock.IsHeld()) << lock.Problem().toStdString();
-        EXPECT_TRUE(lock.Problem().isEmpty());
+        EXPECT_TRUE(lock.IsHeld()) << Words(lock).toStdString();
+        EXPECT_TRUE(Words(lock).isEmpty());
         EXPECT_EQ(ModeOf(Folder()), 0700u);
         EXPECT_TRUE(Exists(Folder() + QStringLiteral("/") + QLatin1String(InstanceLock::FileName)));
         const InstanceLock second(Folder());
@@ -93,7 +93,7 @@ TEST_F(LockFolder, ALockLeftByAKilledCopyDoesNotBlockTheNextStart)
     ASSERT_TRUE(Exists(Folder() + QStringLiteral("/") + QLatin1String(InstanceLock::FileName)))
         << "a killed process leaves its lock file";
     const InstanceLock next(Folder());
-    EXPECT_TRUE(next.IsHeld()) << next.Problem().toStdString();
+    EXPECT_TRUE(next.IsHeld()) << Words(next).toStdString();
 }
 
 // The lock file names this computer and process: the user's alone, whatever the umask.
@@ -103,7 +103,7 @@ TEST_F(LockFolder, TheLockFileIsPrivate)
     {
         const InstanceLock lock(Folder());
         ::umask(before);
-        ASSERT_TRUE(lock.IsHeld()) << lock.Problem().toStdString();
+        ASSERT_TRUE(lock.IsHeld()) << Words(lock).toStdString();
         EXPECT_EQ(ModeOf(Folder() + QStringLiteral("/") + QLatin1String(InstanceLock::FileName)), 0600u);
     }
     ::umask(before);
@@ -137,8 +137,8 @@ TEST_F(LockFolder, AnythingButAFileInPlaceOfTheLockIsToldAndLeftAlone)
         each.make(path);
         const InstanceLock lock(Folder());
         EXPECT_FALSE(lock.IsHeld());
-        EXPECT_TRUE(lock.Problem().contains(QString::fromUtf8(each.words))) << lock.Problem().toStdString();
-        EXPECT_TRUE(lock.Problem().endsWith(QStringLiteral("das Spiel wird nicht gespeichert.")));
+        EXPECT_TRUE(Words(lock).contains(QString::fromUtf8(each.words))) << Words(lock).toStdString();
+        EXPECT_TRUE(Words(lock).endsWith(QStringLiteral("das Spiel wird nicht gespeichert.")));
         EXPECT_TRUE(Exists(path));
     }
     EXPECT_EQ(ModeOf(elsewhere), 0644u);
@@ -174,8 +174,7 @@ TEST(LockFolderProblem, AFileInPlaceOfTheFolderIsToldAndNothingIsHeld)
     WriteBytes(temp.filePath(QStringLiteral("Quintora")), "x");
     const InstanceLock lock(temp.filePath(QStringLiteral("Quintora")));
     EXPECT_FALSE(lock.IsHeld());
-    EXPECT_TRUE(lock.Problem().endsWith(QStringLiteral("das Spiel wird nicht gespeichert.")))
-        << lock.Problem().toStdString();
+    EXPECT_TRUE(Words(lock).endsWith(QStringLiteral("das Spiel wird nicht gespeichert."))) << Words(lock).toStdString();
 }
 
 TEST(HistoryPaths, TheDatabaseLiesInTheApplicationsLocalDataFolder)

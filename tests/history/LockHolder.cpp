@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "game/HistoryMessages.h"
 #include "history/InstanceLock.h"
 
 int main(int argc, char **argv)
@@ -18,7 +19,8 @@ int main(int argc, char **argv)
     if (argc != 2)
         return 2;
     const InstanceLock lock(QString::fromLocal8Bit(argv[1]));
-    const QByteArray answer = lock.IsHeld() ? QByteArray("held") : "busy: " + lock.Problem().toUtf8();
+    const QByteArray answer =
+        lock.IsHeld() ? QByteArray("held") : "busy: " + HistoryMessages::Text(lock.Problem()).toUtf8();
     std::printf("%s\n", answer.constData());
     std::fflush(stdout);
     for (;;)

@@ -103,7 +103,7 @@ TEST_P(DamagedWal, IsToldAndKeptAsideUnlessOnlyTheLastSecondIsLost)
     WriteBytes(path + QStringLiteral("-wal"), wal);
 
     GameHistoryStore::OpenResult opened = GameHistoryStore::Open(path, SetAsideTime);
-    ASSERT_TRUE(opened.Store) << opened.Message.toStdString();
+    ASSERT_TRUE(opened.Store) << Words(opened).toStdString();
     const HistoryResult<std::optional<GameSummary>> latest = opened.Store->LatestGame();
     ASSERT_TRUE(latest);
     if (GetParam().RecoveredMs) {
@@ -116,17 +116,17 @@ TEST_P(DamagedWal, IsToldAndKeptAsideUnlessOnlyTheLastSecondIsLost)
     }
     if (!GetParam().Told) {
         EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::None);
-        EXPECT_EQ(opened.Message, QString());
+        EXPECT_EQ(Words(opened), QString());
         EXPECT_EQ(Entries(temp.path()).filter(QStringLiteral("damaged")), QStringList());
         return;
     }
     EXPECT_EQ(opened.Problem, GameHistoryStore::OpenProblem::CompanionSetAside);
     EXPECT_EQ(opened.SetAsidePath, path + AsideSuffix);
     EXPECT_TRUE(
-        opened.Message.contains(QStringLiteral("„games.db-wal“ der Spieldatenbank „%1“ ist beschädigt").arg(path)))
-        << opened.Message.toStdString();
-    EXPECT_TRUE(opened.Message.contains(QStringLiteral("„games.db") + AsideSuffix + QStringLiteral("-wal“")));
-    EXPECT_TRUE(opened.Message.contains(QStringLiteral("bis zur beschädigten Stelle wiederhergestellt")));
+        Words(opened).contains(QStringLiteral("„games.db-wal“ der Spieldatenbank „%1“ ist beschädigt").arg(path)))
+        << Words(opened).toStdString();
+    EXPECT_TRUE(Words(opened).contains(QStringLiteral("„games.db") + AsideSuffix + QStringLiteral("-wal“")));
+    EXPECT_TRUE(Words(opened).contains(QStringLiteral("bis zur beschädigten Stelle wiederhergestellt")));
     EXPECT_EQ(ReadBytes(path + AsideSuffix), KilledGame().Database);
     EXPECT_EQ(ReadBytes(path + AsideSuffix + QStringLiteral("-wal")), wal);
     EXPECT_EQ(ModeOf(path + AsideSuffix + QStringLiteral("-wal")), 0600u);
