@@ -312,17 +312,14 @@ void PrintTo(const RefusalCase &refusal, std::ostream *out)
 class Refusal : public testing::TestWithParam<RefusalCase>
 { };
 
-TEST(RefusalReference, TheUnspoiledGameIsRecovered)
-{
-    const GameResult<RecoveredGame> replayed = GameReplay::Replay(ReferenceGame().Stored());
-    ASSERT_TRUE(replayed) << replayed.Error.toStdString();
-    EXPECT_TRUE(replayed.Value->WasRunning);
-    EXPECT_EQ(replayed.Value->GameMs, 66000);
-}
-
 TEST_P(Refusal, AnInconsistentGameIsRefusedWhole)
 {
     StoredGame game = ReferenceGame().Stored();
+    // Unspoiled, the game is brought back: the refusal is the spoil's.
+    const GameResult<RecoveredGame> whole = GameReplay::Replay(game);
+    ASSERT_TRUE(whole) << whole.Error.toStdString();
+    EXPECT_TRUE(whole.Value->WasRunning);
+    EXPECT_EQ(whole.Value->GameMs, 66000);
     GetParam().Spoil(game);
     const GameResult<RecoveredGame> replayed = GameReplay::Replay(game);
     ASSERT_FALSE(replayed.Ok()) << "recovered a spoiled game";
