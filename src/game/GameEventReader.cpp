@@ -173,7 +173,7 @@ QString GameEventReader::TakeTimes(const TeamTimes &times, std::int64_t gameMs, 
     const std::int64_t limit = std::max(gameMs, gameMs - m_correctedMs) + PlayerAheadToleranceMs;
     for (int team = 1; team <= HistoryTeamCount; ++team) {
         const std::vector<std::int32_t> &values = times[Slot(team)];
-        if (values.size() != std::size_t(TimedRows(int(m_lines[Slot(team)].size()))))
+        if (values.size() != std::size_t(PlayingTimeLedger::TimedRows(int(m_lines[Slot(team)].size()))))
             return QStringLiteral("die Spielzeiten passen nicht zur Aufstellung von Mannschaft %1").arg(team);
         for (std::size_t row = 0; row < values.size(); ++row) {
             const std::int32_t value = values[row];
@@ -287,7 +287,7 @@ QString GameEventReader::Correction(const GameEvent &event, RowCredits &moved)
     if (m_lastOnCourt) {
         for (int team = 1; team <= HistoryTeamCount; ++team) {
             const std::vector<bool> &onCourt = (*m_lastOnCourt)[Slot(team)];
-            const auto timed = std::min(onCourt.size(), std::size_t(TimedRowsPerTeam));
+            const auto timed = std::min(onCourt.size(), std::size_t(PlayingTimeLedger::RowsPerTeam));
             anyoneOnCourt = anyoneOnCourt
                 || std::find(onCourt.begin(), onCourt.begin() + std::ptrdiff_t(timed), true)
                     != onCourt.begin() + std::ptrdiff_t(timed);
@@ -297,7 +297,7 @@ QString GameEventReader::Correction(const GameEvent &event, RowCredits &moved)
         return QStringLiteral("die Korrektur stellt die Uhr vor den letzten START zurück");
     for (int team = 1; team <= HistoryTeamCount; ++team) {
         std::vector<std::int64_t> &rows = moved[Slot(team)];
-        rows.assign(std::size_t(TimedRowsPerTeam), 0);
+        rows.assign(std::size_t(PlayingTimeLedger::RowsPerTeam), 0);
         if (!m_lastOnCourt)
             continue;
         const std::vector<bool> &onCourt = (*m_lastOnCourt)[Slot(team)];

@@ -87,7 +87,10 @@ public:
     const std::vector<bool> &Checked(int team) const { return m_checked[Slot(team)]; }
     // The shown time of all 50 ledger rows of a team: rows past a shorter
     // roster keep theirs, as the ledger does.
-    const std::array<std::int32_t, TimedRowsPerTeam> &Shown(int team) const { return m_shown[Slot(team)]; }
+    const std::array<std::int32_t, PlayingTimeLedger::RowsPerTeam> &Shown(int team) const
+    {
+        return m_shown[Slot(team)];
+    }
 
     bool Running() const { return m_running; }
     // Game time the clock stands at (while running: at the last START).
@@ -135,7 +138,7 @@ private:
     std::array<QStringList, HistoryTeamCount> m_lines;
     std::array<QString, HistoryTeamCount> m_teamNames;
     std::array<std::vector<bool>, HistoryTeamCount> m_checked;
-    std::array<std::array<std::int32_t, TimedRowsPerTeam>, HistoryTeamCount> m_shown{};
+    std::array<std::array<std::int32_t, PlayingTimeLedger::RowsPerTeam>, HistoryTeamCount> m_shown{};
     bool m_running = false;
     std::int64_t m_clockMs = 0;
     std::int64_t m_shownClockMs = 0;

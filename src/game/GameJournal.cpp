@@ -91,7 +91,7 @@ TeamTimes GameJournal::ShownTimes() const
     const PlayingTimeLedger &ledger = m_form.Ledger();
     for (int team = 1; team <= HistoryTeamCount; ++team) {
         std::vector<std::int32_t> &rows = times[std::size_t(team - 1)];
-        rows.resize(std::size_t(TimedRows(m_form.Roster(team)->Count())));
+        rows.resize(std::size_t(PlayingTimeLedger::TimedRows(m_form.Roster(team)->Count())));
         for (std::size_t row = 0; row < rows.size(); ++row)
             rows[row] = ledger.ElapsedOf(team, int(row));
     }

@@ -31,7 +31,7 @@ struct RecoveredTeam
     // line count keep what they showed when their line was last in the
     // roster: a later team load with more lines shows them again, as the
     // ledger does.
-    std::array<std::int32_t, TimedRowsPerTeam> Elapsed{};
+    std::array<std::int32_t, PlayingTimeLedger::RowsPerTeam> Elapsed{};
 };
 
 // The last stretch of running clock, which a clock set by hand moves.

@@ -67,7 +67,7 @@ private:
     std::vector<std::pair<std::int64_t, ReportClockSet>> m_clockSets; // with their sequence
 
     // Per timed position: its time in each period.
-    std::array<std::array<std::vector<std::int64_t>, TimedRowsPerTeam>, HistoryTeamCount> m_periodMs;
+    std::array<std::array<std::vector<std::int64_t>, PlayingTimeLedger::RowsPerTeam>, HistoryTeamCount> m_periodMs;
     // Per untimed position on court: the running time it was on court in each period.
     std::map<std::pair<int, int>, std::vector<std::int64_t>> m_untimedMs;
 };
@@ -101,7 +101,7 @@ void ReportBuilder::Started(const GameEvent &event)
             record.Stint.TeamName = m_reader.TeamName(team);
             record.Stint.Row = int(row);
             record.Stint.Text = m_reader.Lines(team).at(qsizetype(row));
-            record.Stint.Timed = row < std::size_t(TimedRowsPerTeam);
+            record.Stint.Timed = row < std::size_t(PlayingTimeLedger::RowsPerTeam);
             record.Stint.OnGameMs = record.Stint.OffGameMs = event.GameMs;
             record.Stint.ShownOnMs = ShownTime::Ms(m_reader.ShownClockMs());
             record.Stint.OnWallMs = record.Stint.OffWallMs = event.WallMs;
@@ -220,7 +220,7 @@ QString ReportBuilder::Build()
             }
             // Untimed lines count their periods by their time on court.
             const std::vector<bool> &onCourt = stretch.OnCourt[GameEventReader::Slot(team)];
-            for (std::size_t row = TimedRowsPerTeam; row < onCourt.size(); ++row) {
+            for (std::size_t row = PlayingTimeLedger::RowsPerTeam; row < onCourt.size(); ++row) {
                 if (!onCourt[row])
                     continue;
                 std::vector<std::int64_t> &perPeriod = m_untimedMs[{team, int(row)}];
@@ -271,7 +271,7 @@ std::size_t ReportBuilder::ShownPeriodCount(std::size_t played) const
 {
     std::size_t count = std::max<std::size_t>(played, 1);
     for (int team = 1; team <= HistoryTeamCount; ++team) {
-        const auto timed = std::min<qsizetype>(m_reader.Lines(team).size(), TimedRowsPerTeam);
+        const auto timed = std::min<qsizetype>(m_reader.Lines(team).size(), PlayingTimeLedger::RowsPerTeam);
         for (qsizetype row = 0; row < timed; ++row)
             count = std::max(count, PeriodsShowingTime(m_periodMs[GameEventReader::Slot(team)][std::size_t(row)]));
     }
@@ -294,7 +294,7 @@ void ReportBuilder::BuildLines(std::size_t shownPeriods)
             line.Team = team;
             line.Row = int(row);
             line.Text = lines.at(row);
-            line.Timed = row < TimedRowsPerTeam;
+            line.Timed = row < PlayingTimeLedger::RowsPerTeam;
             if (line.Timed) {
                 const std::vector<std::int64_t> &perPeriod = m_periodMs[GameEventReader::Slot(team)][std::size_t(row)];
                 line.PeriodMs = FoldedInto(perPeriod, shownPeriods);

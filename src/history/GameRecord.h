@@ -29,15 +29,6 @@
 using GameId = std::int64_t;
 
 inline constexpr int HistoryTeamCount = 2;
-// The ledger keeps a time for the first lines of each team; later lines are untimed.
-inline constexpr int TimedRowsPerTeam = PlayingTimeLedger::RowsPerTeam;
-
-// Number of lines of a roster that have a time in the ledger.
-constexpr int TimedRows(int lines)
-{
-    return lines < 0 ? 0 : lines > TimedRowsPerTeam ? TimedRowsPerTeam : lines;
-}
-
 // One roster: every line's text and its on-court check mark (same length).
 struct RosterState
 {
@@ -48,7 +39,7 @@ struct RosterState
 };
 
 // The shown Elapsed (PlayingTimeLedger::ElapsedOf) of the timed rows of
-// each team, index team - 1: TimedRows(lines of that team) values, row 0 first.
+// each team, index team - 1: PlayingTimeLedger::TimedRows(lines of that team) values, row 0 first.
 using TeamTimes = std::array<std::vector<std::int32_t>, HistoryTeamCount>;
 
 // How a game stood when it began, stored with its first action.

@@ -45,7 +45,7 @@ QByteArray EncodeTimes(const TeamTimes &times)
     QByteArray bytes;
     std::array<int, HistoryTeamCount> counts{};
     for (int team = 0; team < HistoryTeamCount; ++team) {
-        counts[team] = std::min(int(times[team].size()), TimedRowsPerTeam);
+        counts[team] = std::min(int(times[team].size()), PlayingTimeLedger::RowsPerTeam);
         bytes.append(char(counts[team]));
     }
     bytes.reserve(CountBytes + (counts[0] + counts[1]) * TimeBytes);
@@ -65,7 +65,7 @@ std::optional<TeamTimes> DecodeTimes(const QByteArray &bytes)
         return std::nullopt;
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
     std::array<int, HistoryTeamCount> counts{data[0], data[1]};
-    if (counts[0] > TimedRowsPerTeam || counts[1] > TimedRowsPerTeam)
+    if (counts[0] > PlayingTimeLedger::RowsPerTeam || counts[1] > PlayingTimeLedger::RowsPerTeam)
         return std::nullopt;
     if (bytes.size() != CountBytes + (counts[0] + counts[1]) * TimeBytes)
         return std::nullopt;

@@ -54,6 +54,8 @@ public:
     std::int32_t ElapsedOf(TeamIndex team, int row) const;
     // Whether the tables keep a time for this line (only the first 50 lines of a team are timed).
     static bool IsTimed(TeamIndex team, int row);
+    // How many of a roster's `lines` have a time: the first RowsPerTeam.
+    static constexpr int TimedRows(int lines) { return lines < 0 ? 0 : lines > RowsPerTeam ? RowsPerTeam : lines; }
 
     int Count(TeamIndex team) const;
     std::uint32_t StartTick() const { return m_startTick; }

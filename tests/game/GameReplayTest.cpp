@@ -92,7 +92,7 @@ TEST_P(KilledWhileRunning, LosesLessThanASecondOfRunningTimeAndNothingRunsAhead)
     EXPECT_LE(recovered.GameMs, game.GameMs());
     EXPECT_LT(game.GameMs() - recovered.GameMs, 1000);
     for (int team = 1; team <= 2; ++team) {
-        for (int row = 0; row < TimedRows(int(game.Roster(team).Lines.size())); ++row) {
+        for (int row = 0; row < PlayingTimeLedger::TimedRows(int(game.Roster(team).Lines.size())); ++row) {
             const std::int32_t truth = game.TrueElapsed(team, row);
             const std::int32_t back = recovered.Teams[team - 1].Elapsed[row];
             EXPECT_LE(back, truth) << team << "/" << row;

@@ -106,7 +106,7 @@ void ExpectExactSums(const GameReport &report, const LedgerGame &game)
                     EXPECT_EQ(stint.ShownOnMs % 1000, 0);
                 }
             }
-            if (row < TimedRowsPerTeam) {
+            if (row < PlayingTimeLedger::RowsPerTeam) {
                 EXPECT_TRUE(line.Timed);
                 ASSERT_EQ(line.PeriodMs.size(), report.Periods.size());
                 for (const std::int64_t ms : line.PeriodMs)

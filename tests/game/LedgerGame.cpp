@@ -41,7 +41,7 @@ TeamTimes LedgerGame::ShownTimes() const
 {
     TeamTimes times;
     for (int team = 1; team <= HistoryTeamCount; ++team) {
-        const int rows = TimedRows(int(Lines(team).size()));
+        const int rows = PlayingTimeLedger::TimedRows(int(Lines(team).size()));
         for (int row = 0; row < rows; ++row)
             times[std::size_t(team - 1)].push_back(Shown(team, row));
     }
@@ -144,7 +144,7 @@ LedgerGame &LedgerGame::SetClock(std::int64_t gameMs)
     const std::int64_t delta = gameMs - m_gameMs;
     for (std::size_t team = 0; team < HistoryTeamCount; ++team) {
         const std::vector<bool> &onCourt = m_onCourtAtPause[team];
-        for (std::size_t row = 0; row < onCourt.size() && row < std::size_t(TimedRowsPerTeam); ++row) {
+        for (std::size_t row = 0; row < onCourt.size() && row < std::size_t(PlayingTimeLedger::RowsPerTeam); ++row) {
             if (onCourt[row])
                 m_offset[team][row] += std::int32_t(delta);
         }
@@ -175,7 +175,7 @@ LedgerGame &LedgerGame::CrashAndRecover()
     // shorter roster keep what they showed.
     for (int team = 1; team <= HistoryTeamCount; ++team) {
         const std::vector<std::int32_t> &saved = checkpoint.Times[std::size_t(team - 1)];
-        for (int row = 0; row < TimedRowsPerTeam; ++row)
+        for (int row = 0; row < PlayingTimeLedger::RowsPerTeam; ++row)
             m_offset[std::size_t(team - 1)][std::size_t(row)] =
                 std::size_t(row) < saved.size() ? saved[std::size_t(row)] : Shown(team, row);
     }

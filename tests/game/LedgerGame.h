@@ -69,7 +69,7 @@ private:
     std::array<QStringList, HistoryTeamCount> m_lines;
     std::array<std::vector<bool>, HistoryTeamCount> m_checked;
     std::array<std::vector<bool>, HistoryTeamCount> m_onCourtAtPause;
-    std::array<std::array<std::int32_t, TimedRowsPerTeam>, HistoryTeamCount> m_offset{};
+    std::array<std::array<std::int32_t, PlayingTimeLedger::RowsPerTeam>, HistoryTeamCount> m_offset{};
     std::int64_t m_gameMs = 0;
     std::int64_t m_shownMs = 0; // what the clock's display shows
     std::int64_t m_sinceStart = 0;

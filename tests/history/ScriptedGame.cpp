@@ -127,7 +127,7 @@ TeamTimes ScriptedGame::TimedTimes() const
 {
     TeamTimes times;
     for (int team = 1; team <= 2; ++team) {
-        const int rows = TimedRows(int(Roster(team).Lines.size()));
+        const int rows = PlayingTimeLedger::TimedRows(int(Roster(team).Lines.size()));
         for (int row = 0; row < rows; ++row)
             times[std::size_t(team - 1)].push_back(m_ledger.ElapsedOf(team, row));
     }
@@ -138,7 +138,7 @@ ScriptedGame::Snapshot ScriptedGame::LedgerSnapshot() const
 {
     Snapshot snapshot{};
     for (int team = 1; team <= 2; ++team) {
-        for (int row = 0; row < TimedRowsPerTeam; ++row)
+        for (int row = 0; row < PlayingTimeLedger::RowsPerTeam; ++row)
             snapshot[std::size_t(team - 1)][std::size_t(row)] = m_ledger.ElapsedOf(team, row);
     }
     return snapshot;

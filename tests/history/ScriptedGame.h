@@ -50,7 +50,7 @@ public:
     TeamTimes TimedTimes() const;
 
 private:
-    using Snapshot = std::array<std::array<std::int32_t, TimedRowsPerTeam>, 2>;
+    using Snapshot = std::array<std::array<std::int32_t, PlayingTimeLedger::RowsPerTeam>, 2>;
     Snapshot LedgerSnapshot() const;
     bool IsOnCourt(int team, int row) const;
     void Append(GameEvent event);
