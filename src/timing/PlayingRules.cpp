@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "timing/PlayingRules.h"
+
+namespace {
+
+constexpr std::int64_t Minutes(int minutes)
+{
+    return std::int64_t(minutes) * 60000;
+}
+
+std::vector<PlayingRules> MakePresets()
+{
+    std::vector<PlayingRules> presets;
+
+    PlayingRules none;
+    none.Name = QString::fromUtf8(PlayingRuleSets::NoRules);
+    presets.push_back(none);
+
+    // DBB Mini rules since 2019/20: 8 x 5 minutes, four against four, every
+    // child plays at least 10 and at most 30 minutes.
+    PlayingRules miniMinutes;
+    miniMinutes.Name = QStringLiteral("Mini 8 × 5 (10–30 Minuten)");
+    miniMinutes.Format = {8, Minutes(5), Minutes(5)};
+    miniMinutes.MinMs = Minutes(10);
+    miniMinutes.MaxMs = Minutes(30);
+    miniMinutes.OnCourt = 4;
+    presets.push_back(miniMinutes);
+
+    // Regional Mini rules: eighths of 4 minutes, every child plays at least
+    // 2 and at most 6 eighths, substitutions only between eighths.
+    PlayingRules miniEighths;
+    miniEighths.Name = QStringLiteral("Mini 8 × 4 (2–6 Achtel)");
+    miniEighths.Format = {8, Minutes(4), Minutes(4)};
+    miniEighths.MinPeriods = 2;
+    miniEighths.MaxPeriods = 6;
+    miniEighths.ChangesOnlyBetweenPeriods = true;
+    presets.push_back(miniEighths);
+
+    // At least two eighths played and two sat out.
+    PlayingRules playedAndRested;
+    playedAndRested.Name = QStringLiteral("2 gespielt, 2 Pause");
+    playedAndRested.Format = {8, Minutes(5), Minutes(5)};
+    playedAndRested.MinPeriods = 2;
+    playedAndRested.MinRests = 2;
+    playedAndRested.ChangesOnlyBetweenPeriods = true;
+    presets.push_back(playedAndRested);
+
+    // At least two whole quarters on court without a break.
+    PlayingRules wholeQuarters;
+    wholeQuarters.Name = QStringLiteral("2 volle Viertel");
+    wholeQuarters.Format = {4, Minutes(10), Minutes(5)};
+    wholeQuarters.Counts = PlayingRules::PeriodPlayed::Unbroken;
+    wholeQuarters.MinPeriods = 2;
+    presets.push_back(wholeQuarters);
+
+    return presets;
+}
+
+} // namespace
+
+bool PlayingRules::Active() const
+{
+    return MinPeriods > 0 || MaxPeriods > 0 || MinRests > 0 || MinMs > 0 || MaxMs > 0 || PeriodInEachHalf
+        || ChangesOnlyBetweenPeriods;
+}
+
+QString PlayingRules::PeriodWord() const
+{
+    switch (Format.RegularPeriods) {
+    case 8: return QStringLiteral("Achtel");
+    case 4: return QStringLiteral("Viertel");
+    default: return QStringLiteral("Abschnitt");
+    }
+}
+
+QString PlayingRules::Periods(int count) const
+{
+    const QString word = PeriodWord();
+    const bool plural = count != 1 && word == QLatin1String("Abschnitt");
+    return QStringLiteral("%1 %2").arg(count).arg(plural ? word + QLatin1Char('e') : word);
+}
+
+namespace PlayingRuleSets {
+
+const std::vector<PlayingRules> &All()
+{
+    static const std::vector<PlayingRules> presets = MakePresets();
+    return presets;
+}
+
+std::optional<PlayingRules> Named(const QString &name)
+{
+    for (const PlayingRules &rules : All()) {
+        if (rules.Name == name)
+            return rules;
+    }
+    return std::nullopt;
+}
+
+} // namespace PlayingRuleSets
