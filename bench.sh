@@ -59,7 +59,9 @@ awk -v program="$results/program.txt" '
   /^ *"run_name":/ { name = value_of($0) }
   /^ *"aggregate_name":/ { aggregate = value_of($0) }
   /^ *"cpu_time":/ { cpu = value_of($0) }
-  /^ *"time_unit":/ { if (aggregate == "median") median[name] = shown_time(cpu * scale[value_of($0)]) }
+  /^ *"time_unit":/ {
+    if (aggregate == "median") { median_ns[name] = cpu * scale[value_of($0)]; median[name] = shown_time(median_ns[name]) }
+  }
   /^ *"error_message":/ { median[name] = "error: " value_of($0) }
   /^ *"(median_ms|worst_ms|size_MB)":/ {
     if (aggregate == "median") { key = $0; sub(/^ *"/, "", key); sub(/".*$/, "", key); counter[name "/" key] = value_of($0) }
@@ -67,6 +69,10 @@ awk -v program="$results/program.txt" '
   /^ *}/ { aggregate = "" }
   function bench(label, name) {
     if (name in median) row(label, median[name], "", "")
+  }
+  # The median CPU time of a benchmark, checked against `max_ns`.
+  function timed(label, name, max_ns, target) {
+    if (name in median) row(label, median[name], target, (name in median_ns) && median_ns[name] < max_ns ? "yes" : "NO")
   }
   # A counter of a benchmark (median over the runs), checked against `max` when one is given.
   function counted(label, name, key, unit, max, target) {
@@ -94,6 +100,9 @@ awk -v program="$results/program.txt" '
     bench("Clock update (Timer1Timer, average)", "BM_ClockTimerUpdate")
     bench("Team file load, 10 000 lines into a roster", "BM_LoadTeam10000LinesIntoRoster")
     bench("Export 2 x 50 to a file", "BM_Export2x50ToFile")
+    timed("Rules judgement, 2 x 25 lines, break after 4 of 8 eighths", "BM_RulesJudge50PlayersAtBreak", 1000000, "< 1 ms")
+    timed("Rules judgement, 2 x 25 lines, after 8 of 8 eighths", "BM_RulesJudge50PlayersAtEnd", 1000000, "< 1 ms")
+    timed("START check (StartProblems), 2 x 25 lines, 2 x 5 on court", "BM_RulesStartProblems50Players", 1000000, "< 1 ms")
     commit = "BM_HistoryActionCommit/iterations:200/manual_time"
     checkpoint = "BM_HistoryCheckpoint2x50/iterations:200/manual_time"
     counted("History: commit of one action (wall, median)", commit, "median_ms", "ms", "", "")
