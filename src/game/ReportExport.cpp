@@ -5,7 +5,12 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+#include <array>
+
 #include "export/NumberFormat.h"
+#include "game/RulesOfReport.h"
+#include "timing/RulesJudge.h"
 #include "timing/ShownTime.h"
 
 namespace {
@@ -31,6 +36,20 @@ void SetUpPages(const OleVariant &sheet)
     pageSetup.Put(QStringLiteral("FitToPagesWide"), {OleVariant(1)});
     pageSetup.Put(QStringLiteral("FitToPagesTall"), {OleVariant(false)});
     pageSetup.Put(QStringLiteral("PrintTitleRows"), {OleVariant(QStringLiteral("$1:$1"))});
+}
+
+// What each team is called by the end of the report: the name its latest
+// spell went by (a team file may have been loaded in between), or "Team 1" /
+// "Team 2" for a team that never went on court.
+std::array<QString, 2> TeamNames(const GameReport &report)
+{
+    std::array<QString, 2> names = {QStringLiteral("Team 1"), QStringLiteral("Team 2")};
+    for (const ReportChange &change : report.Changes) {
+        const auto *stint = std::get_if<ReportStint>(&change);
+        if (stint && (stint->Team == 1 || stint->Team == 2) && !stint->TeamName.isEmpty())
+            names[std::size_t(stint->Team - 1)] = stint->TeamName;
+    }
+    return names;
 }
 
 } // namespace
@@ -64,9 +83,11 @@ QString ReportExport::SignedDuration(std::int64_t deltaMs)
     return text;
 }
 
-std::function<void(const OleVariant &application)> ReportExport::Sheets(GameReport report)
+std::function<void(const OleVariant &application)> ReportExport::Sheets(GameReport report, PlayingRules rules)
 {
-    return [report = std::move(report)](const OleVariant &application) { ReportExport(application).Write(report); };
+    return [report = std::move(report), rules = std::move(rules)](const OleVariant &application) {
+        ReportExport(application).Write(report, rules);
+    };
 }
 
 bool ReportExport::FitsRosters(const GameReport &report, const QStringList &team1, const QStringList &team2,
@@ -89,13 +110,15 @@ bool ReportExport::FitsRosters(const GameReport &report, const QStringList &team
     return true;
 }
 
-void ReportExport::Write(const GameReport &report)
+void ReportExport::Write(const GameReport &report, const PlayingRules &rules)
 {
     const OleVariant workbook = m_application.Get(QStringLiteral("ActiveWorkbook"));
     m_worksheets = workbook.Get(QStringLiteral("Worksheets"));
     const OleVariant last = m_worksheets.Get(QStringLiteral("Item"), {m_worksheets.Get(QStringLiteral("Count"))});
     const OleVariant periods = WritePeriods(last, report);
-    WriteChanges(periods, report);
+    const OleVariant changes = WriteChanges(periods, report);
+    if (rules.Active())
+        WriteAppearances(changes, report, rules);
     // The workbook opens where it always has: on the rosters.
     m_worksheets.Get(QStringLiteral("Item"), {OleVariant(1)}).Call(QStringLiteral("Activate"));
 }
@@ -195,5 +218,48 @@ OleVariant ReportExport::WriteChanges(const OleVariant &previous, const GameRepo
                  {5, NumberFormat::Duration},
                  {6, NumberFormat::DateTime},
                  {7, NumberFormat::DateTime}});
+    return sheet;
+}
+
+OleVariant ReportExport::WriteAppearances(const OleVariant &previous, const GameReport &report,
+                                          const PlayingRules &rules)
+{
+    const GameVerdict verdict = RulesJudge::Judge(rules, RulesGameOf(report));
+    // Every period of the format, so that a sheet printed mid-game has the
+    // paper's shape; more if the game was played with more.
+    std::size_t periods = std::size_t(std::max(rules.Format.RegularPeriods, 0));
+    for (const LineVerdict &line : verdict.Lines)
+        periods = std::max(periods, line.Played.size());
+
+    const OleVariant sheet = AddSheetAfter(previous, Text(AppearancesSheet));
+    std::vector<OleVariant> header{OleVariant(QStringLiteral("Team")), OleVariant(QStringLiteral("Spieler"))};
+    for (std::size_t period = 1; period <= periods; ++period)
+        header.emplace_back(QStringLiteral("%1. %2").arg(period).arg(rules.PeriodWord()));
+    header.emplace_back(QStringLiteral("Gespielt"));
+    header.emplace_back(QStringLiteral("Minuten"));
+    header.emplace_back(QStringLiteral("Ergebnis"));
+    WriteRow(sheet, 1, header);
+
+    const std::array<QString, 2> teams = TeamNames(report);
+    int row = 2;
+    for (std::size_t index = 0; index < report.Lines.size() && index < verdict.Lines.size(); ++index) {
+        const ReportLine &line = report.Lines[index];
+        const LineVerdict &judged = verdict.Lines[index];
+        // A blank roster line is no player: the rules do not count it either.
+        if (judged.Name.isEmpty())
+            continue;
+        std::vector<OleVariant> cells{OleVariant(teams[line.Team == 2 ? 1 : 0]), OleVariant(line.Text)};
+        for (std::size_t period = 0; period < periods; ++period) {
+            const bool played = period < judged.Played.size() && judged.Played[period];
+            cells.push_back(played ? OleVariant(QStringLiteral("X")) : OleVariant());
+        }
+        cells.emplace_back(std::int32_t(judged.PeriodsPlayed));
+        cells.push_back(line.Timed ? OleVariant(DurationValue(judged.PlayedMs)) : OleVariant(Untimed));
+        cells.emplace_back(judged.Verdict());
+        WriteRow(sheet, row++, cells);
+    }
+
+    const int minutesColumn = 2 + int(periods) + 2; // team, player, the periods, played
+    FinishSheet(sheet, {{minutesColumn, NumberFormat::Duration}});
     return sheet;
 }

@@ -6,12 +6,15 @@
 // "Abschnitte" with every roster line's playing time in each period, its
 // total and the periods it was on court, and a sheet "Wechsel" with every
 // spell on court (its team by the name it went by then) and every setting
-// of the clock, in game order.  Times are values a sheet can sum: game
-// times and lengths as day fractions shown [h]:mm:ss, wall-clock times as
-// dates in local time.  The header rows are bold and frozen, the columns
-// fitted; printed landscape, one page wide, with the header row at the top
-// of every page.  Written late-bound through the spreadsheet application,
-// as the rosters' sheet is.
+// of the clock, in game order.  Under playing-time rules a sheet "Einsätze"
+// follows, shaped like the paper sheet of the youth leagues: each player's
+// team, an "X" in every regular period played, the periods and minutes
+// played, and whether the rules are kept.  Times are values a sheet can
+// sum: game times and lengths as day fractions shown [h]:mm:ss, wall-clock
+// times as dates in local time.  The header rows are bold and frozen, the
+// columns fitted; printed landscape, one page wide, with the header row at
+// the top of every page.  Written late-bound through the spreadsheet
+// application, as the rosters' sheet is.
 
 #include <QString>
 
@@ -21,6 +24,7 @@
 
 #include "export/OleVariant.h"
 #include "game/GameReport.h"
+#include "timing/PlayingRules.h"
 #include "timing/PlayingTimeLedger.h"
 
 class ReportExport
@@ -28,16 +32,18 @@ class ReportExport
 public:
     static constexpr const char *PeriodsSheet = "Abschnitte";
     static constexpr const char *ChangesSheet = "Wechsel";
+    static constexpr const char *AppearancesSheet = "Einsätze";
     static constexpr const char *ClockSetText = "Uhr gestellt";
 
     // Writes into the active workbook of `application`.
     explicit ReportExport(OleVariant application);
 
-    // Adds both sheets after the last one and shows the first sheet again.
-    // A failing call ends the export there and throws its AutomationError.
-    void Write(const GameReport &report);
-    // The report's sheets as the rosters' export adds them (`report` is copied).
-    static std::function<void(const OleVariant &application)> Sheets(GameReport report);
+    // Adds the sheets after the last one ("Einsätze" only when `rules` are
+    // active) and shows the first sheet again.  A failing call ends the
+    // export there and throws its AutomationError.
+    void Write(const GameReport &report, const PlayingRules &rules = {});
+    // The report's sheets as the rosters' export adds them (both copied).
+    static std::function<void(const OleVariant &application)> Sheets(GameReport report, PlayingRules rules = {});
 
     // Whether `report` tells of the rosters as they stand: the same lines in
     // the same order, and every timed line's total the ledger's time.  A report
@@ -62,6 +68,7 @@ private:
     void FinishSheet(const OleVariant &sheet, const std::vector<std::pair<int, const char *>> &columnFormats);
     OleVariant WritePeriods(const OleVariant &previous, const GameReport &report);
     OleVariant WriteChanges(const OleVariant &previous, const GameReport &report);
+    OleVariant WriteAppearances(const OleVariant &previous, const GameReport &report, const PlayingRules &rules);
 
     OleVariant m_application;
     OleVariant m_worksheets;
