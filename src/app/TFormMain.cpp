@@ -34,6 +34,7 @@
 #include "game/GameControls.h"
 #include "game/ReportExport.h"
 #include "game/ResetUndo.h"
+#include "game/RulesWatch.h"
 #include "platform/AnchorKeeper.h"
 #include "platform/Canvas.h"
 #include "platform/TLabel.h"
@@ -272,6 +273,16 @@ void TFormMain::BuildGameControls()
     undoKey->setContext(Qt::WindowShortcut);
     undoKey->setAutoRepeat(false);
     connect(undoKey, &QShortcut::activated, TakeBackReset, &ResetUndo::TakeBack);
+
+    // The playing-time rules' line beside the export button, shown only while rules are in force.
+    RulesStatus = new TLabel(QString(), Panel2);
+    RulesStatus->setObjectName(QStringLiteral("RulesStatus"));
+    RulesStatus->setFont(MakeFont("Arial", -11, false));
+    RulesStatus->setWordWrap(true);
+    RulesStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    RulesStatus->hide();
+    m_panel2Anchors->Place(RulesStatus, QRect(426, 2, 370, 39), akLeft | akTop | akRight);
+    PlayingRules = new RulesWatch(*this, RulesStatus, RulesWatch::MessageBox(this), this);
 }
 
 void TFormMain::bSTART_STOPClick(QObject *sender)
@@ -468,7 +479,9 @@ void TFormMain::AlignRosters()
 
 void TFormMain::Command1DrawItem(QWidget *Control, int Index, const QRect &Rect, TOwnerDrawState)
 {
-    TeamRoster::DrawLine(m_ledger, Control, Index, Rect);
+    const auto *list = qobject_cast<const TCheckListBox *>(Control);
+    TeamRoster::DrawLine(m_ledger, Control, Index, Rect,
+                         PlayingRules && list ? PlayingRules->Mark(list->Tag(), Index) : QString());
 }
 
 QString TFormMain::ChooseTeamFile()
@@ -512,7 +525,8 @@ void TFormMain::sbExcelClick(QObject *)
     // A history that missed an action would contradict the rosters' sheet.
     if (report && !ReportExport::FitsRosters(*report, team1, team2, m_ledger))
         report.reset();
-    RosterExport::Run(this, team1, team2, m_ledger, nullptr, report ? ReportExport::Sheets(*report) : nullptr);
+    RosterExport::Run(this, team1, team2, m_ledger, nullptr,
+                      report ? ReportExport::Sheets(*report, ClockMenuCommands->Rules()) : nullptr);
     emit Exported();
 }
 

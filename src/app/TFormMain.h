@@ -26,6 +26,7 @@ class AnchorKeeper;
 class ClockCommands;
 class QFileDialog;
 class ResetUndo;
+class RulesWatch;
 class QStatusBar;
 class TFrameClock;
 class TGameControls;
@@ -86,6 +87,9 @@ public:
     TLbSpeedButton *bPause = nullptr;
     TLbSpeedButton *bReset = nullptr;
     TTimer *TimerList = nullptr; // the refresh of the playing times
+    // The playing-time rules: their status line and what watches them.
+    TLabel *RulesStatus = nullptr;
+    RulesWatch *PlayingRules = nullptr;
 
     // Asks which team file to load: its path, or an empty string for cancel.
     // The window shows OpenDialog; tests put their own answer here.

@@ -16,6 +16,8 @@ ClockCommands::ClockCommands(const Wiring &wiring, QObject *parent)
     , m_wiring(wiring)
     , m_setting(wiring.SettingsApplicationName)
     , m_format(m_setting.Read())
+    , m_rulesSetting(wiring.SettingsApplicationName)
+    , m_rules(m_rulesSetting.Read())
 {
     TGameControls *controls = m_wiring.Controls;
     connect(controls, &TGameControls::ClockStarted, this,
@@ -28,12 +30,13 @@ ClockCommands::ClockCommands(const Wiring &wiring, QObject *parent)
     connect(controls, &TGameControls::ResetDone, this, [this] { m_correction.Forget(); });
 
     Menu = new ClockMenu(m_wiring.Clock, [this] {
-        return ClockMenu::State{ClockStands(), ShownTime::Ms(m_wiring.Clock->ShownGameTime()), m_format};
+        return ClockMenu::State{ClockStands(), ShownTime::Ms(m_wiring.Clock->ShownGameTime()), m_format, m_rules.Name};
     });
     // Queued: the dialog opens once the menu has closed, not inside its click.
     connect(Menu, &ClockMenu::SetClockChosen, this, &ClockCommands::OpenSetClockDialog, Qt::QueuedConnection);
     connect(Menu, &ClockMenu::FormatChosen, this, &ClockCommands::ChooseFormat);
     connect(Menu, &ClockMenu::EndPeriodChosen, this, &ClockCommands::EndPeriodHere);
+    connect(Menu, &ClockMenu::RulesChosen, this, &ClockCommands::ChooseRules);
 }
 
 bool ClockCommands::ClockStands() const
@@ -105,6 +108,17 @@ void ClockCommands::ChooseFormat(const GameFormat &format)
     // Kept for this run even when the settings cannot be written.
     m_setting.Write(format);
     emit FormatChosen(format);
+}
+
+void ClockCommands::ChooseRules(const PlayingRules &rules)
+{
+    if (rules == m_rules)
+        return;
+    m_rules = rules;
+    m_rulesSetting.Write(rules);
+    if (rules.Active())
+        ChooseFormat(rules.Format);
+    emit RulesChosen(rules);
 }
 
 void ClockCommands::EndPeriodHere()

@@ -15,6 +15,7 @@
 #include <cstdint>
 
 #include "game/GameFormatSetting.h"
+#include "game/RulesSetting.h"
 #include "timing/ClockCorrection.h"
 
 class ClockMenu;
@@ -40,6 +41,8 @@ public:
 
     // The period format in force: the stored one, or the default.
     const GameFormat &Format() const { return m_format; }
+    // The playing-time rules in force: the stored ones, or "Keine Regeln".
+    const PlayingRules &Rules() const { return m_rules; }
     // The snapshots of the last stretch; a game brought back puts its own here.
     ClockCorrection &Correction() { return m_correction; }
 
@@ -55,6 +58,9 @@ public slots:
     void OpenSetClockDialog();
     // Keeps `format` as the one in force and in the settings.
     void ChooseFormat(const GameFormat &format);
+    // Keeps `rules` as the ones in force and in the settings; a rule set
+    // brings its period format along ("Keine Regeln" keeps the format).
+    void ChooseRules(const PlayingRules &rules);
     // "Abschnitt hier beenden": the period under way ends at the time the
     // clock shows, in whole seconds.
     void EndPeriodHere();
@@ -68,6 +74,8 @@ signals:
     // The period under way is to end at `endMs`, the standing clock's time
     // as it shows it.
     void PeriodEndRequested(qint64 endMs);
+    // Other rules than those in force were picked; already stored.
+    void RulesChosen(const PlayingRules &rules);
 
 private:
     bool ClockStands() const;
@@ -75,5 +83,7 @@ private:
     Wiring m_wiring;
     GameFormatSetting m_setting;
     GameFormat m_format;
+    RulesSetting m_rulesSetting;
+    PlayingRules m_rules;
     ClockCorrection m_correction;
 };

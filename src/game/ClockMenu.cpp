@@ -30,6 +30,17 @@ ClockMenu::ClockMenu(TFrameClock *clock, StateQuery state)
                 [this, common] { emit FormatChosen(common.AppliedTo(m_state().Format)); });
         FormatActions[i] = action;
     }
+    RulesMenu = Menu->addMenu(QStringLiteral("Regeln"));
+    RulesMenu->setObjectName(QStringLiteral("RulesMenu"));
+    auto *ruleSets = new QActionGroup(RulesMenu);
+    ruleSets->setExclusive(true);
+    for (const PlayingRules &rules : PlayingRuleSets::All()) {
+        QAction *action = RulesMenu->addAction(rules.Name);
+        action->setCheckable(true);
+        ruleSets->addAction(action);
+        connect(action, &QAction::triggered, this, [this, rules] { emit RulesChosen(rules); });
+        RulesActions.push_back(action);
+    }
     Menu->addSeparator();
     EndPeriodAction = Menu->addAction(QStringLiteral("Abschnitt hier beenden"));
     connect(EndPeriodAction, &QAction::triggered, this, &ClockMenu::EndPeriodChosen);
@@ -46,6 +57,8 @@ void ClockMenu::Update()
     SetClockAction->setEnabled(state.ClockStands);
     for (std::size_t i = 0; i < CommonGameFormats.size(); ++i)
         FormatActions[i]->setChecked(CommonGameFormats[i].Matches(state.Format));
+    for (QAction *action : RulesActions)
+        action->setChecked(action->text() == state.RulesName);
     // Ending a period before any game time has run would make an empty one.
     EndPeriodAction->setEnabled(state.ClockStands && state.ShownGameMs > 0);
 }

@@ -11,6 +11,7 @@
 //   4 × 12 Minuten
 //   4 × 8 Minuten
 //   8 × 5 Minuten
+//   Regeln ▸                  (the playing-time rules, "Keine Regeln" first; one ticked)
 //   ---
 //   Abschnitt hier beenden    while the clock stands after some game time
 //
@@ -21,8 +22,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "game/GameFormatSetting.h"
+#include "timing/PlayingRules.h"
 
 class QAction;
 class QMenu;
@@ -40,6 +43,7 @@ public:
         // The game time the clock shows, in whole seconds.
         std::int64_t ShownGameMs = 0;
         GameFormat Format;
+        QString RulesName;
     };
     using StateQuery = std::function<State()>;
 
@@ -48,6 +52,8 @@ public:
     QMenu *Menu = nullptr;
     QAction *SetClockAction = nullptr;
     std::array<QAction *, CommonGameFormats.size()> FormatActions{};
+    QMenu *RulesMenu = nullptr;
+    std::vector<QAction *> RulesActions; // as PlayingRuleSets::All()
     QAction *EndPeriodAction = nullptr;
 
     // Brings enabling and ticks up to date and shows the menu at `globalPos`.
@@ -60,6 +66,7 @@ signals:
     // The format that picking a common format leads to (the overtime length stays).
     void FormatChosen(const GameFormat &format);
     void EndPeriodChosen();
+    void RulesChosen(const PlayingRules &rules);
 
 private:
     TFrameClock *m_clock;

@@ -119,6 +119,8 @@ void TGameControls::bSTART_STOPClick(QObject *sender)
     const bool pause = tag == 1;
     const std::int64_t standingMs = m_wiring.FrameClock1->GameTime();
 
+    if (tag == 0 && m_startGuard && !m_startGuard())
+        return;
     if (tag == 0) {
         m_wiring.Ledger->Start();
         for (RosterTimeRefresh &refresh : m_timeRefresh)

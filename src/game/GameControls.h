@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "game/RosterTimeRefresh.h"
 #include "game/StandingGame.h"
@@ -54,6 +55,10 @@ public:
     TLbSpeedButton *bPause = nullptr;
     TLbSpeedButton *bReset = nullptr;
     TTimer *TimerList = nullptr;
+
+    // Asked before START: false leaves the clock standing.
+    using StartGuard = std::function<bool()>;
+    void SetStartGuard(StartGuard guard) { m_startGuard = std::move(guard); }
 
     // Whether the clock runs: the refresh runs exactly then.
     bool Running() const;
@@ -100,4 +105,5 @@ private:
     PlayingTimeLedger::RepaintRoster m_repaintRoster;
     // What each roster's time texts show, so a refresh repaints only changes.
     std::array<RosterTimeRefresh, 2> m_timeRefresh;
+    StartGuard m_startGuard;
 };

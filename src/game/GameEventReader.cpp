@@ -109,6 +109,13 @@ QString GameEventReader::Apply(const GameEvent &event, GameEventListener *listen
     case GameEventKind::ResetUndone: return Standing(event);
     case GameEventKind::PeriodEnd: return PeriodEnd(event);
     case GameEventKind::Format: return FormatChange(event);
+    case GameEventKind::Rules:
+        if (QString problem = Standing(event); !problem.isEmpty())
+            return problem;
+        if (event.Payload.size() > MaxRulesNameBytes)
+            return QStringLiteral("unlesbare Regeln");
+        m_rulesName = event.RulesName();
+        return {};
     case GameEventKind::Correction:
         problem = Correction(event, credits);
         if (problem.isEmpty() && listener)

@@ -36,6 +36,8 @@ inline constexpr std::int64_t PlayerAheadToleranceMs = 1000;
 // Game time beyond which a stored game is taken as damaged (the ledger's
 // times are 32-bit milliseconds: about 24 days).
 inline constexpr std::int64_t MaxGameMs = 0x7FFFFFFF;
+// The longest name of playing-time rules a game may store.
+inline constexpr qsizetype MaxRulesNameBytes = 200;
 // The most regular periods a format may have.
 inline constexpr int MaxRegularPeriods = 99;
 
@@ -115,6 +117,8 @@ public:
     std::int64_t LastWallMs() const { return m_lastWallMs; }
 
     const PeriodSchedule &Periods() const { return m_schedule; }
+    // The playing-time rules' name the game is played by; "Keine Regeln" until one is stored.
+    const QString &RulesName() const { return m_rulesName; }
     int PeriodsEnded() const { return m_periodsEnded; }
 
     static std::size_t Slot(int team) { return std::size_t(team - 1); }
@@ -154,4 +158,5 @@ private:
     std::int64_t m_lastStretchStartShownMs = 0;
     std::int64_t m_lastWallMs = 0;
     int m_periodsEnded = 0;
+    QString m_rulesName = QStringLiteral("Keine Regeln");
 };

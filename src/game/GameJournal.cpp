@@ -38,6 +38,11 @@ GameJournal::GameJournal(GameWindow &form, HistoryWriter &writer, Notice tell, W
     connect(&writer, &HistoryWriter::WriteFailed, this, &GameJournal::OnWriteFailed);
     ClockCommands &clock = *form.ClockMenuCommands;
     connect(&clock, &ClockCommands::FormatChosen, this, &GameJournal::OnFormatChosen);
+    // Rules picked while the clock runs are stored at the next PAUSE.
+    connect(&clock, &ClockCommands::RulesChosen, this, [this] {
+        if (!m_form.GameControls->Running())
+            RecordRulesIfChanged(GameMs());
+    });
     connect(&clock, &ClockCommands::PeriodEndRequested, this, &GameJournal::OnPeriodEndRequested);
     connect(&clock, &ClockCommands::ClockCorrected, this, &GameJournal::OnClockCorrected);
     form.SetReportSource([this] { return CurrentReport(); });
@@ -53,11 +58,14 @@ void GameJournal::BeginNewGame()
     const GameOpening opening = CurrentOpening();
     m_periods = PeriodSchedule(opening.Format);
     m_formatAtPause.reset();
+    m_rulesStored = QString::fromUtf8(PlayingRuleSets::NoRules);
     m_writer.NewGame(opening);
 }
 
-void GameJournal::ContinueStoredGame(GameId game, bool wasRunning, const PeriodSchedule &periods)
+void GameJournal::ContinueStoredGame(GameId game, bool wasRunning, const PeriodSchedule &periods,
+                                     const QString &rulesName)
 {
+    m_rulesStored = rulesName;
     m_periods = periods;
     m_formatAtPause.reset();
     m_writer.ContinueGame(game);
@@ -66,6 +74,8 @@ void GameJournal::ContinueStoredGame(GameId game, bool wasRunning, const PeriodS
     // The format in force now is the one the game goes on with.
     if (m_form.ClockMenuCommands->Format() != periods.Format())
         RecordFormat(m_form.ClockMenuCommands->Format());
+    // So are the rules.
+    RecordRulesIfChanged(GameMs());
 }
 
 GameOpening GameJournal::CurrentOpening() const
@@ -105,6 +115,8 @@ std::int64_t GameJournal::GameMs() const
 
 void GameJournal::OnStarted(std::int64_t gameMs)
 {
+    // The rules are stored while the clock stands: just before the START.
+    RecordRulesIfChanged(gameMs);
     m_writer.Record(GameEvent::Start(gameMs, m_wallClock()));
     m_checkpoints.Restart(gameMs);
 }
@@ -116,7 +128,17 @@ void GameJournal::OnPaused()
         RecordFormat(*m_formatAtPause);
         m_formatAtPause.reset();
     }
+    RecordRulesIfChanged(GameMs());
     TellFailureWhenStanding();
+}
+
+void GameJournal::RecordRulesIfChanged(std::int64_t gameMs)
+{
+    const QString &rules = m_form.ClockMenuCommands->Rules().Name;
+    if (rules == m_rulesStored)
+        return;
+    m_rulesStored = rules;
+    m_writer.Record(GameEvent::RulesChange(gameMs, m_wallClock(), rules));
 }
 
 void GameJournal::OnFormatChosen(const GameFormat &format)

@@ -44,7 +44,9 @@ public:
     // lie as `periods` says.  When its clock ran at the end, a PAUSE at the
     // time it now stands at is stored, so the stored game stands as the
     // window does.
-    void ContinueStoredGame(GameId game, bool wasRunning, const PeriodSchedule &periods);
+    // The playing-time rules in force now are the ones it goes on with.
+    void ContinueStoredGame(GameId game, bool wasRunning, const PeriodSchedule &periods,
+                            const QString &rulesName = QStringLiteral("Keine Regeln"));
 
     // What the window shows now, as the history keeps it.
     GameOpening CurrentOpening() const;
@@ -58,6 +60,8 @@ private:
     std::int64_t GameMs() const;
     void OnStarted(std::int64_t gameMs);
     void OnPaused();
+    // Stores the rules in force when the stored game has others.
+    void RecordRulesIfChanged(std::int64_t gameMs);
     void OnReset();
     void OnRefreshed();
     void OnCheckClicked(int team, int line, bool on);
@@ -79,6 +83,8 @@ private:
     // A format chosen while the clock ran: stored at the next PAUSE, as
     // every change but a period end happens while the clock stands.
     std::optional<GameFormat> m_formatAtPause;
+    // The rules the stored game is played by, as far as it has been told.
+    QString m_rulesStored = QStringLiteral("Keine Regeln");
     QString m_failure; // a write failure not yet told
     bool m_failureTold = false;
 };

@@ -42,6 +42,7 @@ RecoveredGame Recovered(const StoredGame &game, const GameEventReader &reader)
     result.ShownGameMs = result.WasRunning ? result.GameMs : reader.ShownClockMs();
     result.LastSavedWallMs = reader.LastWallMs();
     result.PeriodsEnded = reader.PeriodsEnded();
+    result.RulesName = reader.RulesName();
     if (result.WasRunning) {
         // Check marks stay while the clock runs: the running stretch's players are the ones checked now.
         RecoveredStretch running{reader.LastStartGameMs(), reader.LastStartShownMs(), {}};

@@ -59,6 +59,8 @@ struct RecoveredGame
     bool WasRunning = false;
     // Wall time of the last saved action or checkpoint.
     std::int64_t LastSavedWallMs = 0;
+    // The playing-time rules it was last played by ("Keine Regeln" when none were stored).
+    QString RulesName;
     // The last period_end seen (0: none).
     int PeriodsEnded = 0;
     // The periods by the opening's format, its changes and the periods ended.

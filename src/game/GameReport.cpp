@@ -240,6 +240,7 @@ QString ReportBuilder::Build()
     ShowStintLengths();
     BuildChanges();
     m_report.GameMs = clockMs;
+    m_report.RulesName = m_reader.RulesName();
     return {};
 }
 

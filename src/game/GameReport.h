@@ -119,6 +119,8 @@ struct GameReport
     std::vector<ReportChange> Changes;
     // The game time the clock stands at.
     std::int64_t GameMs = 0;
+    // The playing-time rules it is played by ("Keine Regeln" when none were stored).
+    QString RulesName;
 
     // The report of `game`, or a German sentence saying why there is none
     // ("Der Spielbericht kann nicht erstellt werden: ...").

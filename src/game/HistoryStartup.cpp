@@ -97,7 +97,7 @@ HistoryStartup::HistoryStartup(GameWindow &form, const QString &dataFolder, Hist
         for (int team = 1; team <= HistoryTeamCount; ++team)
             form.SetTeamName(team, recovered->Teams[std::size_t(team - 1)].Name);
         form.ClockMenuCommands->Correction().SetLastStretch(standing.LastStretch);
-        m_journal->ContinueStoredGame(recovered->Id, recovered->WasRunning, recovered->Periods);
+        m_journal->ContinueStoredGame(recovered->Id, recovered->WasRunning, recovered->Periods, recovered->RulesName);
     } else {
         m_journal->BeginNewGame();
     }

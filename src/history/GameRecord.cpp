@@ -21,7 +21,7 @@ constexpr KindEntry Kinds[] = {
     {GameEventKind::Check, "check", 3},           {GameEventKind::TeamLoad, "team_load", 2},
     {GameEventKind::Export, "export", 0},         {GameEventKind::ResetUndone, "reset_undone", 0},
     {GameEventKind::PeriodEnd, "period_end", 2},  {GameEventKind::Format, "format", 3},
-    {GameEventKind::Correction, "correction", 2},
+    {GameEventKind::Correction, "correction", 2}, {GameEventKind::Rules, "rules", 0},
 };
 
 const KindEntry *EntryOf(GameEventKind kind)
@@ -130,6 +130,18 @@ GameEvent GameEvent::FormatChange(std::int64_t gameMs, std::int64_t wallMs, cons
     event.Arg2 = format.PeriodMs;
     event.Arg3 = format.OvertimeMs;
     return event;
+}
+
+GameEvent GameEvent::RulesChange(std::int64_t gameMs, std::int64_t wallMs, const QString &rulesName)
+{
+    GameEvent event = Make(GameEventKind::Rules, gameMs, wallMs);
+    event.Payload = rulesName.toUtf8();
+    return event;
+}
+
+QString GameEvent::RulesName() const
+{
+    return QString::fromUtf8(Payload);
 }
 
 GameEvent GameEvent::Correction(std::int64_t gameMs, std::int64_t wallMs, std::int64_t deltaMs,

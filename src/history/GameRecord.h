@@ -72,6 +72,8 @@ struct GameOpening
 //   format         regular periods   period ms     overtime ms   -     (reserved for the game report)
 //   correction     delta ms          display lag   -             -     (the clock set by a delta while it stands;
 //                                                                       the event's game time is the time after it)
+//   rules          -                 -             -             the name of the playing-time rules (UTF-8), while
+//                                                                       the clock stands; none stored: "Keine Regeln"
 //
 // A display lag: how far the clock's display (its last refresh, or the time
 // typed when a correction went on from a START a fraction later) trailed the
@@ -87,6 +89,7 @@ enum class GameEventKind {
     PeriodEnd,
     Format,
     Correction,
+    Rules,
     Unknown, // read back with a name this program does not know
 };
 
@@ -127,6 +130,10 @@ struct GameEvent
     static GameEvent FormatChange(std::int64_t gameMs, std::int64_t wallMs, const GameFormat &format);
     static GameEvent Correction(std::int64_t gameMs, std::int64_t wallMs, std::int64_t deltaMs,
                                 std::optional<std::int64_t> shownGameMs = std::nullopt);
+
+    static GameEvent RulesChange(std::int64_t gameMs, std::int64_t wallMs, const QString &rulesName);
+    // A rules event: the name of the rules played by from then on.
+    QString RulesName() const;
 
     // A pause or correction: the game time the clock showed; any other kind: its game time.
     std::int64_t ShownGameMs() const;

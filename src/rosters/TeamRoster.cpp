@@ -26,7 +26,8 @@ QString TeamRoster::TimeText(const PlayingTimeLedger &ledger, TeamIndex team, in
     return QString::fromStdString(FormatPlayTime(ledger.ElapsedOf(team, row)));
 }
 
-void TeamRoster::DrawLine(const PlayingTimeLedger &ledger, QWidget *control, int index, const QRect &rect)
+void TeamRoster::DrawLine(const PlayingTimeLedger &ledger, QWidget *control, int index, const QRect &rect,
+                          const QString &mark)
 {
     auto *list = qobject_cast<TCheckListBox *>(control);
     if (!list || !list->Canvas())
@@ -35,6 +36,8 @@ void TeamRoster::DrawLine(const PlayingTimeLedger &ledger, QWidget *control, int
     const int right = rect.left() + rect.width(); // exclusive
     canvas.FillRect(rect);
     canvas.TextOut(rect.left() + 2, rect.top(), list->Item(index));
+    if (!mark.isEmpty())
+        canvas.TextOut(right - TimeTextOffset - canvas.TextWidth(mark + QLatin1Char(' ')), rect.top(), mark);
     canvas.TextOut(right - TimeTextOffset, rect.top(),
                    QLatin1Char(' ') + TimeText(ledger, list->Tag(), index) + QLatin1Char(' '));
 }

@@ -31,7 +31,9 @@ public:
     // team) on its canvas: the rectangle filled with the brush, the line
     // text at left + 2, and " time " at right - 78 on an opaque background
     // that covers any line text reaching into it.
-    static void DrawLine(const PlayingTimeLedger &ledger, QWidget *control, int index, const QRect &rect);
+    // `mark` (the periods played against a rule, "2/2") stands just left of the time.
+    static void DrawLine(const PlayingTimeLedger &ledger, QWidget *control, int index, const QRect &rect,
+                         const QString &mark = {});
 
     // The part of the roster's viewport that holds the time texts of lines
     // `firstRow` to `lastRow`: repainting it redraws those times with the

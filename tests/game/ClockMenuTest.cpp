@@ -77,7 +77,14 @@ TEST_F(ClockContextMenu, HoldsTheClocksCommandsInOrder)
               (QStringList{QStringLiteral("Uhr stellen \u2026"), QStringLiteral("-"),
                            QStringLiteral("4 \u00d7 10 Minuten"), QStringLiteral("4 \u00d7 12 Minuten"),
                            QStringLiteral("4 \u00d7 8 Minuten"), QStringLiteral("8 \u00d7 5 Minuten"),
-                           QStringLiteral("-"), QStringLiteral("Abschnitt hier beenden")}));
+                           QStringLiteral("Regeln"), QStringLiteral("-"), QStringLiteral("Abschnitt hier beenden")}));
+    QStringList rules;
+    for (const QAction *action : Menu().RulesMenu->actions())
+        rules << action->text();
+    EXPECT_EQ(rules,
+              (QStringList{QStringLiteral("Keine Regeln"), QStringLiteral("Mini 8 \u00d7 5 (10\u201330 Minuten)"),
+                           QStringLiteral("Mini 8 \u00d7 4 (2\u20136 Achtel)"), QStringLiteral("2 gespielt, 2 Pause"),
+                           QStringLiteral("2 volle Viertel")}));
     for (const QAction *format : Menu().FormatActions) {
         EXPECT_TRUE(format->isCheckable());
         ASSERT_NE(format->actionGroup(), nullptr);
@@ -165,6 +172,32 @@ TEST_F(ClockContextMenu, PickingAFormatStoresItAndReportsIt)
     EXPECT_EQ(chosen, (std::vector<GameFormat>{{8, 300000, 300000}}));
 }
 
+// A rule set brings its format along and is kept for the next run; "Keine
+// Regeln" keeps the format and hides the rules' line again.
+TEST_F(ClockContextMenu, PickingRulesStoresThemWithTheirFormat)
+{
+    EXPECT_TRUE(form->RulesStatus->isHidden()) << "no rules, no line";
+    Menu().Update();
+    EXPECT_TRUE(Menu().RulesActions[0]->isChecked());
+    Menu().RulesActions[2]->trigger();
+    const GameFormat eighths{8, 240000, 240000};
+    EXPECT_EQ(chosen, std::vector<GameFormat>{eighths});
+    EXPECT_FALSE(form->RulesStatus->isHidden());
+    EXPECT_TRUE(form->RulesStatus->text().startsWith(QStringLiteral("1. Achtel")))
+        << form->RulesStatus->text().toStdString();
+
+    CloseWindow();
+    OpenWindow();
+    Listen();
+    EXPECT_EQ(form->ClockMenuCommands->Rules().Name, QStringLiteral("Mini 8 \u00d7 4 (2\u20136 Achtel)"));
+    EXPECT_EQ(form->ClockMenuCommands->Format(), eighths);
+    Menu().RulesActions[0]->trigger();
+    EXPECT_TRUE(form->RulesStatus->isHidden());
+    EXPECT_EQ(form->ClockMenuCommands->Format(), eighths) << "no rules keep the format in force";
+    EXPECT_EQ(QSettings(QStringLiteral("Velmarin"), QStringLiteral("Quintora")).value(QStringLiteral("Rules")),
+              QStringLiteral("Keine Regeln"));
+}
+
 TEST_F(ClockContextMenu, APickKeepsTheOvertimeLength)
 {
     settings.Write(QStringLiteral("Quintora"), QStringLiteral("[General]\nOvertimeMinutes=3\n"));
@@ -182,6 +215,7 @@ TEST_F(ClockContextMenu, AClosedWindowWithoutAPickHasNoFormatInItsSettings)
     EXPECT_FALSE(stored.contains(QStringLiteral("Periods")));
     EXPECT_FALSE(stored.contains(QStringLiteral("PeriodMinutes")));
     EXPECT_FALSE(stored.contains(QStringLiteral("OvertimeMinutes")));
+    EXPECT_FALSE(stored.contains(QStringLiteral("Rules")));
 }
 
 // The period ends where the clock's digits stand: the second of its last

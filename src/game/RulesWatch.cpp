@@ -1,0 +1,226 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "game/RulesWatch.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "clock/TFrameClock.h"
+#include "game/ClockCommands.h"
+#include "game/GameControls.h"
+#include "game/GameWindow.h"
+#include "game/RulesOfReport.h"
+#include "rosters/TCheckListBox.h"
+#include "timing/ShownTime.h"
+
+namespace {
+
+const QString Separator = QStringLiteral(" \u00b7 ");
+
+QString Clock(std::int64_t ms)
+{
+    const std::int64_t seconds = ShownTime::Seconds(std::max<std::int64_t>(ms, 0));
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The period a standing or running clock is in: after a period's end, the next.
+int PeriodNumber(const PlayingRules &rules, const std::vector<SchedulePeriod> &periods, std::int64_t gameMs)
+{
+    if (periods.empty())
+        return 1;
+    const int begun = int(periods.size());
+    const bool over = periods.back().EndMs != SchedulePeriod::OpenEnd && gameMs >= periods.back().EndMs;
+    return std::min(begun + (over ? 1 : 0), std::max(1, rules.Format.RegularPeriods));
+}
+
+} // namespace
+
+RulesWatch::RulesWatch(GameWindow &window, QLabel *statusLine, StartQuestion ask, QObject *parent)
+    : QObject(parent)
+    , m_window(window)
+    , m_statusLine(statusLine)
+    , m_ask(std::move(ask))
+{
+    TGameControls *controls = m_window.GameControls;
+    connect(controls, &TGameControls::ClockStarted, this, &RulesWatch::Update);
+    connect(controls, &TGameControls::ClockPaused, this, &RulesWatch::Update);
+    connect(controls, &TGameControls::ResetDone, this, &RulesWatch::Update);
+    connect(controls, &TGameControls::Refreshed, this, &RulesWatch::FollowTheClock);
+    connect(m_window.ClockMenuCommands, &ClockCommands::RulesChosen, this, &RulesWatch::Update);
+    connect(m_window.ClockMenuCommands, &ClockCommands::FormatChosen, this, &RulesWatch::Update);
+    connect(m_window.ClockMenuCommands, &ClockCommands::PeriodEndRequested, this, &RulesWatch::Update,
+            Qt::QueuedConnection);
+    connect(m_window.ClockMenuCommands, &ClockCommands::ClockCorrected, this, &RulesWatch::Update,
+            Qt::QueuedConnection);
+    connect(&m_window, &GameWindow::TeamLoaded, this, &RulesWatch::Update);
+    for (int team = 1; team <= 2; ++team)
+        connect(m_window.Roster(team), &TCheckListBox::CheckClicked, this, &RulesWatch::Update);
+    controls->SetStartGuard([this] { return MayStart(); });
+    Update();
+}
+
+RulesWatch::StartQuestion RulesWatch::MessageBox(QWidget *window)
+{
+    const QPointer<QWidget> parent(window);
+    return [parent](const QStringList &problems) {
+        QMessageBox box(QMessageBox::Warning, parent ? parent->window()->windowTitle() : QString(),
+                        QStringLiteral("Mit dieser Aufstellung würden die Regeln verletzt:\n\n")
+                            + problems.join(QLatin1Char('\n')),
+                        QMessageBox::NoButton, parent);
+        QPushButton *start = box.addButton(QStringLiteral("Trotzdem starten"), QMessageBox::AcceptRole);
+        QPushButton *cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == start;
+    };
+}
+
+std::optional<RulesGame> RulesWatch::StoredGame() const
+{
+    if (std::optional<GameReport> report = m_window.CurrentReport())
+        return RulesGameOf(*report);
+    return std::nullopt;
+}
+
+std::vector<bool> RulesWatch::OnCourt(const RulesGame &game) const
+{
+    std::vector<bool> onCourt;
+    std::array<int, 2> row{};
+    for (const RulesLine &line : game.Lines) {
+        const TCheckListBox *roster = m_window.Roster(line.Team);
+        const int index = row[std::size_t(line.Team - 1)]++;
+        onCourt.push_back(roster && index < roster->Count() && roster->Checked(index));
+    }
+    return onCourt;
+}
+
+bool RulesWatch::MayStart()
+{
+    const PlayingRules &rules = m_window.ClockMenuCommands->Rules();
+    if (!rules.Active())
+        return true;
+    // Without a stored game the check marks still tell how many are on court.
+    RulesGame game = StoredGame().value_or(RulesGame{});
+    if (game.Lines.empty()) {
+        game.Periods = {
+            PeriodSchedule(rules.Format).PeriodUnderWay(m_window.FrameClock1->GameTime()).value_or(SchedulePeriod{})};
+        game.GameMs = m_window.FrameClock1->GameTime();
+        for (int team = 1; team <= 2; ++team) {
+            const TCheckListBox *roster = m_window.Roster(team);
+            for (int index = 0; roster && index < roster->Count(); ++index)
+                game.Lines.push_back({team, roster->Item(index), {}, {}, 0});
+        }
+    }
+    const QStringList problems = RulesJudge::StartProblems(rules, game, OnCourt(game));
+    return problems.isEmpty() || m_ask(problems);
+}
+
+QString RulesWatch::Mark(int team, int row) const
+{
+    const PlayingRules &rules = m_window.ClockMenuCommands->Rules();
+    if (!rules.Active() || !m_game)
+        return {};
+    std::array<int, 2> rows{};
+    for (std::size_t i = 0; i < m_verdict.Lines.size() && i < m_game->Lines.size(); ++i) {
+        const int t = m_game->Lines[i].Team;
+        if (t == team && rows[std::size_t(t - 1)] == row) {
+            const LineVerdict &line = m_verdict.Lines[i];
+            const int of = rules.MinPeriods > 0 ? rules.MinPeriods : rules.Format.RegularPeriods;
+            return QStringLiteral("%1/%2").arg(line.PeriodsPlayed).arg(of);
+        }
+        ++rows[std::size_t(t - 1)];
+    }
+    return {};
+}
+
+QString RulesWatch::Suggestion(const RulesGame &game, const GameVerdict &verdict) const
+{
+    const std::vector<bool> onCourt = OnCourt(game);
+    std::vector<std::size_t> bench;
+    for (std::size_t i = 0; i < verdict.Lines.size() && i < onCourt.size(); ++i) {
+        if (!onCourt[i] && !verdict.Lines[i].Name.isEmpty() && verdict.Lines[i].Broken.isEmpty())
+            bench.push_back(i);
+    }
+    // Those whose minimum is at risk first, then the least playing time.
+    std::stable_sort(bench.begin(), bench.end(), [&verdict](std::size_t a, std::size_t b) {
+        const LineVerdict &left = verdict.Lines[a];
+        const LineVerdict &right = verdict.Lines[b];
+        if (left.AtRisk != right.AtRisk)
+            return left.AtRisk;
+        return left.PlayedMs < right.PlayedMs;
+    });
+    QStringList named;
+    for (std::size_t i = 0; i < bench.size() && i < 3; ++i) {
+        const LineVerdict &line = verdict.Lines[bench[i]];
+        named.append(QStringLiteral("%1 (%2)").arg(line.Name, Clock(line.PlayedMs)));
+    }
+    return named.isEmpty() ? QString() : QStringLiteral("Vorschlag: ") + named.join(QStringLiteral(", "));
+}
+
+void RulesWatch::Update()
+{
+    const PlayingRules &rules = m_window.ClockMenuCommands->Rules();
+    if (!rules.Active()) {
+        m_game.reset();
+        m_verdict = {};
+        Show({});
+        return;
+    }
+    m_game = StoredGame();
+    QStringList said;
+    if (m_game) {
+        m_verdict = RulesJudge::Judge(rules, *m_game);
+        said.append(m_verdict.Status());
+        if (!m_window.GameControls->Running()) {
+            if (const QString suggestion = Suggestion(*m_game, m_verdict); !suggestion.isEmpty())
+                said.append(suggestion);
+        }
+    } else {
+        m_verdict = {};
+    }
+    m_judged = said.join(Separator);
+    FollowTheClock();
+    for (int team = 1; team <= 2; ++team) {
+        if (TCheckListBox *roster = m_window.Roster(team))
+            roster->viewport()->update();
+    }
+}
+
+void RulesWatch::FollowTheClock()
+{
+    const PlayingRules &rules = m_window.ClockMenuCommands->Rules();
+    if (!rules.Active())
+        return;
+    const std::int64_t gameMs = m_window.FrameClock1->GameTime();
+    std::vector<SchedulePeriod> periods = m_game ? m_game->Periods : std::vector<SchedulePeriod>{};
+    if (periods.empty())
+        periods = PeriodSchedule(rules.Format).PeriodsBefore(std::max<std::int64_t>(gameMs, 1)).value_or(periods);
+    // While the clock runs the periods go on by the format from the last one judged.
+    while (!periods.empty() && int(periods.size()) < rules.Format.RegularPeriods && gameMs > periods.back().EndMs) {
+        SchedulePeriod next = periods.back();
+        next.BeginMs = next.EndMs;
+        next.EndMs = next.BeginMs + rules.Format.PeriodMs;
+        ++next.Number;
+        periods.push_back(next);
+    }
+    const QString period = QStringLiteral("%1. %2").arg(PeriodNumber(rules, periods, gameMs)).arg(rules.PeriodWord());
+    Show(m_judged.isEmpty() ? period : period + Separator + m_judged);
+}
+
+void RulesWatch::Show(const QString &text)
+{
+    if (text == m_status && m_statusLine && m_statusLine->isVisible() == !text.isEmpty())
+        return;
+    m_status = text;
+    if (!m_statusLine)
+        return;
+    m_statusLine->setText(text);
+    m_statusLine->setToolTip(text);
+    m_statusLine->setVisible(!text.isEmpty());
+}
