@@ -282,7 +282,7 @@ void TFormMain::BuildGameControls()
     RulesStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     RulesStatus->hide();
     m_panel2Anchors->Place(RulesStatus, QRect(426, 2, 370, 39), akLeft | akTop | akRight);
-    PlayingRules = new RulesWatch(*this, RulesStatus, RulesWatch::MessageBox(this), this);
+    PlayingRules = new RulesWatch(*this, RulesStatus, RulesWatch::MessageBox(this, TApplication::CurrentTitle()), this);
 }
 
 void TFormMain::bSTART_STOPClick(QObject *sender)

@@ -64,11 +64,11 @@ RulesWatch::RulesWatch(GameWindow &window, QLabel *statusLine, StartQuestion ask
     Update();
 }
 
-RulesWatch::StartQuestion RulesWatch::MessageBox(QWidget *window)
+RulesWatch::StartQuestion RulesWatch::MessageBox(QWidget *window, const QString &title)
 {
     const QPointer<QWidget> parent(window);
-    return [parent](const QStringList &problems) {
-        QMessageBox box(QMessageBox::Warning, parent ? parent->window()->windowTitle() : QString(),
+    return [parent, title](const QStringList &problems) {
+        QMessageBox box(QMessageBox::Warning, title,
                         QStringLiteral("Mit dieser Aufstellung würden die Regeln verletzt:\n\n")
                             + problems.join(QLatin1Char('\n')),
                         QMessageBox::NoButton, parent);
@@ -169,22 +169,31 @@ void RulesWatch::Update()
     if (!rules.Active()) {
         m_game.reset();
         m_verdict = {};
-        Show({});
+        Show({}, {});
         return;
     }
     m_game = StoredGame();
     QStringList said;
+    QString full;
     if (m_game) {
         m_verdict = RulesJudge::Judge(rules, *m_game);
-        said.append(m_verdict.Status());
+        // The line has room for the first problem; the tooltip holds them all.
+        const QStringList problems = m_verdict.Problems();
+        full = m_verdict.Status();
+        said.append(problems.size() > 1
+                        ? QStringLiteral("%1 (und %2 weitere)").arg(problems.front()).arg(problems.size() - 1)
+                        : full);
         if (!m_window.GameControls->Running()) {
-            if (const QString suggestion = Suggestion(*m_game, m_verdict); !suggestion.isEmpty())
+            if (const QString suggestion = Suggestion(*m_game, m_verdict); !suggestion.isEmpty()) {
                 said.append(suggestion);
+                full += QLatin1Char('\n') + suggestion;
+            }
         }
     } else {
         m_verdict = {};
     }
-    m_judged = said.join(Separator);
+    m_judged = said.join(QLatin1Char('\n'));
+    m_fullJudged = full;
     FollowTheClock();
     for (int team = 1; team <= 2; ++team) {
         if (TCheckListBox *roster = m_window.Roster(team))
@@ -210,10 +219,11 @@ void RulesWatch::FollowTheClock()
         periods.push_back(next);
     }
     const QString period = QStringLiteral("%1. %2").arg(PeriodNumber(rules, periods, gameMs)).arg(rules.PeriodWord());
-    Show(m_judged.isEmpty() ? period : period + Separator + m_judged);
+    Show(m_judged.isEmpty() ? period : period + Separator + m_judged,
+         m_fullJudged.isEmpty() ? period : period + Separator + m_fullJudged);
 }
 
-void RulesWatch::Show(const QString &text)
+void RulesWatch::Show(const QString &text, const QString &whole)
 {
     if (text == m_status && m_statusLine && m_statusLine->isVisible() == !text.isEmpty())
         return;
@@ -221,6 +231,6 @@ void RulesWatch::Show(const QString &text)
     if (!m_statusLine)
         return;
     m_statusLine->setText(text);
-    m_statusLine->setToolTip(text);
+    m_statusLine->setToolTip(whole);
     m_statusLine->setVisible(!text.isEmpty());
 }

@@ -32,7 +32,7 @@ public:
     using StartQuestion = std::function<bool(const QStringList &problems)>;
 
     // `statusLine` is shown only while rules are in force.
-    RulesWatch(GameWindow &window, QLabel *statusLine, StartQuestion ask = MessageBox(nullptr),
+    RulesWatch(GameWindow &window, QLabel *statusLine, StartQuestion ask = MessageBox(nullptr, QString()),
                QObject *parent = nullptr);
 
     // What stands beside a line's time: periods played against the rule
@@ -40,9 +40,9 @@ public:
     QString Mark(int team, int row) const;
     const QString &StatusText() const { return m_status; }
 
-    // The question as a message box over `window`: "Trotzdem starten" and
-    // "Abbrechen" (the default, and Escape).
-    static StartQuestion MessageBox(QWidget *window);
+    // The question as a message box over `window` captioned `title`:
+    // "Trotzdem starten" and "Abbrechen" (the default, and Escape).
+    static StartQuestion MessageBox(QWidget *window, const QString &title);
 
 public slots:
     // Judges the game as it stands and shows it.
@@ -54,13 +54,15 @@ private:
     std::optional<RulesGame> StoredGame() const;
     std::vector<bool> OnCourt(const RulesGame &game) const;
     QString Suggestion(const RulesGame &game, const GameVerdict &verdict) const;
-    void Show(const QString &text);
+    // `text` on the line, `whole` (every problem) in its tooltip.
+    void Show(const QString &text, const QString &whole);
 
     GameWindow &m_window;
     QLabel *m_statusLine;
     StartQuestion m_ask;
     QString m_status;
-    QString m_judged; // the rules' state after the period word
+    QString m_judged; // the rules' state after the period word, as the line has room for it
+    QString m_fullJudged;
     std::optional<RulesGame> m_game;
     GameVerdict m_verdict;
 };

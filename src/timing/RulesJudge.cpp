@@ -173,7 +173,7 @@ QString LineVerdict::Verdict() const
                            : QStringLiteral("nicht erfüllt: ") + Unmet.join(QStringLiteral(", "));
 }
 
-QString GameVerdict::Status() const
+QStringList GameVerdict::Problems() const
 {
     QStringList said;
     for (const LineVerdict &line : Lines) {
@@ -184,7 +184,13 @@ QString GameVerdict::Status() const
     }
     said.append(Teams);
     said.append(Changes);
-    return said.isEmpty() ? QStringLiteral("Alle Regeln erfüllbar") : said.join(QStringLiteral("; "));
+    return said;
+}
+
+QString GameVerdict::Status() const
+{
+    const QStringList problems = Problems();
+    return problems.isEmpty() ? QStringLiteral("Alle Regeln erfüllbar") : problems.join(QStringLiteral("; "));
 }
 
 namespace RulesJudge {

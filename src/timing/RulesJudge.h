@@ -81,8 +81,11 @@ struct GameVerdict
     // Every open minimum of a team can still be met with the places left.
     bool Feasible = true;
 
-    // "Alle Regeln erfüllbar", or who is at risk and why:
-    // "7 Lena Vogt: noch 1 Achtel nötig, 2 übrig".
+    // Who has broken a rule or is at risk, and why, one each
+    // ("7 Lena Vogt: noch 1 Achtel nötig, 2 übrig"), then the teams' and
+    // the substitutions' problems.
+    QStringList Problems() const;
+    // "Alle Regeln erfüllbar", or the problems.
     QString Status() const;
 };
 
