@@ -8,7 +8,8 @@
 # beside the times.  The seventh START would put those players into their
 # seventh eighth: the question names it, and Abbrechen leaves the clock
 # standing.  The export's sheet "Einsätze" read back with openpyxl: an X for
-# each eighth played, the counts and the verdicts.
+# each eighth played, the counts and the verdicts; the stored game begins
+# with its rules.
 source "$(dirname "$0")/lib.sh"
 /usr/bin/python3 -c 'import openpyxl' 2>/dev/null || { echo "SKIP: python3-openpyxl is not installed"; exit 77; }
 start_xvfb
@@ -82,4 +83,9 @@ for line in (" 9 Sven Koch", "13 Sascha Roth"):
     assert row[10] == 0 and row[12] == "nicht erfüllt: nicht gespielt", row
 PYTHON
 close_app
+# The game history keeps the rules the game was played by: stored before its first START.
+events=$(stored_game events)
+echo "$events" >"$ARTIFACTS/events.txt"
+[ "$(echo "$events" | sed -n 1p | cut -d' ' -f2)" = rules ] || fail "the stored game does not begin with its rules: $(echo "$events" | head -n 2 | paste -sd ';')"
+[ "$(echo "$events" | grep -c ' rules ')" = 1 ] || fail "the rules are stored more than once"
 echo "PASS"

@@ -312,6 +312,19 @@ void PrintTo(const RefusalCase &refusal, std::ostream *out)
 class Refusal : public testing::TestWithParam<RefusalCase>
 { };
 
+// The rules a game is played by are the last ones stored while the clock stood.
+TEST(ReplayedRules, AreTheLastStoredOrNone)
+{
+    StoredGame game = ReferenceGame().Stored();
+    EXPECT_EQ(GameReplay::Replay(game).Value->RulesName, QStringLiteral("Keine Regeln"));
+    const GameEvent &pause = Event(game, 2);
+    for (const char *name : {"Mini 8 \u00d7 4 (2\u20136 Achtel)", "2 gespielt, 2 Pause"})
+        game.Events.insert(game.Events.begin() + 2,
+                           GameEvent::RulesChange(pause.GameMs, pause.WallMs, QString::fromUtf8(name)));
+    Renumber(game);
+    EXPECT_EQ(GameReplay::Replay(game).Value->RulesName, QStringLiteral("Mini 8 \u00d7 4 (2\u20136 Achtel)"));
+}
+
 TEST_P(Refusal, AnInconsistentGameIsRefusedWhole)
 {
     StoredGame game = ReferenceGame().Stored();
@@ -358,6 +371,21 @@ INSTANTIATE_TEST_SUITE_P(
                         Renumber(game);
                     },
                     "Änderung bei laufender Uhr (Aktion 12)"},
+        RefusalCase{"RulesWhileRunning",
+                    [](StoredGame &game) {
+                        game.Events.push_back(GameEvent::RulesChange(61000, 0, QStringLiteral("2 volle Viertel")));
+                        Renumber(game);
+                    },
+                    "Änderung bei laufender Uhr (Aktion 12)"},
+        RefusalCase{"UnreadableRules",
+                    [](StoredGame &game) {
+                        const GameEvent &pause = Event(game, 2);
+                        game.Events.insert(
+                            game.Events.begin() + 2,
+                            GameEvent::RulesChange(pause.GameMs, pause.WallMs, QString(201, QLatin1Char('R'))));
+                        Renumber(game);
+                    },
+                    "unlesbare Regeln (Aktion 3)"},
         RefusalCase{"LineOutsideTheRoster", [](StoredGame &game) { Event(game, 10).Arg2 = 8; },
                     "Zeile 9 gibt es in der Aufstellung von Mannschaft 2 nicht"},
         RefusalCase{"NegativeLine", [](StoredGame &game) { Event(game, 3).Arg2 = -1; }, "Zeile 0 gibt es"},

@@ -173,6 +173,34 @@ TEST(RulesJudge, TwoHalfQuartersAreNotOneWholeQuarter)
     EXPECT_EQ(verdict.Lines[0].Verdict(), QStringLiteral("nicht erfüllt: nur 1 Viertel gespielt"));
 }
 
+// A rule of its own: three of eight periods, one in each half.
+TEST(RulesJudge, APeriodInEachHalf)
+{
+    PlayingRules rules = Preset("Mini 8 × 4 (2–6 Achtel)");
+    rules.MinPeriods = 3;
+    rules.MaxPeriods = 0;
+    rules.PeriodInEachHalf = true;
+    const struct
+    {
+        const char *lineup;
+        int eighthsOver;
+        const char *verdict;
+        bool atRisk;
+    } cases[] = {
+        {"XXX.....", 8, "nicht erfüllt: kein Achtel in der 2. Halbzeit", false},
+        {"XXX.....", 5, "nicht erfüllt: kein Achtel in der 2. Halbzeit", false},
+        {"....XXX.", 8, "nicht erfüllt: kein Achtel in der 1. Halbzeit", false},
+        {"XX...X..", 8, "erfüllt", false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.lineup) + " after " + std::to_string(c.eighthsOver));
+        const GameVerdict verdict =
+            RulesJudge::Judge(rules, GameOf(rules, 1, Lineups(rules, {c.lineup}), Periods(rules, c.eighthsOver)));
+        EXPECT_EQ(verdict.Lines[0].Verdict(), QString::fromUtf8(c.verdict));
+        EXPECT_EQ(verdict.Lines[0].AtRisk, c.atRisk);
+    }
+}
+
 TEST(RulesJudge, ASubstitutionInsideAnEighthIsNamed)
 {
     const PlayingRules rules = Preset("Mini 8 × 4 (2–6 Achtel)");
