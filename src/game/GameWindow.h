@@ -53,7 +53,11 @@ public:
     // when there is none (no history, no action stored yet).  The game
     // history puts its own here while it stores.
     using ReportSource = std::function<std::optional<GameReport>()>;
-    void SetReportSource(ReportSource source) { m_reportSource = std::move(source); }
+    void SetReportSource(ReportSource source)
+    {
+        m_reportSource = std::move(source);
+        emit ReportSourceChanged();
+    }
     std::optional<GameReport> CurrentReport() const;
 
 signals:
@@ -61,6 +65,8 @@ signals:
     void TeamLoaded(TeamIndex team);
     // Both rosters were written into a workbook.
     void Exported();
+    // The game history began or stopped handing out reports.
+    void ReportSourceChanged();
 
 private:
     std::array<QString, 2> m_teamNames;

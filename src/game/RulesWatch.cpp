@@ -28,14 +28,21 @@ QString Clock(std::int64_t ms)
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-// The period a standing or running clock is in: after a period's end, the next.
+// The period a standing or running clock is in: after a period's end, the
+// next.  Past the periods judged, the format's lengths follow on.
 int PeriodNumber(const PlayingRules &rules, const std::vector<SchedulePeriod> &periods, std::int64_t gameMs)
 {
-    if (periods.empty())
-        return 1;
-    const int begun = int(periods.size());
-    const bool over = periods.back().EndMs != SchedulePeriod::OpenEnd && gameMs >= periods.back().EndMs;
-    return std::min(begun + (over ? 1 : 0), std::max(1, rules.Format.RegularPeriods));
+    const std::int64_t length = std::max<std::int64_t>(1, rules.Format.PeriodMs);
+    int number = 1;
+    if (periods.empty()) {
+        number += int(std::min<std::int64_t>(gameMs / length, rules.Format.RegularPeriods));
+    } else {
+        const SchedulePeriod &last = periods.back();
+        number = int(periods.size());
+        if (last.EndMs != SchedulePeriod::OpenEnd && gameMs >= last.EndMs)
+            number += 1 + int(std::min<std::int64_t>((gameMs - last.EndMs) / length, rules.Format.RegularPeriods));
+    }
+    return std::clamp(number, 1, std::max(1, rules.Format.RegularPeriods));
 }
 
 } // namespace
@@ -58,6 +65,8 @@ RulesWatch::RulesWatch(GameWindow &window, QLabel *statusLine, StartQuestion ask
     connect(m_window.ClockMenuCommands, &ClockCommands::ClockCorrected, this, &RulesWatch::Update,
             Qt::QueuedConnection);
     connect(&m_window, &GameWindow::TeamLoaded, this, &RulesWatch::Update);
+    // The history comes (and a stored game is brought back) after the window is built.
+    connect(&m_window, &GameWindow::ReportSourceChanged, this, &RulesWatch::Update, Qt::QueuedConnection);
     for (int team = 1; team <= 2; ++team)
         connect(m_window.Roster(team), &TCheckListBox::CheckClicked, this, &RulesWatch::Update);
     controls->SetStartGuard([this] { return MayStart(); });
@@ -172,7 +181,10 @@ void RulesWatch::Update()
         Show({}, {});
         return;
     }
-    m_game = StoredGame();
+    // While the clock runs the stored game stands at its START: the state
+    // judged then stays, without the suggestion, which is for the pause.
+    if (!m_window.GameControls->Running() || !m_game)
+        m_game = StoredGame();
     QStringList said;
     QString full;
     if (m_game) {
@@ -194,6 +206,7 @@ void RulesWatch::Update()
     }
     m_judged = said.join(QLatin1Char('\n'));
     m_fullJudged = full;
+    m_shownPeriod = 0;
     FollowTheClock();
     for (int team = 1; team <= 2; ++team) {
         if (TCheckListBox *roster = m_window.Roster(team))
@@ -206,19 +219,13 @@ void RulesWatch::FollowTheClock()
     const PlayingRules &rules = m_window.ClockMenuCommands->Rules();
     if (!rules.Active())
         return;
-    const std::int64_t gameMs = m_window.FrameClock1->GameTime();
-    std::vector<SchedulePeriod> periods = m_game ? m_game->Periods : std::vector<SchedulePeriod>{};
-    if (periods.empty())
-        periods = PeriodSchedule(rules.Format).PeriodsBefore(std::max<std::int64_t>(gameMs, 1)).value_or(periods);
-    // While the clock runs the periods go on by the format from the last one judged.
-    while (!periods.empty() && int(periods.size()) < rules.Format.RegularPeriods && gameMs > periods.back().EndMs) {
-        SchedulePeriod next = periods.back();
-        next.BeginMs = next.EndMs;
-        next.EndMs = next.BeginMs + rules.Format.PeriodMs;
-        ++next.Number;
-        periods.push_back(next);
-    }
-    const QString period = QStringLiteral("%1. %2").arg(PeriodNumber(rules, periods, gameMs)).arg(rules.PeriodWord());
+    // Called at every refresh while the clock runs: words are made only when the period changes.
+    static const std::vector<SchedulePeriod> none;
+    const int number = PeriodNumber(rules, m_game ? m_game->Periods : none, m_window.FrameClock1->GameTime());
+    if (number == m_shownPeriod)
+        return;
+    m_shownPeriod = number;
+    const QString period = QStringLiteral("%1. %2").arg(number).arg(rules.PeriodWord());
     Show(m_judged.isEmpty() ? period : period + Separator + m_judged,
          m_fullJudged.isEmpty() ? period : period + Separator + m_fullJudged);
 }

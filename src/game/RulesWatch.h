@@ -63,6 +63,7 @@ private:
     QString m_status;
     QString m_judged; // the rules' state after the period word, as the line has room for it
     QString m_fullJudged;
+    int m_shownPeriod = 0; // the period number on the line; 0: none yet
     std::optional<RulesGame> m_game;
     GameVerdict m_verdict;
 };
