@@ -114,12 +114,15 @@ bool RulesWatch::MayStart()
     const PlayingRules &rules = m_window.ClockMenuCommands->Rules();
     if (!rules.Active())
         return true;
-    // Without a stored game the check marks still tell how many are on court.
+    // Without a stored game the check marks still tell how many are on court;
+    // who played before is unknown, so the START counts as a period's first.
     RulesGame game = StoredGame().value_or(RulesGame{});
     if (game.Lines.empty()) {
-        game.Periods = {
-            PeriodSchedule(rules.Format).PeriodUnderWay(m_window.FrameClock1->GameTime()).value_or(SchedulePeriod{})};
         game.GameMs = m_window.FrameClock1->GameTime();
+        SchedulePeriod fresh;
+        fresh.BeginMs = game.GameMs;
+        fresh.EndMs = game.GameMs + rules.Format.PeriodMs;
+        game.Periods = {fresh};
         for (int team = 1; team <= 2; ++team) {
             const TCheckListBox *roster = m_window.Roster(team);
             for (int index = 0; roster && index < roster->Count(); ++index)
