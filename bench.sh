@@ -123,6 +123,7 @@ awk -v program="$results/program.txt" '
     limit("Resident memory (VmRSS) after start-up", "rss_startup_kb", "MB", 1 / 1024, 60, "< 60 MB")
     limit("Resident memory (VmRSS) after a minute of play and pause", "rss_after_game_kb", "MB", 1 / 1024, 60, "< 60 MB")
     limit("CPU time per minute, clock running, history stored", "cpu_running_ms_per_min", "ms", 1, 300, "< 300 ms")
+    limit("CPU time per minute, clock running, playing-time rules on", "cpu_running_rules_ms_per_min", "ms", 1, 300, "< 300 ms")
     limit("CPU time per minute, clock paused", "cpu_paused_ms_per_min", "ms", 1, 1, "0 ms")
   }
 ' "$results/benchmarks.json"

@@ -4,8 +4,8 @@
 # Figures of the real program, each under its own Xvfb with a throwaway HOME
 # (tests/e2e/lib.sh): start-up time to the first painted window with an
 # empty, a 1000-game and a 10 000-game history, resident memory, and the CPU time the
-# program takes while the clock runs (every second's checkpoint stored) and
-# while it is paused.
+# program takes while the clock runs (every second's checkpoint stored), while
+# it is paused, and while it runs with playing-time rules in force.
 #
 #   bench/program-figures.sh path/to/Quintora [start-ups] [seconds]
 #
@@ -24,6 +24,11 @@
 #                         utime + stime of /proc/<pid>/stat, per minute; the
 #                         running clock stores a checkpoint every second
 #   history_checkpoint_s  game time of the last stored checkpoint of that run
+#   cpu_running_rules_ms_per_min
+#                         the running clock again, in a program started with
+#                         the eighths rules (Mini 8 x 4, 2 to 6 eighths) in its
+#                         settings: the rules line and the marks beside the
+#                         times refreshed with the playing times
 source "$(dirname "$0")/../tests/e2e/lib.sh"
 STARTUPS=${2:-5}
 SECONDS_EACH=${3:-30}
@@ -115,6 +120,30 @@ t3=$(cpu_ticks "$APP_PID")
 rss_after=$(rss_kb "$APP_PID")
 close_app
 
+# The running clock once more, with the eighths rules kept in the settings
+# before the start; five players of each team on court by default, so
+# START asks nothing.  The stored game must begin with the rules.
+rm -rf "$XDG_CONFIG_HOME/Velmarin" "$XDG_DATA_HOME/Velmarin"
+mkdir -p "$(dirname "$(settings_file)")"
+printf '[General]\nRules=Mini 8 \xc3\x97 4 (2\xe2\x80\x936 Achtel)\nPeriods=8\nPeriodMinutes=4\nOvertimeMinutes=4\n' >"$(settings_file)"
+start_app
+win=$(wait_window "Quintora 0.9") || fail "no main window under the rules"
+sleep 1
+read -r x y _ _ < <(window_geometry "$win")
+face_before=$(pixel_at $((x + 130)) $((y + 30)))
+xdotool mousemove $((x + 175)) $((y + 27)) click 1
+xdotool mousemove $((x + 400)) $((y + 380))
+sleep 1
+[ "$(message_count)" = 0 ] || fail "a question at START under the rules"
+[ "$(pixel_at $((x + 130)) $((y + 30)))" != "$face_before" ] || fail "START did not start the clock under the rules"
+r0=$(cpu_ticks "$APP_PID")
+sleep "$SECONDS_EACH"
+r1=$(cpu_ticks "$APP_PID")
+rules_checkpoint_s=$(stored_game checkpoint | awk '{ printf "%d", $2 / 1000 }')
+[ "${rules_checkpoint_s:-0}" -ge $((SECONDS_EACH - 2)) ] || fail "the running clock under the rules stored no recent checkpoint (at ${rules_checkpoint_s:-none} s)"
+[ "$(stored_game events | sed -n 1p | cut -d' ' -f2)" = rules ] || fail "the stored game does not begin with its rules"
+close_app
+
 per_minute() { awk -v d="$1" -v hz="$CLOCK_TICKS" -v s="$SECONDS_EACH" 'BEGIN { printf "%.0f\n", d * 1000 / hz * 60 / s }'; }
 echo "startup_ms $(printf '%s\n' "${startup[@]}" | median)"
 echo "startup_main_ms $(printf '%s\n' "${startup_main[@]}" | median)"
@@ -125,5 +154,6 @@ echo "rss_after_game_kb $rss_after"
 echo "cpu_running_ms_per_min $(per_minute $((t1 - t0)))"
 echo "cpu_paused_ms_per_min $(per_minute $((t3 - t2)))"
 echo "history_checkpoint_s $checkpoint_s"
+echo "cpu_running_rules_ms_per_min $(per_minute $((r1 - r0)))"
 echo "startup_runs_ms ${startup[*]}"
 echo "startup_10000_games_runs_ms ${startup_10000[*]}"
