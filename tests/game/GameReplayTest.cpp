@@ -317,7 +317,7 @@ TEST(ReplayedRules, AreTheLastStoredOrNone)
 {
     StoredGame game = ReferenceGame().Stored();
     EXPECT_EQ(GameReplay::Replay(game).Value->RulesName, QStringLiteral("Keine Regeln"));
-    const GameEvent &pause = Event(game, 2);
+    const GameEvent pause = Event(game, 2); // a copy: the inserts move the events
     for (const char *name : {"Mini 8 \u00d7 4 (2\u20136 Achtel)", "2 gespielt, 2 Pause"})
         game.Events.insert(game.Events.begin() + 2,
                            GameEvent::RulesChange(pause.GameMs, pause.WallMs, QString::fromUtf8(name)));
@@ -379,7 +379,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Änderung bei laufender Uhr (Aktion 12)"},
         RefusalCase{"UnreadableRules",
                     [](StoredGame &game) {
-                        const GameEvent &pause = Event(game, 2);
+                        const GameEvent pause = Event(game, 2);
                         game.Events.insert(
                             game.Events.begin() + 2,
                             GameEvent::RulesChange(pause.GameMs, pause.WallMs, QString(201, QLatin1Char('R'))));
