@@ -15,7 +15,8 @@ declare -A may_include=(
   [export]="export timing platform"
   [history]="history timing platform"
   [game]="game history export rosters clock buttons timing platform"
-  [app]="app game history export rosters clock buttons timing platform"
+  [display]="display game history export rosters clock buttons timing platform"
+  [app]="app display game history export rosters clock buttons timing platform"
 )
 
 status=0

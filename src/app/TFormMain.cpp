@@ -25,12 +25,14 @@
 #include "app/WindowFrameKeeper.h"
 #include "buttons/TLbSpeedButton.h"
 #include "clock/TFrameClock.h"
+#include "display/HallDisplayKeeper.h"
 #include "export/AutomationRegistry.h"
 #include "export/DesktopDelivery.h"
 #include "export/RosterExport.h"
 #include "export/SpreadsheetApplication.h"
 #include "export/TExcel.h"
 #include "game/ClockCommands.h"
+#include "game/ClockMenu.h"
 #include "game/GameControls.h"
 #include "game/ReportExport.h"
 #include "game/ResetUndo.h"
@@ -74,6 +76,9 @@ TFormMain::TFormMain(const QString &executablePath, TickSource tick, QWidget *pa
 
 TFormMain::~TFormMain()
 {
+    // The display follows the window's parts: it goes before they do.
+    delete HallDisplays;
+    HallDisplays = nullptr;
     FormDestroy();
 }
 
@@ -283,6 +288,11 @@ void TFormMain::BuildGameControls()
     RulesStatus->hide();
     m_panel2Anchors->Place(RulesStatus, QRect(426, 2, 370, 39), akLeft | akTop | akRight);
     PlayingRules = new RulesWatch(*this, RulesStatus, RulesWatch::MessageBox(this, TApplication::CurrentTitle()), this);
+
+    HallDisplays = new HallDisplayKeeper(*this, m_geometryStore.ApplicationName(), this);
+    ClockMenu *menu = ClockMenuCommands->Menu;
+    connect(menu, &ClockMenu::HallDisplayChosen, HallDisplays, &HallDisplayKeeper::Toggle);
+    connect(HallDisplays, &HallDisplayKeeper::OpenChanged, menu->HallDisplayAction, &QAction::setChecked);
 }
 
 void TFormMain::bSTART_STOPClick(QObject *sender)

@@ -24,6 +24,7 @@
 
 class AnchorKeeper;
 class ClockCommands;
+class HallDisplayKeeper;
 class QFileDialog;
 class ResetUndo;
 class RulesWatch;
@@ -90,6 +91,8 @@ public:
     // The playing-time rules: their status line and what watches them.
     TLabel *RulesStatus = nullptr;
     RulesWatch *PlayingRules = nullptr;
+    // The hall display, opened from the clock's menu.
+    HallDisplayKeeper *HallDisplays = nullptr;
 
     // Asks which team file to load: its path, or an empty string for cancel.
     // The window shows OpenDialog; tests put their own answer here.

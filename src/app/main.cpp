@@ -16,6 +16,7 @@
 #include "app/TApplication.h"
 #include "app/TFormInfo.h"
 #include "app/TFormMain.h"
+#include "display/HallDisplayKeeper.h"
 #include "game/HistoryStartup.h"
 #include "history/HistoryPaths.h"
 #include "platform/Fonts.h"
@@ -52,5 +53,7 @@ int main(int argc, char *argv[])
     QuitOnSignal quitOnSignal(&formMain);
     StartupProbe::WatchFirstPaint(&formMain);
     formMain.show();
+    // Beside the bench's window, when it was open at the last exit.
+    formMain.HallDisplays->RestoreAtStart();
     return application.exec();
 }

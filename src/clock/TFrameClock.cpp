@@ -92,6 +92,17 @@ void TFrameClock::ShowTime(int Minutes, int Seconds)
     DigitM1->SetValue(Minutes % 10);
     DigitS10->SetValue(Seconds / 10);
     DigitS1->SetValue(Seconds % 10);
+    emit Shown();
+}
+
+std::array<int, 4> TFrameClock::ShownDigits() const
+{
+    return {DigitM10->Value(), DigitM1->Value(), DigitS10->Value(), DigitS1->Value()};
+}
+
+bool TFrameClock::MinuteTensLit() const
+{
+    return DigitM10->ColorOn() == MinuteTensColors[1];
 }
 
 void TFrameClock::ShowElapsed(std::int32_t Milliseconds)
@@ -111,6 +122,7 @@ void TFrameClock::ResetClock()
     DigitM1->SetValue(0);
     DigitS10->SetValue(0);
     DigitS1->SetValue(0);
+    emit Shown();
 }
 
 void TFrameClock::StartStop(bool Stop)

@@ -83,6 +83,17 @@ public:
     // up to 200 ms short of GameTime(); 0 before the first refresh.
     std::int32_t ShownGameTime() const { return m_shownMs; }
 
+    // The four digits as shown (tens and ones of minutes, of seconds), and
+    // whether the tens of minutes are lit rather than dimmed.
+    std::array<int, 4> ShownDigits() const;
+    bool MinuteTensLit() const;
+
+signals:
+    // The digits were written: at each refresh while the clock runs, when a
+    // time is set and when the clock is reset.  Whoever shows the clock
+    // elsewhere follows this, and shows the same second at the same moment.
+    void Shown();
+
 public slots:
     void Timer1Timer(QObject *Sender);
 

@@ -44,6 +44,10 @@ ClockMenu::ClockMenu(TFrameClock *clock, StateQuery state)
     Menu->addSeparator();
     EndPeriodAction = Menu->addAction(QStringLiteral("Abschnitt hier beenden"));
     connect(EndPeriodAction, &QAction::triggered, this, &ClockMenu::EndPeriodChosen);
+    Menu->addSeparator();
+    HallDisplayAction = Menu->addAction(QStringLiteral("Hallenanzeige"));
+    HallDisplayAction->setCheckable(true);
+    connect(HallDisplayAction, &QAction::triggered, this, &ClockMenu::HallDisplayChosen);
 
     // The digits are disabled, so a right click on them reaches the frame.
     clock->setContextMenuPolicy(Qt::CustomContextMenu);

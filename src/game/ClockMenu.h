@@ -14,6 +14,8 @@
 //   Regeln ▸                  (the playing-time rules, "Keine Regeln" first; one ticked)
 //   ---
 //   Abschnitt hier beenden    while the clock stands after some game time
+//   ---
+//   Hallenanzeige             (ticked while the hall display is open)
 //
 // The menu only reports what was chosen; ClockCommands does it.
 
@@ -55,6 +57,8 @@ public:
     QMenu *RulesMenu = nullptr;
     std::vector<QAction *> RulesActions; // as PlayingRuleSets::All()
     QAction *EndPeriodAction = nullptr;
+    // Its tick is kept by whoever opens the display.
+    QAction *HallDisplayAction = nullptr;
 
     // Brings enabling and ticks up to date and shows the menu at `globalPos`.
     void Popup(const QPoint &globalPos);
@@ -67,6 +71,7 @@ signals:
     void FormatChosen(const GameFormat &format);
     void EndPeriodChosen();
     void RulesChosen(const PlayingRules &rules);
+    void HallDisplayChosen();
 
 private:
     TFrameClock *m_clock;

@@ -46,11 +46,13 @@ GameJournal::GameJournal(GameWindow &form, HistoryWriter &writer, Notice tell, W
     connect(&clock, &ClockCommands::PeriodEndRequested, this, &GameJournal::OnPeriodEndRequested);
     connect(&clock, &ClockCommands::ClockCorrected, this, &GameJournal::OnClockCorrected);
     form.SetReportSource([this] { return CurrentReport(); });
+    form.SetPeriodSource([this] { return m_periods; });
 }
 
 GameJournal::~GameJournal()
 {
     m_form.SetReportSource({});
+    m_form.SetPeriodSource({});
 }
 
 void GameJournal::BeginNewGame()

@@ -3,6 +3,7 @@
 
 #include "game/GameWindow.h"
 
+#include "game/ClockCommands.h"
 #include "game/GameControls.h"
 
 TCheckListBox *GameWindow::Roster(TeamIndex team) const
@@ -18,4 +19,11 @@ bool GameWindow::IsOnCourt(TeamIndex team, int row) const
 std::optional<GameReport> GameWindow::CurrentReport() const
 {
     return m_reportSource ? m_reportSource() : std::nullopt;
+}
+
+PeriodSchedule GameWindow::Periods() const
+{
+    if (m_periodSource)
+        return m_periodSource();
+    return PeriodSchedule(ClockMenuCommands ? ClockMenuCommands->Format() : GameFormat{});
 }

@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "game/GameReport.h"
+#include "timing/PeriodSchedule.h"
 #include "timing/PlayingTimeLedger.h"
 
 class ClockCommands;
@@ -60,6 +61,13 @@ public:
     }
     std::optional<GameReport> CurrentReport() const;
 
+    // Where the periods of the game on screen lie.  The game history puts
+    // its own here, which knows the periods ended by hand; without it they
+    // follow the format in force.
+    using PeriodSource = std::function<PeriodSchedule()>;
+    void SetPeriodSource(PeriodSource source) { m_periodSource = std::move(source); }
+    PeriodSchedule Periods() const;
+
 signals:
     // A team file replaced the lines of team `team`'s roster; TeamName(team) names it.
     void TeamLoaded(TeamIndex team);
@@ -71,4 +79,5 @@ signals:
 private:
     std::array<QString, 2> m_teamNames;
     ReportSource m_reportSource;
+    PeriodSource m_periodSource;
 };

@@ -78,3 +78,18 @@ QString PeriodLabel(const SchedulePeriod &period)
     return period.Overtime ? QStringLiteral("Verlängerung %1").arg(period.OrdinalInKind)
                            : QStringLiteral("%1. Abschnitt").arg(period.OrdinalInKind);
 }
+
+QString PeriodWord(const GameFormat &format)
+{
+    switch (format.RegularPeriods) {
+    case 8: return QStringLiteral("Achtel");
+    case 4: return QStringLiteral("Viertel");
+    default: return QStringLiteral("Abschnitt");
+    }
+}
+
+QString PeriodName(const SchedulePeriod &period, const GameFormat &format)
+{
+    return period.Overtime ? PeriodLabel(period)
+                           : QStringLiteral("%1. %2").arg(period.OrdinalInKind).arg(PeriodWord(format));
+}

@@ -75,3 +75,8 @@ private:
 
 // "1. Abschnitt", "2. Abschnitt", ..., "Verlängerung 1", ...
 QString PeriodLabel(const SchedulePeriod &period);
+// What a regular period of `format` is called: "Achtel" for eight, "Viertel"
+// for four, else "Abschnitt".
+QString PeriodWord(const GameFormat &format);
+// As the game's people say it: "3. Viertel", "2. Achtel", "Verlängerung 1".
+QString PeriodName(const SchedulePeriod &period, const GameFormat &format);

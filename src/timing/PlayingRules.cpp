@@ -3,6 +3,8 @@
 
 #include "timing/PlayingRules.h"
 
+#include "timing/PeriodSchedule.h"
+
 namespace {
 
 constexpr std::int64_t Minutes(int minutes)
@@ -68,11 +70,7 @@ bool PlayingRules::Active() const
 
 QString PlayingRules::PeriodWord() const
 {
-    switch (Format.RegularPeriods) {
-    case 8: return QStringLiteral("Achtel");
-    case 4: return QStringLiteral("Viertel");
-    default: return QStringLiteral("Abschnitt");
-    }
+    return ::PeriodWord(Format);
 }
 
 QString PlayingRules::Periods(int count) const

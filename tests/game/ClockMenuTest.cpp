@@ -73,11 +73,12 @@ protected:
 
 TEST_F(ClockContextMenu, HoldsTheClocksCommandsInOrder)
 {
-    EXPECT_EQ(Items(),
-              (QStringList{QStringLiteral("Uhr stellen \u2026"), QStringLiteral("-"),
-                           QStringLiteral("4 \u00d7 10 Minuten"), QStringLiteral("4 \u00d7 12 Minuten"),
-                           QStringLiteral("4 \u00d7 8 Minuten"), QStringLiteral("8 \u00d7 5 Minuten"),
-                           QStringLiteral("Regeln"), QStringLiteral("-"), QStringLiteral("Abschnitt hier beenden")}));
+    EXPECT_EQ(
+        Items(),
+        (QStringList{QStringLiteral("Uhr stellen \u2026"), QStringLiteral("-"), QStringLiteral("4 \u00d7 10 Minuten"),
+                     QStringLiteral("4 \u00d7 12 Minuten"), QStringLiteral("4 \u00d7 8 Minuten"),
+                     QStringLiteral("8 \u00d7 5 Minuten"), QStringLiteral("Regeln"), QStringLiteral("-"),
+                     QStringLiteral("Abschnitt hier beenden"), QStringLiteral("-"), QStringLiteral("Hallenanzeige")}));
     QStringList rules;
     for (const QAction *action : Menu().RulesMenu->actions())
         rules << action->text();

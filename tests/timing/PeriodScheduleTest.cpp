@@ -193,3 +193,21 @@ TEST(PeriodSchedule, AFormatOfMillisecondPeriodsIsRefusedNotWalkedForever)
 }
 
 } // namespace
+
+TEST(PeriodSchedule, PeriodNamesUseTheWordOfTheFormat)
+{
+    struct Row
+    {
+        int RegularPeriods;
+        std::int64_t AtMs;
+        const char *Name;
+    };
+    for (const Row &row : {Row{4, 25 * Minute, "3. Viertel"}, Row{8, 6 * Minute, "2. Achtel"},
+                           Row{2, 1, "1. Abschnitt"}, Row{4, 41 * Minute, "Verlängerung 1"}}) {
+        const GameFormat format{row.RegularPeriods, row.RegularPeriods == 8 ? 5 * Minute : 10 * Minute,
+                                5 * Minute};
+        const auto period = PeriodSchedule(format).PeriodUnderWay(row.AtMs);
+        ASSERT_TRUE(period);
+        EXPECT_EQ(PeriodName(*period, format).toStdString(), row.Name) << row.RegularPeriods << " at " << row.AtMs;
+    }
+}

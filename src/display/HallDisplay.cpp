@@ -1,0 +1,204 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+#include "display/HallDisplay.h"
+
+#include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+#include "display/HallPainter.h"
+
+const QString HallDisplay::Caption = QStringLiteral("Hallenanzeige");
+
+namespace {
+
+// A window of its own, when it leaves full screen or opens beside the bench
+// on a single screen: a 16:9 picture on most of the screen.
+QRect WindowedGeometry(const QScreen *screen)
+{
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 576);
+    QSize size(area.width() * 3 / 5, area.width() * 3 / 5 * 9 / 16);
+    size = size.boundedTo(area.size()).expandedTo(QSize(320, 180));
+    return QRect(area.center() - QPoint(size.width() / 2, size.height() / 2), size);
+}
+
+} // namespace
+
+HallDisplay::HallDisplay(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("HallDisplay"));
+    setWindowTitle(Caption);
+    // Everything is painted, every pixel.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    // The bench's window alone decides when the program ends.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setMinimumSize(160, 90);
+    BuildMenu();
+    setGeometry(WindowedGeometry(screen()));
+    Relayout();
+}
+
+void HallDisplay::BuildMenu()
+{
+    Menu = new QMenu(this);
+    Menu->setObjectName(QStringLiteral("HallDisplayMenu"));
+    PlayersAction = Menu->addAction(QStringLiteral("Spieler auf dem Feld"));
+    PlayersAction->setCheckable(true);
+    connect(PlayersAction, &QAction::triggered, this, [this](bool shown) {
+        SetShowsPlayers(shown);
+        emit PlayersChosen(shown);
+    });
+    Menu->addSeparator();
+    auto *themes = new QActionGroup(Menu);
+    themes->setExclusive(true);
+    for (const HallTheme &theme : HallTheme::All()) {
+        QAction *action = Menu->addAction(theme.Caption);
+        action->setCheckable(true);
+        themes->addAction(action);
+        connect(action, &QAction::triggered, this, [this, &theme] {
+            SetTheme(theme);
+            emit ThemeChosen(theme);
+        });
+        ThemeActions.push_back(action);
+    }
+    Menu->addSeparator();
+    FullScreenAction = Menu->addAction(QStringLiteral("Vollbild"));
+    FullScreenAction->setCheckable(true);
+    FullScreenAction->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(FullScreenAction, &QAction::triggered, this,
+            [this](bool full) { full ? EnterFullScreen() : LeaveFullScreen(); });
+    CloseAction = Menu->addAction(QStringLiteral("Schließen"));
+    connect(CloseAction, &QAction::triggered, this, &QWidget::close);
+    UpdateMenu();
+}
+
+void HallDisplay::UpdateMenu()
+{
+    PlayersAction->setChecked(m_showsPlayers);
+    const auto all = HallTheme::All();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        ThemeActions[i]->setChecked(&all[i] == m_theme);
+    FullScreenAction->setChecked(isFullScreen());
+}
+
+void HallDisplay::SetBoard(const HallBoard &board)
+{
+    if (board == m_board)
+        return;
+    const HallBoard before = std::exchange(m_board, board);
+    if (m_showsPlayers && PlayerLinesNeeded(board) != m_layout.PlayerLines) {
+        Relayout();
+        update();
+        return;
+    }
+    for (std::size_t i = 0; i < board.Digits.size(); ++i) {
+        if (board.Digits[i] != before.Digits[i] || (i == 0 && board.MinuteTensLit != before.MinuteTensLit))
+            update(m_layout.Digits[i]);
+    }
+    if (board.Period != before.Period)
+        update(m_layout.Period);
+    if (m_showsPlayers) {
+        for (std::size_t team = 0; team < board.OnCourt.size(); ++team) {
+            if (board.OnCourt[team] != before.OnCourt[team])
+                update(m_layout.Teams[team]);
+        }
+    }
+}
+
+void HallDisplay::SetTheme(const HallTheme &theme)
+{
+    m_theme = &theme;
+    UpdateMenu();
+    update();
+}
+
+void HallDisplay::SetShowsPlayers(bool shown)
+{
+    m_showsPlayers = shown;
+    UpdateMenu();
+    Relayout();
+    update();
+}
+
+int HallDisplay::PlayerLinesNeeded(const HallBoard &board) const
+{
+    const auto most = std::max(board.OnCourt[0].size(), board.OnCourt[1].size());
+    return std::max(HallLayout::MinPlayerLines, int(std::min<std::size_t>(most, 99)));
+}
+
+void HallDisplay::Relayout()
+{
+    m_layout = HallLayout::For(size(), m_showsPlayers, PlayerLinesNeeded(m_board));
+}
+
+void HallDisplay::EnterFullScreen()
+{
+    // Without a window manager nobody else sizes the window to its screen.
+    if (const QScreen *on = screen())
+        setGeometry(on->geometry());
+    showFullScreen();
+    UpdateMenu();
+}
+
+void HallDisplay::LeaveFullScreen()
+{
+    if (!isFullScreen()) {
+        UpdateMenu();
+        return;
+    }
+    ShowWindowed();
+}
+
+void HallDisplay::ShowWindowed()
+{
+    showNormal();
+    setGeometry(WindowedGeometry(screen()));
+    UpdateMenu();
+}
+
+void HallDisplay::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    PaintHallBoard(painter, event->rect(), m_layout, m_board, *m_theme);
+}
+
+void HallDisplay::resizeEvent(QResizeEvent *event)
+{
+    Relayout();
+    QWidget::resizeEvent(event);
+}
+
+void HallDisplay::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_F11: isFullScreen() ? LeaveFullScreen() : EnterFullScreen(); break;
+    case Qt::Key_Escape: LeaveFullScreen(); break;
+    default: QWidget::keyPressEvent(event);
+    }
+}
+
+void HallDisplay::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    LeaveFullScreen();
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void HallDisplay::contextMenuEvent(QContextMenuEvent *event)
+{
+    UpdateMenu();
+    Menu->popup(event->globalPos());
+}
+
+void HallDisplay::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    emit Closed();
+}
