@@ -29,6 +29,10 @@
 #                         the eighths rules (Mini 8 x 4, 2 to 6 eighths) in its
 #                         settings: the rules line and the marks beside the
 #                         times refreshed with the playing times
+#   cpu_running_hall_ms_per_min, cpu_running_hall_closed_ms_per_min
+#                         the running clock again, in turns with the hall
+#                         display open (full screen on a second screen of
+#                         1920 x 1080, the players on court shown) and closed
 source "$(dirname "$0")/../tests/e2e/lib.sh"
 STARTUPS=${2:-5}
 SECONDS_EACH=${3:-30}
@@ -50,6 +54,8 @@ start_probed() {
   fail "$2: no first paint within 10 s"
 }
 
+# A second screen for the hall display; the bench's screen stays as in every test.
+XVFB_SCREENS="-screen 0 1280x800x24 -screen 1 1920x1080x24"
 start_xvfb
 
 # Histories of none, 1000 and 10 000 full games, all ended, made on a memory
@@ -144,6 +150,40 @@ rules_checkpoint_s=$(stored_game checkpoint | awk '{ printf "%d", $2 / 1000 }')
 [ "$(stored_game events | sed -n 1p | cut -d' ' -f2)" = rules ] || fail "the stored game does not begin with its rules"
 close_app
 
+# The running clock once more, in turns of SECONDS_EACH / 3 with the hall
+# display closed and open (from the clock's menu, full screen on the second
+# screen of 1920 x 1080, the players on court shown): both in one program,
+# side by side in time, so that what the display adds is not lost in what
+# one run of the program costs more than another.
+rm -rf "$XDG_CONFIG_HOME/Velmarin" "$XDG_DATA_HOME/Velmarin"
+mkdir -p "$(dirname "$(settings_file)")"
+printf '[HallDisplay]\nPlayers=true\n' >"$(settings_file)"
+start_app
+win=$(wait_window "Quintora 0.9") || fail "no main window for the hall display"
+sleep 1
+read -r x y _ _ < <(window_geometry "$win")
+face_before=$(pixel_at $((x + 130)) $((y + 30)))
+xdotool mousemove $((x + 175)) $((y + 27)) click 1
+xdotool mousemove $((x + 400)) $((y + 380))
+sleep 1
+[ "$(pixel_at $((x + 130)) $((y + 30)))" != "$face_before" ] || fail "START did not start the clock for the hall display"
+# The clock menu's last item opens and closes the display.
+toggle_hall() { clock_menu; xdotool key Up Return; xdotool mousemove $((x + 400)) $((y + 380)); sleep 1; }
+hall_open=0 hall_closed=0
+for _ in 1 2 3; do
+  c0=$(cpu_ticks "$APP_PID"); sleep $((SECONDS_EACH / 3)); c1=$(cpu_ticks "$APP_PID")
+  hall_closed=$((hall_closed + c1 - c0))
+  toggle_hall
+  DISPLAY="$DISPLAY.1" xdotool search --onlyvisible --name '^Hallenanzeige$' >/dev/null 2>&1 \
+    || fail "the hall display did not open on the second screen"
+  o0=$(cpu_ticks "$APP_PID"); sleep $((SECONDS_EACH / 3)); o1=$(cpu_ticks "$APP_PID")
+  hall_open=$((hall_open + o1 - o0))
+  toggle_hall
+  [ -z "$(DISPLAY="$DISPLAY.1" xdotool search --onlyvisible --name '^Hallenanzeige$' 2>/dev/null)" ] \
+    || fail "the hall display did not close"
+done
+close_app
+
 per_minute() { awk -v d="$1" -v hz="$CLOCK_TICKS" -v s="$SECONDS_EACH" 'BEGIN { printf "%.0f\n", d * 1000 / hz * 60 / s }'; }
 echo "startup_ms $(printf '%s\n' "${startup[@]}" | median)"
 echo "startup_main_ms $(printf '%s\n' "${startup_main[@]}" | median)"
@@ -155,5 +195,7 @@ echo "cpu_running_ms_per_min $(per_minute $((t1 - t0)))"
 echo "cpu_paused_ms_per_min $(per_minute $((t3 - t2)))"
 echo "history_checkpoint_s $checkpoint_s"
 echo "cpu_running_rules_ms_per_min $(per_minute $((r1 - r0)))"
+echo "cpu_running_hall_closed_ms_per_min $(per_minute "$hall_closed")"
+echo "cpu_running_hall_ms_per_min $(per_minute "$hall_open")"
 echo "startup_runs_ms ${startup[*]}"
 echo "startup_10000_games_runs_ms ${startup_10000[*]}"

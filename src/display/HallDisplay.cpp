@@ -5,6 +5,7 @@
 
 #include <QActionGroup>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -106,10 +107,28 @@ void HallDisplay::SetBoard(const HallBoard &board)
     if (board.Period != before.Period)
         update(m_layout.Period);
     if (m_showsPlayers) {
-        for (std::size_t team = 0; team < board.OnCourt.size(); ++team) {
-            if (board.OnCourt[team] != before.OnCourt[team])
-                update(m_layout.Teams[team]);
-        }
+        for (int team = 0; team < 2; ++team)
+            UpdatePlayers(team, before.OnCourt.at(std::size_t(team)), board.OnCourt.at(std::size_t(team)));
+    }
+}
+
+void HallDisplay::UpdatePlayers(int team, const std::vector<HallPlayer> &before, const std::vector<HallPlayer> &after)
+{
+    // While the clock runs every time on court turns each second: only the
+    // times are painted again, which on a large screen is a tenth of the lines.
+    const QFontMetrics metrics(HallTextFont(m_layout.PlayerFontPx));
+    const std::size_t lines = std::max(before.size(), after.size());
+    for (std::size_t line = 0; line < lines; ++line) {
+        const HallPlayer *was = line < before.size() ? &before[line] : nullptr;
+        const HallPlayer *is = line < after.size() ? &after[line] : nullptr;
+        if (was && is && *was == *is)
+            continue;
+        const QRect rect = m_layout.PlayerLine(team, int(line));
+        const int timeWidth = was && is ? metrics.horizontalAdvance(is->Time) : -1;
+        if (timeWidth >= 0 && was->Name == is->Name && metrics.horizontalAdvance(was->Time) == timeWidth)
+            update(rect.adjusted(rect.width() - timeWidth - 2, 0, 0, 0));
+        else
+            update(rect);
     }
 }
 

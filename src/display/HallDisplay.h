@@ -71,6 +71,7 @@ private:
     void UpdateMenu();
     void Relayout();
     int PlayerLinesNeeded(const HallBoard &board) const;
+    void UpdatePlayers(int team, const std::vector<HallPlayer> &before, const std::vector<HallPlayer> &after);
 
     HallBoard m_board;
     const HallTheme *m_theme = &HallTheme::All().front();

@@ -3,6 +3,7 @@
 
 #include "display/HallDisplayKeeper.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -67,6 +68,7 @@ void HallDisplayKeeper::Open()
         });
     }
     m_setting.WriteOpen(true);
+    qApp->installEventFilter(this);
     emit OpenChanged(true);
 }
 
@@ -98,9 +100,18 @@ void HallDisplayKeeper::Close()
         m_display->close();
 }
 
+bool HallDisplayKeeper::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == qApp && event->type() == QEvent::Quit)
+        m_programEnding = true;
+    return QObject::eventFilter(watched, event);
+}
+
 void HallDisplayKeeper::OnClosed()
 {
-    m_setting.WriteOpen(false);
+    qApp->removeEventFilter(this);
+    if (!m_programEnding)
+        m_setting.WriteOpen(false);
     if (m_display)
         m_display->deleteLater();
     m_display = nullptr;

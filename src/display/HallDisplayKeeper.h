@@ -38,6 +38,10 @@ public slots:
 signals:
     void OpenChanged(bool open);
 
+protected:
+    // Sees the program's quit while the display is open.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void Place();
     void OnScreenRemoved(QScreen *screen);
@@ -49,4 +53,7 @@ private:
     // Qt moves a window off a screen that goes away before we place it anew;
     // that move is not the user's choice of screen.
     bool m_screenLost = false;
+    // Qt closes every window when the program quits; that close is not the
+    // user's, and the display was open at exit.
+    bool m_programEnding = false;
 };

@@ -13,15 +13,15 @@
 #include "display/HallLayout.h"
 #include "display/HallTheme.h"
 
-namespace {
-
-QFont TextFont(int pixelSize)
+QFont HallTextFont(int pixelSize)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(std::max(1, pixelSize));
     font.setBold(true);
     return font;
 }
+
+namespace {
 
 void PaintDigit(QPainter &painter, const QRect &box, int value, const HallLayout &layout, QColor colour)
 {
@@ -40,7 +40,7 @@ void PaintDigit(QPainter &painter, const QRect &box, int value, const HallLayout
 
 void PaintPlayers(QPainter &painter, const QRect &dirty, const HallLayout &layout, const HallBoard &board)
 {
-    painter.setFont(TextFont(layout.PlayerFontPx));
+    painter.setFont(HallTextFont(layout.PlayerFontPx));
     const QFontMetrics metrics(painter.font());
     for (int team = 0; team < 2; ++team) {
         const std::vector<HallPlayer> &players = board.OnCourt.at(std::size_t(team));
@@ -81,7 +81,7 @@ void PaintHallBoard(QPainter &painter, const QRect &dirty, const HallLayout &lay
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(lit);
     if (!board.Period.isEmpty() && layout.Period.intersects(dirty)) {
-        painter.setFont(TextFont(layout.PeriodFontPx));
+        painter.setFont(HallTextFont(layout.PeriodFontPx));
         painter.drawText(layout.Period, Qt::AlignCenter, board.Period);
     }
     if (layout.PlayerLines > 0)

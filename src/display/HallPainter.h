@@ -7,11 +7,15 @@
 // clock's polygons at the layout's size, so they stay sharp at any size;
 // the texts are scaled fonts.
 
+class QFont;
 class QPainter;
 class QRect;
 struct HallBoard;
 struct HallLayout;
 struct HallTheme;
+
+// The type of the period and the players, at `pixelSize`.
+QFont HallTextFont(int pixelSize);
 
 // Paints what lies in `dirty` (the whole of it: background included).
 void PaintHallBoard(QPainter &painter, const QRect &dirty, const HallLayout &layout, const HallBoard &board,

@@ -69,6 +69,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# XVFB_SCREENS="-screen 0 1280x800x24 -screen 1 1920x1080x24" gives the
+# display a second screen (":N.1"), as a projector beside the bench's.
 start_xvfb() {
   # Each test holds an flock on its display number for as long as it runs,
   # so tests started side by side never pick, share or kill one server.
@@ -79,7 +81,8 @@ start_xvfb() {
     if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then exec {XVFB_LOCK_FD}>&-; continue; fi
     # -noreset: a server that resets when its last client leaves turns away
     # a program started right after the previous one closed.
-    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >"$ARTIFACTS/xvfb.log" 2>&1 &
+    # shellcheck disable=SC2086 # XVFB_SCREENS holds several words on purpose
+    Xvfb ":$n" ${XVFB_SCREENS:--screen 0 1280x800x24} -nolisten tcp -noreset >"$ARTIFACTS/xvfb.log" 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for i in $(seq 1 100); do
