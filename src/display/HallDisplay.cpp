@@ -14,22 +14,9 @@
 #include <algorithm>
 
 #include "display/HallPainter.h"
+#include "display/HallScreenChoice.h"
 
 const QString HallDisplay::Caption = QStringLiteral("Hallenanzeige");
-
-namespace {
-
-// A window of its own, when it leaves full screen or opens beside the bench
-// on a single screen: a 16:9 picture on most of the screen.
-QRect WindowedGeometry(const QScreen *screen)
-{
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 576);
-    QSize size(area.width() * 3 / 5, area.width() * 3 / 5 * 9 / 16);
-    size = size.boundedTo(area.size()).expandedTo(QSize(320, 180));
-    return QRect(area.center() - QPoint(size.width() / 2, size.height() / 2), size);
-}
-
-} // namespace
 
 HallDisplay::HallDisplay(QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -43,8 +30,15 @@ HallDisplay::HallDisplay(QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     setMinimumSize(160, 90);
     BuildMenu();
-    setGeometry(WindowedGeometry(screen()));
+    setGeometry(WindowPlace());
     Relayout();
+}
+
+QRect HallDisplay::WindowPlace() const
+{
+    const QScreen *on = screen();
+    return HallWindowPlace(on ? on->availableGeometry() : QRect(0, 0, 1024, 576),
+                           m_benchFrame ? m_benchFrame() : QRect());
 }
 
 void HallDisplay::BuildMenu()
@@ -179,7 +173,7 @@ void HallDisplay::LeaveFullScreen()
 void HallDisplay::ShowWindowed()
 {
     showNormal();
-    setGeometry(WindowedGeometry(screen()));
+    setGeometry(WindowPlace());
     UpdateMenu();
 }
 

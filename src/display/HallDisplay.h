@@ -11,6 +11,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 #include "display/HallBoard.h"
@@ -42,8 +43,11 @@ public:
     // Full screen on the screen the window is on; back to a window.
     void EnterFullScreen();
     void LeaveFullScreen();
-    // Shown as a window of its own size in the middle of its screen.
+    // Shown as a window of its own on its screen, beside the bench's window
+    // when that is there too.
     void ShowWindowed();
+    // Where the bench's window is (its frame), for a window beside it.
+    void SetBenchFrame(std::function<QRect()> frame) { m_benchFrame = std::move(frame); }
 
     QMenu *Menu = nullptr;
     QAction *PlayersAction = nullptr;
@@ -70,6 +74,7 @@ private:
     void BuildMenu();
     void UpdateMenu();
     void Relayout();
+    QRect WindowPlace() const;
     int PlayerLinesNeeded(const HallBoard &board) const;
     void UpdatePlayers(int team, const std::vector<HallPlayer> &before, const std::vector<HallPlayer> &after);
 
@@ -77,4 +82,5 @@ private:
     const HallTheme *m_theme = &HallTheme::All().front();
     bool m_showsPlayers = false;
     HallLayout m_layout;
+    std::function<QRect()> m_benchFrame;
 };

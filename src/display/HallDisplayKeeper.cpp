@@ -55,6 +55,7 @@ void HallDisplayKeeper::Open()
     m_display = new HallDisplay();
     m_display->SetTheme(HallTheme::Named(choices.Theme));
     m_display->SetShowsPlayers(choices.Players);
+    m_display->SetBenchFrame([this] { return m_window.frameGeometry(); });
     new HallBoardFeed(m_window, *m_display);
     connect(m_display, &HallDisplay::Closed, this, &HallDisplayKeeper::OnClosed);
     connect(m_display, &HallDisplay::ThemeChosen, this,

@@ -6,6 +6,7 @@
 // other than the bench's, the one it was last on when that is there; with a
 // single screen a window beside the bench's.
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -21,3 +22,10 @@ struct HallScreenChoice
     // was last on (empty: none).
     static HallScreenChoice For(const QStringList &screens, int benchScreen, const QString &remembered);
 };
+
+// Where the display opens as a window on a screen whose free area is
+// `available`: a 16:9 picture of 3/5 of the width in the middle, or, when the
+// bench's window (its frame `bench`) is on that screen, the largest 16:9
+// picture beside it, as long as that is at least 320 x 180; else in the
+// corner farthest from the bench.
+QRect HallWindowPlace(const QRect &available, const QRect &bench = {});

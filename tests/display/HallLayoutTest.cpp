@@ -86,3 +86,26 @@ TEST(HallScreenChoice, FullScreenBesideTheBenchAndTheRememberedScreenFirst)
 }
 
 } // namespace
+
+TEST(HallWindowPlace, BesideTheBenchWhereThereIsRoomElseInTheFarthestCorner)
+{
+    struct Row
+    {
+        QRect Available;
+        QRect Bench;
+        QRect Expected;
+    };
+    const QRect laptop(0, 0, 1280, 800);
+    for (const Row &row : {
+             Row{laptop, {}, {256, 184, 768, 432}}, // no bench on this screen: in the middle
+             Row{laptop, {236, 180, 808, 439}, {479, 619, 321, 181}}, // the bench in the middle: below it
+             Row{laptop, {0, 0, 640, 400}, {284, 400, 711, 400}},
+             Row{laptop, {0, 0, 1280, 700}, {0, 512, 512, 288}}, // no room: the corner away from the bench, small
+             Row{QRect(0, 0, 1920, 1080), {0, 0, 808, 439}, {390, 439, 1139, 641}},
+         }) {
+        const QRect place = HallWindowPlace(row.Available, row.Bench);
+        EXPECT_EQ(place, row.Expected) << place.x() << "," << place.y() << " " << place.width() << "x"
+                                       << place.height();
+        EXPECT_TRUE(row.Available.contains(place));
+    }
+}

@@ -182,11 +182,19 @@ hall=$(wait_window Hallenanzeige) || fail "no display on a single screen"
 sleep 0.5
 read -r hx hy hw hh < <(window_geometry "$hall")
 [ "$hw" -lt 1280 ] && [ "$hh" -lt 800 ] || fail "on a single screen the display is not a window of its own: ${hw}x${hh}"
-xdotool windowsize "$hall" 640 360
+[ $((hy)) -ge $((y + h)) ] || [ $((hy + hh)) -le "$y" ] || [ "$hx" -ge $((x + w)) ] || [ $((hx + hw)) -le "$x" ] \
+  || fail "the display ($hx,$hy ${hw}x${hh}) covers the bench's window ($x,$y ${w}x${h})"
+# The smallest picture looked at: 640 x 360, in the screen's corner.
+xdotool windowmove "$hall" 0 0 windowsize "$hall" 640 360
 sleep 0.5
+read -r hx hy hw hh < <(window_geometry "$hall")
+[ "$hw $hh" = "640 360" ] || fail "the display did not take 640 x 360: ${hw}x${hh}"
 for item in 2 3 4; do
-  hall_menu_on_one() { xdotool mousemove $((hx + 320)) $((hy + 180)) click 3; sleep 0.5; xdotool key --repeat "$1" --delay 50 Down; xdotool key Return; sleep 0.5; }
-  hall_menu_on_one "$item"
+  xdotool mousemove $((hx + 320)) $((hy + 180)) click 3
+  sleep 0.5
+  xdotool key --repeat "$item" --delay 50 Down
+  xdotool key Return
+  sleep 0.5
   screenshot "one-screen-theme-$item"
   /usr/bin/convert "$ARTIFACTS/one-screen-theme-$item.png" -crop "640x360+${hx}+${hy}" +repage "$ARTIFACTS/hall-640x360-theme-$item.png"
 done
