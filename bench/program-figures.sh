@@ -21,7 +21,8 @@
 #   rss_startup_kb        median VmRSS one second after the first paint
 #   rss_after_game_kb     VmRSS after the running and the paused measurement
 #   cpu_running_ms_per_min, cpu_paused_ms_per_min
-#                         utime + stime of /proc/<pid>/stat, per minute; the
+#                         the scheduler's run time of all threads
+#                         (/proc/<pid>/task/*/schedstat), per minute; the
 #                         running clock stores a checkpoint every second
 #   history_checkpoint_s  game time of the last stored checkpoint of that run
 #   cpu_running_rules_ms_per_min
@@ -36,11 +37,15 @@
 source "$(dirname "$0")/../tests/e2e/lib.sh"
 STARTUPS=${2:-5}
 SECONDS_EACH=${3:-30}
-CLOCK_TICKS=$(getconf CLK_TCK)
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR == 0) exit 1; if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-# utime + stime of the whole process, in clock ticks; the fields are counted after the name's ')'.
-cpu_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
+# The time every thread of the process has run, in microseconds, as the
+# scheduler counts it (the first field of schedstat, in nanoseconds).  The
+# utime and stime of /proc/<pid>/stat are sampled at the timer tick: a
+# program that wakes five times a second for a fraction of a millisecond is
+# charged whole ticks at random, several times what it runs, and differently
+# from one run to the next.
+cpu_us() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%d\n", s / 1000 }'; }
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 
 # Starts the program with the start-up probe writing to $1 and waits for its
@@ -111,18 +116,18 @@ xdotool mousemove $((x + 175)) $((y + 27)) click 1
 xdotool mousemove $((x + 400)) $((y + 380))
 sleep 1
 [ "$(pixel_at $((x + 130)) $((y + 30)))" != "$face_before" ] || fail "START did not start the clock"
-t0=$(cpu_ticks "$APP_PID")
+t0=$(cpu_us "$APP_PID")
 sleep "$SECONDS_EACH"
-t1=$(cpu_ticks "$APP_PID")
+t1=$(cpu_us "$APP_PID")
 checkpoint_s=$(stored_game checkpoint | awk '{ printf "%d", $2 / 1000 }')
 [ "${checkpoint_s:-0}" -ge $((SECONDS_EACH - 2)) ] || fail "the running clock stored no recent checkpoint (at ${checkpoint_s:-none} s)"
 xdotool mousemove $((x + 175)) $((y + 27)) click 1
 xdotool mousemove $((x + 400)) $((y + 380))
 sleep 1
 [ "$(pixel_at $((x + 130)) $((y + 30)))" = "$face_before" ] || fail "PAUSE did not stop the clock"
-t2=$(cpu_ticks "$APP_PID")
+t2=$(cpu_us "$APP_PID")
 sleep "$SECONDS_EACH"
-t3=$(cpu_ticks "$APP_PID")
+t3=$(cpu_us "$APP_PID")
 rss_after=$(rss_kb "$APP_PID")
 close_app
 
@@ -142,9 +147,9 @@ xdotool mousemove $((x + 400)) $((y + 380))
 sleep 1
 [ "$(message_count)" = 0 ] || fail "a question at START under the rules"
 [ "$(pixel_at $((x + 130)) $((y + 30)))" != "$face_before" ] || fail "START did not start the clock under the rules"
-r0=$(cpu_ticks "$APP_PID")
+r0=$(cpu_us "$APP_PID")
 sleep "$SECONDS_EACH"
-r1=$(cpu_ticks "$APP_PID")
+r1=$(cpu_us "$APP_PID")
 rules_checkpoint_s=$(stored_game checkpoint | awk '{ printf "%d", $2 / 1000 }')
 [ "${rules_checkpoint_s:-0}" -ge $((SECONDS_EACH - 2)) ] || fail "the running clock under the rules stored no recent checkpoint (at ${rules_checkpoint_s:-none} s)"
 [ "$(stored_game events | sed -n 1p | cut -d' ' -f2)" = rules ] || fail "the stored game does not begin with its rules"
@@ -171,12 +176,12 @@ sleep 1
 toggle_hall() { clock_menu; xdotool key Up Return; xdotool mousemove $((x + 400)) $((y + 380)); sleep 1; }
 hall_open=0 hall_closed=0
 for _ in 1 2 3; do
-  c0=$(cpu_ticks "$APP_PID"); sleep $((SECONDS_EACH / 3)); c1=$(cpu_ticks "$APP_PID")
+  c0=$(cpu_us "$APP_PID"); sleep $((SECONDS_EACH / 3)); c1=$(cpu_us "$APP_PID")
   hall_closed=$((hall_closed + c1 - c0))
   toggle_hall
   DISPLAY="$DISPLAY.1" xdotool search --onlyvisible --name '^Hallenanzeige$' >/dev/null 2>&1 \
     || fail "the hall display did not open on the second screen"
-  o0=$(cpu_ticks "$APP_PID"); sleep $((SECONDS_EACH / 3)); o1=$(cpu_ticks "$APP_PID")
+  o0=$(cpu_us "$APP_PID"); sleep $((SECONDS_EACH / 3)); o1=$(cpu_us "$APP_PID")
   hall_open=$((hall_open + o1 - o0))
   toggle_hall
   [ -z "$(DISPLAY="$DISPLAY.1" xdotool search --onlyvisible --name '^Hallenanzeige$' 2>/dev/null)" ] \
@@ -184,7 +189,7 @@ for _ in 1 2 3; do
 done
 close_app
 
-per_minute() { awk -v d="$1" -v hz="$CLOCK_TICKS" -v s="$SECONDS_EACH" 'BEGIN { printf "%.0f\n", d * 1000 / hz * 60 / s }'; }
+per_minute() { awk -v d="$1" -v s="$SECONDS_EACH" 'BEGIN { printf "%.0f\n", d / 1000 * 60 / s }'; }
 echo "startup_ms $(printf '%s\n' "${startup[@]}" | median)"
 echo "startup_main_ms $(printf '%s\n' "${startup_main[@]}" | median)"
 echo "startup_1000_games_ms $(printf '%s\n' "${startup_1000[@]}" | median)"

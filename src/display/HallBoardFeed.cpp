@@ -21,7 +21,7 @@ HallBoardFeed::HallBoardFeed(GameWindow &window, HallDisplay &display)
 {
     connect(window.FrameClock1, &TFrameClock::Shown, this, &HallBoardFeed::Refresh);
     connect(window.GameControls, &TGameControls::Refreshed, this, &HallBoardFeed::Refresh);
-    connect(window.GameControls, &TGameControls::ResetDone, this, &HallBoardFeed::Refresh);
+    connect(window.GameControls, &TGameControls::ResetDone, this, &HallBoardFeed::RefreshPeriod);
     connect(&window, &GameWindow::TeamLoaded, this, &HallBoardFeed::Refresh);
     for (TeamIndex team : {1, 2}) {
         const QAbstractItemModel *lines = window.Roster(team)->model();
@@ -33,16 +33,22 @@ HallBoardFeed::HallBoardFeed(GameWindow &window, HallDisplay &display)
     // The game history moves the periods when it hears of these; the
     // display asks once it has.
     const ClockCommands *commands = window.ClockMenuCommands;
-    connect(commands, &ClockCommands::FormatChosen, this, &HallBoardFeed::Refresh, Qt::QueuedConnection);
-    connect(commands, &ClockCommands::RulesChosen, this, &HallBoardFeed::Refresh, Qt::QueuedConnection);
-    connect(commands, &ClockCommands::PeriodEndRequested, this, &HallBoardFeed::Refresh, Qt::QueuedConnection);
-    connect(commands, &ClockCommands::ClockCorrected, this, &HallBoardFeed::Refresh, Qt::QueuedConnection);
+    connect(commands, &ClockCommands::FormatChosen, this, &HallBoardFeed::RefreshPeriod, Qt::QueuedConnection);
+    connect(commands, &ClockCommands::RulesChosen, this, &HallBoardFeed::RefreshPeriod, Qt::QueuedConnection);
+    connect(commands, &ClockCommands::PeriodEndRequested, this, &HallBoardFeed::RefreshPeriod, Qt::QueuedConnection);
+    connect(commands, &ClockCommands::ClockCorrected, this, &HallBoardFeed::RefreshPeriod, Qt::QueuedConnection);
     Refresh();
 }
 
 void HallBoardFeed::Refresh()
 {
     m_display.SetBoard(Board());
+}
+
+void HallBoardFeed::RefreshPeriod()
+{
+    m_periodShownMs.reset();
+    Refresh();
 }
 
 HallBoard HallBoardFeed::Board() const
@@ -64,12 +70,16 @@ HallBoard HallBoardFeed::Board() const
     return board;
 }
 
-QString HallBoardFeed::PeriodText() const
+const QString &HallBoardFeed::PeriodText() const
 {
+    const std::int64_t shownMs = ShownTime::Ms(m_window.FrameClock1->ShownGameTime());
+    if (m_periodShownMs == shownMs)
+        return m_period;
+    m_periodShownMs = shownMs;
     const PeriodSchedule periods = m_window.Periods();
     // At the very end of a period the clock shows its last second, and the
     // period is over: the hall sees the next one.
-    const std::optional<SchedulePeriod> period =
-        periods.PeriodUnderWay(ShownTime::Ms(m_window.FrameClock1->ShownGameTime()) + 1);
-    return period ? PeriodName(*period, periods.Format()) : QString();
+    const std::optional<SchedulePeriod> period = periods.PeriodUnderWay(shownMs + 1);
+    m_period = period ? PeriodName(*period, periods.Format()) : QString();
+    return m_period;
 }

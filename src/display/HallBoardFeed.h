@@ -9,6 +9,10 @@
 // display can never show another second than the bench.
 
 #include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
 
 #include "display/HallBoard.h"
 
@@ -27,10 +31,15 @@ public:
 
 public slots:
     void Refresh();
+    // The periods may have moved (a format, rules, a period ended, the clock set).
+    void RefreshPeriod();
 
 private:
-    QString PeriodText() const;
+    const QString &PeriodText() const;
 
     GameWindow &m_window;
     HallDisplay &m_display;
+    // The period is looked up once per shown second, not at every refresh.
+    mutable std::optional<std::int64_t> m_periodShownMs;
+    mutable QString m_period;
 };

@@ -55,7 +55,10 @@ void HallDisplayKeeper::Open()
     m_display = new HallDisplay();
     m_display->SetTheme(HallTheme::Named(choices.Theme));
     m_display->SetShowsPlayers(choices.Players);
-    m_display->SetBenchFrame([this] { return m_window.frameGeometry(); });
+    // Coordinates of another screen can look the same, so only on the bench's own.
+    m_display->SetBenchFrame([this] {
+        return m_display && m_display->screen() == m_window.screen() ? m_window.frameGeometry() : QRect();
+    });
     new HallBoardFeed(m_window, *m_display);
     connect(m_display, &HallDisplay::Closed, this, &HallDisplayKeeper::OnClosed);
     connect(m_display, &HallDisplay::ThemeChosen, this,
