@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AllocationCounter.h"
+#include "support/RulesGameOf.h"
 #include "timing/PeriodSchedule.h"
 #include "timing/RulesJudge.h"
 
@@ -54,37 +55,17 @@ RulesGame FiftyPlayerGame(const PlayingRules &rules, std::int64_t gameMs)
         std::sort(mine.begin(), mine.end(),
                   [](const RulesLine::Spell &a, const RulesLine::Spell &b) { return a.OnMs < b.OnMs; });
 
-    RulesGame game;
-    game.GameMs = gameMs;
-    for (const SchedulePeriod &period : PeriodSchedule(rules.Format)
-                                            .PeriodsBefore(std::max<std::int64_t>(gameMs, 1))
-                                            .value_or(std::vector<SchedulePeriod>{})) {
-        if (!period.Overtime)
-            game.Periods.push_back(period);
-    }
+    std::vector<RulesLine> lines(std::size_t(2 * LinesPerTeam));
     for (int row = 0; row < 2 * LinesPerTeam; ++row) {
-        RulesLine line;
+        RulesLine &line = lines[std::size_t(row)];
         line.Team = row < LinesPerTeam ? 1 : 2;
         const int number = row % LinesPerTeam + 4;
         line.Text = QStringLiteral("%1 Spieler Nummer %1, %2")
                         .arg(number, 2)
                         .arg(line.Team == 1 ? QStringLiteral("Heim") : QStringLiteral("Gast"));
-        // What lies past the clock has not happened yet.
-        for (const RulesLine::Spell &spell : spells[std::size_t(row)]) {
-            if (spell.OnMs < gameMs)
-                line.Spells.push_back({spell.OnMs, std::min(spell.OffMs, gameMs)});
-        }
-        for (const SchedulePeriod &period : game.Periods) {
-            std::int64_t ms = 0;
-            for (const RulesLine::Spell &spell : line.Spells)
-                ms += std::max<std::int64_t>(
-                    0, std::min(spell.OffMs, period.EndMs) - std::max(spell.OnMs, period.BeginMs));
-            line.PeriodMs.push_back(ms);
-            line.TotalMs += ms;
-        }
-        game.Lines.push_back(line);
+        line.Spells = spells[std::size_t(row)];
     }
-    return game;
+    return RulesGameOf(rules.Format, std::move(lines), gameMs);
 }
 
 // One judgement of the 50-player game with `periods` of its periods played,

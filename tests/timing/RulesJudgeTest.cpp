@@ -6,12 +6,9 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-namespace {
+#include "support/RulesGameOf.h"
 
-void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+namespace {
 
 PlayingRules Preset(const char *name)
 {
@@ -21,38 +18,17 @@ PlayingRules Preset(const char *name)
 }
 
 // A game of team 1 (`players` lines "N Kind N") up to `gameMs`, its spells
-// given in game time; period times are the spells' overlaps with the periods.
+// given in game time.
 RulesGame GameOf(const PlayingRules &rules, int players, const std::vector<std::vector<RulesLine::Spell>> &spells,
                  std::int64_t gameMs)
 {
-    RulesGame game;
-    game.GameMs = gameMs;
-    const std::vector<SchedulePeriod> begun =
-        PeriodSchedule(rules.Format).PeriodsBefore(std::max<std::int64_t>(gameMs, 1)).value();
-    for (const SchedulePeriod &period : begun) {
-        if (!period.Overtime)
-            game.Periods.push_back(period);
+    std::vector<RulesLine> lines(std::size_t(std::max(players, 0)));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        lines[i].Text = QStringLiteral(" %1 Kind %1").arg(i + 4);
+        if (i < spells.size())
+            lines[i].Spells = spells[i];
     }
-    for (int i = 0; i < players; ++i) {
-        RulesLine line;
-        line.Text = QStringLiteral(" %1 Kind %1").arg(i + 4);
-        // What lies past the clock has not happened yet.
-        for (const RulesLine::Spell &spell :
-             std::size_t(i) < spells.size() ? spells[std::size_t(i)] : std::vector<RulesLine::Spell>{}) {
-            if (spell.OnMs < gameMs)
-                line.Spells.push_back({spell.OnMs, std::min(spell.OffMs, gameMs)});
-        }
-        for (const SchedulePeriod &period : game.Periods) {
-            std::int64_t ms = 0;
-            for (const RulesLine::Spell &spell : line.Spells)
-                ms += std::max<std::int64_t>(
-                    0, std::min(spell.OffMs, period.EndMs) - std::max(spell.OnMs, period.BeginMs));
-            line.PeriodMs.push_back(ms);
-            line.TotalMs += ms;
-        }
-        game.Lines.push_back(line);
-    }
-    return game;
+    return RulesGameOf(rules.Format, std::move(lines), gameMs);
 }
 
 // Whole periods on court: "XX..XX.." for each player, one character a period;
