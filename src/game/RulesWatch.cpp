@@ -135,20 +135,25 @@ bool RulesWatch::MayStart()
 
 QString RulesWatch::Mark(int team, int row) const
 {
-    const PlayingRules &rules = m_window.ClockMenuCommands->Rules();
-    if (!rules.Active() || !m_game)
+    if (team < 1 || team > 2)
         return {};
-    std::array<int, 2> rows{};
+    return m_marks[std::size_t(team - 1)].value(row);
+}
+
+void RulesWatch::MakeMarks(const PlayingRules &rules)
+{
+    // Made once per judgement; the rosters ask for every line they paint.
+    for (QStringList &marks : m_marks)
+        marks.clear();
+    if (!rules.Active() || !m_game)
+        return;
+    const int of = rules.MinPeriods > 0 ? rules.MinPeriods : rules.Format.RegularPeriods;
     for (std::size_t i = 0; i < m_verdict.Lines.size() && i < m_game->Lines.size(); ++i) {
-        const int t = m_game->Lines[i].Team;
-        if (t == team && rows[std::size_t(t - 1)] == row) {
-            const LineVerdict &line = m_verdict.Lines[i];
-            const int of = rules.MinPeriods > 0 ? rules.MinPeriods : rules.Format.RegularPeriods;
-            return QStringLiteral("%1/%2").arg(line.PeriodsPlayed).arg(of);
-        }
-        ++rows[std::size_t(t - 1)];
+        const int team = m_game->Lines[i].Team;
+        if (team == 1 || team == 2)
+            m_marks[std::size_t(team - 1)].append(
+                QStringLiteral("%1/%2").arg(m_verdict.Lines[i].PeriodsPlayed).arg(of));
     }
-    return {};
 }
 
 QString RulesWatch::Suggestion(const RulesGame &game, const GameVerdict &verdict) const
@@ -181,6 +186,7 @@ void RulesWatch::Update()
     if (!rules.Active()) {
         m_game.reset();
         m_verdict = {};
+        MakeMarks(rules);
         Show({}, {});
         return;
     }
@@ -207,6 +213,7 @@ void RulesWatch::Update()
     } else {
         m_verdict = {};
     }
+    MakeMarks(rules);
     m_judged = said.join(QLatin1Char('\n'));
     m_fullJudged = full;
     m_shownPeriod = 0;

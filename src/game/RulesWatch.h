@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -54,6 +55,8 @@ private:
     std::optional<RulesGame> StoredGame() const;
     std::vector<bool> OnCourt(const RulesGame &game) const;
     QString Suggestion(const RulesGame &game, const GameVerdict &verdict) const;
+    // The marks beside each team's lines, by row, from the verdict.
+    void MakeMarks(const PlayingRules &rules);
     // `text` on the line, `whole` (every problem) in its tooltip.
     void Show(const QString &text, const QString &whole);
 
@@ -66,4 +69,5 @@ private:
     int m_shownPeriod = 0; // the period number on the line; 0: none yet
     std::optional<RulesGame> m_game;
     GameVerdict m_verdict;
+    std::array<QStringList, 2> m_marks;
 };

@@ -19,9 +19,9 @@ start_pause 3.4
 shot paused
 [ "$(clock_text "$SHOT")" = "00:03" ] || fail "the clock shows $(clock_text "$SHOT") after about 3.4 seconds"
 
-# The menu's last item ends the period.
+# "Abschnitt hier beenden", above the menu's last item (the hall display), ends the period.
 clock_menu
-xdotool key Up
+xdotool key Up Up
 sleep 0.2
 shot period-end-item
 xdotool key Return

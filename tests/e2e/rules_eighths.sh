@@ -39,14 +39,14 @@ done
 # The number of periods ended by hand in the stored game.
 periods_ended() { stored_game events | grep -c ' period_end ' || true; }
 
-# "Abschnitt hier beenden", the menu's last item; waits until the stored
+# "Abschnitt hier beenden", above the menu's last item; waits until the stored
 # game holds the period end.  A menu that opened too late for the keys on
 # a busy machine is opened once more.
 end_period() {
   local attempt
   for attempt in 1 2; do
     clock_menu
-    xdotool key Up
+    xdotool key Up Up
     sleep 0.2
     xdotool key Return
     for _ in $(seq 1 30); do [ "$(periods_ended)" -ge "$1" ] && return 0; sleep 0.1; done
