@@ -8,7 +8,7 @@
 #
 #   ./bench.sh [quintora_bench options]     e.g. --benchmark_filter=Game
 #
-# QUINTORA_BENCH_PROGRAM=0 leaves the real program out (it takes about 75 s).
+# QUINTORA_BENCH_PROGRAM=0 leaves the real program out (it takes about six minutes).
 # QUINTORA_BENCH_BUILD_DIR=dir builds there instead of in build/ (same
 # optimised build type).  The full output stays in <build>/bench/results/.
 set -euo pipefail
