@@ -56,9 +56,8 @@ void HallDisplayKeeper::Open()
     m_display->SetTheme(HallTheme::Named(choices.Theme));
     m_display->SetShowsPlayers(choices.Players);
     // Coordinates of another screen can look the same, so only on the bench's own.
-    m_display->SetBenchFrame([this] {
-        return m_display && m_display->screen() == m_window.screen() ? m_window.frameGeometry() : QRect();
-    });
+    m_display->SetBenchFrame(
+        [this] { return m_display && m_display->screen() == m_window.screen() ? m_window.frameGeometry() : QRect(); });
     new HallBoardFeed(m_window, *m_display);
     connect(m_display, &HallDisplay::Closed, this, &HallDisplayKeeper::OnClosed);
     connect(m_display, &HallDisplay::ThemeChosen, this,
@@ -94,7 +93,9 @@ void HallDisplayKeeper::Place()
     } else {
         m_display->ShowWindowed();
     }
-    if (target && !m_screenLost)
+    // Only a screen of its own is remembered: a projector missing once
+    // must not be forgotten for the bench's screen.
+    if (target && choice.FullScreen && !m_screenLost)
         m_setting.WriteScreen(target->name());
 }
 

@@ -197,6 +197,18 @@ TEST_F(HallDisplayWindow, OpenAtExitComesBackClosedByTheUserDoesNot)
     EXPECT_TRUE(Keeper().Display()->isVisible());
 }
 
+TEST_F(HallDisplayWindow, AProjectorMissingOnceStaysTheScreenToOpenOn)
+{
+    settings.Write(QStringLiteral("Beamer"), QStringLiteral("[HallDisplay]\nScreen=HDMI-1\n"));
+    OpenWindow(QStringLiteral("Beamer"));
+    Display(); // the single screen: a window beside the bench
+    EXPECT_FALSE(Display().isFullScreen());
+    Display().close();
+    DeleteClosedWindows();
+    EXPECT_EQ(QSettings(QStringLiteral("Velmarin"), QStringLiteral("Beamer")).value("HallDisplay/Screen").toString(),
+              QStringLiteral("HDMI-1"));
+}
+
 TEST_F(HallDisplayWindow, SettingsNotWrittenByThisProgramReadAsTheDefaults)
 {
     settings.Write(QStringLiteral("Ungueltig"),
