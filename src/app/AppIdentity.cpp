@@ -47,19 +47,27 @@ QStringList DataFolders(const QString &executablePath)
     return {relative, compiledIn};
 }
 
-QStringList HelpPageCandidates(const QString &executablePath)
+QStringList HelpPageCandidates(const QString &executablePath, const QString &language)
 {
     const QFileInfo info(executablePath);
-    const QString page = info.completeBaseName() + QStringLiteral(".html");
-    QStringList candidates{info.absolutePath() + QLatin1Char('/') + page};
-    for (const QString &folder : DataFolders(executablePath))
-        candidates.append(folder + QLatin1Char('/') + page);
+    // A translated page (<executable>.en.html) first; the German one, which
+    // every installation has, after it.
+    QStringList pages;
+    if (!language.isEmpty() && language != QLatin1String("de"))
+        pages.append(info.completeBaseName() + QLatin1Char('.') + language + QStringLiteral(".html"));
+    pages.append(info.completeBaseName() + QStringLiteral(".html"));
+    QStringList candidates;
+    for (const QString &page : pages) {
+        candidates.append(info.absolutePath() + QLatin1Char('/') + page);
+        for (const QString &folder : DataFolders(executablePath))
+            candidates.append(folder + QLatin1Char('/') + page);
+    }
     return candidates;
 }
 
-QString FindHelpPage(const QString &executablePath)
+QString FindHelpPage(const QString &executablePath, const QString &language)
 {
-    for (const QString &candidate : HelpPageCandidates(executablePath)) {
+    for (const QString &candidate : HelpPageCandidates(executablePath, language)) {
         if (QFileInfo(candidate).isFile())
             return candidate;
     }

@@ -31,10 +31,12 @@ QString MainCaption(const QString &executablePath);
 // or `cmake --install` put the program), then the folder compiled in.
 QStringList DataFolders(const QString &executablePath);
 // Candidates for the help page, in the order they are tried: beside the
-// executable as <executable>.html, then in each installed data folder.
-QStringList HelpPageCandidates(const QString &executablePath);
+// executable as <executable>.html, then in each installed data folder; for
+// a `language` other than German ("en"), <executable>.en.html in the same
+// places before them.
+QStringList HelpPageCandidates(const QString &executablePath, const QString &language = {});
 // The first existing candidate, or an empty string.
-QString FindHelpPage(const QString &executablePath);
+QString FindHelpPage(const QString &executablePath, const QString &language = {});
 // The installed folder of sample team files ("teams" in a data folder), or
 // an empty string when there is none.
 QString FindSampleTeamsFolder(const QString &executablePath);

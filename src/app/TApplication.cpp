@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "app/AppIdentity.h"
-#include "app/QtCatalogue.h"
+#include "app/InterfaceLanguage.h"
 
 namespace {
 
@@ -42,7 +42,12 @@ TApplication::TApplication(int &argc, char **argv)
     // then write and read "2,5", and so would every library built on them
     // that writes our files; numbers follow the C locale, the rest the user's.
     std::setlocale(LC_NUMERIC, "C");
-    QtCatalogue::Install(*this);
+    // Before the first window: every text is looked up when it is made.
+    InterfaceLanguage::Install(
+        *this,
+        InterfaceLanguage::Choose(InterfaceLanguage::FromArguments(arguments()),
+                                  InterfaceLanguage::FromSettings(organizationName(), applicationName()),
+                                  InterfaceLanguage::DesktopLocaleName()));
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)
@@ -52,7 +57,7 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &error) {
         ShowException(QString::fromUtf8(error.what()));
     } catch (...) {
-        ShowException(QStringLiteral("Unbekannter Fehler"));
+        ShowException(tr("Unbekannter Fehler"));
     }
     return false;
 }

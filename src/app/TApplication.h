@@ -5,8 +5,9 @@
 // The application object.  An exception that escapes an event handler is
 // reported in a critical message box captioned with the application title,
 // and the program goes on.  The C library's numbers follow the C locale
-// whatever the desktop's, so that files never get a decimal comma, and Qt's
-// own dialogs speak the desktop's language.
+// whatever the desktop's, so that files never get a decimal comma.  The
+// program and Qt's own dialogs speak the language that the command line,
+// the settings or the desktop choose.
 
 #include <QApplication>
 

@@ -3,6 +3,7 @@
 
 #include "app/TFormInfo.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QGuiApplication>
@@ -25,12 +26,14 @@
 
 namespace {
 
-const char *const AboutText = "Quintora ist eine Spieluhr f\u00fcr Basketball.\n"
-                              "\n"
-                              "Sie zeigt die Spielzeit gro\u00df an und z\u00e4hlt f\u00fcr jeden "
-                              "Spieler, wie lange er auf dem Feld stand. Gewechselt wird bei "
-                              "angehaltener Uhr; die Spielzeiten lassen sich in eine Tabelle "
-                              "\u00fcbertragen.";
+// Translated where it is shown: a constant is set before any translator is.
+const char *const AboutText = QT_TRANSLATE_NOOP("TFormInfo",
+                                                "Quintora ist eine Spieluhr für Basketball.\n"
+                                                "\n"
+                                                "Sie zeigt die Spielzeit groß an und zählt für jeden "
+                                                "Spieler, wie lange er auf dem Feld stand. Gewechselt wird bei "
+                                                "angehaltener Uhr; die Spielzeiten lassen sich in eine Tabelle "
+                                                "übertragen.");
 
 // Decoded by the JPEG plugin (libjpeg).  A picture that cannot be read
 // leaves the frame empty rather than stopping the dialog.
@@ -76,7 +79,7 @@ TFormInfo::TFormInfo(QWidget *owner)
 
 void TFormInfo::BuildLayout()
 {
-    setWindowTitle(QStringLiteral("Information"));
+    setWindowTitle(tr("Information"));
     setWindowIcon(InfoWindowIcon());
     setFixedSize(DesignClientSize);
     setSizeGripEnabled(false);
@@ -102,7 +105,7 @@ void TFormInfo::BuildLayout()
     lbl_Programmname->setFont(MakeFont("MS Sans Serif", -13, true));
     PlaceSizedToText(lbl_Programmname, QPoint(160, 8));
 
-    lbl_Version_Nr_Date = new TLabel(QStringLiteral("Version 0.9  (9.05.2005)"), this);
+    lbl_Version_Nr_Date = new TLabel(tr("Version 0.9  (9.05.2005)"), this);
     lbl_Version_Nr_Date->setObjectName(QStringLiteral("lbl_Version_Nr_Date"));
     lbl_Version_Nr_Date->setFont(MakeFont("MS Sans Serif", -12));
     PlaceSizedToText(lbl_Version_Nr_Date, QPoint(256, 10));
@@ -114,7 +117,7 @@ void TFormInfo::BuildLayout()
     Memo1->setFocusPolicy(Qt::ClickFocus); // not a tab stop
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setPlainText(QString::fromUtf8(AboutText));
+    Memo1->setPlainText(tr(AboutText));
     m_anchors->Place(Memo1, QRect(152, 32, 229, 110), akLeft | akTop);
 
     Bevel1 = new TBevel(this);
@@ -132,7 +135,7 @@ void TFormInfo::BuildLayout()
     lbl_Internet->setGeometry(7, 180, lbl_Internet->width(), 20);
     connect(lbl_Internet, &TLabel::Clicked, this, &TFormInfo::lbl_InternetClick);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
     OKBtn->setFocusPolicy(Qt::StrongFocus);

@@ -21,6 +21,7 @@
 
 #include "app/AppIdentity.h"
 #include "app/DesktopOpener.h"
+#include "app/InterfaceLanguage.h"
 #include "app/TApplication.h"
 #include "app/WindowFrameKeeper.h"
 #include "buttons/TLbSpeedButton.h"
@@ -100,7 +101,7 @@ void TFormMain::BuildLayout()
     sbHelp->setObjectName(QStringLiteral("sbHelp"));
     sbHelp->SetGlyph(LoadGlyph(QStringLiteral("help.png")), 2);
     sbHelp->setCursor(Qt::PointingHandCursor);
-    sbHelp->setToolTip(QStringLiteral("Hilfe (F1)"));
+    sbHelp->setToolTip(tr("Hilfe (F1)"));
     m_panel1Anchors->Place(sbHelp, QRect(6, 25, 40, 39), akLeft | akTop);
     connect(sbHelp, &QToolButton::clicked, this, [this] { sbHelpClick(sbHelp); });
 
@@ -108,7 +109,7 @@ void TFormMain::BuildLayout()
     sbInfo->setObjectName(QStringLiteral("sbInfo"));
     sbInfo->SetGlyph(LoadGlyph(QStringLiteral("info.png")), 4);
     sbInfo->setCursor(Qt::PointingHandCursor);
-    sbInfo->setToolTip(QStringLiteral("Info (F3)"));
+    sbInfo->setToolTip(tr("Info (F3)"));
     m_panel1Anchors->Place(sbInfo, QRect(6, 68, 40, 39), akLeft | akTop);
     connect(sbInfo, &QToolButton::clicked, this, [this] { sbInfoClick(sbInfo); });
 
@@ -145,7 +146,7 @@ void TFormMain::BuildLayout()
     sbExcel = new TSpeedButton(Panel2);
     sbExcel->setObjectName(QStringLiteral("sbExcel"));
     sbExcel->SetGlyph(LoadGlyph(QStringLiteral("excel.png")), 2);
-    sbExcel->setToolTip(QStringLiteral("Datei in MS Excel"));
+    sbExcel->setToolTip(tr("Datei in MS Excel"));
     sbExcel->setEnabled(false);
     m_panel2Anchors->Place(sbExcel, QRect(384, 2, 36, 39), Anchors{});
     connect(sbExcel, &QToolButton::clicked, this, [this] { Reported([&] { sbExcelClick(sbExcel); }); });
@@ -225,7 +226,7 @@ void TFormMain::FormCreate()
             places.append(teamsPlace);
         OpenDialog->setSidebarUrls(places);
     }
-    m_helpFile = AppIdentity::FindHelpPage(m_executablePath);
+    m_helpFile = AppIdentity::FindHelpPage(m_executablePath, InterfaceLanguage::Code(InterfaceLanguage::Current()));
     setWindowTitle(AppIdentity::MainCaption(m_executablePath));
     sbHelp->setEnabled(!m_helpFile.isEmpty());
     // PAUSE stands exactly where START stands; a fresh game starts from zero.
@@ -406,8 +407,8 @@ void TFormMain::sbHelpClick(QObject *)
 void TFormMain::TellHelpPageNotShown(const QString &page)
 {
     QMessageBox::information(this, TApplication::CurrentTitle(),
-                             QStringLiteral("Es wurde kein Programm gefunden, das die Hilfeseite anzeigen kann. "
-                                            "Sie können sie von Hand öffnen:\n%1")
+                             tr("Es wurde kein Programm gefunden, das die Hilfeseite anzeigen kann. "
+                                "Sie können sie von Hand öffnen:\n%1")
                                  .arg(QDir::toNativeSeparators(page)));
     TakeFocusBack();
 }
@@ -473,7 +474,7 @@ void TFormMain::BuildRosters()
     OpenDialog->setOption(QFileDialog::DontUseNativeDialog, true);
     OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDialog->setFileMode(QFileDialog::ExistingFile);
-    OpenDialog->setNameFilter(QStringLiteral("Text files(*.txt)"));
+    OpenDialog->setNameFilter(tr("Text files(*.txt)"));
     OpenDialog->setDefaultSuffix(QStringLiteral("txt"));
 }
 

@@ -5,12 +5,14 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QStringList>
 
 #include <cstring>
 #include <iostream>
 
 #include "app/AppIdentity.h"
 #include "app/ApplicationIcon.h"
+#include "app/InterfaceLanguage.h"
 #include "app/QuitOnSignal.h"
 #include "app/StartupProbe.h"
 #include "app/TApplication.h"
@@ -30,9 +32,21 @@ int main(int argc, char *argv[])
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::cout << "Usage: Quintora [--version]\n"
-                         "A game clock for basketball that keeps every player's playing time.\n";
+            std::cout << "Usage: Quintora [--version] [--lang de|en]\n"
+                         "A game clock for basketball that keeps every player's playing time.\n"
+                         "  --lang de|en  speak German or English (default: the desktop's language)\n";
             return 0;
+        }
+    }
+    {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments.append(QString::fromLocal8Bit(argv[i]));
+        QString error;
+        InterfaceLanguage::FromArguments(arguments, &error);
+        if (!error.isEmpty()) {
+            std::cerr << "Quintora: " << error.toStdString() << '\n';
+            return 2;
         }
     }
 

@@ -21,7 +21,8 @@ TLbButtonThread::TLbButtonThread(StepMethod onStep, SleepMethod sleep, uint stac
     start();
     // QThread reports a refused thread only by not running.
     if (!isRunning() && !isFinished())
-        throw std::runtime_error("Thread creation error: the system refused to start the fade thread");
+        throw std::runtime_error(
+            tr("Thread creation error: the system refused to start the fade thread").toStdString());
 }
 
 TLbButtonThread::~TLbButtonThread()

@@ -16,13 +16,16 @@
 #include "display/HallPainter.h"
 #include "display/HallScreenChoice.h"
 
-const QString HallDisplay::Caption = QStringLiteral("Hallenanzeige");
+QString HallDisplay::Caption()
+{
+    return tr("Hallenanzeige");
+}
 
 HallDisplay::HallDisplay(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HallDisplay"));
-    setWindowTitle(Caption);
+    setWindowTitle(Caption());
     // Everything is painted, every pixel.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -45,7 +48,7 @@ void HallDisplay::BuildMenu()
 {
     Menu = new QMenu(this);
     Menu->setObjectName(QStringLiteral("HallDisplayMenu"));
-    PlayersAction = Menu->addAction(QStringLiteral("Spieler auf dem Feld"));
+    PlayersAction = Menu->addAction(tr("Spieler auf dem Feld"));
     PlayersAction->setCheckable(true);
     connect(PlayersAction, &QAction::triggered, this, [this](bool shown) {
         SetShowsPlayers(shown);
@@ -55,7 +58,7 @@ void HallDisplay::BuildMenu()
     auto *themes = new QActionGroup(Menu);
     themes->setExclusive(true);
     for (const HallTheme &theme : HallTheme::All()) {
-        QAction *action = Menu->addAction(theme.Caption);
+        QAction *action = Menu->addAction(theme.TranslatedCaption());
         action->setCheckable(true);
         themes->addAction(action);
         connect(action, &QAction::triggered, this, [this, &theme] {
@@ -65,12 +68,12 @@ void HallDisplay::BuildMenu()
         ThemeActions.push_back(action);
     }
     Menu->addSeparator();
-    FullScreenAction = Menu->addAction(QStringLiteral("Vollbild"));
+    FullScreenAction = Menu->addAction(tr("Vollbild"));
     FullScreenAction->setCheckable(true);
     FullScreenAction->setShortcut(QKeySequence(Qt::Key_F11));
     connect(FullScreenAction, &QAction::triggered, this,
             [this](bool full) { full ? EnterFullScreen() : LeaveFullScreen(); });
-    CloseAction = Menu->addAction(QStringLiteral("Schließen"));
+    CloseAction = Menu->addAction(tr("Schließen"));
     connect(CloseAction, &QAction::triggered, this, &QWidget::close);
     UpdateMenu();
 }

@@ -25,7 +25,7 @@ class HallDisplay : public QWidget
 {
     Q_OBJECT
 public:
-    static const QString Caption; // "Hallenanzeige"
+    static QString Caption(); // "Hallenanzeige"
 
     explicit HallDisplay(QWidget *parent = nullptr);
 

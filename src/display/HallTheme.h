@@ -15,7 +15,7 @@
 struct HallTheme
 {
     const char *Key; // how the settings keep it
-    QString Caption; // as the display's menu names it
+    const char *Caption; // the menu's name for it before translation
     QRgb Background;
     QRgb Lit; // digits, colon and text
     QRgb Dim; // the tens of minutes under ten minutes, as the bench's clock dims them
@@ -24,4 +24,6 @@ struct HallTheme
     static std::span<const HallTheme> All();
     // The theme kept under `key`; the default for an unknown key.
     static const HallTheme &Named(const QString &key);
+    // The caption in the user's language.
+    QString TranslatedCaption() const;
 };

@@ -10,8 +10,7 @@ AutomationError::AutomationError(std::uint32_t code, const QString &message)
 
 AutomationError AutomationError::UnknownName(const QString &memberName)
 {
-    return AutomationError(UnknownNameCode,
-                           QStringLiteral("Method '%1' not supported by automation object").arg(memberName));
+    return AutomationError(UnknownNameCode, tr("Method '%1' not supported by automation object").arg(memberName));
 }
 
 AutomationError AutomationError::Exception(const QString &description, std::uint32_t code)
@@ -27,7 +26,7 @@ AutomationError AutomationError::FromCode(std::uint32_t code)
 
 QString AutomationError::CodeText(std::uint32_t code)
 {
-    return QStringLiteral("OLE error %1").arg(code, 8, 16, QLatin1Char('0'));
+    return tr("OLE error %1").arg(code, 8, 16, QLatin1Char('0'));
 }
 
 QString AutomationError::TrimDescription(const QString &description)

@@ -5,6 +5,7 @@
 // The failure of a late-bound call.  Its message is the text the user sees
 // in the exception report; the code tells tests and callers what went wrong.
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -12,6 +13,8 @@
 
 class AutomationError : public std::runtime_error
 {
+    Q_DECLARE_TR_FUNCTIONS(AutomationError)
+
 public:
     // Result codes, with the values the Automation conventions give them.
     static constexpr std::uint32_t UnknownNameCode = 0x80020006; // no member of that name

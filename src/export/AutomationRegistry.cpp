@@ -44,10 +44,10 @@ bool AutomationRegistry::IsRunning(const QString &progId) const
 AutomationRef AutomationRegistry::Attach(const QString &progId)
 {
     if (!IsRegistered(progId))
-        throw AutomationError(AutomationError::ClassStringCode, QStringLiteral("Invalid class string"));
+        throw AutomationError(AutomationError::ClassStringCode, tr("Invalid class string"));
     const auto running = m_running.constFind(Key(progId));
     if (running == m_running.constEnd())
-        throw AutomationError(AutomationError::UnavailableCode, QStringLiteral("Operation unavailable"));
+        throw AutomationError(AutomationError::UnavailableCode, tr("Operation unavailable"));
     AutomationRef reference = running.value()();
     if (!reference)
         throw AutomationError::FromCode(AutomationError::UnavailableCode);
@@ -58,7 +58,7 @@ AutomationRef AutomationRegistry::Create(const QString &progId)
 {
     const auto found = m_classes.constFind(Key(progId));
     if (found == m_classes.constEnd())
-        throw AutomationError(AutomationError::ClassStringCode, QStringLiteral("Invalid class string"));
+        throw AutomationError(AutomationError::ClassStringCode, tr("Invalid class string"));
     // Copied: the factory may re-register its own class while it runs.
     const Factory factory = found.value();
     AutomationRef instance = factory(*this, progId);

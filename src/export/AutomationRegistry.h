@@ -7,6 +7,7 @@
 // runs in this process can also be attached to through the running-object
 // table.  Identifiers are compared without regard to case.
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 
@@ -16,6 +17,8 @@
 
 class AutomationRegistry
 {
+    Q_DECLARE_TR_FUNCTIONS(AutomationRegistry)
+
 public:
     // Makes a new instance; it may enter itself in the running-object table
     // through the registry it is given.

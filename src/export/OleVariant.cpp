@@ -88,8 +88,7 @@ OleVariant OleVariant::Invoke(const QString &name, InvokeKind kind, const OleArg
 {
     const auto *object = std::get_if<AutomationRef>(&m_value);
     if (!object)
-        throw AutomationError(AutomationError::PointerCode,
-                              QStringLiteral("Variant does not reference an automation object"));
+        throw AutomationError(AutomationError::PointerCode, tr("Variant does not reference an automation object"));
     try {
         OleVariant result = (*object)->Invoke(name, kind, args);
         if (kind != InvokeKind::Get)

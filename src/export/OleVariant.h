@@ -8,6 +8,7 @@
 // object, or a double (times and dates go to a sheet as day fractions).  Copying a variant that holds an object adds a
 // reference; destroying or clearing it drops that reference.
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -30,6 +31,8 @@ QString InvokeKindName(InvokeKind kind);
 
 class OleVariant
 {
+    Q_DECLARE_TR_FUNCTIONS(OleVariant)
+
 public:
     enum class Type {
         Empty,

@@ -3,6 +3,7 @@
 
 #include "export/SpreadsheetApplication.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <optional>
@@ -59,7 +60,7 @@ OpenWorkbook &ActiveWorkbookOf(const ConversationRef &conversation)
 {
     OpenWorkbook *workbook = conversation->application->ActiveWorkbook();
     if (!workbook)
-        throw AutomationError::Exception(QStringLiteral("Es ist keine Arbeitsmappe geöffnet."));
+        throw AutomationError::Exception(SpreadsheetApplication::tr("Es ist keine Arbeitsmappe geöffnet."));
     return *workbook;
 }
 
@@ -67,7 +68,7 @@ OpenWorkbook &WorkbookOf(const ConversationRef &conversation, int id)
 {
     OpenWorkbook *workbook = conversation->application->FindWorkbook(id);
     if (!workbook)
-        throw AutomationError::Exception(QStringLiteral("Die Arbeitsmappe ist nicht mehr geöffnet."));
+        throw AutomationError::Exception(SpreadsheetApplication::tr("Die Arbeitsmappe ist nicht mehr geöffnet."));
     return *workbook;
 }
 
@@ -89,7 +90,7 @@ Worksheet &SheetOf(const ConversationRef &conversation, SheetRef ref)
     Workbook &book = WorkbookOf(conversation, ref.workbook).book;
     const int index = book.IndexOf(ref.sheet);
     if (index < 0)
-        throw AutomationError::Exception(QStringLiteral("Das Tabellenblatt gibt es nicht mehr."));
+        throw AutomationError::Exception(SpreadsheetApplication::tr("Das Tabellenblatt gibt es nicht mehr."));
     return book.Sheet(index);
 }
 
@@ -101,7 +102,7 @@ void PutCell(Worksheet &sheet, const OleArgs &args)
     const int column = args[1].ToInt();
     if (!Worksheet::IsCell(row, column))
         throw AutomationError::Exception(
-            QStringLiteral("Die Zelle in Zeile %1, Spalte %2 liegt außerhalb des Tabellenblatts.")
+            SpreadsheetApplication::tr("Die Zelle in Zeile %1, Spalte %2 liegt außerhalb des Tabellenblatts.")
                 .arg(row)
                 .arg(column));
     const OleVariant &value = args[2];
@@ -116,13 +117,13 @@ void PutCell(Worksheet &sheet, const OleArgs &args)
     }
 }
 
-// A row or column number from 1 up to `maximum`.
-int Position(const OleVariant &value, int maximum, const char *what)
+// A row or column number from 1 up to `maximum`; `outside` says what is
+// wrong with any other (a row and a column need sentences of their own).
+int Position(const OleVariant &value, int maximum, const char *outside)
 {
     const int position = value.ToInt();
     if (position < 1 || position > maximum)
-        throw AutomationError::Exception(
-            QStringLiteral("%1 %2 liegt außerhalb des Tabellenblatts.").arg(QLatin1String(what)).arg(position));
+        throw AutomationError::Exception(QCoreApplication::translate("SpreadsheetApplication", outside).arg(position));
     return position;
 }
 
@@ -313,17 +314,20 @@ public:
             const int orientation = value.ToInt();
             if (orientation != XlPortrait && orientation != XlLandscape)
                 throw AutomationError::Exception(
-                    QStringLiteral("Die Seitenausrichtung %1 gibt es nicht: 1 ist Hochformat, 2 Querformat.")
+                    SpreadsheetApplication::tr(
+                        "Die Seitenausrichtung %1 gibt es nicht: 1 ist Hochformat, 2 Querformat.")
                         .arg(orientation));
             page.Landscape = orientation == XlLandscape;
         } else if (Is(name, "Zoom")) {
-            page.Zoom = FalseOrNumber(
-                value, MinZoom, MaxZoom,
-                QStringLiteral("Der Zoom muss False oder %1 bis %2 Prozent sein.").arg(MinZoom).arg(MaxZoom));
+            page.Zoom = FalseOrNumber(value, MinZoom, MaxZoom,
+                                      SpreadsheetApplication::tr("Der Zoom muss False oder %1 bis %2 Prozent sein.")
+                                          .arg(MinZoom)
+                                          .arg(MaxZoom));
         } else if (wide || tall) {
             const int pages =
-                FalseOrNumber(value, 1, MaxPages,
-                              QStringLiteral("Die Zahl der Seiten muss False oder 1 bis %1 sein.").arg(MaxPages))
+                FalseOrNumber(
+                    value, 1, MaxPages,
+                    SpreadsheetApplication::tr("Die Zahl der Seiten muss False oder 1 bis %1 sein.").arg(MaxPages))
                     .value_or(0);
             (wide ? page.PagesWide : page.PagesTall) = pages;
         } else {
@@ -331,7 +335,7 @@ public:
             page.TitleRows = RowsOf(address);
             if (!page.TitleRows && !address.isEmpty())
                 throw AutomationError::Exception(
-                    QStringLiteral("„%1“ sind keine ganzen Zeilen wie „$1:$1“.").arg(address));
+                    SpreadsheetApplication::tr("„%1“ sind keine ganzen Zeilen wie „$1:$1“.").arg(address));
         }
         sheet.SetPage(page);
         return OleVariant();
@@ -396,7 +400,9 @@ public:
             ExpectArgs(args, 0, 1);
             std::pair<int, int> columns{1, Worksheet::MaxColumns};
             if (!args.empty()) {
-                const int column = Position(args[0], Worksheet::MaxColumns, "Spalte");
+                const int column = Position(
+                    args[0], Worksheet::MaxColumns,
+                    QT_TRANSLATE_NOOP("SpreadsheetApplication", "Spalte %1 liegt außerhalb des Tabellenblatts."));
                 columns = {column, column};
             }
             return OleVariant(std::make_shared<ColumnsObject>(m_conversation, m_sheet, columns));
@@ -404,7 +410,9 @@ public:
         if (Is(name, "Rows")) {
             ExpectCall(kind);
             ExpectArgs(args, 1);
-            const int row = Position(args[0], Worksheet::MaxRows, "Zeile");
+            const int row =
+                Position(args[0], Worksheet::MaxRows,
+                         QT_TRANSLATE_NOOP("SpreadsheetApplication", "Zeile %1 liegt außerhalb des Tabellenblatts."));
             return OleVariant(std::make_shared<RowsObject>(m_conversation, m_sheet, std::pair(row, row)));
         }
         if (Is(name, "PageSetup")) {
@@ -470,7 +478,7 @@ public:
             which.type() == OleVariant::Type::String ? book.IndexOfName(which.ToString()) : which.ToInt() - 1;
         if (index < 0 || index >= book.Count())
             throw AutomationError::Exception(
-                QStringLiteral("Das Tabellenblatt „%1“ gibt es nicht.").arg(which.ToString()));
+                SpreadsheetApplication::tr("Das Tabellenblatt „%1“ gibt es nicht.").arg(which.ToString()));
         return OleVariant(std::make_shared<WorksheetObject>(conversation, SheetRef{workbook, book.IdAt(index)}));
     }
 
@@ -482,7 +490,8 @@ private:
             object && object->Owner() == m_conversation->application.get() && object->Ref().workbook == m_workbook;
         const int index = ours ? book.IndexOf(object->Ref().sheet) : -1;
         if (index < 0)
-            throw AutomationError::Exception(QStringLiteral("Das Tabellenblatt gehört nicht zu dieser Arbeitsmappe."));
+            throw AutomationError::Exception(
+                SpreadsheetApplication::tr("Das Tabellenblatt gehört nicht zu dieser Arbeitsmappe."));
         return index;
     }
 

@@ -36,6 +36,7 @@
 //     above and columns left of the split), FreezePanes (put, get)
 // Cell values are texts, 32-bit integers, doubles and Booleans.
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -49,6 +50,8 @@ class AutomationRegistry;
 
 class SpreadsheetApplication : public std::enable_shared_from_this<SpreadsheetApplication>
 {
+    Q_DECLARE_TR_FUNCTIONS(SpreadsheetApplication)
+
 public:
     static std::shared_ptr<SpreadsheetApplication> Make(WorkbookDelivery delivery);
 

@@ -33,7 +33,7 @@ int Workbook::Insert(int position)
     // A default name that a renamed sheet may already carry is skipped.
     QString name;
     do {
-        name = QStringLiteral("Tabelle%1").arg(m_nextNumber++);
+        name = tr("Tabelle%1").arg(m_nextNumber++);
     } while (IndexOfName(name) >= 0);
     const int id = m_nextId++;
     position = std::clamp(position, 0, Count());
@@ -51,15 +51,15 @@ void Workbook::Activate(int index)
 QString Workbook::NameProblem(const QString &name, int index) const
 {
     if (name.isEmpty() || name.size() > MaxNameLength)
-        return QStringLiteral("Der Name eines Tabellenblatts muss 1 bis %1 Zeichen lang sein.").arg(MaxNameLength);
+        return tr("Der Name eines Tabellenblatts muss 1 bis %1 Zeichen lang sein.").arg(MaxNameLength);
     for (const QChar c : name) {
         if (QStringLiteral(":\\/?*[]").contains(c))
-            return QStringLiteral("Der Name eines Tabellenblatts darf keines der Zeichen : \\ / ? * [ ] enthalten.");
+            return tr("Der Name eines Tabellenblatts darf keines der Zeichen : \\ / ? * [ ] enthalten.");
     }
     if (name.startsWith(QLatin1Char('\'')) || name.endsWith(QLatin1Char('\'')))
-        return QStringLiteral("Der Name eines Tabellenblatts darf nicht mit einem Apostroph beginnen oder enden.");
+        return tr("Der Name eines Tabellenblatts darf nicht mit einem Apostroph beginnen oder enden.");
     const int other = IndexOfName(name);
     if (other >= 0 && other != index)
-        return QStringLiteral("Es gibt schon ein Tabellenblatt namens „%1“.").arg(name);
+        return tr("Es gibt schon ein Tabellenblatt namens „%1“.").arg(name);
     return {};
 }

@@ -8,6 +8,7 @@
 // exists, so that references to it survive sheets inserted before it.
 // QtCore only.
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -16,6 +17,8 @@
 
 class Workbook
 {
+    Q_DECLARE_TR_FUNCTIONS(Workbook)
+
 public:
     static constexpr int MaxNameLength = 31;
 
@@ -40,7 +43,7 @@ public:
     Worksheet &Active() { return Sheet(m_active); }
     const Worksheet &Active() const { return Sheet(m_active); }
 
-    // Why `name` cannot name the sheet at `index` (German, for the user), or
+    // Why `name` cannot name the sheet at `index` (for the user), or
     // nothing when it can: 1 to 31 characters, none of : \ / ? * [ ], no
     // apostrophe at either end, and no other sheet of that name.
     QString NameProblem(const QString &name, int index) const;

@@ -37,7 +37,7 @@ QString CreatePartFile(const QString &folder, QString &reason)
             return QString();
         }
     }
-    reason = QStringLiteral("Es lässt sich keine Datei zum Schreiben anlegen.");
+    reason = WorkbookDelivery::tr("Es lässt sich keine Datei zum Schreiben anlegen.");
     return QString();
 }
 
@@ -112,14 +112,14 @@ QString WorkbookDelivery::FileName(const QDateTime &time, int attempt)
 
 QString WorkbookDelivery::SavedMessage(const QString &path)
 {
-    return QStringLiteral("Die Arbeitsmappe wurde gespeichert unter:\n%1\n"
-                          "Es ist kein Programm zum Öffnen von Tabellen eingerichtet.")
+    return tr("Die Arbeitsmappe wurde gespeichert unter:\n%1\n"
+              "Es ist kein Programm zum Öffnen von Tabellen eingerichtet.")
         .arg(QDir::toNativeSeparators(path));
 }
 
 QString WorkbookDelivery::FailureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Die Arbeitsmappe konnte nicht gespeichert werden unter:\n%1\n%2")
+    return tr("Die Arbeitsmappe konnte nicht gespeichert werden unter:\n%1\n%2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -152,11 +152,11 @@ QString WorkbookDelivery::Save(const Workbook &workbook, QString &failurePath, Q
     const QDateTime time = m_actions.now ? m_actions.now() : QDateTime::currentDateTime();
     failurePath = QDir(folder).filePath(FileName(time, 1));
     if (folder.isEmpty()) {
-        reason = QStringLiteral("Es ist kein Ordner für Dokumente bekannt.");
+        reason = tr("Es ist kein Ordner für Dokumente bekannt.");
         return QString();
     }
     if (!QDir().mkpath(folder)) {
-        reason = QStringLiteral("Der Ordner %1 lässt sich nicht anlegen.").arg(QDir::toNativeSeparators(folder));
+        reason = tr("Der Ordner %1 lässt sich nicht anlegen.").arg(QDir::toNativeSeparators(folder));
         return QString();
     }
 
@@ -181,8 +181,8 @@ QString WorkbookDelivery::Save(const Workbook &workbook, QString &failurePath, Q
         if (placed == Placed::Done) {
             part.Keep(); // it is the workbook now
             if (written.shortenedTexts > 0 && m_actions.inform) {
-                m_actions.inform(QStringLiteral("%1 Zelltexte waren länger als %2 Zeichen und wurden in\n%3\ngekürzt.")
-                                     .arg(written.shortenedTexts)
+                m_actions.inform(tr("%n Zelltexte waren länger als %1 Zeichen und wurden in\n%2\ngekürzt.", nullptr,
+                                    written.shortenedTexts)
                                      .arg(XlsxFile::MaxTextLength)
                                      .arg(QDir::toNativeSeparators(path)));
             }
@@ -193,7 +193,7 @@ QString WorkbookDelivery::Save(const Workbook &workbook, QString &failurePath, Q
             return QString();
         }
     }
-    reason = QStringLiteral("Es gibt schon %1 Arbeitsmappen dieses Namens.").arg(MaxNameAttempts);
+    reason = tr("Es gibt schon %1 Arbeitsmappen dieses Namens.").arg(MaxNameAttempts);
     return QString();
 }
 

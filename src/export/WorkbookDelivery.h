@@ -9,6 +9,7 @@
 // failure is reported with the path and the reason.  Nothing is lost
 // silently.  The desktop actions are injected, so tests run without one.
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QUrl>
@@ -33,6 +34,8 @@ struct DeliveryActions
 
 class WorkbookDelivery
 {
+    Q_DECLARE_TR_FUNCTIONS(WorkbookDelivery)
+
 public:
     explicit WorkbookDelivery(DeliveryActions actions);
 

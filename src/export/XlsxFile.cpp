@@ -3,6 +3,7 @@
 
 #include "export/XlsxFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <map>
@@ -135,7 +136,7 @@ Result Write(const Workbook &book, const QString &path)
     const QByteArray fileName = QFile::encodeName(path);
     lxw_workbook *workbook = workbook_new(fileName.constData());
     if (!workbook) {
-        result.error = QStringLiteral("Die Arbeitsmappe lässt sich nicht anlegen.");
+        result.error = QCoreApplication::translate("XlsxFile", "Die Arbeitsmappe lässt sich nicht anlegen.");
         return result;
     }
     CellFormats formats(workbook);
@@ -144,7 +145,8 @@ Result Write(const Workbook &book, const QString &path)
         const Worksheet &sheet = book.Sheet(index);
         lxw_worksheet *worksheet = workbook_add_worksheet(workbook, sheet.Name().toUtf8().constData());
         if (!worksheet) {
-            result.error = QStringLiteral("Das Tabellenblatt „%1“ lässt sich nicht anlegen.").arg(sheet.Name());
+            result.error = QCoreApplication::translate("XlsxFile", "Das Tabellenblatt „%1“ lässt sich nicht anlegen.")
+                               .arg(sheet.Name());
             break;
         }
         error = WriteSheet(worksheet, sheet, formats, result);

@@ -47,16 +47,15 @@ bool ClockCommands::ClockStands() const
 QString ClockCommands::Refusal(std::int32_t gameMs) const
 {
     if (!ClockStands())
-        return QStringLiteral("Die Uhr l\u00e4uft. Sie l\u00e4sst sich nur stellen, solange sie steht.");
+        return tr("Die Uhr läuft. Sie lässt sich nur stellen, solange sie steht.");
     switch (m_correction.Check(m_wiring.Clock->GameTime(), m_correction.Admitted(gameMs))) {
-    case ClockCorrection::Outcome::BelowZero:
-        return QStringLiteral("Die Uhr l\u00e4sst sich nicht unter 00:00 stellen.");
+    case ClockCorrection::Outcome::BelowZero: return tr("Die Uhr lässt sich nicht unter 00:00 stellen.");
     case ClockCorrection::Outcome::BelowStretchStart: {
         // The second the clock showed at that START: typed, it is taken.
         const std::int64_t earliestSeconds = m_correction.EarliestShownTime() / 1000;
-        return QStringLiteral("So weit l\u00e4sst sich die Uhr nicht zur\u00fcckstellen: Wer zuletzt auf dem Feld "
-                              "stand, h\u00e4tte dann weniger Spielzeit als beim letzten START. "
-                              "Fr\u00fchestens %1.")
+        return tr("So weit lässt sich die Uhr nicht zurückstellen: Wer zuletzt auf dem Feld "
+                  "stand, hätte dann weniger Spielzeit als beim letzten START. "
+                  "Frühestens %1.")
             .arg(QString::fromStdString(GameTimeText::FormatSeconds(static_cast<std::int32_t>(earliestSeconds))));
     }
     case ClockCorrection::Outcome::Applied:

@@ -22,10 +22,10 @@ ClockSetDialog::ClockSetDialog(std::int32_t gameMs, Check check, QWidget *parent
     , m_gameMs(gameMs)
 {
     setObjectName(QStringLiteral("ClockSetDialog"));
-    setWindowTitle(QStringLiteral("Uhr stellen"));
+    setWindowTitle(tr("Uhr stellen"));
     setFont(MakeFont("MS Sans Serif", -13));
 
-    auto *prompt = new QLabel(QStringLiteral("&Spielzeit (Minuten:Sekunden):"), this);
+    auto *prompt = new QLabel(tr("&Spielzeit (Minuten:Sekunden):"), this);
     TimeEdit = new QLineEdit(m_shownText, this);
     TimeEdit->setObjectName(QStringLiteral("TimeEdit"));
     TimeEdit->setFont(MakeFont("Courier New", -21, true));
@@ -33,7 +33,7 @@ ClockSetDialog::ClockSetDialog(std::int32_t gameMs, Check check, QWidget *parent
     TimeEdit->selectAll();
     TimeEdit->installEventFilter(this);
     prompt->setBuddy(TimeEdit);
-    auto *hint = new QLabel(QStringLiteral("Pfeiltasten \u2191 und \u2193: eine Sekunde vor oder zur\u00fcck."), this);
+    auto *hint = new QLabel(tr("Pfeiltasten ↑ und ↓: eine Sekunde vor oder zurück."), this);
 
     Message = new QLabel(this);
     Message->setObjectName(QStringLiteral("Message"));
@@ -44,8 +44,8 @@ ClockSetDialog::ClockSetDialog(std::int32_t gameMs, Check check, QWidget *parent
     connect(TimeEdit, &QLineEdit::textEdited, Message, &QWidget::hide);
 
     auto *buttons = new QDialogButtonBox(this);
-    OkButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    CancelButton = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    OkButton = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    CancelButton = buttons->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
     OkButton->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &ClockSetDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ClockSetDialog::reject);
@@ -63,8 +63,9 @@ ClockSetDialog::ClockSetDialog(std::int32_t gameMs, Check check, QWidget *parent
 
 QString ClockSetDialog::BadEntryText(const QString &entry)
 {
-    return QStringLiteral("\u201e%1\u201c ist keine Spielzeit. Bitte Minuten und Sekunden mit Doppelpunkt eingeben, "
-                          "z.\u00a0B. 12:34 oder 75:10 (Sekunden 00 bis 59).")
+    // The no-break space ends its literal: lupdate would read the "B" as a fifth hex digit.
+    return tr("„%1“ ist keine Spielzeit. Bitte Minuten und Sekunden mit Doppelpunkt eingeben, z.\u00a0"
+              "B. 12:34 oder 75:10 (Sekunden 00 bis 59).")
         .arg(entry.trimmed());
 }
 

@@ -40,11 +40,11 @@ QString GameEventReader::Read(GameEventListener *listener)
     std::int64_t expected = 1;
     for (const GameEvent &event : m_game.Events) {
         if (event.Sequence != expected)
-            return QStringLiteral("Aktion Nr. %1 fehlt").arg(expected);
+            return tr("Aktion Nr. %1 fehlt").arg(expected);
         if (event.GameMs < 0 || event.GameMs > MaxGameMs)
-            return QStringLiteral("unmögliche Spielzeit (Aktion %1)").arg(event.Sequence);
+            return tr("unmögliche Spielzeit (Aktion %1)").arg(event.Sequence);
         if (QString problem = Apply(event, listener); !problem.isEmpty())
-            return QStringLiteral("%1 (Aktion %2)").arg(problem).arg(event.Sequence);
+            return tr("%1 (Aktion %2)").arg(problem).arg(event.Sequence);
         m_lastWallMs = event.WallMs;
         ++expected;
     }
@@ -56,11 +56,11 @@ QString GameEventReader::ReadOpening()
     const GameOpening &opening = m_game.Opening;
     m_lastWallMs = opening.WallMs;
     if (!IsValidFormat(opening.Format.RegularPeriods, opening.Format.PeriodMs, opening.Format.OvertimeMs))
-        return QStringLiteral("unmögliches Spielformat");
+        return tr("unmögliches Spielformat");
     for (int team = 1; team <= HistoryTeamCount; ++team) {
         const RosterState &roster = opening.Rosters[Slot(team)];
         if (roster.Checked.size() != std::size_t(roster.Lines.size()))
-            return QStringLiteral("die Aufstellung von Mannschaft %1 ist unvollständig").arg(team);
+            return tr("die Aufstellung von Mannschaft %1 ist unvollständig").arg(team);
         m_lines[Slot(team)] = roster.Lines;
         m_checked[Slot(team)] = roster.Checked;
         m_teamNames[Slot(team)] = opening.TeamNames[Slot(team)];
@@ -71,16 +71,16 @@ QString GameEventReader::ReadOpening()
 QString GameEventReader::TeamName(int team) const
 {
     const QString &name = TeamFileName(team);
-    return name.isEmpty() ? QStringLiteral("Team %1").arg(team) : name;
+    return name.isEmpty() ? tr("Team %1").arg(team) : name;
 }
 
 // Everything but START, PAUSE and a period end happens with the clock standing, at the time it stands at.
 QString GameEventReader::Standing(const GameEvent &event) const
 {
     if (m_running)
-        return QStringLiteral("Änderung bei laufender Uhr");
+        return tr("Änderung bei laufender Uhr");
     if (event.GameMs != m_clockMs)
-        return QStringLiteral("Spielzeit verändert, während die Uhr stand");
+        return tr("Spielzeit verändert, während die Uhr stand");
     return {};
 }
 
@@ -113,7 +113,7 @@ QString GameEventReader::Apply(const GameEvent &event, GameEventListener *listen
         if (QString problem = Standing(event); !problem.isEmpty())
             return problem;
         if (event.Payload.size() > MaxRulesNameBytes)
-            return QStringLiteral("unlesbare Regeln");
+            return tr("unlesbare Regeln");
         m_rulesName = event.RulesName();
         return {};
     case GameEventKind::Correction:
@@ -123,13 +123,13 @@ QString GameEventReader::Apply(const GameEvent &event, GameEventListener *listen
         return problem;
     case GameEventKind::Unknown: break;
     }
-    return QStringLiteral("unbekannte Art von Aktion „%1“").arg(event.KindName.left(40));
+    return tr("unbekannte Art von Aktion „%1“").arg(event.KindName.left(40));
 }
 
 QString GameEventReader::Start(const GameEvent &event)
 {
     if (m_running)
-        return QStringLiteral("START bei laufender Uhr");
+        return tr("START bei laufender Uhr");
     if (QString problem = Standing(event); !problem.isEmpty())
         return problem;
     m_running = true;
@@ -142,12 +142,12 @@ QString GameEventReader::Start(const GameEvent &event)
 QString GameEventReader::Pause(const GameEvent &event, RowCredits &credits)
 {
     if (!m_running)
-        return QStringLiteral("PAUSE bei stehender Uhr");
+        return tr("PAUSE bei stehender Uhr");
     if (event.GameMs < m_stretchMs)
-        return QStringLiteral("Spielzeit läuft rückwärts");
+        return tr("Spielzeit läuft rückwärts");
     const auto times = PayloadCodec::DecodeTimes(event.Payload);
     if (!times)
-        return QStringLiteral("unlesbare Spielzeiten");
+        return tr("unlesbare Spielzeiten");
     if (QString problem = TakeTimes(*times, event.GameMs, credits); !problem.isEmpty())
         return problem;
     m_lastOnCourt = m_checked;
@@ -162,10 +162,10 @@ QString GameEventReader::Pause(const GameEvent &event, RowCredits &credits)
 QString GameEventReader::TakeCheckpoint(const GameCheckpoint &checkpoint)
 {
     if (checkpoint.GameMs < m_stretchMs || checkpoint.GameMs > MaxGameMs)
-        return QStringLiteral("der Sicherungspunkt liegt vor der letzten Aktion");
+        return tr("der Sicherungspunkt liegt vor der letzten Aktion");
     RowCredits credits;
     if (QString problem = TakeTimes(checkpoint.Times, checkpoint.GameMs, credits); !problem.isEmpty())
-        return problem + QStringLiteral(" (Sicherungspunkt)");
+        return tr("%1 (Sicherungspunkt)").arg(problem);
     m_clockMs = m_shownClockMs = checkpoint.GameMs;
     m_lastWallMs = checkpoint.WallMs;
     return {};
@@ -181,24 +181,22 @@ QString GameEventReader::TakeTimes(const TeamTimes &times, std::int64_t gameMs, 
     for (int team = 1; team <= HistoryTeamCount; ++team) {
         const std::vector<std::int32_t> &values = times[Slot(team)];
         if (values.size() != std::size_t(PlayingTimeLedger::TimedRows(int(m_lines[Slot(team)].size()))))
-            return QStringLiteral("die Spielzeiten passen nicht zur Aufstellung von Mannschaft %1").arg(team);
+            return tr("die Spielzeiten passen nicht zur Aufstellung von Mannschaft %1").arg(team);
         for (std::size_t row = 0; row < values.size(); ++row) {
             const std::int32_t value = values[row];
             const std::int32_t shown = m_shown[Slot(team)][row];
             if (value < 0 || value > limit)
-                return QStringLiteral("die Spielzeit in Zeile %1 von Mannschaft %2 ist negativ oder größer als die "
-                                      "Spielzeit")
+                return tr("die Spielzeit in Zeile %1 von Mannschaft %2 ist negativ oder größer als die "
+                          "Spielzeit")
                     .arg(row + 1)
                     .arg(team);
             if (!m_checked[Slot(team)][row] && value != shown)
-                return QStringLiteral("die Spielzeit eines Spielers auf der Bank (Zeile %1 von Mannschaft %2) hat "
-                                      "sich verändert")
+                return tr("die Spielzeit eines Spielers auf der Bank (Zeile %1 von Mannschaft %2) hat "
+                          "sich verändert")
                     .arg(row + 1)
                     .arg(team);
             if (value < shown)
-                return QStringLiteral("die Spielzeit in Zeile %1 von Mannschaft %2 läuft rückwärts")
-                    .arg(row + 1)
-                    .arg(team);
+                return tr("die Spielzeit in Zeile %1 von Mannschaft %2 läuft rückwärts").arg(row + 1).arg(team);
         }
     }
     for (int team = 1; team <= HistoryTeamCount; ++team) {
@@ -218,14 +216,12 @@ QString GameEventReader::Check(const GameEvent &event)
     if (QString problem = Standing(event); !problem.isEmpty())
         return problem;
     if (!IsTeam(event.Arg1))
-        return QStringLiteral("Mannschaft %1 gibt es nicht").arg(event.Arg1);
+        return tr("Mannschaft %1 gibt es nicht").arg(event.Arg1);
     std::vector<bool> &checked = m_checked[Slot(int(event.Arg1))];
     if (event.Arg2 < 0 || std::uint64_t(event.Arg2) >= checked.size())
-        return QStringLiteral("Zeile %1 gibt es in der Aufstellung von Mannschaft %2 nicht")
-            .arg(event.Arg2 + 1)
-            .arg(event.Arg1);
+        return tr("Zeile %1 gibt es in der Aufstellung von Mannschaft %2 nicht").arg(event.Arg2 + 1).arg(event.Arg1);
     if (event.Arg3 != 0 && event.Arg3 != 1)
-        return QStringLiteral("unmögliches Häkchen");
+        return tr("unmögliches Häkchen");
     checked[std::size_t(event.Arg2)] = event.Arg3 == 1;
     return {};
 }
@@ -235,10 +231,10 @@ QString GameEventReader::TeamLoad(const GameEvent &event)
     if (QString problem = Standing(event); !problem.isEmpty())
         return problem;
     if (!IsTeam(event.Arg1))
-        return QStringLiteral("Mannschaft %1 gibt es nicht").arg(event.Arg1);
+        return tr("Mannschaft %1 gibt es nicht").arg(event.Arg1);
     const auto team = PayloadCodec::DecodeTeam(event.Payload);
     if (!team || team->Lines.size() != event.Arg2)
-        return QStringLiteral("unlesbare Aufstellung");
+        return tr("unlesbare Aufstellung");
     m_lines[Slot(int(event.Arg1))] = team->Lines;
     m_checked[Slot(int(event.Arg1))].assign(std::size_t(team->Lines.size()), false);
     // A load without a name (stored before names were kept) leaves none.
@@ -249,19 +245,19 @@ QString GameEventReader::TeamLoad(const GameEvent &event)
 QString GameEventReader::PeriodEnd(const GameEvent &event)
 {
     if (event.Arg1 < 1 || event.Arg1 > PeriodSchedule::MaxPeriods)
-        return QStringLiteral("unmögliche Spielabschnittsnummer");
+        return tr("unmögliche Spielabschnittsnummer");
     const std::int64_t endMs = event.PeriodEndMs();
     if (endMs < 0 || endMs > MaxGameMs)
-        return QStringLiteral("unmögliches Ende eines Spielabschnitts");
+        return tr("unmögliches Ende eines Spielabschnitts");
     if (m_running) {
         if (event.GameMs < m_stretchMs)
-            return QStringLiteral("Spielzeit läuft rückwärts");
+            return tr("Spielzeit läuft rückwärts");
         m_stretchMs = event.GameMs;
     } else if (QString problem = Standing(event); !problem.isEmpty()) {
         return problem;
     }
     if (!m_schedule.EndPeriod(int(event.Arg1), endMs))
-        return QStringLiteral("mehr als %1 Spielabschnitte").arg(PeriodSchedule::MaxPeriods);
+        return tr("mehr als %1 Spielabschnitte").arg(PeriodSchedule::MaxPeriods);
     m_periodsEnded = int(event.Arg1);
     return {};
 }
@@ -271,9 +267,9 @@ QString GameEventReader::FormatChange(const GameEvent &event)
     if (QString problem = Standing(event); !problem.isEmpty())
         return problem;
     if (!IsValidFormat(event.Arg1, event.Arg2, event.Arg3))
-        return QStringLiteral("unmögliches Spielformat");
+        return tr("unmögliches Spielformat");
     if (!m_schedule.ChangeFormat(GameFormat{int(event.Arg1), event.Arg2, event.Arg3}, event.GameMs))
-        return QStringLiteral("mehr als %1 Spielabschnitte").arg(PeriodSchedule::MaxPeriods);
+        return tr("mehr als %1 Spielabschnitte").arg(PeriodSchedule::MaxPeriods);
     return {};
 }
 
@@ -284,12 +280,12 @@ QString GameEventReader::FormatChange(const GameEvent &event)
 QString GameEventReader::Correction(const GameEvent &event, RowCredits &moved)
 {
     if (m_running)
-        return QStringLiteral("Änderung bei laufender Uhr");
+        return tr("Änderung bei laufender Uhr");
     if (event.Arg1 < -MaxGameMs || event.Arg1 > MaxGameMs || m_clockMs + event.Arg1 != event.GameMs)
-        return QStringLiteral("die Korrektur passt nicht zur Spielzeit");
+        return tr("die Korrektur passt nicht zur Spielzeit");
     const std::int64_t delta = event.Arg1;
     if (event.GameMs < 0)
-        return QStringLiteral("die Korrektur stellt die Uhr unter 00:00");
+        return tr("die Korrektur stellt die Uhr unter 00:00");
     bool anyoneOnCourt = false;
     if (m_lastOnCourt) {
         for (int team = 1; team <= HistoryTeamCount; ++team) {
@@ -301,7 +297,7 @@ QString GameEventReader::Correction(const GameEvent &event, RowCredits &moved)
         }
     }
     if (delta < 0 && anyoneOnCourt && event.GameMs < m_lastStretchStartMs)
-        return QStringLiteral("die Korrektur stellt die Uhr vor den letzten START zurück");
+        return tr("die Korrektur stellt die Uhr vor den letzten START zurück");
     for (int team = 1; team <= HistoryTeamCount; ++team) {
         std::vector<std::int64_t> &rows = moved[Slot(team)];
         rows.assign(std::size_t(PlayingTimeLedger::RowsPerTeam), 0);

@@ -22,6 +22,8 @@
 // Anything else refuses the game with German words naming the action.
 // Pure: no database, no clock, no widgets.
 
+#include <QCoreApplication>
+
 #include <array>
 #include <optional>
 
@@ -67,6 +69,8 @@ public:
 
 class GameEventReader
 {
+    Q_DECLARE_TR_FUNCTIONS(GameEventReader)
+
 public:
     explicit GameEventReader(const StoredGame &game);
 

@@ -42,7 +42,7 @@ private:
 // regular periods.  Picking one keeps the overtime length as it is.
 struct CommonGameFormat
 {
-    const char *Caption; // UTF-8
+    const char *Caption; // UTF-8, German; the menu translates it (context "ClockMenu")
     int Periods;
     int PeriodMinutes;
 
@@ -53,8 +53,8 @@ struct CommonGameFormat
 };
 
 inline constexpr std::array<CommonGameFormat, 4> CommonGameFormats{{
-    {"4 \u00d7 10 Minuten", 4, 10},
-    {"4 \u00d7 12 Minuten", 4, 12},
-    {"4 \u00d7 8 Minuten", 4, 8},
-    {"8 \u00d7 5 Minuten", 8, 5},
+    {QT_TRANSLATE_NOOP("ClockMenu", "4 × 10 Minuten"), 4, 10},
+    {QT_TRANSLATE_NOOP("ClockMenu", "4 × 12 Minuten"), 4, 12},
+    {QT_TRANSLATE_NOOP("ClockMenu", "4 × 8 Minuten"), 4, 8},
+    {QT_TRANSLATE_NOOP("ClockMenu", "8 × 5 Minuten"), 8, 5},
 }};

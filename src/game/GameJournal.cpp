@@ -227,8 +227,8 @@ void GameJournal::TellFailureWhenStanding()
         if (m_failureTold || m_failure.isEmpty() || m_form.GameControls->Running())
             return;
         m_failureTold = true;
-        m_tell(m_failure
-               + QStringLiteral(" Uhr und Spielzeiten laufen weiter wie bisher; bis zum nächsten "
-                                "Programmstart wird nichts mehr gespeichert."));
+        m_tell(tr("%1 Uhr und Spielzeiten laufen weiter wie bisher; bis zum nächsten Programmstart wird nichts "
+                  "mehr gespeichert.")
+                   .arg(m_failure));
     });
 }

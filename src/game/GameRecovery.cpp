@@ -3,6 +3,7 @@
 
 #include "game/GameRecovery.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include "game/HistoryMessages.h"
@@ -48,8 +49,9 @@ QString RecoveryQuestion(const RecoveredGame &game)
     // The time the recovered clock will show.
     const std::int64_t seconds = ShownTime::Seconds(game.ShownGameMs);
     const QDateTime saved = QDateTime::fromMSecsSinceEpoch(game.LastSavedWallMs).toLocalTime();
-    return QStringLiteral("Das letzte Spiel wurde nicht beendet (Spielzeit %1:%2, zuletzt gesichert am %3 um %4). "
-                          "Spiel fortsetzen?")
+    return QCoreApplication::translate("GameRecovery",
+                                       "Das letzte Spiel wurde nicht beendet (Spielzeit %1:%2, zuletzt gesichert am "
+                                       "%3 um %4). Spiel fortsetzen?")
         .arg(seconds / 60, 2, 10, QLatin1Char('0'))
         .arg(seconds % 60, 2, 10, QLatin1Char('0'))
         .arg(saved.toString(QStringLiteral("d.M.yyyy")), saved.toString(QStringLiteral("HH:mm")));

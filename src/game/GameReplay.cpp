@@ -3,6 +3,8 @@
 
 #include "game/GameReplay.h"
 
+#include <QCoreApplication>
+
 namespace GameReplay {
 
 namespace {
@@ -14,7 +16,7 @@ QString TakeRunningStretch(const StoredGame &game, GameEventReader &reader)
     const std::int64_t lastSequence = game.Events.back().Sequence;
     const std::optional<GameCheckpoint> &checkpoint = game.Checkpoint;
     if (checkpoint && (checkpoint->AfterSequence < 1 || checkpoint->AfterSequence > lastSequence))
-        return QStringLiteral("der Sicherungspunkt gehört zu keiner gespeicherten Aktion");
+        return QCoreApplication::translate("GameReplay", "der Sicherungspunkt gehört zu keiner gespeicherten Aktion");
     if (!reader.Running())
         return {};
     // A checkpoint from an earlier stretch is older than the last START: the running stretch then counts nothing.
@@ -63,12 +65,13 @@ GameResult<RecoveredGame> Replay(const StoredGame &game)
     GameEventReader reader(game);
     QString problem = reader.Read();
     if (problem.isEmpty() && game.Events.empty())
-        problem = QStringLiteral("es enthält keine Aktion");
+        problem = QCoreApplication::translate("GameReplay", "es enthält keine Aktion");
     if (problem.isEmpty())
         problem = TakeRunningStretch(game, reader);
     if (!problem.isEmpty())
         return GameResult<RecoveredGame>::Failure(
-            QStringLiteral("Das gespeicherte Spiel kann nicht wiederhergestellt werden: %1.").arg(problem));
+            QCoreApplication::translate("GameReplay", "Das gespeicherte Spiel kann nicht wiederhergestellt werden: %1.")
+                .arg(problem));
     return GameResult<RecoveredGame>::Of(Recovered(game, reader));
 }
 

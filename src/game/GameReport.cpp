@@ -3,6 +3,8 @@
 
 #include "game/GameReport.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <map>
 #include <tuple>
@@ -77,7 +79,7 @@ QString ReportBuilder::Run()
     if (QString problem = m_reader.Read(this); !problem.isEmpty())
         return problem;
     if (m_reader.Running())
-        return QStringLiteral("die Uhr läuft noch");
+        return QCoreApplication::translate("GameReport", "die Uhr läuft noch");
     return Build();
 }
 
@@ -179,7 +181,7 @@ QString ReportBuilder::Build()
     const auto periods = schedule.PeriodsBefore(latestMs + 1);
     const auto played = schedule.PeriodsBefore(ShownTime::Ms(m_reader.ShownClockMs()));
     if (!periods || !played)
-        return QStringLiteral("mehr als %1 Spielabschnitte").arg(PeriodSchedule::MaxPeriods);
+        return QCoreApplication::translate("GameReport", "mehr als %1 Spielabschnitte").arg(PeriodSchedule::MaxPeriods);
 
     for (auto &team : m_periodMs) {
         for (auto &row : team)
@@ -359,6 +361,6 @@ GameResult<GameReport> GameReport::Of(const StoredGame &game)
     ReportBuilder builder(game);
     if (const QString problem = builder.Run(); !problem.isEmpty())
         return GameResult<GameReport>::Failure(
-            QStringLiteral("Der Spielbericht kann nicht erstellt werden: %1.").arg(problem));
+            QCoreApplication::translate("GameReport", "Der Spielbericht kann nicht erstellt werden: %1.").arg(problem));
     return GameResult<GameReport>::Of(builder.Result());
 }

@@ -31,8 +31,8 @@ HistoryDialogs HistoryDialogs::MessageBoxes(QWidget *window, const QString &titl
     HistoryDialogs dialogs;
     dialogs.AskContinue = [parent, title](const QString &question) {
         QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, parent());
-        QPushButton *goOn = box.addButton(QStringLiteral("Fortsetzen"), QMessageBox::AcceptRole);
-        QPushButton *fresh = box.addButton(QStringLiteral("Neues Spiel"), QMessageBox::RejectRole);
+        QPushButton *goOn = box.addButton(tr("Fortsetzen"), QMessageBox::AcceptRole);
+        QPushButton *fresh = box.addButton(tr("Neues Spiel"), QMessageBox::RejectRole);
         box.setDefaultButton(goOn);
         box.setEscapeButton(fresh);
         box.exec();
@@ -106,7 +106,7 @@ HistoryStartup::HistoryStartup(GameWindow &form, const QString &dataFolder, Hist
 std::unique_ptr<GameHistoryStore> HistoryStartup::OpenStore(const QString &dataFolder)
 {
     if (dataFolder.isEmpty()) {
-        Tell(QStringLiteral("Es gibt keinen Datenordner für die Spieldatenbank; das Spiel wird nicht gespeichert."));
+        Tell(tr("Es gibt keinen Datenordner für die Spieldatenbank; das Spiel wird nicht gespeichert."));
         return nullptr;
     }
     m_lock = std::make_unique<InstanceLock>(dataFolder);
@@ -130,7 +130,7 @@ std::optional<RecoveredGame> HistoryStartup::ChooseGame(GameHistoryStore &store,
         && m_dialogs.AskContinue(RecoveryQuestion(candidate.Game)))
         recovered = std::move(candidate.Game);
     else if (candidate.Result == RecoveryCandidate::Outcome::Refused)
-        Tell(candidate.Message + QStringLiteral(" Es bleibt gespeichert; ein neues Spiel beginnt."));
+        Tell(tr("%1 Es bleibt gespeichert; ein neues Spiel beginnt.").arg(candidate.Message));
     // Every other open game is given up, so that only the game under way is ever open.
     if (HistoryResult<std::vector<GameId>> open = store.OpenGames())
         givenUp = std::move(*open.Value);

@@ -14,6 +14,7 @@
 // Every message is one German sentence in a message box captioned with the
 // application title; tests put their own answers in HistoryDialogs.
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -43,6 +44,8 @@ struct HistoryDialogs
     // "Fortsetzen" (default, Return) and "Neues Spiel" (Escape).  They stand
     // over `window` once it is shown, centred on the screen before.
     static HistoryDialogs MessageBoxes(QWidget *window, const QString &title);
+
+    Q_DECLARE_TR_FUNCTIONS(HistoryDialogs)
 };
 
 class HistoryStartup : public QObject

@@ -43,7 +43,7 @@ void SetUpPages(const OleVariant &sheet)
 // "Team 2" for a team that never went on court.
 std::array<QString, 2> TeamNames(const GameReport &report)
 {
-    std::array<QString, 2> names = {QStringLiteral("Team 1"), QStringLiteral("Team 2")};
+    std::array<QString, 2> names = {ReportExport::tr("Team %1").arg(1), ReportExport::tr("Team %1").arg(2)};
     for (const ReportChange &change : report.Changes) {
         const auto *stint = std::get_if<ReportStint>(&change);
         if (stint && (stint->Team == 1 || stint->Team == 2) && !stint->TeamName.isEmpty())
@@ -159,12 +159,12 @@ void ReportExport::FinishSheet(const OleVariant &sheet, const std::vector<std::p
 
 OleVariant ReportExport::WritePeriods(const OleVariant &previous, const GameReport &report)
 {
-    const OleVariant sheet = AddSheetAfter(previous, Text(PeriodsSheet));
-    std::vector<OleVariant> header{OleVariant(QStringLiteral("Spieler"))};
+    const OleVariant sheet = AddSheetAfter(previous, tr(PeriodsSheet));
+    std::vector<OleVariant> header{OleVariant(tr("Spieler"))};
     for (const ReportPeriod &period : report.Periods)
         header.emplace_back(period.Label);
-    header.emplace_back(QStringLiteral("Gesamt"));
-    header.emplace_back(QStringLiteral("Abschnitte auf dem Feld"));
+    header.emplace_back(tr("Gesamt"));
+    header.emplace_back(tr("Abschnitte auf dem Feld"));
     WriteRow(sheet, 1, header);
 
     int row = 2;
@@ -191,11 +191,10 @@ OleVariant ReportExport::WritePeriods(const OleVariant &previous, const GameRepo
 
 OleVariant ReportExport::WriteChanges(const OleVariant &previous, const GameReport &report)
 {
-    const OleVariant sheet = AddSheetAfter(previous, Text(ChangesSheet));
+    const OleVariant sheet = AddSheetAfter(previous, tr(ChangesSheet));
     WriteRow(sheet, 1,
-             {OleVariant(QStringLiteral("Team")), OleVariant(QStringLiteral("Spieler")),
-              OleVariant(QStringLiteral("Ein")), OleVariant(QStringLiteral("Aus")), OleVariant(QStringLiteral("Dauer")),
-              OleVariant(QStringLiteral("Ein (Uhrzeit)")), OleVariant(QStringLiteral("Aus (Uhrzeit)"))});
+             {OleVariant(tr("Team")), OleVariant(tr("Spieler")), OleVariant(tr("Ein")), OleVariant(tr("Aus")),
+              OleVariant(tr("Dauer")), OleVariant(tr("Ein (Uhrzeit)")), OleVariant(tr("Aus (Uhrzeit)"))});
     int row = 2;
     for (const ReportChange &change : report.Changes) {
         if (const auto *stint = std::get_if<ReportStint>(&change)) {
@@ -207,7 +206,7 @@ OleVariant ReportExport::WriteChanges(const OleVariant &previous, const GameRepo
         } else {
             const auto &clockSet = std::get<ReportClockSet>(change);
             WriteRow(sheet, row++,
-                     {OleVariant(), OleVariant(Text(ClockSetText)), OleVariant(DurationValue(clockSet.GameMs)),
+                     {OleVariant(), OleVariant(tr(ClockSetText)), OleVariant(DurationValue(clockSet.GameMs)),
                       OleVariant(), OleVariant(SignedDuration(clockSet.DeltaMs)),
                       OleVariant(WallClockValue(clockSet.WallMs)), OleVariant()});
         }
@@ -231,13 +230,13 @@ OleVariant ReportExport::WriteAppearances(const OleVariant &previous, const Game
     for (const LineVerdict &line : verdict.Lines)
         periods = std::max(periods, line.Played.size());
 
-    const OleVariant sheet = AddSheetAfter(previous, Text(AppearancesSheet));
-    std::vector<OleVariant> header{OleVariant(QStringLiteral("Team")), OleVariant(QStringLiteral("Spieler"))};
+    const OleVariant sheet = AddSheetAfter(previous, tr(AppearancesSheet));
+    std::vector<OleVariant> header{OleVariant(tr("Team")), OleVariant(tr("Spieler"))};
     for (std::size_t period = 1; period <= periods; ++period)
-        header.emplace_back(QStringLiteral("%1. %2").arg(period).arg(rules.PeriodWord()));
-    header.emplace_back(QStringLiteral("Gespielt"));
-    header.emplace_back(QStringLiteral("Minuten"));
-    header.emplace_back(QStringLiteral("Ergebnis"));
+        header.emplace_back(rules.PeriodName(int(period)));
+    header.emplace_back(tr("Gespielt"));
+    header.emplace_back(tr("Minuten"));
+    header.emplace_back(tr("Ergebnis"));
     WriteRow(sheet, 1, header);
 
     const std::array<QString, 2> teams = TeamNames(report);

@@ -16,6 +16,7 @@
 // the top of every page.  Written late-bound through the spreadsheet
 // application, as the rosters' sheet is.
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -29,11 +30,14 @@
 
 class ReportExport
 {
+    Q_DECLARE_TR_FUNCTIONS(ReportExport)
+
 public:
-    static constexpr const char *PeriodsSheet = "Abschnitte";
-    static constexpr const char *ChangesSheet = "Wechsel";
-    static constexpr const char *AppearancesSheet = "Einsätze";
-    static constexpr const char *ClockSetText = "Uhr gestellt";
+    // German, as the sheets are known by; written translated.
+    static constexpr const char *PeriodsSheet = QT_TRANSLATE_NOOP("ReportExport", "Abschnitte");
+    static constexpr const char *ChangesSheet = QT_TRANSLATE_NOOP("ReportExport", "Wechsel");
+    static constexpr const char *AppearancesSheet = QT_TRANSLATE_NOOP("ReportExport", "Einsätze");
+    static constexpr const char *ClockSetText = QT_TRANSLATE_NOOP("ReportExport", "Uhr gestellt");
 
     // Writes into the active workbook of `application`.
     explicit ReportExport(OleVariant application);

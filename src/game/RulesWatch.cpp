@@ -77,12 +77,12 @@ RulesWatch::StartQuestion RulesWatch::MessageBox(QWidget *window, const QString 
 {
     const QPointer<QWidget> parent(window);
     return [parent, title](const QStringList &problems) {
-        QMessageBox box(QMessageBox::Warning, title,
-                        QStringLiteral("Mit dieser Aufstellung würden die Regeln verletzt:\n\n")
-                            + problems.join(QLatin1Char('\n')),
-                        QMessageBox::NoButton, parent);
-        QPushButton *start = box.addButton(QStringLiteral("Trotzdem starten"), QMessageBox::AcceptRole);
-        QPushButton *cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        QMessageBox box(
+            QMessageBox::Warning, title,
+            tr("Mit dieser Aufstellung würden die Regeln verletzt:\n\n%1").arg(problems.join(QLatin1Char('\n'))),
+            QMessageBox::NoButton, parent);
+        QPushButton *start = box.addButton(tr("Trotzdem starten"), QMessageBox::AcceptRole);
+        QPushButton *cancel = box.addButton(tr("Abbrechen"), QMessageBox::RejectRole);
         box.setDefaultButton(cancel);
         box.setEscapeButton(cancel);
         box.exec();
@@ -177,7 +177,7 @@ QString RulesWatch::Suggestion(const RulesGame &game, const GameVerdict &verdict
         const LineVerdict &line = verdict.Lines[bench[i]];
         named.append(QStringLiteral("%1 (%2)").arg(line.Name, Clock(line.PlayedMs)));
     }
-    return named.isEmpty() ? QString() : QStringLiteral("Vorschlag: ") + named.join(QStringLiteral(", "));
+    return named.isEmpty() ? QString() : tr("Vorschlag: %1").arg(named.join(QStringLiteral(", ")));
 }
 
 void RulesWatch::Update()
@@ -201,9 +201,8 @@ void RulesWatch::Update()
         // The line has room for the first problem; the tooltip holds them all.
         const QStringList problems = m_verdict.Problems();
         full = m_verdict.Status();
-        said.append(problems.size() > 1
-                        ? QStringLiteral("%1 (und %2 weitere)").arg(problems.front()).arg(problems.size() - 1)
-                        : full);
+        said.append(problems.size() > 1 ? tr("%1 (und %2 weitere)").arg(problems.front()).arg(problems.size() - 1)
+                                        : full);
         if (!m_window.GameControls->Running()) {
             if (const QString suggestion = Suggestion(*m_game, m_verdict); !suggestion.isEmpty()) {
                 said.append(suggestion);
@@ -235,7 +234,7 @@ void RulesWatch::FollowTheClock()
     if (number == m_shownPeriod)
         return;
     m_shownPeriod = number;
-    const QString period = QStringLiteral("%1. %2").arg(number).arg(rules.PeriodWord());
+    const QString period = rules.PeriodName(number);
     Show(m_judged.isEmpty() ? period : period + Separator + m_judged,
          m_fullJudged.isEmpty() ? period : period + Separator + m_fullJudged);
 }

@@ -36,5 +36,5 @@ void TTimer::UpdateTimer()
         start();
     // QTimer::start() reports nothing; a timer that is not running now could not be had.
     if (!isActive())
-        throw std::runtime_error("Not enough timers available");
+        throw std::runtime_error(tr("Not enough timers available").toStdString());
 }

@@ -3,6 +3,7 @@
 
 #include "rosters/TeamFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -21,7 +22,7 @@ constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string MessageFor(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason).toStdString();
+    return QCoreApplication::translate("TeamFile", "Cannot open file \"%1\". %2").arg(path, reason).toStdString();
 }
 
 QString SystemReason(int error)

@@ -75,21 +75,37 @@ bool PeriodSchedule::ChangeFormat(const GameFormat &format, std::int64_t gameMs)
 
 QString PeriodLabel(const SchedulePeriod &period)
 {
-    return period.Overtime ? QStringLiteral("Verlängerung %1").arg(period.OrdinalInKind)
-                           : QStringLiteral("%1. Abschnitt").arg(period.OrdinalInKind);
+    return period.Overtime ? PeriodSchedule::tr("Verlängerung %1").arg(period.OrdinalInKind)
+                           : PeriodSchedule::tr("%1. Abschnitt").arg(period.OrdinalInKind);
+}
+
+const char *ForPeriodsOf(const GameFormat &format, const char *eighths, const char *quarters, const char *periods)
+{
+    switch (format.RegularPeriods) {
+    case 8: return eighths;
+    case 4: return quarters;
+    default: return periods;
+    }
 }
 
 QString PeriodWord(const GameFormat &format)
 {
-    switch (format.RegularPeriods) {
-    case 8: return QStringLiteral("Achtel");
-    case 4: return QStringLiteral("Viertel");
-    default: return QStringLiteral("Abschnitt");
-    }
+    return QCoreApplication::translate("PeriodSchedule",
+                                       ForPeriodsOf(format, QT_TRANSLATE_NOOP("PeriodSchedule", "Achtel"),
+                                                    QT_TRANSLATE_NOOP("PeriodSchedule", "Viertel"),
+                                                    QT_TRANSLATE_NOOP("PeriodSchedule", "Abschnitt")));
+}
+
+QString RegularPeriodName(int ordinal, const GameFormat &format)
+{
+    return QCoreApplication::translate("PeriodSchedule",
+                                       ForPeriodsOf(format, QT_TRANSLATE_NOOP("PeriodSchedule", "%1. Achtel"),
+                                                    QT_TRANSLATE_NOOP("PeriodSchedule", "%1. Viertel"),
+                                                    QT_TRANSLATE_NOOP("PeriodSchedule", "%1. Abschnitt")))
+        .arg(ordinal);
 }
 
 QString PeriodName(const SchedulePeriod &period, const GameFormat &format)
 {
-    return period.Overtime ? PeriodLabel(period)
-                           : QStringLiteral("%1. %2").arg(period.OrdinalInKind).arg(PeriodWord(format));
+    return period.Overtime ? PeriodLabel(period) : RegularPeriodName(period.OrdinalInKind, format);
 }

@@ -11,6 +11,7 @@
 // A period of length 0 by the format (an overtime length of 0) has no end of
 // its own: it lasts until the bench ends it.
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -34,6 +35,8 @@ struct SchedulePeriod
 
 class PeriodSchedule
 {
+    Q_DECLARE_TR_FUNCTIONS(PeriodSchedule)
+
 public:
     // Far more than any real game has; a stored format that would need more
     // (periods of a few milliseconds) is taken as damaged.
@@ -78,5 +81,12 @@ QString PeriodLabel(const SchedulePeriod &period);
 // What a regular period of `format` is called: "Achtel" for eight, "Viertel"
 // for four, else "Abschnitt".
 QString PeriodWord(const GameFormat &format);
+// Regular period `ordinal` as the game's people say it: "3. Viertel", "2. Achtel", "5. Abschnitt".
+QString RegularPeriodName(int ordinal, const GameFormat &format);
 // As the game's people say it: "3. Viertel", "2. Achtel", "Verlängerung 1".
 QString PeriodName(const SchedulePeriod &period, const GameFormat &format);
+// Of three texts that say the same of eighths, quarters and any other
+// periods, the one for the periods of `format`.  A sentence that counts or
+// numbers periods is written whole for each word: other languages cannot
+// put the word alone into one sentence (an ordinal, a plural).
+const char *ForPeriodsOf(const GameFormat &format, const char *eighths, const char *quarters, const char *periods);

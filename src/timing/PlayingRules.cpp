@@ -3,6 +3,8 @@
 
 #include "timing/PlayingRules.h"
 
+#include <QCoreApplication>
+
 #include "timing/PeriodSchedule.h"
 
 namespace {
@@ -23,7 +25,7 @@ std::vector<PlayingRules> MakePresets()
     // DBB Mini rules since 2019/20: 8 x 5 minutes, four against four, every
     // child plays at least 10 and at most 30 minutes.
     PlayingRules miniMinutes;
-    miniMinutes.Name = QStringLiteral("Mini 8 × 5 (10–30 Minuten)");
+    miniMinutes.Name = QString::fromUtf8(QT_TRANSLATE_NOOP("PlayingRules", "Mini 8 × 5 (10–30 Minuten)"));
     miniMinutes.Format = {8, Minutes(5), Minutes(5)};
     miniMinutes.MinMs = Minutes(10);
     miniMinutes.MaxMs = Minutes(30);
@@ -33,7 +35,7 @@ std::vector<PlayingRules> MakePresets()
     // Regional Mini rules: eighths of 4 minutes, every child plays at least
     // 2 and at most 6 eighths, substitutions only between eighths.
     PlayingRules miniEighths;
-    miniEighths.Name = QStringLiteral("Mini 8 × 4 (2–6 Achtel)");
+    miniEighths.Name = QString::fromUtf8(QT_TRANSLATE_NOOP("PlayingRules", "Mini 8 × 4 (2–6 Achtel)"));
     miniEighths.Format = {8, Minutes(4), Minutes(4)};
     miniEighths.MinPeriods = 2;
     miniEighths.MaxPeriods = 6;
@@ -42,7 +44,7 @@ std::vector<PlayingRules> MakePresets()
 
     // At least two eighths played and two sat out.
     PlayingRules playedAndRested;
-    playedAndRested.Name = QStringLiteral("2 gespielt, 2 Pause");
+    playedAndRested.Name = QString::fromUtf8(QT_TRANSLATE_NOOP("PlayingRules", "2 gespielt, 2 Pause"));
     playedAndRested.Format = {8, Minutes(5), Minutes(5)};
     playedAndRested.MinPeriods = 2;
     playedAndRested.MinRests = 2;
@@ -51,7 +53,7 @@ std::vector<PlayingRules> MakePresets()
 
     // At least two whole quarters on court without a break.
     PlayingRules wholeQuarters;
-    wholeQuarters.Name = QStringLiteral("2 volle Viertel");
+    wholeQuarters.Name = QString::fromUtf8(QT_TRANSLATE_NOOP("PlayingRules", "2 volle Viertel"));
     wholeQuarters.Format = {4, Minutes(10), Minutes(5)};
     wholeQuarters.Counts = PlayingRules::PeriodPlayed::Unbroken;
     wholeQuarters.MinPeriods = 2;
@@ -68,6 +70,13 @@ bool PlayingRules::Active() const
         || ChangesOnlyBetweenPeriods;
 }
 
+QString PlayingRules::DisplayName() const
+{
+    // Only the presets' names are known; any other stays as it is.
+    const QByteArray name = Name.toUtf8();
+    return QCoreApplication::translate("PlayingRules", name.constData());
+}
+
 QString PlayingRules::PeriodWord() const
 {
     return ::PeriodWord(Format);
@@ -75,9 +84,18 @@ QString PlayingRules::PeriodWord() const
 
 QString PlayingRules::Periods(int count) const
 {
-    const QString word = PeriodWord();
-    const bool plural = count != 1 && word == QLatin1String("Abschnitt");
-    return QStringLiteral("%1 %2").arg(count).arg(plural ? word + QLatin1Char('e') : word);
+    // German has one form for eighths and quarters but two for other periods; each gets its own text.
+    const char *others = count == 1 ? QT_TRANSLATE_N_NOOP("PlayingRules", "%n Abschnitt")
+                                    : QT_TRANSLATE_N_NOOP("PlayingRules", "%n Abschnitte");
+    return QCoreApplication::translate("PlayingRules",
+                                       ForPeriodsOf(Format, QT_TRANSLATE_N_NOOP("PlayingRules", "%n Achtel"),
+                                                    QT_TRANSLATE_N_NOOP("PlayingRules", "%n Viertel"), others),
+                                       nullptr, count);
+}
+
+QString PlayingRules::PeriodName(int number) const
+{
+    return RegularPeriodName(number, Format);
 }
 
 namespace PlayingRuleSets {

@@ -24,7 +24,7 @@ struct PlayingRules
     // two spells do not make one).
     enum class PeriodPlayed { AnyTime, Unbroken };
 
-    QString Name;
+    QString Name; // as the settings and the game history keep it: German whatever the interface
     GameFormat Format;
     PeriodPlayed Counts = PeriodPlayed::AnyTime;
     int MinPeriods = 0; // periods played, at least (0: no rule)
@@ -38,17 +38,21 @@ struct PlayingRules
 
     // Whether anything is checked ("Keine Regeln" checks nothing).
     bool Active() const;
+    // The name as the bench reads it, in the interface's language.
+    QString DisplayName() const;
     // What a period is called: "Achtel" for eight, "Viertel" for four, else "Abschnitt".
     QString PeriodWord() const;
     // The same for a count: "1 Achtel", "2 Abschnitte".
     QString Periods(int count) const;
+    // Regular period `number`: "3. Achtel".
+    QString PeriodName(int number) const;
 
     bool operator==(const PlayingRules &) const = default;
 };
 
 namespace PlayingRuleSets {
 
-inline constexpr const char *NoRules = "Keine Regeln";
+inline constexpr const char *NoRules = QT_TRANSLATE_NOOP("PlayingRules", "Keine Regeln");
 
 // "Keine Regeln" first, then the presets.
 const std::vector<PlayingRules> &All();

@@ -3,6 +3,8 @@
 
 #include "timing/RulesJudge.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <set>
 
@@ -72,9 +74,19 @@ std::vector<bool> PlayedPeriods(const PlayingRules &rules, const RulesGame &game
     return played;
 }
 
+// Of three sentences written whole for eighths, quarters and other periods, the one for the rules' periods.
+QString ForPeriods(const PlayingRules &rules, const char *eighths, const char *quarters, const char *periods,
+                   int n = -1)
+{
+    return QCoreApplication::translate("RulesJudge", ForPeriodsOf(rules.Format, eighths, quarters, periods), nullptr,
+                                       n);
+}
+
+// A game has two halves; each is named whole, as other languages say "first", not "1.".
 QString HalfName(int half)
 {
-    return QStringLiteral("%1. Halbzeit").arg(half);
+    return half == 1 ? QCoreApplication::translate("RulesJudge", "1. Halbzeit")
+                     : QCoreApplication::translate("RulesJudge", "2. Halbzeit");
 }
 
 LineVerdict JudgeLine(const PlayingRules &rules, const RulesGame &game, const Progress &progress, const RulesLine &line)
@@ -99,14 +111,15 @@ LineVerdict JudgeLine(const PlayingRules &rules, const RulesGame &game, const Pr
     int needed = 0;
     if (rules.MinPeriods > 0 && verdict.PeriodsPlayed < rules.MinPeriods) {
         needed = rules.MinPeriods - verdict.PeriodsPlayed;
-        verdict.Open.append(
-            QStringLiteral("noch %1 nötig, %2 übrig").arg(rules.Periods(needed)).arg(verdict.PeriodsLeft));
-        unmet.append(verdict.PeriodsPlayed == 0
-                         ? QStringLiteral("nicht gespielt")
-                         : QStringLiteral("nur %1 gespielt").arg(rules.Periods(verdict.PeriodsPlayed)));
+        verdict.Open.append(QCoreApplication::translate("RulesJudge", "noch %1 nötig, %2 übrig")
+                                .arg(rules.Periods(needed))
+                                .arg(verdict.PeriodsLeft));
+        unmet.append(verdict.PeriodsPlayed == 0 ? QCoreApplication::translate("RulesJudge", "nicht gespielt")
+                                                : QCoreApplication::translate("RulesJudge", "nur %1 gespielt")
+                                                      .arg(rules.Periods(verdict.PeriodsPlayed)));
     }
     if (rules.MaxPeriods > 0 && verdict.PeriodsPlayed > rules.MaxPeriods) {
-        const QString broken = QStringLiteral("%1 gespielt (höchstens %2)")
+        const QString broken = QCoreApplication::translate("RulesJudge", "%1 gespielt (höchstens %2)")
                                    .arg(rules.Periods(verdict.PeriodsPlayed))
                                    .arg(rules.MaxPeriods);
         verdict.Broken.append(broken);
@@ -115,21 +128,25 @@ LineVerdict JudgeLine(const PlayingRules &rules, const RulesGame &game, const Pr
     int restsNeeded = 0;
     if (rules.MinRests > 0 && verdict.PeriodsRested < rules.MinRests) {
         restsNeeded = rules.MinRests - verdict.PeriodsRested;
-        verdict.Open.append(
-            QStringLiteral("noch %1 Pause nötig, %2 übrig").arg(rules.Periods(restsNeeded)).arg(restsLeft));
-        unmet.append(QStringLiteral("nur %1 Pause").arg(rules.Periods(verdict.PeriodsRested)));
+        verdict.Open.append(QCoreApplication::translate("RulesJudge", "noch %1 Pause nötig, %2 übrig")
+                                .arg(rules.Periods(restsNeeded))
+                                .arg(restsLeft));
+        unmet.append(
+            QCoreApplication::translate("RulesJudge", "nur %1 Pause").arg(rules.Periods(verdict.PeriodsRested)));
     }
     std::int64_t msNeeded = 0;
     if (rules.MinMs > 0 && verdict.PlayedMs < rules.MinMs) {
         msNeeded = rules.MinMs - verdict.PlayedMs;
-        verdict.Open.append(
-            QStringLiteral("noch %1 Minuten nötig, %2 übrig").arg(Clock(msNeeded), Clock(progress.LeftMs)));
-        unmet.append(verdict.PlayedMs <= 0 ? QStringLiteral("nicht gespielt")
-                                           : QStringLiteral("nur %1 Minuten gespielt").arg(Clock(verdict.PlayedMs)));
+        verdict.Open.append(QCoreApplication::translate("RulesJudge", "noch %1 Minuten nötig, %2 übrig")
+                                .arg(Clock(msNeeded), Clock(progress.LeftMs)));
+        unmet.append(
+            verdict.PlayedMs <= 0
+                ? QCoreApplication::translate("RulesJudge", "nicht gespielt")
+                : QCoreApplication::translate("RulesJudge", "nur %1 Minuten gespielt").arg(Clock(verdict.PlayedMs)));
     }
     if (rules.MaxMs > 0 && verdict.PlayedMs > rules.MaxMs) {
-        const QString broken =
-            QStringLiteral("%1 Minuten gespielt (höchstens %2)").arg(Clock(verdict.PlayedMs), Clock(rules.MaxMs));
+        const QString broken = QCoreApplication::translate("RulesJudge", "%1 Minuten gespielt (höchstens %2)")
+                                   .arg(Clock(verdict.PlayedMs), Clock(rules.MaxMs));
         verdict.Broken.append(broken);
         unmet.append(broken);
     }
@@ -147,12 +164,13 @@ LineVerdict JudgeLine(const PlayingRules &rules, const RulesGame &game, const Pr
             }
             if (played)
                 continue;
-            const QString phrase = QStringLiteral("kein %1 in der %2").arg(rules.PeriodWord(), HalfName(h + 1));
+            const QString phrase =
+                QCoreApplication::translate("RulesJudge", "kein %1 in der %2").arg(rules.PeriodWord(), HalfName(h + 1));
             unmet.append(phrase);
             if (left == 0)
                 verdict.Broken.append(phrase);
             else
-                verdict.Open.append(QStringLiteral("noch 1 %1 in der %2 nötig, %3 übrig")
+                verdict.Open.append(QCoreApplication::translate("RulesJudge", "noch 1 %1 in der %2 nötig, %3 übrig")
                                         .arg(rules.PeriodWord(), HalfName(h + 1))
                                         .arg(left));
         }
@@ -169,8 +187,9 @@ LineVerdict JudgeLine(const PlayingRules &rules, const RulesGame &game, const Pr
 
 QString LineVerdict::Verdict() const
 {
-    return Unmet.isEmpty() ? QStringLiteral("erfüllt")
-                           : QStringLiteral("nicht erfüllt: ") + Unmet.join(QStringLiteral(", "));
+    return Unmet.isEmpty()
+        ? QCoreApplication::translate("RulesJudge", "erfüllt")
+        : QCoreApplication::translate("RulesJudge", "nicht erfüllt: %1").arg(Unmet.join(QStringLiteral(", ")));
 }
 
 QStringList GameVerdict::Problems() const
@@ -190,7 +209,8 @@ QStringList GameVerdict::Problems() const
 QString GameVerdict::Status() const
 {
     const QStringList problems = Problems();
-    return problems.isEmpty() ? QStringLiteral("Alle Regeln erfüllbar") : problems.join(QStringLiteral("; "));
+    return problems.isEmpty() ? QCoreApplication::translate("RulesJudge", "Alle Regeln erfüllbar")
+                              : problems.join(QStringLiteral("; "));
 }
 
 namespace RulesJudge {
@@ -226,16 +246,17 @@ GameVerdict Judge(const PlayingRules &rules, const RulesGame &game)
             continue;
         const int places = periodsLeft * rules.OnCourt;
         const int benchPlaces = periodsLeft * std::max(0, players - rules.OnCourt);
-        const QString name = QStringLiteral("Mannschaft %1").arg(team);
+        const QString name = QCoreApplication::translate("RulesJudge", "Mannschaft %1").arg(team);
         if (needed > places)
             verdict.Teams.append(
-                QStringLiteral("%1: noch %2 nötig, %3 Plätze übrig").arg(name, rules.Periods(needed)).arg(places));
+                QCoreApplication::translate("RulesJudge", "%1: noch %2 nötig, %n Plätze übrig", nullptr, places)
+                    .arg(name, rules.Periods(needed)));
         if (rests > benchPlaces)
-            verdict.Teams.append(QStringLiteral("%1: noch %2 Pause nötig, %3 Bankplätze übrig")
-                                     .arg(name, rules.Periods(rests))
-                                     .arg(benchPlaces));
+            verdict.Teams.append(QCoreApplication::translate(
+                                     "RulesJudge", "%1: noch %2 Pause nötig, %n Bankplätze übrig", nullptr, benchPlaces)
+                                     .arg(name, rules.Periods(rests)));
         if (msNeeded > progress.LeftMs * rules.OnCourt)
-            verdict.Teams.append(QStringLiteral("%1: noch %2 Minuten nötig, %3 übrig")
+            verdict.Teams.append(QCoreApplication::translate("RulesJudge", "%1: noch %2 Minuten nötig, %3 übrig")
                                      .arg(name, Clock(msNeeded), Clock(progress.LeftMs * rules.OnCourt)));
     }
     verdict.Feasible = verdict.Feasible && verdict.Teams.isEmpty();
@@ -257,7 +278,10 @@ GameVerdict Judge(const PlayingRules &rules, const RulesGame &game)
             }
         }
         for (const int p : periods)
-            verdict.Changes.append(QStringLiteral("Wechsel im %1. %2").arg(p + 1).arg(rules.PeriodWord()));
+            verdict.Changes.append(ForPeriods(rules, QT_TRANSLATE_NOOP("RulesJudge", "Wechsel im %1. Achtel"),
+                                              QT_TRANSLATE_NOOP("RulesJudge", "Wechsel im %1. Viertel"),
+                                              QT_TRANSLATE_NOOP("RulesJudge", "Wechsel im %1. Abschnitt"))
+                                       .arg(p + 1));
     }
     verdict.Feasible = verdict.Feasible && verdict.Changes.isEmpty();
     return verdict;
@@ -273,10 +297,11 @@ QStringList StartProblems(const PlayingRules &rules, const RulesGame &game, cons
         for (std::size_t i = 0; i < game.Lines.size() && i < onCourt.size(); ++i)
             count += game.Lines[i].Team == team && onCourt[i] ? 1 : 0;
         if (count != rules.OnCourt)
-            problems.append(QStringLiteral("Mannschaft %1: %2 Spieler auf dem Feld, die Regeln sehen %3 vor")
-                                .arg(team)
-                                .arg(count)
-                                .arg(rules.OnCourt));
+            problems.append(
+                QCoreApplication::translate(
+                    "RulesJudge", "Mannschaft %1: %n Spieler auf dem Feld, die Regeln sehen %2 vor", nullptr, count)
+                    .arg(team)
+                    .arg(rules.OnCourt));
     }
 
     const Progress progress = ProgressOf(rules, game);
@@ -290,19 +315,22 @@ QStringList StartProblems(const PlayingRules &rules, const RulesGame &game, cons
         const LineVerdict &line = verdict.Lines[i];
         const bool newPeriod = !(inCurrent && line.Played.back());
         if (rules.MaxPeriods > 0 && newPeriod && line.PeriodsPlayed >= rules.MaxPeriods)
-            problems.append(QStringLiteral("%1: wäre das %2. %3 (höchstens %4)")
+            problems.append(ForPeriods(rules,
+                                       QT_TRANSLATE_N_NOOP("RulesJudge", "%1: wäre das %n. Achtel (höchstens %2)"),
+                                       QT_TRANSLATE_N_NOOP("RulesJudge", "%1: wäre das %n. Viertel (höchstens %2)"),
+                                       QT_TRANSLATE_N_NOOP("RulesJudge", "%1: wäre das %n. Abschnitt (höchstens %2)"),
+                                       line.PeriodsPlayed + 1)
                                 .arg(line.Name)
-                                .arg(line.PeriodsPlayed + 1)
-                                .arg(rules.PeriodWord())
                                 .arg(rules.MaxPeriods));
         if (rules.MaxMs > 0 && line.PlayedMs >= rules.MaxMs)
-            problems.append(QStringLiteral("%1: hat schon %2 Minuten gespielt (höchstens %3)")
-                                .arg(line.Name, Clock(line.PlayedMs), Clock(rules.MaxMs)));
+            problems.append(
+                QCoreApplication::translate("RulesJudge", "%1: hat schon %2 Minuten gespielt (höchstens %3)")
+                    .arg(line.Name, Clock(line.PlayedMs), Clock(rules.MaxMs)));
         const int restsLeft = progress.NotBegun + (inCurrent && !line.Played.back() ? 1 : 0);
         const int restsNeeded = rules.MinRests - line.PeriodsRested;
         // Playing this period leaves one period fewer to sit out.
         if (rules.MinRests > 0 && newPeriod && restsNeeded > 0 && restsNeeded > restsLeft - (inCurrent ? 1 : 0))
-            problems.append(QStringLiteral("%1: braucht noch %2 Pause, %3 übrig")
+            problems.append(QCoreApplication::translate("RulesJudge", "%1: braucht noch %2 Pause, %3 übrig")
                                 .arg(line.Name, rules.Periods(restsNeeded))
                                 .arg(std::max(0, restsLeft - (inCurrent ? 1 : 0))));
     }
@@ -316,10 +344,17 @@ QStringList StartProblems(const PlayingRules &rules, const RulesGame &game, cons
             changed = changed || wasOn != onCourt[i];
         }
         if (changed)
-            problems.append(
-                QStringLiteral("Wechsel mitten im %1. %2: nur in den Pausen zwischen den Abschnitten erlaubt")
-                    .arg(periodNumber)
-                    .arg(rules.PeriodWord()));
+            problems.append(ForPeriods(rules,
+                                       QT_TRANSLATE_NOOP("RulesJudge",
+                                                         "Wechsel mitten im %1. Achtel: nur in den Pausen zwischen "
+                                                         "den Abschnitten erlaubt"),
+                                       QT_TRANSLATE_NOOP("RulesJudge",
+                                                         "Wechsel mitten im %1. Viertel: nur in den Pausen zwischen "
+                                                         "den Abschnitten erlaubt"),
+                                       QT_TRANSLATE_NOOP("RulesJudge",
+                                                         "Wechsel mitten im %1. Abschnitt: nur in den Pausen "
+                                                         "zwischen den Abschnitten erlaubt"))
+                                .arg(periodNumber));
     }
     return problems;
 }
@@ -330,7 +365,7 @@ QString PeriodUnderWay(const PlayingRules &rules, const RulesGame &game)
     const SchedulePeriod period = game.Periods.empty() ? SchedulePeriod{} : game.Periods.back();
     if (period.Overtime)
         return PeriodLabel(period);
-    return QStringLiteral("%1. %2").arg(number).arg(rules.PeriodWord());
+    return rules.PeriodName(number);
 }
 
 } // namespace RulesJudge

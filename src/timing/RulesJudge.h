@@ -9,7 +9,7 @@
 // needs against what is left; for the game: whether every open minimum can
 // still be met, counting what is left (periods remaining times places on
 // court), and the substitutions made inside a period where the rules allow
-// them only in the breaks.  Words are German, for the bench.  Pure values.
+// them only in the breaks.  Words are for the bench, in the interface's language.  Pure values.
 
 #include <QString>
 #include <QStringList>
@@ -57,7 +57,7 @@ struct LineVerdict
     // under way while it can still count.
     int PeriodsLeft = 0;
     // What it has broken for good, and what a minimum still needs with
-    // what is left ("noch 1 Achtel nötig, 2 übrig"); German.
+    // what is left ("noch 1 Achtel nötig, 2 übrig").
     QStringList Broken;
     QStringList Open;
     // Every rule not met as the game stands ("nur 1 Achtel gespielt").
@@ -94,7 +94,7 @@ namespace RulesJudge {
 GameVerdict Judge(const PlayingRules &rules, const RulesGame &game);
 
 // The problems of starting with these players on court (index: RulesGame::Lines),
-// one German line each: a team with more or fewer than the rules' players,
+// one line each: a team with more or fewer than the rules' players,
 // a player who would break a maximum or a required rest, a substitution in
 // the middle of a period where only breaks allow it.  Empty when none.
 QStringList StartProblems(const PlayingRules &rules, const RulesGame &game, const std::vector<bool> &onCourt);

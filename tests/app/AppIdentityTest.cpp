@@ -38,4 +38,11 @@ TEST(AppIdentity, HelpPageIsFoundBesideTheExecutable)
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     page.close();
     EXPECT_EQ(FindHelpPage(exe), page.fileName());
+    // English falls back to the German page until an English one is there.
+    EXPECT_EQ(FindHelpPage(exe, QStringLiteral("en")), page.fileName());
+    QFile english(dir.path() + QStringLiteral("/MY.GAME.en.html"));
+    ASSERT_TRUE(english.open(QIODevice::WriteOnly));
+    english.close();
+    EXPECT_EQ(FindHelpPage(exe, QStringLiteral("en")), english.fileName());
+    EXPECT_EQ(FindHelpPage(exe, QStringLiteral("de")), page.fileName());
 }

@@ -23,6 +23,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "app/InterfaceLanguage.h"
 #include "app/QtCatalogue.h"
 #include "app/TApplication.h"
 #include "support/RecordedReports.h"
@@ -100,7 +101,8 @@ TEST(ExceptionReport, AnythingButAStandardExceptionIsAnUnknownError)
     Receiver receiver;
     receiver.handler = [] { throw 42; };
     PostAndDeliver(receiver);
-    EXPECT_EQ(reports.messages, QStringList{QStringLiteral("Unbekannter Fehler")});
+    // In the desktop's language: German here, English in application_tests_en.
+    EXPECT_EQ(reports.messages, QStringList{QCoreApplication::translate("TApplication", "Unbekannter Fehler")});
 }
 
 TEST(ExceptionReport, ASentEventWhoseHandlerThrowsCountsAsNotHandled)
@@ -140,11 +142,16 @@ TEST(DesktopLanguage, NumbersAreWrittenAndReadWithAPoint)
     EXPECT_EQ(std::strtod("2.5", nullptr), 2.5);
 }
 
-TEST(DesktopLanguage, QtsOwnTextsAreInTheDesktopsLanguage)
+// German for a German desktop and for the bare C locale, English for any other.
+TEST(DesktopLanguage, TheProgramAndQtsOwnTextsSpeakTheDesktopsLanguage)
 {
-    const bool german = QLocale().language() == QLocale::German;
+    const bool german = InterfaceLanguage::FromLocaleName(InterfaceLanguage::DesktopLocaleName())
+        == InterfaceLanguage::Language::German;
+    EXPECT_EQ(InterfaceLanguage::Current() == InterfaceLanguage::Language::German, german);
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Open"),
               german ? QStringLiteral("Öffnen") : QStringLiteral("Open"));
+    EXPECT_EQ(QCoreApplication::translate("TApplication", "Unbekannter Fehler"),
+              german ? QStringLiteral("Unbekannter Fehler") : QStringLiteral("Unknown error"));
 }
 
 TEST(QtCatalogue, GermanIsLoadedAndTheCLocaleNeedsNone)

@@ -23,7 +23,8 @@ entry="$PREFIX/share/applications/example.velmarin.quintora.desktop"
 grep -qx 'Name=Quintora' "$entry" || fail "Name is not Quintora"
 grep -qx 'Exec=Quintora' "$entry" || fail "Exec does not start Quintora"
 grep -qx 'Icon=quintora' "$entry" || fail "Icon is not quintora"
-grep -q '^Comment=.*Basketball' "$entry" || fail "no German comment"
+grep -q '^Comment=.*[Bb]asketball' "$entry" || fail "no comment"
+grep -q '^Comment\[de\]=.*Basketball' "$entry" || fail "no German comment"
 # The program the entry starts is the one installed.
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 [ -x "$PREFIX/bin/$exec_name" ] || fail "Exec=$exec_name is not in bin/"

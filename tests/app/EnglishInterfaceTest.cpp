@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 Velmarin Software
+// SPDX-License-Identifier: MIT
+
+// The main window, its clock's menu and dialog, the hall display and the
+// recovery question under the English catalogue: every text of the
+// program's own that they look up has an English translation.
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QTranslator>
+
+#include "display/HallDisplay.h"
+#include "display/HallDisplayKeeper.h"
+#include "game/ClockCommands.h"
+#include "game/ClockMenu.h"
+#include "game/ClockSetDialog.h"
+#include "game/GameRecovery.h"
+#include "support/MainWindowFixture.h"
+
+namespace {
+
+// Asked before the English catalogue, answers nothing itself and notes each
+// text of the program's that the catalogue cannot answer.  Qt's own
+// contexts (QFileDialog, QPlatformTheme, ...) are Qt's business.
+class MissedTexts : public QTranslator
+{
+public:
+    explicit MissedTexts(const QTranslator &english)
+        : m_english(english)
+    { }
+
+    QString translate(const char *context, const char *source, const char *disambiguation, int n) const override
+    {
+        const bool qts = context[0] == 'Q' && context[1] >= 'A' && context[1] <= 'Z';
+        if (!qts && m_english.translate(context, source, disambiguation, n).isNull())
+            Missed.append(QStringLiteral("[%1] %2").arg(QLatin1String(context), QString::fromUtf8(source)));
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+
+    mutable QStringList Missed;
+
+private:
+    const QTranslator &m_english;
+};
+
+class EnglishInterface : public MainWindowFixture
+{
+protected:
+    QTranslator english;
+    MissedTexts missed{english};
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(english.load(QStringLiteral(":/i18n/quintora_en.qm")));
+        QCoreApplication::installTranslator(&english);
+        QCoreApplication::installTranslator(&missed);
+        OpenWindow();
+    }
+    void TearDown() override
+    {
+        CloseWindow();
+        QCoreApplication::removeTranslator(&missed);
+        QCoreApplication::removeTranslator(&english);
+        EXPECT_TRUE(missed.Missed.isEmpty()) << missed.Missed.join(QLatin1Char('\n')).toStdString();
+    }
+};
+
+TEST_F(EnglishInterface, TheBenchSeesEnglish)
+{
+    EXPECT_EQ(form->sbHelp->toolTip(), QStringLiteral("Help (F1)"));
+    EXPECT_EQ(form->sbExcel->toolTip(), QStringLiteral("Export to MS Excel"));
+    EXPECT_EQ(form->OpenDialog->nameFilters(), QStringList{QStringLiteral("Text files (*.txt)")});
+
+    ClockMenu &menu = *form->ClockMenuCommands->Menu;
+    menu.Update();
+    EXPECT_EQ(menu.SetClockAction->text(), QStringLiteral("Set clock…"));
+    EXPECT_EQ(menu.RulesMenu->title(), QStringLiteral("Rules"));
+    EXPECT_EQ(menu.HallDisplayAction->text(), QStringLiteral("Hall display"));
+
+    const ClockSetDialog dialog(61'000, [](std::int32_t) { return QString(); });
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Set clock"));
+    EXPECT_TRUE(ClockSetDialog::BadEntryText(QStringLiteral("x")).contains(QStringLiteral("is not a game time")));
+
+    form->HallDisplays->Open();
+    ASSERT_NE(form->HallDisplays->Display(), nullptr);
+    EXPECT_EQ(form->HallDisplays->Display()->windowTitle(), QStringLiteral("Hall display"));
+    form->HallDisplays->Close();
+
+    RecoveredGame game;
+    game.ShownGameMs = game.GameMs = 23 * 60'000 + 41'000;
+    EXPECT_TRUE(RecoveryQuestion(game).startsWith(QStringLiteral("The last game was not ended (game time 23:41")))
+        << RecoveryQuestion(game).toStdString();
+}
+
+} // namespace
