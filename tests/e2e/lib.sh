@@ -13,15 +13,19 @@ BUILD_DIR=$(dirname "$QUINTORA")
 # is the client area.
 E2E_WM=${QUINTORA_E2E_WM:-}
 # QUINTORA_E2E_LANG=de_DE.UTF-8 runs the test on a German desktop, where
-# the C library writes numbers with a decimal comma and Qt's own dialogs
-# speak German; unset, it runs under the C locale.
+# the C library writes numbers with a decimal comma; en_US.UTF-8 on an
+# English one, where the program and Qt's dialogs speak English; unset, it
+# runs under the C locale, which speaks German.
 E2E_LANG=${QUINTORA_E2E_LANG:-}
 TEST_NAME=$(basename "$0" .sh)${E2E_WM:+-$E2E_WM}${E2E_LANG:+-${E2E_LANG%%_*}}
-# The captions of the main window and of the open dialog (Qt's own, translated).
+# The captions of the main window and of the open dialog (Qt's own,
+# translated): German on a German desktop and under the C locale, English on
+# any other.
 MAIN_CAPTION="Quintora 0.9"
+# The clock's dialog is the program's own, in the same language.
 case "$E2E_LANG" in
-  de_*) OPEN_CAPTION="Öffnen" ;;
-  *) OPEN_CAPTION="Open" ;;
+  de_* | "") OPEN_CAPTION="Öffnen" CLOCK_DIALOG_CAPTION="Uhr stellen" ;;
+  *) OPEN_CAPTION="Open" CLOCK_DIALOG_CAPTION="Set clock" ;;
 esac
 ARTIFACTS="$BUILD_DIR/e2e-artifacts/$TEST_NAME"
 rm -rf "$ARTIFACTS"
@@ -356,14 +360,14 @@ set_clock() {
   local dialog
   clock_menu
   xdotool mousemove $((x + 430)) $((y + 60)) click 1
-  dialog=$(wait_window "Uhr stellen") || fail "the clock's first menu item opened no dialog \"Uhr stellen\""
+  dialog=$(wait_window "$CLOCK_DIALOG_CAPTION") || fail "the clock's first menu item opened no dialog \"$CLOCK_DIALOG_CAPTION\""
   sleep 0.4
   xdotool windowfocus "$dialog"
   sleep 0.2
   xdotool key ctrl+a
   xdotool type --delay 20 "$1"
   xdotool key Return
-  wait_gone "Uhr stellen" 60 || fail "the dialog did not close on Return"
+  wait_gone "$CLOCK_DIALOG_CAPTION" 60 || fail "the dialog did not close on Return"
   xdotool mousemove $((x + 420)) $((y + 200))
   sleep 0.4
   shot set

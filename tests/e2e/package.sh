@@ -86,6 +86,7 @@ done
 contents=$(dpkg-deb -c "$deb" | sed -E 's/^([^ ]+ +){5}//')
 DESKTOP_ID=example.velmarin.quintora
 for path in ./usr/bin/Quintora ./usr/share/applications/$DESKTOP_ID.desktop ./usr/share/quintora/Quintora.html \
+            ./usr/share/quintora/Quintora.en.html \
             ./usr/share/icons/hicolor/16x16/apps/quintora.png ./usr/share/icons/hicolor/256x256/apps/quintora.png \
             ./usr/share/quintora/teams/ ./usr/share/metainfo/$DESKTOP_ID.metainfo.xml \
             ./usr/share/man/man1/Quintora.1.gz ./usr/share/doc/quintora/copyright ./usr/share/doc/quintora/changelog.gz; do
