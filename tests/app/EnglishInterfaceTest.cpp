@@ -6,10 +6,14 @@
 // program's own that they look up has an English translation.
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QTranslator>
 
 #include "display/HallDisplay.h"
@@ -18,6 +22,7 @@
 #include "game/ClockMenu.h"
 #include "game/ClockSetDialog.h"
 #include "game/GameRecovery.h"
+#include "game/HistoryStartup.h"
 #include "support/MainWindowFixture.h"
 
 namespace {
@@ -94,6 +99,19 @@ TEST_F(EnglishInterface, TheBenchSeesEnglish)
     game.ShownGameMs = game.GameMs = 23 * 60'000 + 41'000;
     EXPECT_TRUE(RecoveryQuestion(game).startsWith(QStringLiteral("The last game was not ended (game time 23:41")))
         << RecoveryQuestion(game).toStdString();
+    // The question's buttons, read from the box while it waits for an answer.
+    QStringList buttons;
+    QTimer::singleShot(0, [&buttons] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        for (QAbstractButton *button : box->buttons())
+            buttons.append(button->text());
+        box->reject();
+    });
+    HistoryDialogs::MessageBoxes(nullptr, QStringLiteral("Quintora")).AskContinue(RecoveryQuestion(game));
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("Continue"), QStringLiteral("New game")}));
 }
 
 } // namespace
