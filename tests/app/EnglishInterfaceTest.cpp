@@ -23,6 +23,7 @@
 #include "game/ClockSetDialog.h"
 #include "game/GameRecovery.h"
 #include "game/HistoryStartup.h"
+#include "platform/TLabel.h"
 #include "support/MainWindowFixture.h"
 
 namespace {
@@ -85,6 +86,11 @@ TEST_F(EnglishInterface, TheBenchSeesEnglish)
     EXPECT_EQ(menu.SetClockAction->text(), QStringLiteral("Set clock…"));
     EXPECT_EQ(menu.RulesMenu->title(), QStringLiteral("Rules"));
     EXPECT_EQ(menu.HallDisplayAction->text(), QStringLiteral("Hall display"));
+    // Youth rules: the menu's names and the status line under them.
+    menu.RulesActions.at(2)->trigger();
+    EXPECT_EQ(menu.RulesActions.at(2)->text(), QStringLiteral("Mini 8 × 4 (2–6 eighths)"));
+    EXPECT_TRUE(form->RulesStatus->text().startsWith(QStringLiteral("Eighth 1")))
+        << form->RulesStatus->text().toStdString();
 
     const ClockSetDialog dialog(61'000, [](std::int32_t) { return QString(); });
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Set clock"));
