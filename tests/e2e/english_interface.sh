@@ -22,27 +22,26 @@ xdotool mousemove $((x + 26)) $((y + 45))
 sleep 1.6
 shot help-hint
 
-# 2. The clock's menu, then its first item: the clock dialog, in English.
+# Clicks at ($1, $2), waits for the dialog captioned $3, keeps it as the
+# screenshot $4 and closes it with Escape.
+look_at_dialog() {
+  local dialog
+  xdotool mousemove "$1" "$2" click 1
+  dialog=$(wait_window "$3") || fail "no dialog \"$3\""
+  sleep 0.4
+  shot "$4"
+  xdotool windowfocus "$dialog"
+  xdotool key Escape
+  wait_gone "$3" 60 || fail "the dialog \"$3\" did not close on Escape"
+}
+
+# 2. The clock's menu and its first item's dialog; the open dialog (Qt's own).
 clock_menu
 shot clock-menu
-xdotool mousemove $((x + 430)) $((y + 60)) click 1
-dialog=$(wait_window "$CLOCK_DIALOG_CAPTION") || fail "no dialog \"$CLOCK_DIALOG_CAPTION\" from the clock's menu"
-sleep 0.4
-shot clock-dialog
-xdotool windowfocus "$dialog"
-xdotool key Escape
-wait_gone "$CLOCK_DIALOG_CAPTION" 60 || fail "the clock dialog did not close on Escape"
+look_at_dialog $((x + 430)) $((y + 60)) "$CLOCK_DIALOG_CAPTION" clock-dialog
+look_at_dialog $((x + 215)) $((y + 86)) "$OPEN_CAPTION" open-dialog
 
-# 3. The open dialog of the home team (Qt's own, in English too).
-xdotool mousemove $((x + 215)) $((y + 86)) click 1
-dialog=$(wait_window "$OPEN_CAPTION") || fail "no open dialog \"$OPEN_CAPTION\""
-sleep 0.5
-shot open-dialog
-xdotool windowfocus "$dialog"
-xdotool key Escape
-wait_gone "$OPEN_CAPTION" 60 || fail "the open dialog did not close on Escape"
-
-# 4. A short run and the export: the report's sheets and headers are English,
+# 3. A short run and the export: the report's sheets and headers are English,
 # the players' lines as the team file has them.
 use_fake_spreadsheet
 start_pause 1.2
@@ -59,7 +58,7 @@ assert header == ["Player", "Period 1", "Total", "Periods on court"], header
 assert book["Periods"]["A2"].value == " 4 Tom Wagner", book["Periods"]["A2"].value
 PYTHON
 
-# 5. START, a crash while the clock runs, a new start: the recovery question.
+# 4. START, a crash while the clock runs, a new start: the recovery question.
 click_start_pause
 sleep 1.5
 kill -KILL "$APP_PID"
@@ -73,7 +72,7 @@ answer_message "$message" Return
 win=$(wait_window "$MAIN_CAPTION") || fail "no main window after the question"
 close_app
 
-# 6. `--lang de` speaks German on the same desktop: the question again (the
+# 5. `--lang de` speaks German on the same desktop: the question again (the
 # game closed with SIGTERM stays open), then the clock dialog.
 start_app --lang de
 message=$(wait_message) || fail "no question with --lang de"
@@ -85,7 +84,5 @@ wait_framed "$win"
 sleep 0.5
 read -r x y w h < <(window_geometry "$win")
 clock_menu
-xdotool mousemove $((x + 430)) $((y + 60)) click 1
-wait_window "Uhr stellen" >/dev/null || fail "--lang de: no dialog \"Uhr stellen\""
-shot clock-dialog-german
+look_at_dialog $((x + 430)) $((y + 60)) "Uhr stellen" clock-dialog-german
 echo "PASS"

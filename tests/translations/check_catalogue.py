@@ -21,18 +21,12 @@ from pathlib import Path
 def problems_in(catalogue: Path):
     found = []
     for context in ET.parse(catalogue).getroot().iter("context"):
-        name = context.findtext("name")
         for message in context.iter("message"):
-            source = message.findtext("source")
             translation = message.find("translation")
-            kind = translation.get("type") if translation is not None else "missing"
-            forms = translation.findall("numerusform") if translation is not None else []
-            empty = not (translation is not None and (translation.text or "").strip()) if not forms \
-                else any(not (form.text or "").strip() for form in forms)
-            if kind in ("unfinished", "vanished", "obsolete", "missing"):
-                found.append(f"{kind}: [{name}] {source!r}")
-            elif empty:
-                found.append(f"empty: [{name}] {source!r}")
+            texts = [form.text for form in translation.findall("numerusform")] or [translation.text]
+            kind = translation.get("type") or ("empty" if any(not (t or "").strip() for t in texts) else None)
+            if kind:
+                found.append(f"{kind}: [{context.findtext('name')}] {message.findtext('source')!r}")
     return found
 
 
